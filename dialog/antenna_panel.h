@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "dialog/panel_controls.h"
+
+namespace veltrisko {
+
+// One component's half of the configuration dialog: a type slider over the
+// 29-entry catalogue, four parameter sliders with labels, an edit field, and
+// the stored code text that the renderer and the legend read.
+class AntennaPanel {
+ public:
+  static constexpr int kTypeCount = 29;
+
+  AntennaPanel() = default;
+
+  // Binds the panel to a new dialog's controls (each time a dialog is created).
+  void Bind(const PanelControls& controls);
+  void SetType(int typeIndex);
+  void ComposeFromSliders();
+  // True when the edit field's text was taken over as the new code.
+  bool ParseTypedCode();
+  static const char* TypeName(unsigned typeIndex);
+
+  // The current code; empty before the first composition.
+  const char* Code() const { return code_.c_str(); }
+  int TypeIndex() const { return typeIndex_; }
+
+ private:
+  PanelControls controls_;
+  std::string code_;
+  int typeIndex_ = 0;
+};
+
+// Set only while ComposeFromSliders writes a code into an edit field; the
+// dialog ignores edit-change notifications while it is set.
+extern bool updatingEditText;
+
+extern AntennaPanel horizontalPanel;
+extern AntennaPanel verticalPanel;
+
+}  // namespace veltrisko

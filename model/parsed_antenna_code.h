@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+namespace veltrisko {
+
+// An antenna code read once and evaluated many times. Construction never
+// throws: it remembers what reading the text found, and every evaluation
+// behaves bit for bit like ComponentAttenuation on the original text,
+// throwing the same InvalidAntennaCode at the same evaluation.
+class ParsedAntennaCode {
+ public:
+  explicit ParsedAntennaCode(const char* code);
+
+  // Same result (or exception) as ComponentAttenuation(code, angle, linear).
+  double ComponentAttenuation(float angle, bool linear) const;
+
+  // Whether the first reading of the text assigned all three fields; the V7
+  // rule rejects a code that does not.
+  bool Scans() const;
+  // The type letters as read (at most two characters), empty if unread.
+  const std::string& TypeLetters() const;
+
+  // Implementation details are private; the helper that fills this class in
+  // adds them here.
+};
+
+}  // namespace veltrisko

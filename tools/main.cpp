@@ -1,0 +1,64 @@
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tools/commands.h"
+
+namespace veltrisko::tool {
+
+int UsageError(const std::string& message) {
+  std::fprintf(stderr, "veltrisko-pattern: %s\nTry 'veltrisko-pattern --help'.\n",
+               message.c_str());
+  return 2;
+}
+
+}  // namespace veltrisko::tool
+
+namespace {
+
+constexpr const char* kHelp = R"(Usage: veltrisko-pattern COMMAND [OPTIONS]
+
+Evaluates and draws antenna patterns given by HCM antenna codes.
+
+Commands:
+  eval      read queries from standard input, one per line, and answer each:
+              component CODE ANGLE     relative field of one component
+              gain CODE ANGLE          gain in dB of one component
+              v6 HCODE VCODE AZ EL     combined attenuation in dB, HCM V6
+              v7 HCODE VCODE AZ EL     combined attenuation in dB, HCM V7
+            A CODE is percent-encoded (%20 is a blank, %25 a percent sign).
+  table     write the combined attenuation over the sphere as CSV:
+              --horizontal CODE --vertical CODE [--rule v6|v7] [--step DEG]
+              [--log DBRANGE] [--cut horizontal|vertical]
+  render    draw the viewer's frame without a display and write a PNG:
+              --horizontal CODE --vertical CODE [--rule v6|v7] [--log DBRANGE]
+              [--step 15|10|6|3|2] [--azimuth DEG] [--elevation DEG] [--tilt DEG]
+              [--no-surface] [--no-grid] [--no-false-colour]
+              [--no-horizontal-diagram] [--no-vertical-diagram] [--no-cut]
+              [--size WxH] --output FILE.png
+
+Options:
+  --help     show this help
+  --version  show the version
+)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace veltrisko::tool;
+  if (argc < 2) return UsageError("missing command");
+  const std::string command = argv[1];
+  const std::vector<std::string> args(argv + 2, argv + argc);
+  if (command == "--help" || command == "-h") {
+    std::fputs(kHelp, stdout);
+    return 0;
+  }
+  if (command == "--version") {
+    std::printf("veltrisko-pattern %s\n", VELTRISKO_VERSION);
+    return 0;
+  }
+  if (command == "eval") return RunEval(args);
+  if (command == "table") return RunTable(args);
+  if (command == "render") return RunRender(args);
+  return UsageError("unknown command '" + command + "'");
+}

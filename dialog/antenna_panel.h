@@ -28,6 +28,10 @@ class AntennaPanel {
   int TypeIndex() const { return typeIndex_; }
 
  private:
+  // Composing and reading need the edit field and all five sliders; labels
+  // that are not bound are skipped.
+  bool HasControls() const;
+
   PanelControls controls_;
   std::string code_;
   int typeIndex_ = 0;

@@ -1,0 +1,228 @@
+#include "dialog/antenna_panel.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "dialog/panel_catalogue.h"
+
+namespace veltrisko {
+
+bool updatingEditText = false;
+AntennaPanel horizontalPanel;
+AntennaPanel verticalPanel;
+
+namespace {
+
+constexpr int kTypeMaximum = AntennaPanel::kTypeCount - 1;
+constexpr int kParameterMaximum = 99;
+constexpr int kSingleDigitMaximum = 9;
+// An edit field hands out at most this many characters.
+constexpr std::size_t kEditTextLimit = 99;
+
+// The labels that SetType writes; a null text leaves the label as it is.
+struct KindLabels {
+  const char* p1;
+  const char* p3;
+  const char* p4;
+};
+
+KindLabels LabelsOf(PanelKind kind) {
+  switch (kind) {
+    case PanelKind::kNone:
+      return {"", nullptr, nullptr};
+    case PanelKind::kHalfPower:
+    case PanelKind::kV:
+      return {"1/2-Leistung-Winkel", "Nebenkeulenradius", nullptr};
+    case PanelKind::kConstriction:
+      return {"Einschnürfaktor", "Nebenkeulenradius", nullptr};
+    case PanelKind::kW:
+      return {"1/2-Leistung-Winkel", "Nebenkeulenradius in Rückrichtung",
+              "Nebenkeulenradius auf Vorderseite"};
+    case PanelKind::kTa:
+      return {"1/2-Leistung-Winkel * 10", "Nebenkeulenradius", nullptr};
+  }
+  return {nullptr, nullptr, nullptr};
+}
+
+void SetText(TextControl* control, const char* text) {
+  if (control != nullptr && text != nullptr) control->SetText(text);
+}
+void SetRange(SliderControl* slider, int maximum) {
+  if (slider != nullptr) slider->SetRange(0, maximum);
+}
+void SetPosition(SliderControl* slider, int position) {
+  if (slider != nullptr) slider->SetPosition(position);
+}
+void Show(SliderControl* slider, TextControl* label, bool visible) {
+  if (slider != nullptr) slider->SetVisible(visible);
+  if (label != nullptr) label->SetVisible(visible);
+}
+
+// The edit field's text as the Latin-1 characters an ANSI edit field would
+// hand out: characters outside Latin-1 (and broken UTF-8) read as '?', and
+// at most kEditTextLimit of them.
+std::string Latin1EditText(const std::string& utf8) {
+  std::string latin1;
+  std::size_t at = 0;
+  while (at < utf8.size() && latin1.size() < kEditTextLimit) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[at]);
+    if (lead == 0) break;
+    if (lead < 0x80) {
+      latin1.push_back(static_cast<char>(lead));
+      ++at;
+      continue;
+    }
+    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    unsigned codePoint = length == 2 ? lead & 0x1Fu : length == 3 ? lead & 0x0Fu : lead & 0x07u;
+    bool wellFormed = length > 1 && at + length <= utf8.size();
+    for (std::size_t k = 1; wellFormed && k < length; ++k) {
+      const unsigned char next = static_cast<unsigned char>(utf8[at + k]);
+      wellFormed = (next & 0xC0u) == 0x80u;
+      codePoint = codePoint << 6 | (next & 0x3Fu);
+    }
+    if (!wellFormed) length = 1;
+    latin1.push_back(wellFormed && codePoint <= 0xFF ? static_cast<char>(codePoint) : '?');
+    at += length;
+  }
+  return latin1;
+}
+
+std::string Utf8FromLatin1(const std::string& latin1) {
+  std::string utf8;
+  for (const char c : latin1) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      utf8.push_back(c);
+    } else {
+      utf8.push_back(static_cast<char>(0xC0 | byte >> 6));
+      utf8.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
+    }
+  }
+  return utf8;
+}
+
+// Clears the shared flag however the edit field's write ends.
+class UpdatingEditText {
+ public:
+  UpdatingEditText() { updatingEditText = true; }
+  ~UpdatingEditText() { updatingEditText = false; }
+  UpdatingEditText(const UpdatingEditText&) = delete;
+  UpdatingEditText& operator=(const UpdatingEditText&) = delete;
+};
+
+}  // namespace
+
+void AntennaPanel::Bind(const PanelControls& controls) { controls_ = controls; }
+
+bool AntennaPanel::HasControls() const {
+  return controls_.editField != nullptr && controls_.typeSlider != nullptr &&
+         controls_.p1Slider != nullptr && controls_.p2Slider != nullptr &&
+         controls_.p3Slider != nullptr && controls_.p4Slider != nullptr;
+}
+
+void AntennaPanel::SetType(int typeIndex) {
+  if (typeIndex < 0 || typeIndex > kTypeMaximum) return;
+  const CatalogueEntry& entry = CatalogueEntryAt(typeIndex);
+  const PanelKind kind = entry.kind;
+
+  SetPosition(controls_.typeSlider, typeIndex);
+
+  const KindLabels labels = LabelsOf(kind);
+  SetText(controls_.p1Label, labels.p1);
+  SetText(controls_.p3Label, labels.p3);
+  SetText(controls_.p4Label, labels.p4);
+
+  SetRange(controls_.typeSlider, kTypeMaximum);
+  SetRange(controls_.p1Slider, entry.p1Maximum);
+  SetRange(controls_.p2Slider, kParameterMaximum);
+  SetRange(controls_.p3Slider, kind == PanelKind::kW ? kSingleDigitMaximum : kParameterMaximum);
+  SetRange(controls_.p4Slider, kSingleDigitMaximum);
+
+  const bool hasParameters = kind != PanelKind::kNone;
+  Show(controls_.p1Slider, controls_.p1Label, hasParameters);
+  Show(controls_.p2Slider, controls_.p2Label, kind == PanelKind::kV || kind == PanelKind::kW);
+  Show(controls_.p3Slider, controls_.p3Label, hasParameters);
+  Show(controls_.p4Slider, controls_.p4Label, kind == PanelKind::kW);
+
+  typeIndex_ = typeIndex;
+}
+
+void AntennaPanel::ComposeFromSliders() {
+  if (!HasControls()) return;
+  int type = controls_.typeSlider->Position();
+  if (type < 0) type = 0;
+  if (type > kTypeMaximum) type = kTypeMaximum;
+  if (type != typeIndex_) SetType(type);
+
+  int p1 = controls_.p1Slider->Position();
+  const int p2 = controls_.p2Slider->Position();
+  int p3 = controls_.p3Slider->Position();
+  const int p4 = controls_.p4Slider->Position();
+  const CatalogueEntry& entry = CatalogueEntryAt(type);
+  if (entry.kind == PanelKind::kNone) p1 = p3 = 0;
+
+  char composed[100];
+  switch (entry.kind) {
+    case PanelKind::kV:
+      std::snprintf(composed, sizeof composed, "%01d%02d%2s%02d", p1, p2, entry.letters, p3);
+      break;
+    case PanelKind::kW:
+      std::snprintf(composed, sizeof composed, "%01d%02d%2s%01d%01d", p1, p2, entry.letters, p3,
+                    p4);
+      break;
+    default:
+      std::snprintf(composed, sizeof composed, "%03d%2s%02d", p1, entry.letters, p3);
+      break;
+  }
+  code_ = composed;
+
+  // Writing the field raises its change notification before SetText returns.
+  const std::string text = code_;
+  UpdatingEditText guard;
+  controls_.editField->SetText(text);
+}
+
+bool AntennaPanel::ParseTypedCode() {
+  if (!HasControls()) return false;
+  const std::string typed = Latin1EditText(controls_.editField->Text());
+  if (typed.size() != 7) return false;
+
+  int first = 0;
+  int last = 0;
+  char letters[3] = {};
+  if (std::sscanf(typed.c_str(), "%3d%2s%2d", &first, letters, &last) < 3) return false;
+  const int index = CatalogueIndexOf(letters);
+  if (index < 0) return false;
+  if (index != typeIndex_) SetType(index);
+
+  int p1 = first;
+  int p2 = controls_.p2Slider->Position();
+  int p3 = last;
+  int p4 = controls_.p4Slider->Position();
+  char secondLetters[3] = {};
+  const PanelKind kind = CatalogueEntryAt(index).kind;
+  if (kind == PanelKind::kW &&
+      std::sscanf(typed.c_str(), "%1d%2d%2s%1d%01d", &p1, &p2, secondLetters, &p3, &p4) < 5) {
+    return false;
+  }
+  if (kind == PanelKind::kV &&
+      std::sscanf(typed.c_str(), "%1d%02d%2s%2d", &p1, &p2, secondLetters, &p3) < 4) {
+    return false;
+  }
+
+  controls_.typeSlider->SetPosition(index);
+  controls_.p1Slider->SetPosition(p1);
+  controls_.p2Slider->SetPosition(p2);
+  controls_.p3Slider->SetPosition(p3);
+  controls_.p4Slider->SetPosition(p4);
+  code_ = Utf8FromLatin1(typed);
+  return true;
+}
+
+const char* AntennaPanel::TypeName(unsigned typeIndex) {
+  return typeIndex < static_cast<unsigned>(kCatalogueSize)
+             ? CatalogueEntryAt(static_cast<int>(typeIndex)).letters
+             : "";
+}
+
+}  // namespace veltrisko

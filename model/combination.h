@@ -6,16 +6,89 @@ namespace veltrisko {
 
 // Combined attenuation in dB (0 .. 40) of an antenna given by its horizontal
 // and vertical codes, in the direction (azimuth, elevation) relative to its
-// main direction, by the HCM V6 rule.
+// main direction, by the HCM V6 rule. Evaluates the horizontal code, then the
+// vertical one, each once; throws their InvalidAntennaCode.
+//
+// Beyond the rule as agreed:
+// - angles of magnitude up to 1e6 degrees are reduced by whole turns in
+//   single precision, one turn at a time; larger finite angles, whose turns
+//   could not be counted that way, are reduced with fmod into [0, 360);
+// - a non-finite azimuth or elevation gives 40 dB (after both codes have been
+//   evaluated, so an invalid code still throws);
+// - both reduced angles 0 with different attenuations (only an LA code with
+//   a negative half-power angle can cause it) gives the plain mean of the two
+//   attenuations, the limit of the weighted mean along azimuth = elevation.
 float CombinedAttenuationV6(float azimuth, float elevation, const char* horizontalCode,
                             const char* verticalCode);
 float CombinedAttenuationV6(float azimuth, float elevation, const ParsedAntennaCode& horizontal,
                             const ParsedAntennaCode& vertical);
 
 // The same by the HCM V7 rule; the caller keeps the result in single precision.
+// Throws "invalid horizontal antenna type" / "invalid vertical antenna type"
+// for a code that does not scan (horizontal first), otherwise "invalid antenna
+// type" from the first sample that evaluates a rejected code (vertical samples
+// first). A non-finite azimuth or elevation gives 40 dB after the same
+// sampling.
 double CombinedAttenuationV7(float azimuth, float elevation, const char* horizontalCode,
                              const char* verticalCode);
 double CombinedAttenuationV7(float azimuth, float elevation, const ParsedAntennaCode& horizontal,
                              const ParsedAntennaCode& vertical);
+
+// ---------------------------------------------------------------------------
+// The arithmetic of both rules after the component samples, for callers that
+// sample the components themselves (e.g. once per frame). The public rules
+// above are built from exactly these, so results are bit-identical.
+
+// V6: one angle reduced by whole turns into [0, 360) (NaN for non-finite).
+float ReduceByWholeTurns(float angle);
+
+// V6: the total angle in degrees between the direction and the main axis, in
+// [0, 180], held in single precision; inputs are reduced angles.
+float V6TotalAngle(float reducedAzimuth, float reducedElevation);
+
+// V6: the geometry of one direction. The components are sampled at
+// horizontalAngle (theta, or 360 - theta on the negative-azimuth side) and
+// verticalAngle (likewise for the elevation); azimuth and elevation are then
+// folded into [0, 180] as the weighting needs them.
+struct V6Direction {
+  float azimuth = 0.0f;
+  float elevation = 0.0f;
+  float horizontalAngle = 0.0f;
+  float verticalAngle = 0.0f;
+};
+V6Direction ReduceV6Direction(float azimuth, float elevation);
+
+// V6: mixes the attenuations in dB, att = -ComponentAttenuation(code,
+// angle, false) held in single precision, by the folded angles of
+// ReduceV6Direction.
+float CombineV6Attenuations(float foldedAzimuth, float foldedElevation, float horizontalAttenuation,
+                            float verticalAttenuation);
+
+// V7: the five relative fields, each ComponentAttenuation(code, angle, true)
+// held in single precision:
+//   hAz   = horizontal at the azimuth      hBack = horizontal at 180
+//   vFwd  = vertical at -elevation         vBwd  = vertical at elevation + 180
+//   vBack = vertical at 180
+// The rule skips sampling and leaves all three vertical values at 1 when the
+// elevation is 0 or the vertical letters are "ND"; likewise both horizontal
+// values when the azimuth is 0 or the horizontal letters are "ND".
+struct V7Samples {
+  float hAz = 1.0f;
+  float hBack = 1.0f;
+  float vFwd = 1.0f;
+  float vBwd = 1.0f;
+  float vBack = 1.0f;
+};
+
+// V7: samples both codes with the shortcuts above, in the rule's order (vFwd,
+// vBwd, vBack, hAz, hBack). Does not check the scans.
+V7Samples SampleV7(float azimuth, float elevation, const ParsedAntennaCode& horizontal,
+                   const ParsedAntennaCode& vertical);
+
+// V7: the combined attenuation in dB from the samples, with the azimuth and
+// elevation as passed to the rule (not reduced). verticalIsTa: the vertical
+// type letters are exactly "TA" (plain product of hAz and vFwd).
+double CombineV7Samples(float azimuth, float elevation, const V7Samples& samples,
+                        bool verticalIsTa);
 
 }  // namespace veltrisko

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "model/component_diagram.h"
+
 namespace veltrisko {
 
 // An antenna code read once and evaluated many times. Construction never
@@ -21,8 +23,13 @@ class ParsedAntennaCode {
   // The type letters as read (at most two characters), empty if unread.
   const std::string& TypeLetters() const;
 
-  // Implementation details are private; the helper that fills this class in
-  // adds them here.
+  // The prepared diagram, shared with the combination rules.
+  const ComponentDiagram& Diagram() const { return diagram_; }
+
+ private:
+  bool scans_ = false;
+  std::string typeLetters_;
+  ComponentDiagram diagram_;
 };
 
 }  // namespace veltrisko

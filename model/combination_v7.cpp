@@ -1,0 +1,105 @@
+#include <cmath>
+
+#include "model/combination.h"
+#include "model/invalid_antenna_code.h"
+
+namespace veltrisko {
+namespace {
+
+constexpr double kRadiansPerDegree = 0.017453292519943295;
+
+double Clamp(double value, double low, double high) {
+  if (value > high) return high;
+  if (value < low) return low;
+  return value;
+}
+
+// The blend weight between the forward and the backward vertical value, by
+// how far the horizontal diagram has fallen towards its back value.
+double BlendWeight(float azimuth, float hAz, float hBack) {
+  if (hBack == 1.0f) return std::fabs(azimuth) * 0.005555555555555556;
+  double r = (1.0 - hAz) / (1.0 - hBack);
+  if (r > 1.0) r = 1.0;
+  if (hBack < 0.9) return r;
+  const double p = std::fabs(azimuth) / 180.0;
+  double t = (1.0 - hBack) * 10.0;
+  if (t > 1.0) t = 1.0;
+  return p * (1.0 - t) + t * r;
+}
+
+// The backward vertical value corrected by the horizontal front-to-back ratio.
+float CorrectedBackward(const V7Samples& s, double cosEl, double sinEl) {
+  float vBwd = s.vBwd;
+  if (s.hBack < s.vBack) {
+    const double ratio = cosEl * s.hBack / s.vBack;
+    vBwd = static_cast<float>(vBwd * std::sqrt(ratio * ratio + sinEl * sinEl));
+    if (vBwd < 0.01) vBwd = 0.01f;
+  } else if (s.hBack > s.vBack && s.vFwd - vBwd > 0.0f) {
+    vBwd =
+        static_cast<float>(vBwd + (static_cast<double>(s.vFwd) - vBwd) *
+                                      (static_cast<double>(s.hBack) - s.vBack) / (1.0 - s.vBack));
+    if (vBwd > 1.0f) vBwd = 1.0f;
+  }
+  return vBwd;
+}
+
+}  // namespace
+
+V7Samples SampleV7(float azimuth, float elevation, const ParsedAntennaCode& horizontal,
+                   const ParsedAntennaCode& vertical) {
+  V7Samples s;
+  if (elevation != 0.0f && vertical.TypeLetters() != "ND") {
+    // Negated: a second vertical beam at +S degrees lies at elevation -S.
+    s.vFwd = static_cast<float>(vertical.ComponentAttenuation(-elevation, true));
+    s.vBwd = static_cast<float>(vertical.ComponentAttenuation(elevation + 180.0f, true));
+    s.vBack = static_cast<float>(vertical.ComponentAttenuation(180.0f, true));
+  }
+  if (azimuth != 0.0f && horizontal.TypeLetters() != "ND") {
+    s.hAz = static_cast<float>(horizontal.ComponentAttenuation(azimuth, true));
+    s.hBack = static_cast<float>(horizontal.ComponentAttenuation(180.0f, true));
+  }
+  return s;
+}
+
+double CombineV7Samples(float azimuth, float elevation, const V7Samples& samples,
+                        bool verticalIsTa) {
+  if (!std::isfinite(azimuth) || !std::isfinite(elevation)) return 40.0;
+  double l;
+  if (verticalIsTa) {
+    l = static_cast<double>(samples.hAz) * samples.vFwd;
+  } else {
+    const double cosEl = std::cos(elevation * kRadiansPerDegree);
+    const double sinEl = std::sin(elevation * kRadiansPerDegree);
+    const float vBwd = CorrectedBackward(samples, cosEl, sinEl);
+    const double o = BlendWeight(azimuth, samples.hAz, samples.hBack);
+    auto w = static_cast<float>((1.0 - o) * samples.vFwd + o * vBwd);
+    if (w > 1.0f) {
+      w = 1.0f;
+    } else if (w < 0.01) {
+      w = 0.01f;
+    }
+    const double z = Clamp(1.0 - o + samples.hBack * o, 0.01, 1.0);
+    const double ratio = cosEl * samples.hAz / z;
+    l = w * std::sqrt(ratio * ratio + sinEl * sinEl);
+  }
+  // Negated comparison: a value that is not a number also becomes 0.01.
+  if (!(l >= 0.01)) l = 0.01;
+  if (l > 1.0) l = 1.0;
+  return -20.0 * std::log10(l);
+}
+
+double CombinedAttenuationV7(float azimuth, float elevation, const ParsedAntennaCode& horizontal,
+                             const ParsedAntennaCode& vertical) {
+  if (!horizontal.Scans()) throw InvalidAntennaCode("invalid horizontal antenna type");
+  if (!vertical.Scans()) throw InvalidAntennaCode("invalid vertical antenna type");
+  const V7Samples samples = SampleV7(azimuth, elevation, horizontal, vertical);
+  return CombineV7Samples(azimuth, elevation, samples, vertical.TypeLetters() == "TA");
+}
+
+double CombinedAttenuationV7(float azimuth, float elevation, const char* horizontalCode,
+                             const char* verticalCode) {
+  return CombinedAttenuationV7(azimuth, elevation, ParsedAntennaCode(horizontalCode),
+                               ParsedAntennaCode(verticalCode));
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model/antenna_code_reading.h"
+
+namespace veltrisko {
+
+// One component's diagram, prepared from the readings of its code: the family
+// and every quantity that depends on the code alone, computed exactly as the
+// evaluation of the text would compute them, so that evaluating a prepared
+// diagram gives the same bits as evaluating the text.
+struct ComponentDiagram {
+  enum class Family { kRejected, kEA, kEB, kEC, kDE, kLA, kKA, kCA, kCB, kCC, kTA, kND, kV, kW };
+
+  Family family = Family::kRejected;
+  double sideLobeFloor = 0.0;  // f; 0.01 for the W family
+
+  // EA and DE: 4u and 4u - 1. EB and EC: h, 4h - gamma and the family constants.
+  double fourU = 0.0;
+  double fourUMinusOne = 0.0;
+  double h = 0.0;
+  double fourHMinusGamma = 0.0;
+  double gamma = 0.0;
+  double delta = 0.0;
+  double kappa = 0.0;
+  double lambda = 0.0;
+  // LA: the half-power angle in radians.
+  double halfPowerRadians = 0.0;
+  // KA: p and q; CA, CB and CC: p^2, 1 - p^2 and n*pi/180.
+  double p = 0.0;
+  double q = 0.0;
+  double pSquared = 0.0;
+  double oneMinusPSquared = 0.0;
+  double harmonicRadiansPerDegree = 0.0;
+  // TA: the exponent n.
+  double exponent = 0.0;
+  // V and W: the beam function's coefficients and the second beam's angle.
+  double beamV = 0.0;
+  double beamK = 0.0;
+  double beamM = 0.0;
+  double beamI = 0.0;
+  double beamJ = 0.0;
+  int secondBeamDegrees = 0;
+  float frontSideLobeFloor = 0.0f;
+  float backSideLobeFloor = 0.0f;
+};
+
+// Never throws: a rejected code yields Family::kRejected.
+ComponentDiagram PrepareComponentDiagram(const AntennaCodeReading& reading);
+
+// Relative field or gain in dB of a prepared diagram; throws
+// InvalidAntennaCode("invalid antenna type") for a rejected code.
+double EvaluateComponentDiagram(const ComponentDiagram& diagram, float angle, bool linear);
+
+}  // namespace veltrisko

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "render/gl_context.h"
+#include "render/rgb_image.h"
+
+namespace veltrisko {
+
+// An offscreen drawing surface that needs no window system: an OpenGL 2.1
+// context on Mesa's surfaceless EGL platform, drawing into a framebuffer
+// object with RGBA8 colour and a depth buffer.
+class HeadlessSurface final : public GLSurface {
+ public:
+  HeadlessSurface(int width, int height);
+  ~HeadlessSurface() override;
+  HeadlessSurface(const HeadlessSurface&) = delete;
+  HeadlessSurface& operator=(const HeadlessSurface&) = delete;
+
+  bool CreateContext() override;
+  bool MakeCurrent() override;
+  void DoneCurrent() override;
+  void DestroyContext() override;
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // Why the last CreateContext or MakeCurrent failed.
+  const std::string& Error() const { return error_; }
+
+  // The framebuffer's picture, top row first; the context must be current.
+  RgbImage ReadPixels() const;
+
+ private:
+  struct Egl;
+  bool Fail(const std::string& message);
+
+  int width_;
+  int height_;
+  std::string error_;
+  std::unique_ptr<Egl> egl_;
+};
+
+}  // namespace veltrisko

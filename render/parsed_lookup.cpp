@@ -1,0 +1,166 @@
+#include <bit>
+#include <cstdint>
+#include <optional>
+#include <unordered_map>
+
+#include "model/combination.h"
+#include "model/invalid_antenna_code.h"
+#include "model/parsed_antenna_code.h"
+#include "render/pattern_lookup.h"
+
+namespace veltrisko {
+namespace {
+
+// Single lookups (the diagrams and the cut) may repeat a direction; each is
+// computed once per frame.
+class LookupMemo {
+ public:
+  template <class Compute>
+  float Get(float azimuth, float elevation, Compute compute) {
+    const std::uint64_t key = std::uint64_t{std::bit_cast<std::uint32_t>(azimuth)} << 32 |
+                              std::bit_cast<std::uint32_t>(elevation);
+    const auto found = values_.find(key);
+    if (found != values_.end()) return found->second;
+    const float value = compute();
+    values_.emplace(key, value);
+    return value;
+  }
+
+ private:
+  std::unordered_map<std::uint64_t, float> values_;
+};
+
+// The V7 rule samples the horizontal code only at the azimuth and at 180, and
+// the vertical code only at the elevation, its back direction and 180: a
+// grid row shares its vertical samples, a column its horizontal ones, and the
+// two back values serve the whole frame.
+class ParsedV7Lookup final : public PatternLookup {
+ public:
+  ParsedV7Lookup(const char* horizontalCode, const char* verticalCode)
+      : horizontal_(horizontalCode),
+        vertical_(verticalCode),
+        horizontalSampled_(horizontal_.TypeLetters() != "ND"),
+        verticalSampled_(vertical_.TypeLetters() != "ND"),
+        verticalIsTa_(vertical_.TypeLetters() == "TA") {}
+
+  float At(float azimuth, float elevation) override {
+    CheckScans();
+    return memo_.Get(azimuth, elevation, [&] {
+      V7Samples s = VerticalSamples(elevation);
+      HorizontalSamples(azimuth, s);
+      return static_cast<float>(CombineV7Samples(azimuth, elevation, s, verticalIsTa_));
+    });
+  }
+
+  void FillGrid(const GridLookupPlan& plan, std::vector<float>& attenuations) override {
+    CheckScans();
+    std::vector<V7Samples> columnSamples[3];
+    for (int shift = 0; shift < 3; ++shift) {
+      if (!plan.usesShift[shift]) continue;
+      columnSamples[shift].resize(static_cast<std::size_t>(plan.columns));
+      for (int j = 0; j < plan.columns; ++j) {
+        HorizontalSamples(plan.azimuth[shift][j], columnSamples[shift][j]);
+      }
+    }
+    attenuations.resize(static_cast<std::size_t>(plan.rows) * plan.columns);
+    std::size_t k = 0;
+    for (int i = 0; i < plan.rows; ++i) {
+      const float elevation = plan.rowElevation[i];
+      const V7Samples rowSamples = VerticalSamples(elevation);
+      const std::vector<float>& azimuths = plan.azimuth[plan.rowShift[i]];
+      const std::vector<V7Samples>& columns = columnSamples[plan.rowShift[i]];
+      for (int j = 0; j < plan.columns; ++j) {
+        V7Samples s = rowSamples;
+        s.hAz = columns[j].hAz;
+        s.hBack = columns[j].hBack;
+        attenuations[k++] =
+            static_cast<float>(CombineV7Samples(azimuths[j], elevation, s, verticalIsTa_));
+      }
+    }
+  }
+
+ private:
+  void CheckScans() const {
+    if (!horizontal_.Scans()) throw InvalidAntennaCode("invalid horizontal antenna type");
+    if (!vertical_.Scans()) throw InvalidAntennaCode("invalid vertical antenna type");
+  }
+
+  static float Field(const ParsedAntennaCode& code, float angle) {
+    return static_cast<float>(code.ComponentAttenuation(angle, true));
+  }
+
+  // A component is sampled only where the rule samples it, so a rejected code
+  // throws in exactly the frames where evaluating the texts would.
+  V7Samples VerticalSamples(float elevation) {
+    V7Samples s;
+    if (elevation != 0.0f && verticalSampled_) {
+      s.vFwd = Field(vertical_, -elevation);
+      s.vBwd = Field(vertical_, elevation + 180.0f);
+      if (!vBack_) vBack_ = Field(vertical_, 180.0f);
+      s.vBack = *vBack_;
+    }
+    return s;
+  }
+
+  void HorizontalSamples(float azimuth, V7Samples& s) {
+    if (azimuth != 0.0f && horizontalSampled_) {
+      s.hAz = Field(horizontal_, azimuth);
+      if (!hBack_) hBack_ = Field(horizontal_, 180.0f);
+      s.hBack = *hBack_;
+    }
+  }
+
+  ParsedAntennaCode horizontal_;
+  ParsedAntennaCode vertical_;
+  bool horizontalSampled_;
+  bool verticalSampled_;
+  bool verticalIsTa_;
+  std::optional<float> hBack_;
+  std::optional<float> vBack_;
+  LookupMemo memo_;
+};
+
+// The V6 rule samples both codes at the total angle off the main axis, which
+// depends on both angles of a direction: only the reading of the codes is
+// shared.
+class ParsedV6Lookup final : public PatternLookup {
+ public:
+  ParsedV6Lookup(const char* horizontalCode, const char* verticalCode)
+      : horizontal_(horizontalCode), vertical_(verticalCode) {}
+
+  float At(float azimuth, float elevation) override {
+    return memo_.Get(azimuth, elevation, [&] { return Combined(azimuth, elevation); });
+  }
+
+  void FillGrid(const GridLookupPlan& plan, std::vector<float>& attenuations) override {
+    attenuations.resize(static_cast<std::size_t>(plan.rows) * plan.columns);
+    std::size_t k = 0;
+    for (int i = 0; i < plan.rows; ++i) {
+      const std::vector<float>& azimuths = plan.azimuth[plan.rowShift[i]];
+      for (int j = 0; j < plan.columns; ++j) {
+        attenuations[k++] = Combined(azimuths[j], plan.rowElevation[i]);
+      }
+    }
+  }
+
+ private:
+  float Combined(float azimuth, float elevation) const {
+    return CombinedAttenuationV6(azimuth, elevation, horizontal_, vertical_);
+  }
+
+  ParsedAntennaCode horizontal_;
+  ParsedAntennaCode vertical_;
+  LookupMemo memo_;
+};
+
+}  // namespace
+
+std::unique_ptr<PatternLookup> MakeParsedLookup(const char* horizontalCode,
+                                                const char* verticalCode, bool useHcmV7) {
+  const char* h = horizontalCode ? horizontalCode : "";
+  const char* v = verticalCode ? verticalCode : "";
+  if (useHcmV7) return std::make_unique<ParsedV7Lookup>(h, v);
+  return std::make_unique<ParsedV6Lookup>(h, v);
+}
+
+}  // namespace veltrisko

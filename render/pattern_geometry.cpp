@@ -1,0 +1,40 @@
+#include "render/pattern_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace veltrisko {
+
+Vector3 SphericalPointFromTrig(float radius, double cosElevation, double sinElevation,
+                               double cosAzimuth, double sinAzimuth) {
+  const double r = radius;
+  return Vector3(static_cast<float>(r * cosElevation * cosAzimuth),
+                 static_cast<float>(r * sinElevation),
+                 static_cast<float>(r * cosElevation * sinAzimuth));
+}
+
+Vector3 SphericalPoint(float azimuth, float elevation, float radius) {
+  const double az = azimuth * kRadiansPerDegree;
+  const double el = elevation * kRadiansPerDegree;
+  return SphericalPointFromTrig(radius, std::cos(el), std::sin(el), std::cos(az), std::sin(az));
+}
+
+bool IsValidResolutionStep(int step) { return step >= 1 && step <= 180; }
+
+GridSize GridSizeFor(int step) {
+  if (!IsValidResolutionStep(step)) return {};
+  return {180 / step + 1, 360 / step + 1};
+}
+
+Viewport SquareViewport(const ClientRect& clientRect) {
+  // Wide arithmetic: the difference of two extreme ints does not fit an int.
+  const std::int64_t w = std::int64_t{clientRect.right} - clientRect.left;
+  const std::int64_t h = std::int64_t{clientRect.bottom} - clientRect.top;
+  const std::int64_t size = std::clamp<std::int64_t>(std::min(w, h), 0, INT32_MAX);
+  const std::int64_t y =
+      std::clamp<std::int64_t>(std::max<std::int64_t>(h, 0) - size, INT32_MIN, INT32_MAX);
+  return {clientRect.left, static_cast<int>(y), static_cast<int>(size), static_cast<int>(size)};
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "render/draw_pattern.h"
+#include "scene/matrix3.h"
+
+namespace veltrisko {
+
+inline constexpr double kRadiansPerDegree = 0.017453292519943295;
+
+// The point (r cos(el) cos(az), r sin(el), r cos(el) sin(az)) of a world
+// direction in degrees: y points up, azimuth 0 lies on +x and 90 on +z.
+Vector3 SphericalPoint(float azimuth, float elevation, float radius);
+
+// The same from the direction's sines and cosines, computed once per row or
+// column; gives exactly the bits of SphericalPoint.
+Vector3 SphericalPointFromTrig(float radius, double cosElevation, double sinElevation,
+                               double cosAzimuth, double sinAzimuth);
+
+// The sample grid over the sphere: rows of elevation -90..90, columns of
+// azimuth -180..180, both in steps of `step` degrees with both ends included.
+struct GridSize {
+  int rows = 0;
+  int columns = 0;
+};
+
+// Steps from 1 to 180 degrees make a grid; any other step has none.
+bool IsValidResolutionStep(int step);
+GridSize GridSizeFor(int step);
+
+// The square viewport in the top-left corner of the client area, in OpenGL's
+// bottom-up coordinates. An empty or inverted rectangle gives size 0.
+struct Viewport {
+  int x = 0, y = 0, width = 0, height = 0;
+  friend bool operator==(const Viewport&, const Viewport&) = default;
+};
+Viewport SquareViewport(const ClientRect& clientRect);
+
+}  // namespace veltrisko

@@ -1,0 +1,92 @@
+#include "app/legend_content.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "dialog/config_dialog.h"
+
+namespace veltrisko {
+
+namespace {
+
+constexpr int kColourBandCount = 51;
+
+// Texts are formatted into a 1024-byte buffer, as the legends always did.
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+std::string Format(const char* format, ...) {
+  char buffer[1024];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(buffer, sizeof buffer, format, args);
+  va_end(args);
+  return buffer;
+}
+
+constexpr Colour Rgb(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
+
+const char* OrEmpty(const char* text) { return text != nullptr ? text : ""; }
+
+}  // namespace
+
+LegendPlacement PlaceLegends(int clientWidth, int clientHeight) {
+  // C++ integer division truncates toward zero, as the placement requires.
+  return LegendPlacement{
+      LegendRect{clientWidth - kInfoLegendWidth, 0, kInfoLegendWidth, kInfoLegendHeight},
+      LegendRect{(clientWidth - kColourLegendWidth) / 2, clientHeight - kColourLegendHeight,
+                 kColourLegendWidth, kColourLegendHeight}};
+}
+
+InfoLegendContent InfoLegendOf(const SceneState& scene, const char* horizontalCode,
+                               const char* verticalCode) {
+  InfoLegendContent content;
+  if (scene.showHorizontalDiagram)
+    content.keys.push_back({10, 10, Rgb(255, 0, 0), "horizontale Richtcharakteristik"});
+  if (scene.showVerticalDiagram)
+    content.keys.push_back({10, 30, Rgb(0, 255, 0), "vertikale Richtcharakteristik"});
+  if (scene.showHorizontalCut)
+    content.keys.push_back({10, 50, Rgb(0, 0, 255), "RC parallel zum Boden"});
+  if (scene.showSurface)
+    content.keys.push_back({10, 70, Rgb(160, 145, 220), "3D-Richtcharakteristik"});
+  else if (scene.showGrid)
+    content.keys.push_back({10, 70, kLegendBackground, "3D-Richtcharakteristik (Gitter)"});
+
+  auto line = [&](int x, int y, std::string text) {
+    content.lines.push_back({x + 12, y, std::move(text)});
+  };
+  line(1, 94, Format("Azimut: %.1f °", static_cast<double>(scene.azimuth)));
+  line(1, 114, Format("Elevation: %.1f °", static_cast<double>(scene.elevation)));
+  line(110, 94, Format("hor.:  %s", OrEmpty(horizontalCode)));
+  line(110, 114, Format("vert.: %s", OrEmpty(verticalCode)));
+  line(1, 134, Format("Kippung: %.1f °", static_cast<double>(scene.tilt)));
+  line(110, 134, Format("HCM V%d", scene.useHcmV7 ? 7 : 6));
+  if (scene.logScale) {
+    line(1, 154, "logarithmisch");
+    line(110, 154, Format("%d .. 0 dB", -TruncateToInt(scene.dbRange)));
+  } else {
+    line(1, 154, "linear");
+    line(110, 154, "0 .. 1 W");
+  }
+  return content;
+}
+
+ColourLegendContent ColourLegendOf(const SceneState& scene) {
+  ColourLegendContent content;
+  int left = 0;
+  for (int k = 0; k < kColourBandCount; ++k) {
+    const float value = static_cast<float>(2 * k) * 0.01f;
+    const int right = 8 * k + 4;
+    content.bands.push_back({left, right, FalseColourOf(value)});
+    left = right;
+  }
+  if (scene.logScale) {
+    content.leftLabel = Format("%d dB", -TruncateToInt(scene.dbRange));
+    content.rightLabel = "0 dB";
+  } else {
+    content.leftLabel = "0 W";
+    content.rightLabel = "1 W";
+  }
+  return content;
+}
+
+}  // namespace veltrisko

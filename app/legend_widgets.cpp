@@ -1,0 +1,86 @@
+#include "app/legend_widgets.h"
+
+#include <QPainter>
+
+#include "app/legend_content.h"
+#include "app/ui_font.h"
+#include "dialog/antenna_panel.h"
+
+namespace veltrisko {
+
+namespace {
+
+QColor ToQColor(Colour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+
+void MarkOpaque(QWidget* legend) { legend->setAttribute(Qt::WA_OpaquePaintEvent); }
+
+// The thin border; the client area lies one pixel inside it.
+void DrawBorder(QPainter& painter, const QRect& outer) {
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(outer.adjusted(0, 0, -1, -1));
+}
+
+// The legend fonts are sized to fit the fixed layout of 20-pixel lines.
+constexpr int kLegendPixelSize = 11;
+
+}  // namespace
+
+InfoLegend::InfoLegend(QWidget* parent) : QWidget(parent) {
+  MarkOpaque(this);
+  resize(kInfoLegendWidth, kInfoLegendHeight);
+}
+
+void InfoLegend::paintEvent(QPaintEvent*) {
+  const InfoLegendContent content =
+      InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code());
+  QPainter painter(this);
+  painter.fillRect(rect(), ToQColor(kLegendBackground));
+  // Content coordinates start inside the border.
+  painter.translate(1, 1);
+  QFont font = UiFont(8);
+  font.setPixelSize(kLegendPixelSize);
+  painter.setFont(font);
+  const int ascent = painter.fontMetrics().ascent();
+  for (const KeyEntry& key : content.keys) {
+    painter.setPen(QPen(ToQColor(kKeyOutline), 0));
+    painter.setBrush(ToQColor(key.colour));
+    // An outlined QPainter rectangle covers one pixel more than its size, so
+    // this fills (x+1, y+5) up to (x+8, y+12) exclusive.
+    painter.drawRect(key.x + 1, key.y + 5, 6, 6);
+    painter.setPen(Qt::black);
+    painter.drawText(key.x + 12, key.y + ascent, QString::fromStdString(key.label));
+  }
+  painter.setPen(Qt::black);
+  for (const TextLine& line : content.lines)
+    painter.drawText(line.x, line.y + ascent, QString::fromStdString(line.text));
+  painter.resetTransform();
+  DrawBorder(painter, rect());
+}
+
+ColourLegend::ColourLegend(QWidget* parent) : QWidget(parent) {
+  MarkOpaque(this);
+  resize(kColourLegendWidth, kColourLegendHeight);
+}
+
+void ColourLegend::paintEvent(QPaintEvent*) {
+  const ColourLegendContent content = ColourLegendOf(sceneState);
+  QPainter painter(this);
+  painter.translate(1, 1);
+  const int height = this->height() - 2;
+  for (const ColourBand& band : content.bands)
+    painter.fillRect(band.left, 0, band.right - band.left, height, ToQColor(band.colour));
+  QFont font = UiFont(8, kColourLabelWeight);
+  font.setPixelSize(kLegendPixelSize + 2);
+  painter.setFont(font);
+  painter.setPen(ToQColor(kColourLabelColour));
+  const int ascent = painter.fontMetrics().ascent();
+  painter.drawText(kColourLeftLabelX, ascent, QString::fromStdString(content.leftLabel));
+  const QString right = QString::fromStdString(content.rightLabel);
+  painter.drawText(kColourRightLabelEnd - painter.fontMetrics().horizontalAdvance(right), ascent,
+                   right);
+  painter.resetTransform();
+  DrawBorder(painter, rect());
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,200 @@
+#include "app/main_window.h"
+
+#include <QActionGroup>
+#include <QDesktopServices>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QUrl>
+
+#include "app/config_dialog_widget.h"
+#include "app/legend_content.h"
+#include "app/legend_widgets.h"
+#include "app/pattern_view.h"
+#include "app/scene_commands.h"
+#include "dialog/config_dialog.h"
+#include "resources/main_menu.h"
+#include "scene/scene_state.h"
+
+#ifndef VELTRISKO_DOC_HOST
+#error "VELTRISKO_DOC_HOST must name the documentation host"
+#endif
+
+namespace veltrisko {
+
+namespace {
+
+QKeySequence KeyOf(AcceleratorKey key) {
+  switch (key) {
+    case AcceleratorKey::kUp:
+      return QKeySequence(Qt::Key_Up);
+    case AcceleratorKey::kDown:
+      return QKeySequence(Qt::Key_Down);
+    case AcceleratorKey::kLeft:
+      return QKeySequence(Qt::Key_Left);
+    case AcceleratorKey::kRight:
+      return QKeySequence(Qt::Key_Right);
+    case AcceleratorKey::kPageUp:
+      return QKeySequence(Qt::Key_PageUp);
+    case AcceleratorKey::kPageDown:
+      return QKeySequence(Qt::Key_PageDown);
+    case AcceleratorKey::kHome:
+      return QKeySequence(Qt::Key_Home);
+  }
+  return {};
+}
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString DocumentationAddress() {
+  return QStringLiteral("https://") + QStringLiteral(VELTRISKO_DOC_HOST) + QStringLiteral("/hcm/");
+}
+
+ClientArea::ClientArea(QWidget* parent)
+    : QWidget(parent),
+      view_(new PatternView(this)),
+      info_(new InfoLegend(this)),
+      colours_(new ColourLegend(this)) {
+  info_->raise();
+  colours_->raise();
+}
+
+void ClientArea::resizeEvent(QResizeEvent*) {
+  view_->setGeometry(rect());
+  const LegendPlacement place = PlaceLegends(width(), height());
+  info_->setGeometry(place.info.x, place.info.y, place.info.width, place.info.height);
+  colours_->setGeometry(place.colour.x, place.colour.y, place.colour.width, place.colour.height);
+}
+
+MainWindow::MainWindow() : client_(new ClientArea(this)) {
+  setWindowTitle(QStringLiteral("Veltrisko   HCM-Antennendiagramme"));
+  setWindowIcon(QIcon(QStringLiteral(":/veltrisko/icon.png")));
+  setCentralWidget(client_);
+  BuildMenus();
+  BuildAccelerators();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildMenus() {
+  QMenu* popup = nullptr;
+  QMenu* current = nullptr;
+  QActionGroup* resolutions = new QActionGroup(this);
+  resolutions->setExclusive(true);
+  for (const MenuEntry& entry : kMainMenu) {
+    switch (entry.kind) {
+      case MenuEntryKind::kPopup:
+        popup = current = menuBar()->addMenu(FromUtf8(entry.text));
+        break;
+      case MenuEntryKind::kSubmenu:
+        current = popup->addMenu(FromUtf8(entry.text));
+        break;
+      case MenuEntryKind::kSubmenuEnd:
+        current = popup;
+        break;
+      case MenuEntryKind::kSeparator:
+        current->addSeparator();
+        break;
+      case MenuEntryKind::kItem: {
+        QAction* action = current->addAction(FromUtf8(entry.text));
+        const int command = entry.command;
+        if (CheckMarkOf(sceneState, true, command).has_value()) {
+          action->setCheckable(true);
+          action->setChecked(entry.initiallyChecked);
+        }
+        for (const ResolutionChoice& choice : kResolutionChoices) {
+          if (choice.command == command) resolutions->addAction(action);
+        }
+        connect(action, &QAction::triggered, this, [this, command] { HandleCommand(command); });
+        actions_[command] = action;
+        break;
+      }
+    }
+    if (entry.kind == MenuEntryKind::kPopup || entry.kind == MenuEntryKind::kSubmenu) {
+      QMenu* menu = current;
+      connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateCheckMarks(menu); });
+    }
+  }
+}
+
+void MainWindow::BuildAccelerators() {
+  for (const Accelerator& accelerator : kAccelerators) {
+    // Window-wide only: in the dialog the same keys move its focused slider.
+    auto* shortcut = new QShortcut(KeyOf(accelerator.key), this);
+    shortcut->setContext(Qt::WindowShortcut);
+    shortcut->setAutoRepeat(true);
+    const int command = accelerator.command;
+    connect(shortcut, &QShortcut::activated, this, [this, command] { HandleCommand(command); });
+  }
+}
+
+void MainWindow::UpdateCheckMarks(QMenu* menu) {
+  for (QAction* action : menu->actions()) {
+    for (const auto& [command, known] : actions_) {
+      if (known != action) continue;
+      if (auto checked = CheckMarkOf(sceneState, LegendsVisible(), command)) {
+        action->setChecked(*checked);
+      }
+    }
+  }
+}
+
+ConfigDialogWidget* MainWindow::Dialog() const { return dialog_; }
+
+QAction* MainWindow::Action(int command) const {
+  auto found = actions_.find(command);
+  return found != actions_.end() ? found->second : nullptr;
+}
+
+bool MainWindow::LegendsVisible() const { return !client_->Info()->isHidden(); }
+
+void MainWindow::HandleCommand(int command) {
+  if (command == kCmdQuit) {
+    close();
+    return;
+  }
+  if (ApplySceneCommand(sceneState, command)) {
+    RepaintAll();
+    return;
+  }
+  switch (command) {
+    case kCmdAntennaType:
+      OpenConfigDialog();
+      break;
+    case kCmdDocumentation:
+      QDesktopServices::openUrl(QUrl(DocumentationAddress()));
+      break;
+    case kCmdLegend: {
+      const bool show = !LegendsVisible();
+      client_->Info()->setVisible(show);
+      client_->Colours()->setVisible(show);
+      break;
+    }
+    default:
+      return;  // not a command of this window: no repaint
+  }
+  RepaintAll();
+}
+
+void MainWindow::OpenConfigDialog() {
+  if (configDialog != nullptr && dialog_ != nullptr) {
+    dialog_->show();
+    dialog_->raise();
+    dialog_->activateWindow();
+    return;
+  }
+  dialog_ = new ConfigDialogWidget(this, [this] { RepaintAll(); });
+  dialog_->show();
+}
+
+void MainWindow::RepaintAll() {
+  client_->View()->update();
+  client_->Info()->update();
+  client_->Colours()->update();
+  emit Repainted();
+}
+
+}  // namespace veltrisko

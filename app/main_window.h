@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+
+class QAction;
+class QMenu;
+
+namespace veltrisko {
+
+class ConfigDialogWidget;
+class PatternView;
+class InfoLegend;
+class ColourLegend;
+
+// The central area below the menu bar: the GL view fills it, the two legends
+// sit on top of it at the corners the size rules give.
+class ClientArea final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ClientArea(QWidget* parent);
+  PatternView* View() const { return view_; }
+  InfoLegend* Info() const { return info_; }
+  ColourLegend* Colours() const { return colours_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  PatternView* view_;
+  InfoLegend* info_;
+  ColourLegend* colours_;
+};
+
+// The main window: the menu, the keyboard commands and the repaint request.
+class MainWindow final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow();
+  ~MainWindow() override;
+
+  // Carries out one menu or keyboard command by its number.
+  void HandleCommand(int command);
+  // Repaints the view and both legends from the same state.
+  void RepaintAll();
+  // Raises the open configuration dialog, or creates and shows a new one.
+  void OpenConfigDialog();
+
+  ConfigDialogWidget* Dialog() const;
+  ClientArea* Client() const { return client_; }
+  QAction* Action(int command) const;
+  bool LegendsVisible() const;
+
+ signals:
+  // Emitted once per repaint of the three windows.
+  void Repainted();
+
+ private:
+  void BuildMenus();
+  void BuildAccelerators();
+  void UpdateCheckMarks(QMenu* menu);
+
+  ClientArea* client_;
+  QPointer<ConfigDialogWidget> dialog_;
+  std::map<int, QAction*> actions_;
+};
+
+// The address that "&Dokumentation" opens.
+QString DocumentationAddress();
+
+}  // namespace veltrisko

@@ -1,0 +1,51 @@
+#include "app/pattern_view.h"
+
+#include <QOpenGLContext>
+#include <cmath>
+
+#include "render/draw_pattern.h"
+#include "scene/scene_state.h"
+
+namespace veltrisko {
+
+bool QtGLSurface::CreateContext() {
+  const QOpenGLContext* context = view_.context();
+  return context != nullptr && context->isValid();
+}
+
+bool QtGLSurface::MakeCurrent() {
+  if (view_.context() == nullptr) return false;
+  view_.makeCurrent();
+  return QOpenGLContext::currentContext() == view_.context();
+}
+
+void QtGLSurface::DoneCurrent() {
+  // Qt still composes the widget's framebuffer with this context after
+  // paintGL returns, so the release waits until then.
+  if (!view_.Painting()) view_.doneCurrent();
+}
+
+PatternView::PatternView(QWidget* parent) : QOpenGLWidget(parent) {}
+
+PatternView::~PatternView() {
+  // The context dies with the widget; a later view creates its own.
+  if (glContext.Initialised()) {
+    makeCurrent();
+    glContext.DeleteContext();
+    doneCurrent();
+  }
+}
+
+void PatternView::paintGL() {
+  painting_ = true;
+  glContext.MakeCurrent(&surface_);
+  const qreal ratio = devicePixelRatioF();
+  const ClientRect client{0, 0, static_cast<int>(std::lround(width() * ratio)),
+                          static_cast<int>(std::lround(height() * ratio))};
+  DrawPattern(sceneState, client);
+  // Qt swaps (composes) the widget's buffer itself after paintGL.
+  glContext.MakeCurrent(nullptr);
+  painting_ = false;
+}
+
+}  // namespace veltrisko

@@ -187,17 +187,6 @@ TEST(AntennaPanel, SetTypeWritesLabelsRangesAndVisibilityInOrder) {
   }
 }
 
-TEST(AntennaPanel, LabelsNotWrittenKeepTheirText) {
-  AntennaPanel panel;
-  FakePanelControls fakes;
-  CreateDialog(panel, fakes);
-  panel.SetType(19);
-  panel.SetType(0);
-  EXPECT_EQ(fakes.p1Label.Text(), "");
-  EXPECT_EQ(fakes.p3Label.Text(), "Nebenkeulenradius in Rückrichtung");
-  EXPECT_EQ(fakes.p4Label.Text(), "Nebenkeulenradius auf Vorderseite");
-}
-
 // The user moves the type slider and the dialog composes; then the user sets
 // the parameters and the dialog composes again.
 struct ComposeRow {

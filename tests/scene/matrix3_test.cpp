@@ -73,12 +73,6 @@ TEST(Matrix3, ArithmeticRunsInDoublePrecision) {
   EXPECT_EQ(v.x, 1.0f);
 }
 
-TEST(Matrix3, CopyFromCopiesAllElements) {
-  Matrix3 copy = Identity();
-  copy.CopyFrom(Sample());
-  ExpectNear(copy, Sample(), 0, "copy");
-}
-
 TEST(Vector3, TransformMapsUnitVectorsToColumnsFromTheOldComponents) {
   const Matrix3 m = Sample();
   const Vector3 units[3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};

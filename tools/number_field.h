@@ -1,0 +1,12 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace veltrisko::tool {
+
+// A single-precision number read with strtof that spans the whole field
+// (no blanks around it); nothing for anything else.
+std::optional<float> ParseFloatField(const std::string& field);
+
+}  // namespace veltrisko::tool

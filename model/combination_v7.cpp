@@ -52,11 +52,11 @@ V7Samples SampleV7(float azimuth, float elevation, const ParsedAntennaCode& hori
     // Negated: a second vertical beam at +S degrees lies at elevation -S.
     s.vFwd = static_cast<float>(vertical.ComponentAttenuation(-elevation, true));
     s.vBwd = static_cast<float>(vertical.ComponentAttenuation(elevation + 180.0f, true));
-    s.vBack = static_cast<float>(vertical.ComponentAttenuation(180.0f, true));
+    s.vBack = static_cast<float>(vertical.BackField());
   }
   if (azimuth != 0.0f && horizontal.TypeLetters() != "ND") {
     s.hAz = static_cast<float>(horizontal.ComponentAttenuation(azimuth, true));
-    s.hBack = static_cast<float>(horizontal.ComponentAttenuation(180.0f, true));
+    s.hBack = static_cast<float>(horizontal.BackField());
   }
   return s;
 }

@@ -156,7 +156,11 @@ double BeamField(const ComponentDiagram& g, double x) {
 // The relative field before the side-lobe floor; `floorApplies` is cleared
 // where LA already returns its floor.
 double RelativeField(const ComponentDiagram& g, float angle, bool& floorApplies) {
-  const double cA = std::cos(angle * kRadiansPerDegree);
+  // LA, CA, CB, CC, ND and XX do not need the cosine of the angle itself.
+  const bool needsCosine = g.family != Family::kLA && g.family != Family::kCA &&
+                           g.family != Family::kCB && g.family != Family::kCC &&
+                           g.family != Family::kND;
+  const double cA = needsCosine ? std::cos(angle * kRadiansPerDegree) : 0.0;
   switch (g.family) {
     case Family::kEA:
       return g.fourU * cA / (g.fourUMinusOne * cA * cA + 1.0);

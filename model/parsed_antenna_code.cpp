@@ -7,10 +7,17 @@ ParsedAntennaCode::ParsedAntennaCode(const char* code) {
   scans_ = reading.Scans();
   typeLetters_ = reading.typeLetters;
   diagram_ = PrepareComponentDiagram(reading);
+  if (diagram_.family != ComponentDiagram::Family::kRejected) {
+    backField_ = EvaluateComponentDiagram(diagram_, 180.0f, true);
+  }
 }
 
-double ParsedAntennaCode::ComponentAttenuation(float angle, bool linear) const {
-  return EvaluateComponentDiagram(diagram_, angle, linear);
+double ParsedAntennaCode::BackField() const {
+  // A rejected code throws here as its evaluation would.
+  if (diagram_.family == ComponentDiagram::Family::kRejected) {
+    return ComponentAttenuation(180.0f, true);
+  }
+  return backField_;
 }
 
 bool ParsedAntennaCode::Scans() const { return scans_; }

@@ -15,7 +15,13 @@ class ParsedAntennaCode {
   explicit ParsedAntennaCode(const char* code);
 
   // Same result (or exception) as ComponentAttenuation(code, angle, linear).
-  double ComponentAttenuation(float angle, bool linear) const;
+  double ComponentAttenuation(float angle, bool linear) const {
+    return EvaluateComponentDiagram(diagram_, angle, linear);
+  }
+
+  // ComponentAttenuation(180, true), computed once: the back values of the
+  // V7 rule.
+  double BackField() const;
 
   // Whether the first reading of the text assigned all three fields; the V7
   // rule rejects a code that does not.
@@ -28,6 +34,7 @@ class ParsedAntennaCode {
 
  private:
   bool scans_ = false;
+  double backField_ = 0.0;
   std::string typeLetters_;
   ComponentDiagram diagram_;
 };

@@ -186,6 +186,8 @@ TEST(ComponentAttenuation, OddTextsFollowTheFormattedInputRules) {
   EXPECT_EQ(ComponentAttenuation("nanEA10", 0.0f, true), 0.1);
   EXPECT_EQ(ComponentAttenuation("nanLA10", 0.0f, true), 0.1);
   EXPECT_EQ(ComponentAttenuation("nanKA10", 0.0f, true), 0.1);
+  EXPECT_EQ(ComponentAttenuation("nanTA10", 10.0f, true), 0.1);
+  EXPECT_EQ(ComponentAttenuation("nanTA10", 0.0f, true), 1.0);
   // A negative floor lets the field fall below 0.01, where both outputs clamp.
   EXPECT_EQ(ComponentAttenuation("030EA-1", 180.0f, true), 0.01);
   EXPECT_EQ(ComponentAttenuation("030EA-1", 180.0f, false), -40.0);

@@ -32,22 +32,34 @@ struct DrawCommand {
   friend bool operator==(const DrawCommand&, const DrawCommand&) = default;
 };
 
-// The calls of one frame in order. The frame computation only fills it; the
-// OpenGL backend only replays it.
-class DrawList {
+// Where a frame's calls go: the OpenGL backend sends each straight on, a
+// DrawList records them. The frame computation knows nothing else.
+class DrawSink {
  public:
-  void Begin(PrimitiveMode mode);
-  void End();
-  void Vertex(const Vector3& p);
-  void Normal(const Vector3& n);
-  void Colour3(std::uint8_t r, std::uint8_t g, std::uint8_t b);
-  void Colour4(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a);
-  void LineWidth(float width);
-  void DisableBlend();
+  virtual ~DrawSink() = default;
+  virtual void Begin(PrimitiveMode mode) = 0;
+  virtual void End() = 0;
+  virtual void Vertex(const Vector3& p) = 0;
+  virtual void Normal(const Vector3& n) = 0;
+  virtual void Colour3(std::uint8_t r, std::uint8_t g, std::uint8_t b) = 0;
+  virtual void Colour4(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) = 0;
+  virtual void LineWidth(float width) = 0;
+  virtual void DisableBlend() = 0;
+};
+
+// The calls of one frame in order, for looking at them afterwards.
+class DrawList final : public DrawSink {
+ public:
+  void Begin(PrimitiveMode mode) override;
+  void End() override;
+  void Vertex(const Vector3& p) override;
+  void Normal(const Vector3& n) override;
+  void Colour3(std::uint8_t r, std::uint8_t g, std::uint8_t b) override;
+  void Colour4(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) override;
+  void LineWidth(float width) override;
+  void DisableBlend() override;
 
   const std::vector<DrawCommand>& Commands() const { return commands_; }
-  void Clear() { commands_.clear(); }
-  void Reserve(std::size_t count) { commands_.reserve(count); }
 
  private:
   std::vector<DrawCommand> commands_;

@@ -14,7 +14,7 @@ namespace {
 
 class FrameRecorder {
  public:
-  FrameRecorder(const SceneState& scene, DrawList& out)
+  FrameRecorder(const SceneState& scene, DrawSink& out)
       : scene_(scene), out_(out), displayRange_(DisplayRange(scene.logScale, scene.dbRange)) {}
 
   void Axes() {
@@ -30,12 +30,9 @@ class FrameRecorder {
   }
 
   void Passes(PatternLookup& lookup) {
-    const GridSize size = GridSizeFor(scene_.resolutionStep);
-    // Room for the surface and grid passes and the diagrams.
-    out_.Reserve(out_.Commands().size() + 6 * static_cast<std::size_t>(size.rows) * size.columns +
-                 8 * static_cast<std::size_t>(size.columns) + 64);
     std::vector<PatternSample> samples;
     SampleSphere(scene_, displayRange_, lookup, samples);
+    const GridSize size = GridSizeFor(scene_.resolutionStep);
     if (scene_.showSurface) Surface(samples, size);
     if (scene_.showGrid) Grid(samples, size);
     out_.LineWidth(4.0f);
@@ -165,7 +162,7 @@ class FrameRecorder {
   }
 
   const SceneState& scene_;
-  DrawList& out_;
+  DrawSink& out_;
   const float displayRange_;
 };
 
@@ -183,7 +180,7 @@ namespace {
 // Makes the frame's lookup inside the frame's failure handling, so that
 // running out of memory for it also ends the frame after the axes.
 template <class MakeLookup>
-FrameOutcome RecordFrame(const SceneState& scene, DrawList& out, MakeLookup makeLookup) {
+FrameOutcome RecordFrame(const SceneState& scene, DrawSink& out, MakeLookup makeLookup) {
   FrameRecorder recorder(scene, out);
   recorder.Axes();
   if (!CanSample(scene)) return FrameOutcome::EndedEarly;
@@ -199,7 +196,7 @@ FrameOutcome RecordFrame(const SceneState& scene, DrawList& out, MakeLookup make
 }  // namespace
 
 FrameOutcome RecordPatternFrame(const SceneState& scene, const char* horizontalCode,
-                                const char* verticalCode, DrawList& out, LookupPath path) {
+                                const char* verticalCode, DrawSink& out, LookupPath path) {
   std::unique_ptr<PatternLookup> lookup;
   return RecordFrame(scene, out, [&]() -> PatternLookup& {
     lookup = path == LookupPath::Parsed
@@ -209,7 +206,7 @@ FrameOutcome RecordPatternFrame(const SceneState& scene, const char* horizontalC
   });
 }
 
-FrameOutcome RecordPatternFrame(const SceneState& scene, PatternLookup& lookup, DrawList& out) {
+FrameOutcome RecordPatternFrame(const SceneState& scene, PatternLookup& lookup, DrawSink& out) {
   return RecordFrame(scene, out, [&]() -> PatternLookup& { return lookup; });
 }
 

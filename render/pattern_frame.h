@@ -17,14 +17,14 @@ enum class FrameOutcome {
   EndedEarly,
 };
 
-// Records every call of one frame after its set-up: the axes, then, from the
+// Sends every call of one frame after its set-up to `out`: the axes, then, from the
 // sample grid of the two codes, the surface, grid, diagrams, horizontal cut,
 // pointer line and reference circle that the scene's flags ask for.
 FrameOutcome RecordPatternFrame(const SceneState& scene, const char* horizontalCode,
-                                const char* verticalCode, DrawList& out,
+                                const char* verticalCode, DrawSink& out,
                                 LookupPath path = LookupPath::Parsed);
 
 // The same with the pattern found through `lookup`.
-FrameOutcome RecordPatternFrame(const SceneState& scene, PatternLookup& lookup, DrawList& out);
+FrameOutcome RecordPatternFrame(const SceneState& scene, PatternLookup& lookup, DrawSink& out);
 
 }  // namespace veltrisko

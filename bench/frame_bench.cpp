@@ -1,0 +1,114 @@
+// Cost of one frame: the computation (sampling and recording every pass) by
+// codes read once per frame against evaluating the code texts for every
+// lookup, for both rules at every step; and the whole headless frame
+// (computation, OpenGL drawing, glFinish) on the software renderer.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "render/draw_frame.h"
+#include "render/gl_context.h"
+#include "render/headless_surface.h"
+#include "render/pattern_frame.h"
+#include "render/sample_grid.h"
+
+namespace veltrisko {
+namespace {
+
+constexpr const char* kHorizontal = "030EA10";
+constexpr const char* kVertical = "020EA05";
+
+SceneState BenchScene(bool useV7, int step) {
+  SceneState scene;
+  scene.useHcmV7 = useV7;
+  scene.resolutionStep = step;
+  // Off the axes and across a pole, as a turned view would be.
+  scene.azimuth = 30.0f;
+  scene.elevation = 20.0f;
+  return scene;
+}
+
+// Takes every call of a frame and keeps only a count.
+class CountingSink final : public DrawSink {
+ public:
+  void Begin(PrimitiveMode) override { ++count; }
+  void End() override { ++count; }
+  void Vertex(const Vector3&) override { ++count; }
+  void Normal(const Vector3&) override { ++count; }
+  void Colour3(std::uint8_t, std::uint8_t, std::uint8_t) override { ++count; }
+  void Colour4(std::uint8_t, std::uint8_t, std::uint8_t, std::uint8_t) override { ++count; }
+  void LineWidth(float) override { ++count; }
+  void DisableBlend() override { ++count; }
+  std::size_t count = 0;
+};
+
+// Arguments: rule (7 or 6), path (1 parsed, 0 text), step. The whole
+// computation of a frame: lookups, display values, points, every pass.
+void FrameComputation(benchmark::State& state) {
+  const SceneState scene = BenchScene(state.range(0) == 7, static_cast<int>(state.range(2)));
+  const LookupPath path = state.range(1) == 1 ? LookupPath::Parsed : LookupPath::Text;
+  for (auto _ : state) {
+    CountingSink sink;
+    benchmark::DoNotOptimize(RecordPatternFrame(scene, kHorizontal, kVertical, sink, path));
+    benchmark::DoNotOptimize(sink.count);
+  }
+}
+
+// The same arguments; only the pattern lookups of a frame (grid, diagrams
+// and cut), the part in which the two paths differ.
+void FrameLookups(benchmark::State& state) {
+  const SceneState scene = BenchScene(state.range(0) == 7, static_cast<int>(state.range(2)));
+  const bool parsed = state.range(1) == 1;
+  const int step = scene.resolutionStep;
+  for (auto _ : state) {
+    const std::unique_ptr<PatternLookup> lookup =
+        parsed ? MakeParsedLookup(kHorizontal, kVertical, scene.useHcmV7)
+               : MakeTextLookup(kHorizontal, kVertical, scene.useHcmV7);
+    std::vector<float> attenuations;
+    lookup->FillGrid(PlanGridLookups(scene), attenuations);
+    float sum = 0;
+    for (int a = -180; a <= 180; a += step) {
+      sum += lookup->At(static_cast<float>(a), 0.0f);
+      sum += lookup->At(static_cast<float>(a), -scene.elevation);
+    }
+    for (int e = -90; e <= 90; e += step) sum += lookup->At(0.0f, static_cast<float>(e));
+    benchmark::DoNotOptimize(attenuations.data());
+    benchmark::DoNotOptimize(sum);
+  }
+}
+
+void ComputationArguments(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"rule", "parsed", "step"});
+  for (int rule : {7, 6})
+    for (int step : {15, 10, 6, 3, 2})
+      for (int parsed : {0, 1}) b->Args({rule, parsed, step});
+  b->Unit(benchmark::kMicrosecond);
+}
+BENCHMARK(FrameComputation)->Apply(ComputationArguments);
+BENCHMARK(FrameLookups)->Apply(ComputationArguments);
+
+// The viewer's frame at 800 x 600, step 2, without a display.
+void HeadlessFrame(benchmark::State& state) {
+  HeadlessSurface surface(800, 600);
+  GLContext context;
+  if (!context.MakeCurrent(&surface)) {
+    state.SkipWithError(("no headless OpenGL context: " + surface.Error()).c_str());
+    return;
+  }
+  const SceneState scene = BenchScene(state.range(0) == 7, 2);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        DrawPatternFrame(scene, ClientRect{0, 0, 800, 600}, kHorizontal, kVertical));
+  }
+  context.DeleteContext();
+}
+BENCHMARK(HeadlessFrame)
+    ->ArgName("rule")
+    ->Arg(7)
+    ->Arg(6)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace veltrisko

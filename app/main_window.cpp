@@ -101,6 +101,7 @@ void MainWindow::BuildMenus() {
       case MenuEntryKind::kItem: {
         QAction* action = current->addAction(FromUtf8(entry.text));
         const int command = entry.command;
+        action->setData(command);
         if (CheckMarkOf(sceneState, true, command).has_value()) {
           action->setCheckable(true);
           action->setChecked(entry.initiallyChecked);
@@ -133,12 +134,9 @@ void MainWindow::BuildAccelerators() {
 
 void MainWindow::UpdateCheckMarks(QMenu* menu) {
   for (QAction* action : menu->actions()) {
-    for (const auto& [command, known] : actions_) {
-      if (known != action) continue;
-      if (auto checked = CheckMarkOf(sceneState, LegendsVisible(), command)) {
-        action->setChecked(*checked);
-      }
-    }
+    if (!action->isCheckable()) continue;
+    if (auto checked = CheckMarkOf(sceneState, LegendsVisible(), action->data().toInt()))
+      action->setChecked(*checked);
   }
 }
 

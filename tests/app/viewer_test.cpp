@@ -89,14 +89,8 @@ class ViewerTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(menu));
     menu->hide();
   }
-  QMenu* ViewMenu() const {
-    return window_->Action(kCmdGrid)->associatedObjects().isEmpty()
-               ? nullptr
-               : qobject_cast<QMenu*>(window_->Action(kCmdGrid)->associatedObjects().first());
-  }
-  QMenu* ResolutionMenu() const {
-    return qobject_cast<QMenu*>(window_->Action(kCmdResolutionFine)->associatedObjects().first());
-  }
+  QMenu* ViewMenu() const { return window_->menuBar()->actions()[1]->menu(); }
+  QMenu* ResolutionMenu() const { return ViewMenu()->actions().last()->menu(); }
   void ActivateMainWindow() {
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
@@ -255,24 +249,26 @@ class ViewerTest : public QObject {
   void menuToggles() {
     QFETCH(int, command);
     QFETCH(int, field);
-    auto flag = [field] {
-      const bool flags[] = {sceneState.showGrid,
-                            sceneState.showSurface,
-                            sceneState.falseColour,
-                            sceneState.showHorizontalDiagram,
-                            sceneState.showVerticalDiagram,
-                            sceneState.showHorizontalCut};
-      return flags[field];
-    };
+    bool SceneState::*const flags[] = {&SceneState::showGrid,
+                                       &SceneState::showSurface,
+                                       &SceneState::falseColour,
+                                       &SceneState::showHorizontalDiagram,
+                                       &SceneState::showVerticalDiagram,
+                                       &SceneState::showHorizontalCut};
+    bool& flag = sceneState.*flags[field];
     QSignalSpy repaints(window_, &MainWindow::Repainted);
     QAction* action = window_->Action(command);
     for (bool expected : {false, true}) {
       action->trigger();
-      QCOMPARE(flag(), expected);
+      QCOMPARE(flag, expected);
       OpenAndClose(ViewMenu());
       QCOMPARE(action->isChecked(), expected);
     }
     QCOMPARE(repaints.count(), 2);
+    // The mark is taken from the scene whenever the menu opens.
+    flag = false;
+    OpenAndClose(ViewMenu());
+    QVERIFY(!action->isChecked());
   }
 
   void resolutionItemsFormOneGroup() {
@@ -290,6 +286,11 @@ class ViewerTest : public QObject {
       QCOMPARE(checked, 1);
       QVERIFY(window_->Action(command)->isChecked());
     }
+    // The group follows the scene when the menu opens.
+    sceneState.resolutionStep = 10;
+    OpenAndClose(ResolutionMenu());
+    QVERIFY(window_->Action(kCmdResolutionCoarse)->isChecked());
+    QVERIFY(!window_->Action(kCmdResolutionStandard)->isChecked());
   }
 
   void keysTurnTheViewOneStepPerRepetition() {

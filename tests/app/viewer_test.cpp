@@ -167,6 +167,8 @@ class ViewerTest : public QObject {
   }
 
   void movingASliderRecomposesBothCodesAndRepaints() {
+    Dialog()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Dialog()));
     QSignalSpy repaints(window_, &MainWindow::Repainted);
     QSlider* p3 = Dialog()->Horizontal().sliders[3];
     p3->setFocus();

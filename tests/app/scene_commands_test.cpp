@@ -85,23 +85,5 @@ TEST(CheckMarkOf, ResolutionItemsActAsOneGroup) {
   }
 }
 
-TEST(CheckMarkOf, MarksFollowTheFlagsAndTheLegendsVisibility) {
-  SceneState scene;
-  // The menu's initial marks match a new scene with the legends shown.
-  for (const MenuEntry& entry : kMainMenu) {
-    if (entry.kind != MenuEntryKind::kItem) continue;
-    EXPECT_EQ(CheckMarkOf(scene, true, entry.command).value_or(false), entry.initiallyChecked)
-        << entry.text;
-  }
-  for (int command : {kCmdGrid, kCmdSurface, kCmdFalseColour, kCmdHorizontalDiagram,
-                      kCmdVerticalDiagram, kCmdHorizontalCut}) {
-    ApplySceneCommand(scene, command);
-    EXPECT_EQ(CheckMarkOf(scene, true, command), false) << command;
-  }
-  EXPECT_EQ(CheckMarkOf(scene, false, kCmdLegend), false);
-  EXPECT_EQ(CheckMarkOf(scene, true, kCmdAntennaType), std::nullopt);
-  EXPECT_EQ(CheckMarkOf(scene, true, kCmdQuit), std::nullopt);
-}
-
 }  // namespace
 }  // namespace veltrisko

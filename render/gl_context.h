@@ -31,6 +31,8 @@ class GLContext {
   // current. With nullptr: makes no context current and returns true.
   bool MakeCurrent(GLSurface* surface);
   void CreateContext(GLSurface& surface);
+  // The context lives on its surface: a binding whose surface ends before
+  // the process does calls DeleteContext first.
   void DeleteContext();
 
   bool Initialised() const { return initialised_; }

@@ -91,4 +91,21 @@ V7Samples SampleV7(float azimuth, float elevation, const ParsedAntennaCode& hori
 double CombineV7Samples(float azimuth, float elevation, const V7Samples& samples,
                         bool verticalIsTa);
 
+// V7: the elevation's cosine and sine as the combination computes them, for
+// callers that combine many directions of one elevation.
+struct V7ElevationTrig {
+  double cosine = 1.0;
+  double sine = 0.0;
+};
+V7ElevationTrig V7ElevationTrigOf(float elevation);
+double CombineV7Samples(float azimuth, float elevation, const V7ElevationTrig& trig,
+                        const V7Samples& samples, bool verticalIsTa);
+
+// V7 in its two halves: the combined relative field, clamped into [0.01, 1]
+// (0.01 for a non-finite angle), and its attenuation in dB. A caller that
+// meets the same field again may reuse the attenuation.
+double V7CombinedField(float azimuth, float elevation, const V7ElevationTrig& trig,
+                       const V7Samples& samples, bool verticalIsTa);
+double V7AttenuationOfField(double field);
+
 }  // namespace veltrisko

@@ -1,6 +1,9 @@
 #include <cmath>
+#include <string_view>
 
+#include "model/antenna_code_reading.h"
 #include "model/combination.h"
+#include "model/component_attenuation.h"
 #include "model/invalid_antenna_code.h"
 
 namespace veltrisko {
@@ -43,33 +46,62 @@ float CorrectedBackward(const V7Samples& s, double cosEl, double sinEl) {
   return vBwd;
 }
 
-}  // namespace
-
-V7Samples SampleV7(float azimuth, float elevation, const ParsedAntennaCode& horizontal,
-                   const ParsedAntennaCode& vertical) {
+// Samples both codes in the rule's order (vFwd, vBwd, vBack, hAz, hBack),
+// skipping a component whose angle is 0 or whose letters are "ND".
+template <class HorizontalField, class HorizontalBack, class VerticalField, class VerticalBack>
+V7Samples SampleV7With(float azimuth, float elevation, bool horizontalSampled, bool verticalSampled,
+                       HorizontalField horizontalField, HorizontalBack horizontalBack,
+                       VerticalField verticalField, VerticalBack verticalBack) {
   V7Samples s;
-  if (elevation != 0.0f && vertical.TypeLetters() != "ND") {
+  if (elevation != 0.0f && verticalSampled) {
     // Negated: a second vertical beam at +S degrees lies at elevation -S.
-    s.vFwd = static_cast<float>(vertical.ComponentAttenuation(-elevation, true));
-    s.vBwd = static_cast<float>(vertical.ComponentAttenuation(elevation + 180.0f, true));
-    s.vBack = static_cast<float>(vertical.BackField());
+    s.vFwd = static_cast<float>(verticalField(-elevation));
+    s.vBwd = static_cast<float>(verticalField(elevation + 180.0f));
+    s.vBack = static_cast<float>(verticalBack());
   }
-  if (azimuth != 0.0f && horizontal.TypeLetters() != "ND") {
-    s.hAz = static_cast<float>(horizontal.ComponentAttenuation(azimuth, true));
-    s.hBack = static_cast<float>(horizontal.BackField());
+  if (azimuth != 0.0f && horizontalSampled) {
+    s.hAz = static_cast<float>(horizontalField(azimuth));
+    s.hBack = static_cast<float>(horizontalBack());
   }
   return s;
 }
 
+}  // namespace
+
+V7Samples SampleV7(float azimuth, float elevation, const ParsedAntennaCode& horizontal,
+                   const ParsedAntennaCode& vertical) {
+  return SampleV7With(
+      azimuth, elevation, horizontal.TypeLetters() != "ND", vertical.TypeLetters() != "ND",
+      [&](float angle) { return horizontal.ComponentAttenuation(angle, true); },
+      [&] { return horizontal.BackField(); },
+      [&](float angle) { return vertical.ComponentAttenuation(angle, true); },
+      [&] { return vertical.BackField(); });
+}
+
+V7ElevationTrig V7ElevationTrigOf(float elevation) {
+  return {std::cos(elevation * kRadiansPerDegree), std::sin(elevation * kRadiansPerDegree)};
+}
+
 double CombineV7Samples(float azimuth, float elevation, const V7Samples& samples,
                         bool verticalIsTa) {
-  if (!std::isfinite(azimuth) || !std::isfinite(elevation)) return 40.0;
+  return CombineV7Samples(azimuth, elevation, V7ElevationTrigOf(elevation), samples, verticalIsTa);
+}
+
+double CombineV7Samples(float azimuth, float elevation, const V7ElevationTrig& trig,
+                        const V7Samples& samples, bool verticalIsTa) {
+  return V7AttenuationOfField(V7CombinedField(azimuth, elevation, trig, samples, verticalIsTa));
+}
+
+double V7CombinedField(float azimuth, float elevation, const V7ElevationTrig& trig,
+                       const V7Samples& samples, bool verticalIsTa) {
+  // A direction without a defined angle gets the largest attenuation.
+  if (!std::isfinite(azimuth) || !std::isfinite(elevation)) return 0.01;
   double l;
   if (verticalIsTa) {
     l = static_cast<double>(samples.hAz) * samples.vFwd;
   } else {
-    const double cosEl = std::cos(elevation * kRadiansPerDegree);
-    const double sinEl = std::sin(elevation * kRadiansPerDegree);
+    const double cosEl = trig.cosine;
+    const double sinEl = trig.sine;
     const float vBwd = CorrectedBackward(samples, cosEl, sinEl);
     const double o = BlendWeight(azimuth, samples.hAz, samples.hBack);
     auto w = static_cast<float>((1.0 - o) * samples.vFwd + o * vBwd);
@@ -85,8 +117,10 @@ double CombineV7Samples(float azimuth, float elevation, const V7Samples& samples
   // Negated comparison: a value that is not a number also becomes 0.01.
   if (!(l >= 0.01)) l = 0.01;
   if (l > 1.0) l = 1.0;
-  return -20.0 * std::log10(l);
+  return l;
 }
+
+double V7AttenuationOfField(double field) { return -20.0 * std::log10(field); }
 
 double CombinedAttenuationV7(float azimuth, float elevation, const ParsedAntennaCode& horizontal,
                              const ParsedAntennaCode& vertical) {
@@ -98,8 +132,20 @@ double CombinedAttenuationV7(float azimuth, float elevation, const ParsedAntenna
 
 double CombinedAttenuationV7(float azimuth, float elevation, const char* horizontalCode,
                              const char* verticalCode) {
-  return CombinedAttenuationV7(azimuth, elevation, ParsedAntennaCode(horizontalCode),
-                               ParsedAntennaCode(verticalCode));
+  // The plain path: both codes are scanned for the rule's own check, and
+  // every component sample reads its code text anew.
+  const AntennaCodeReading horizontal = ReadAntennaCode(horizontalCode);
+  if (!horizontal.Scans()) throw InvalidAntennaCode("invalid horizontal antenna type");
+  const AntennaCodeReading vertical = ReadAntennaCode(verticalCode);
+  if (!vertical.Scans()) throw InvalidAntennaCode("invalid vertical antenna type");
+  const std::string_view verticalLetters = vertical.typeLetters;
+  const V7Samples samples = SampleV7With(
+      azimuth, elevation, std::string_view(horizontal.typeLetters) != "ND", verticalLetters != "ND",
+      [&](float angle) { return ComponentAttenuation(horizontalCode, angle, true); },
+      [&] { return ComponentAttenuation(horizontalCode, 180.0f, true); },
+      [&](float angle) { return ComponentAttenuation(verticalCode, angle, true); },
+      [&] { return ComponentAttenuation(verticalCode, 180.0f, true); });
+  return CombineV7Samples(azimuth, elevation, samples, verticalLetters == "TA");
 }
 
 }  // namespace veltrisko

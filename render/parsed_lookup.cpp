@@ -1,5 +1,6 @@
 #include <bit>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <unordered_map>
 
@@ -63,9 +64,12 @@ class ParsedV7Lookup final : public PatternLookup {
       }
     }
     attenuations.resize(static_cast<std::size_t>(plan.rows) * plan.columns);
+    double previousField = std::numeric_limits<double>::quiet_NaN();
+    float previousAttenuation = 0.0f;
     std::size_t k = 0;
     for (int i = 0; i < plan.rows; ++i) {
       const float elevation = plan.rowElevation[i];
+      const V7ElevationTrig trig = V7ElevationTrigOf(elevation);
       const V7Samples rowSamples = VerticalSamples(elevation);
       const std::vector<float>& azimuths = plan.azimuth[plan.rowShift[i]];
       const std::vector<V7Samples>& columns = columnSamples[plan.rowShift[i]];
@@ -73,8 +77,14 @@ class ParsedV7Lookup final : public PatternLookup {
         V7Samples s = rowSamples;
         s.hAz = columns[j].hAz;
         s.hBack = columns[j].hBack;
-        attenuations[k++] =
-            static_cast<float>(CombineV7Samples(azimuths[j], elevation, s, verticalIsTa_));
+        const double field = V7CombinedField(azimuths[j], elevation, trig, s, verticalIsTa_);
+        // Neighbours often share their field (a floor, the back of a
+        // diagram); its attenuation is then taken over.
+        if (!(field == previousField)) {
+          previousField = field;
+          previousAttenuation = static_cast<float>(V7AttenuationOfField(field));
+        }
+        attenuations[k++] = previousAttenuation;
       }
     }
   }

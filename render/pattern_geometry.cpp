@@ -6,14 +6,6 @@
 
 namespace veltrisko {
 
-Vector3 SphericalPointFromTrig(float radius, double cosElevation, double sinElevation,
-                               double cosAzimuth, double sinAzimuth) {
-  const double r = radius;
-  return Vector3(static_cast<float>(r * cosElevation * cosAzimuth),
-                 static_cast<float>(r * sinElevation),
-                 static_cast<float>(r * cosElevation * sinAzimuth));
-}
-
 Vector3 SphericalPoint(float azimuth, float elevation, float radius) {
   const double az = azimuth * kRadiansPerDegree;
   const double el = elevation * kRadiansPerDegree;

@@ -13,8 +13,13 @@ Vector3 SphericalPoint(float azimuth, float elevation, float radius);
 
 // The same from the direction's sines and cosines, computed once per row or
 // column; gives exactly the bits of SphericalPoint.
-Vector3 SphericalPointFromTrig(float radius, double cosElevation, double sinElevation,
-                               double cosAzimuth, double sinAzimuth);
+inline Vector3 SphericalPointFromTrig(float radius, double cosElevation, double sinElevation,
+                                      double cosAzimuth, double sinAzimuth) {
+  const double r = radius;
+  return Vector3(static_cast<float>(r * cosElevation * cosAzimuth),
+                 static_cast<float>(r * sinElevation),
+                 static_cast<float>(r * cosElevation * sinAzimuth));
+}
 
 // The sample grid over the sphere: rows of elevation -90..90, columns of
 // azimuth -180..180, both in steps of `step` degrees with both ends included.

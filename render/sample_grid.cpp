@@ -1,6 +1,7 @@
 #include "render/sample_grid.h"
 
 #include <cmath>
+#include <limits>
 
 #include "render/display_value.h"
 
@@ -54,6 +55,10 @@ void SampleSphere(const SceneState& scene, float displayRange, PatternLookup& lo
     sinAzimuth[j] = std::sin(az);
   }
   samples.resize(attenuations.size());
+  // Neighbouring directions often share their attenuation (a side-lobe floor,
+  // the back of a diagram); their display value is then taken over.
+  float previousAttenuation = std::numeric_limits<float>::quiet_NaN();
+  float previousRadius = 0.0f;
   std::size_t k = 0;
   for (int i = 0; i < plan.rows; ++i) {
     // The point keeps its own world direction whichever lookup was taken.
@@ -61,7 +66,11 @@ void SampleSphere(const SceneState& scene, float displayRange, PatternLookup& lo
     const double cosElevation = std::cos(el);
     const double sinElevation = std::sin(el);
     for (int j = 0; j < plan.columns; ++j, ++k) {
-      const float r = DisplayValue(attenuations[k], displayRange);
+      if (!(attenuations[k] == previousAttenuation)) {
+        previousAttenuation = attenuations[k];
+        previousRadius = DisplayValue(previousAttenuation, displayRange);
+      }
+      const float r = previousRadius;
       Vector3 p =
           SphericalPointFromTrig(r, cosElevation, sinElevation, cosAzimuth[j], sinAzimuth[j]);
       p.Transform(scene.modelRotation);

@@ -9,13 +9,6 @@ float Rounded(double value) { return static_cast<float>(value); }
 
 }  // namespace
 
-void Vector3::Transform(const Matrix3& m) {
-  const double oldX = x, oldY = y, oldZ = z;
-  x = Rounded(m.At(0, 0) * oldX + m.At(0, 1) * oldY + m.At(0, 2) * oldZ);
-  y = Rounded(m.At(1, 0) * oldX + m.At(1, 1) * oldY + m.At(1, 2) * oldZ);
-  z = Rounded(m.At(2, 0) * oldX + m.At(2, 1) * oldY + m.At(2, 2) * oldZ);
-}
-
 Matrix3& Matrix3::SetIdentity() { return SetElements(1, 0, 0, 0, 1, 0, 0, 0, 1); }
 
 Matrix3& Matrix3::SetElements(float e00, float e01, float e02, float e10, float e11, float e12,

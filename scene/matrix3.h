@@ -43,4 +43,12 @@ class Matrix3 {
   void RotateAbout(const Vector3& centre, AxisAngles axis, float angle);
 };
 
+// Inline: the renderer transforms every vertex it emits.
+inline void Vector3::Transform(const Matrix3& m) {
+  const double oldX = x, oldY = y, oldZ = z;
+  x = static_cast<float>(m.At(0, 0) * oldX + m.At(0, 1) * oldY + m.At(0, 2) * oldZ);
+  y = static_cast<float>(m.At(1, 0) * oldX + m.At(1, 1) * oldY + m.At(1, 2) * oldZ);
+  z = static_cast<float>(m.At(2, 0) * oldX + m.At(2, 1) * oldY + m.At(2, 2) * oldZ);
+}
+
 }  // namespace veltrisko

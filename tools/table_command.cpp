@@ -17,6 +17,8 @@ namespace {
 
 enum class Cut { kNone, kHorizontal, kVertical };
 
+constexpr float kSmallestStep = 0.01f;
+
 struct TableOptions {
   std::string horizontalCode;
   std::string verticalCode;
@@ -50,8 +52,9 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args,
       options.useV7 = value == "v7";
     } else if (name == "--step") {
       const std::optional<float> step = ParseFloatField(value);
-      if (!step || !(*step > 0.0f && *step <= 180.0f)) {
-        return "table: --step must be a number above 0 and at most 180";
+      // The lower bound keeps the table finite (648 million rows at 0.01).
+      if (!step || !(*step >= kSmallestStep && *step <= 180.0f)) {
+        return "table: --step must be a number from 0.01 to 180";
       }
       options.step = *step;
     } else if (name == "--log") {

@@ -21,7 +21,8 @@ void DrawBorder(QPainter& painter, const QRect& outer) {
   painter.drawRect(outer.adjusted(0, 0, -1, -1));
 }
 
-// The legend fonts are sized to fit the fixed layout of 20-pixel lines.
+// Both legends ask for the face at its default height, so they share one
+// size, chosen to fit the fixed layout of 20-pixel lines.
 constexpr int kLegendPixelSize = 11;
 
 }  // namespace
@@ -71,7 +72,7 @@ void ColourLegend::paintEvent(QPaintEvent*) {
   for (const ColourBand& band : content.bands)
     painter.fillRect(band.left, 0, band.right - band.left, height, ToQColor(band.colour));
   QFont font = UiFont(8, kColourLabelWeight);
-  font.setPixelSize(kLegendPixelSize + 2);
+  font.setPixelSize(kLegendPixelSize);
   painter.setFont(font);
   painter.setPen(ToQColor(kColourLabelColour));
   const int ascent = painter.fontMetrics().ascent();

@@ -6,12 +6,14 @@ namespace veltrisko {
 
 float DisplayValue(float attenuationDb, float displayRange) {
   if (displayRange == 0.0f) {
-    // The factor -0.1 is a single-precision constant, multiplied in float.
-    const float exponent = attenuationDb * -0.1f;
-    return static_cast<float>(std::pow(10.0, static_cast<double>(exponent)));
+    // Only the factor -0.1 is single precision; the product is taken in
+    // double like every other formula.
+    const double exponent = static_cast<double>(attenuationDb) * static_cast<double>(-0.1f);
+    return static_cast<float>(std::pow(10.0, exponent));
   }
-  const float share = (displayRange - attenuationDb) / displayRange;
-  return share < 0.0f ? 0.0f : share;
+  const double share =
+      (static_cast<double>(displayRange) - static_cast<double>(attenuationDb)) / displayRange;
+  return share < 0.0 ? 0.0f : static_cast<float>(share);
 }
 
 }  // namespace veltrisko

@@ -4,6 +4,8 @@
 
 #include <limits>
 
+#include "render/display_value.h"
+
 namespace veltrisko {
 namespace {
 
@@ -34,6 +36,22 @@ TEST(FalseColour, PacksRedInTheLowByteAndBlueInTheThird) {
   EXPECT_EQ(FalseColourOf(0.0f), 0x00FF4040u);
   EXPECT_EQ(FalseColourOf(0.5f), 0x0040FF40u);
   EXPECT_EQ(FalseColourOf(1.0f), 0x004040FFu);
+}
+
+// The display value feeds the scale. Both forms run in double and round
+// once: float arithmetic lands one unit in the last place off for these.
+TEST(DisplayValue, IsComputedInDoubleAndRoundedOnce) {
+  struct Row {
+    float attenuationDb, displayRange, expected;
+  };
+  const Row rows[] = {
+      {0.0f, 0, 1.0f},  {7.0f, 0, 0x1.98a134p-3f}, {4.5f, 0, 0x1.6b5434p-2f}, {0.3f, 3, 0.9f},
+      {1.3f, 5, 0.74f}, {-4.0f, 40, 1.1f},         {40.0f, 40, 0.0f},         {55.5f, 40, 0.0f},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(DisplayValue(row.attenuationDb, row.displayRange), row.expected)
+        << row.attenuationDb << " dB, range " << row.displayRange;
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QScreen>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
@@ -39,6 +40,9 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   constructingApplication = false;
   qInstallMessageHandler(previous);
+  // QApplication takes the user's locale; codes are read and legend numbers
+  // printed with the C library, always with a decimal point.
+  std::setlocale(LC_NUMERIC, "C");
 
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/veltrisko/icon.png")));
   veltrisko::MainWindow window;

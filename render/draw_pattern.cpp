@@ -14,11 +14,6 @@ FrameOutcome DrawPatternFrame(const SceneState& scene, const ClientRect& clientR
   return RecordPatternFrame(scene, horizontalCode, verticalCode, sink);
 }
 
-void DrawPattern(const SceneState& scene, const ClientRect& clientRect, const char* horizontalCode,
-                 const char* verticalCode) {
-  DrawPatternFrame(scene, clientRect, horizontalCode, verticalCode);
-}
-
 void DrawPattern(const SceneState& scene, const ClientRect& clientRect) {
   DrawPatternFrame(scene, clientRect, horizontalPanel.Code(), verticalPanel.Code());
 }

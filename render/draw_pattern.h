@@ -13,8 +13,4 @@ struct ClientRect {
 // horizontalPanel and verticalPanel. The caller has made a context current.
 void DrawPattern(const SceneState& scene, const ClientRect& clientRect);
 
-// The same with explicit code texts (the command-line renderer's entry).
-void DrawPattern(const SceneState& scene, const ClientRect& clientRect,
-                 const char* horizontalCode, const char* verticalCode);
-
 }  // namespace veltrisko

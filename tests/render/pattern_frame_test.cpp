@@ -253,7 +253,18 @@ TEST(PatternFrame, HorizontalCutOnlyBetweenThePoles) {
     const Primitive& circle = p.back();
     ASSERT_TRUE(cut.HasColour(128, 128, 255));
     EXPECT_EQ(cut.Vertices().size(), c.cutVertices) << c.elevation;
-    for (const DrawCommand& v : cut.Vertices()) EXPECT_NEAR(v.y, 0.0f, 1e-6);
+    // Each vertex shows the pattern at relative elevation -elevation, 0.01
+    // outside, on the world horizon at its own azimuth.
+    const auto cutVertices = cut.Vertices();
+    for (std::size_t k = 0; k < cutVertices.size(); ++k) {
+      const DrawCommand& v = cutVertices[k];
+      const float a = static_cast<float>(-180 + 10 * static_cast<int>(k));
+      EXPECT_NEAR(v.y, 0.0f, 1e-6);
+      EXPECT_NEAR(LengthOf(v), DisplayValue(Varied(a, -c.elevation), 0.0f) + 0.01, 2e-6)
+          << c.elevation << " at " << a;
+      const Vector3 direction = SphericalPoint(a + 40.0f, 0.0f, 1.0f);
+      EXPECT_NEAR((v.x * direction.x + v.z * direction.z) / LengthOf(v), 1.0, 1e-6);
+    }
     // The pointer runs from the centre to the main direction's azimuth.
     const auto ends = pointer.Vertices();
     ASSERT_EQ(ends.size(), 2u);

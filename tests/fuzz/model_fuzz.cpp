@@ -15,38 +15,19 @@
 #include "model/component_attenuation.h"
 #include "model/invalid_antenna_code.h"
 #include "model/parsed_antenna_code.h"
+#include "tests/model/evaluation_outcome.h"
 
 namespace {
 
-using veltrisko::InvalidAntennaCode;
-
-// The value's bits, or the exception's message.
-template <typename Evaluate>
-std::string Outcome(Evaluate evaluate) {
-  try {
-    const auto value = evaluate();
-    std::string bits(sizeof value, '\0');
-    std::memcpy(bits.data(), &value, sizeof value);
-    return bits;
-  } catch (const InvalidAntennaCode& e) {
-    return std::string("throws ") + e.what();
-  }
-}
+using veltrisko::Outcome;
+using veltrisko::Throws;
+using veltrisko::ValueOf;
 
 void Require(bool condition, const char* what) {
   if (!condition) {
     std::fprintf(stderr, "model_fuzz: %s\n", what);
     std::abort();
   }
-}
-
-bool Throws(const std::string& outcome) { return outcome.rfind("throws ", 0) == 0; }
-
-template <typename T>
-T ValueOf(const std::string& outcome) {
-  T value;
-  std::memcpy(&value, outcome.data(), sizeof value);
-  return value;
 }
 
 }  // namespace

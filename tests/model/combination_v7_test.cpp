@@ -7,19 +7,10 @@
 #include "model/combination.h"
 #include "model/component_attenuation.h"
 #include "model/invalid_antenna_code.h"
+#include "tests/model/evaluation_outcome.h"
 
 namespace veltrisko {
 namespace {
-
-constexpr double kDbTolerance = 5e-5;
-
-struct DirectionCase {
-  const char* horizontal;
-  const char* vertical;
-  float azimuth;
-  float elevation;
-  double attenuationDb;
-};
 
 TEST(CombinedAttenuationV7, PublishedDirections) {
   const DirectionCase cases[] = {

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "model/invalid_antenna_code.h"
+#include "tests/model/evaluation_outcome.h"
 
 namespace veltrisko {
 namespace {
 
 // Published values are rounded to four decimals.
-constexpr double kDbTolerance = 5e-5;
 // 5e-5 dB is a relative field error of about 5.8e-6.
 constexpr double kRelativeFieldTolerance = 6e-6;
 

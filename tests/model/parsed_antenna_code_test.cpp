@@ -10,6 +10,7 @@
 #include "model/combination.h"
 #include "model/component_attenuation.h"
 #include "model/invalid_antenna_code.h"
+#include "tests/model/evaluation_outcome.h"
 
 namespace veltrisko {
 namespace {
@@ -71,19 +72,6 @@ const std::vector<float>& SampleAngles() {
                                             std::numeric_limits<float>::infinity(),
                                             -std::numeric_limits<float>::infinity()};
   return angles;
-}
-
-// The value's bits, or the exception's message.
-template <typename Evaluate>
-std::string Outcome(Evaluate evaluate) {
-  try {
-    const auto value = evaluate();
-    std::string bits(sizeof value, '\0');
-    std::memcpy(bits.data(), &value, sizeof value);
-    return bits;
-  } catch (const InvalidAntennaCode& e) {
-    return std::string("throws ") + e.what();
-  }
 }
 
 TEST(ParsedAntennaCode, ComponentAttenuationMatchesTheTextBitForBit) {

@@ -36,7 +36,14 @@ ConfigDialog::ConfigDialog(DialogWindow& window, SceneState& scene, AntennaPanel
     : window_(window), scene_(scene), horizontal_(horizontal), vertical_(vertical) {}
 
 ConfigDialog::~ConfigDialog() {
-  if (configDialog == this) configDialog = nullptr;
+  if (configDialog != this) return;
+  ReleasePanels();
+  configDialog = nullptr;
+}
+
+void ConfigDialog::ReleasePanels() {
+  horizontal_.Bind(PanelControls{});
+  vertical_.Bind(PanelControls{});
 }
 
 void ConfigDialog::OnInit(const PanelControls& horizontalControls,
@@ -99,7 +106,9 @@ void ConfigDialog::OnScroll() {
 
 void ConfigDialog::OnClose() {
   window_.EndDialog();
-  if (configDialog == this) configDialog = nullptr;
+  if (configDialog != this) return;
+  ReleasePanels();
+  configDialog = nullptr;
 }
 
 }  // namespace veltrisko

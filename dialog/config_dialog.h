@@ -61,6 +61,10 @@ class ConfigDialog {
   void OnClose();
 
  private:
+  // The panels keep their codes but no longer reach this dialog's controls,
+  // which end with it.
+  void ReleasePanels();
+
   DialogWindow& window_;
   SceneState& scene_;
   AntennaPanel& horizontal_;

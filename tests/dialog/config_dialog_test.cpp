@@ -206,8 +206,13 @@ TEST_F(ConfigDialogTest, ClosingEndsTheDialogAndClearsTheHandleWithoutRepaint) {
   EXPECT_TRUE(window.ended);
   EXPECT_EQ(configDialog, nullptr);
   EXPECT_EQ(window.repaintRequests, 0);
-  // The panels keep their codes for the renderer while the dialog is closed.
+  // The panels keep their codes for the renderer while the dialog is closed,
+  // but no longer reach its controls.
   EXPECT_STREQ(horizontal.Code(), "030EA00");
+  horizontal.SetType(5);
+  vertical.SetType(5);
+  EXPECT_EQ(horizontalControls.typeSlider.Position(), 1);
+  EXPECT_EQ(verticalControls.typeSlider.Position(), 1);
 }
 
 TEST(ConfigDialogHandle, DestroyingTheOpenDialogClearsTheHandle) {

@@ -4,6 +4,39 @@
 
 namespace veltrisko {
 
+namespace {
+
+// The display options that a menu item toggles and shows as its check mark.
+struct ToggleCommand {
+  int command;
+  bool SceneState::*flag;
+};
+
+constexpr ToggleCommand kToggleCommands[] = {
+    {kCmdVerticalDiagram, &SceneState::showVerticalDiagram},
+    {kCmdHorizontalDiagram, &SceneState::showHorizontalDiagram},
+    {kCmdSurface, &SceneState::showSurface},
+    {kCmdGrid, &SceneState::showGrid},
+    {kCmdHorizontalCut, &SceneState::showHorizontalCut},
+    {kCmdFalseColour, &SceneState::falseColour},
+};
+
+const ToggleCommand* ToggleCommandOf(int command) {
+  for (const ToggleCommand& toggle : kToggleCommands) {
+    if (toggle.command == command) return &toggle;
+  }
+  return nullptr;
+}
+
+const ResolutionChoice* ResolutionChoiceOf(int command) {
+  for (const ResolutionChoice& choice : kResolutionChoices) {
+    if (choice.command == command) return &choice;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 bool ApplySceneCommand(SceneState& scene, int command) {
   constexpr AxisAngles kNoAxisTurn{0.0f, 0.0f};
   switch (command) {
@@ -28,57 +61,25 @@ bool ApplySceneCommand(SceneState& scene, int command) {
     case kCmdResetView:
       scene.ResetView();
       return true;
-    case kCmdVerticalDiagram:
-      scene.showVerticalDiagram = !scene.showVerticalDiagram;
-      return true;
-    case kCmdHorizontalDiagram:
-      scene.showHorizontalDiagram = !scene.showHorizontalDiagram;
-      return true;
-    case kCmdSurface:
-      scene.showSurface = !scene.showSurface;
-      return true;
-    case kCmdGrid:
-      scene.showGrid = !scene.showGrid;
-      return true;
-    case kCmdHorizontalCut:
-      scene.showHorizontalCut = !scene.showHorizontalCut;
-      return true;
-    case kCmdFalseColour:
-      scene.falseColour = !scene.falseColour;
-      return true;
     default:
       break;
   }
-  for (const ResolutionChoice& choice : kResolutionChoices) {
-    if (choice.command == command) {
-      scene.resolutionStep = choice.step;
-      return true;
-    }
+  if (const ToggleCommand* toggle = ToggleCommandOf(command)) {
+    scene.*toggle->flag = !(scene.*toggle->flag);
+    return true;
+  }
+  if (const ResolutionChoice* choice = ResolutionChoiceOf(command)) {
+    scene.resolutionStep = choice->step;
+    return true;
   }
   return false;
 }
 
 std::optional<bool> CheckMarkOf(const SceneState& scene, bool legendsVisible, int command) {
-  switch (command) {
-    case kCmdSurface:
-      return scene.showSurface;
-    case kCmdFalseColour:
-      return scene.falseColour;
-    case kCmdGrid:
-      return scene.showGrid;
-    case kCmdHorizontalDiagram:
-      return scene.showHorizontalDiagram;
-    case kCmdVerticalDiagram:
-      return scene.showVerticalDiagram;
-    case kCmdHorizontalCut:
-      return scene.showHorizontalCut;
-    case kCmdLegend:
-      return legendsVisible;
-    default:
-      break;
-  }
-  for (const ResolutionChoice& choice : kResolutionChoices) {
-    if (choice.command == command) return scene.resolutionStep == choice.step;
+  if (command == kCmdLegend) return legendsVisible;
+  if (const ToggleCommand* toggle = ToggleCommandOf(command)) return scene.*toggle->flag;
+  if (const ResolutionChoice* choice = ResolutionChoiceOf(command)) {
+    return scene.resolutionStep == choice->step;
   }
   return std::nullopt;
 }

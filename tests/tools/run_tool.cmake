@@ -1,14 +1,20 @@
-# Runs the tool once and checks what it did. Variables:
+# Runs the tool once, without a display, and checks what it did. Variables:
 #   TOOL (required), ARGS (arguments separated by '|'), INPUT (standard input
 #   file), EXIT (expected status, default 0), EXPECTED (file standard output
 #   must equal), LINES (expected number of output lines), FIRST_LINE,
-#   STDERR (regular expression standard error must match).
+#   STDERR (regular expression standard error must match), OUTPUT (a file
+#   the arguments name, removed first), CHECKER and CHECKS (a program run on
+#   OUTPUT with the arguments CHECKS, separated by '|').
 string(REPLACE "|" ";" arguments "${ARGS}")
 set(input_option)
 if(INPUT)
   set(input_option INPUT_FILE ${INPUT})
 endif()
-execute_process(COMMAND ${TOOL} ${arguments} ${input_option}
+if(DEFINED OUTPUT)
+  file(REMOVE ${OUTPUT})
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+                        ${TOOL} ${arguments} ${input_option}
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
 if(NOT DEFINED EXIT)
   set(EXIT 0)
@@ -36,4 +42,12 @@ if(DEFINED LINES OR DEFINED FIRST_LINE)
 endif()
 if(DEFINED STDERR AND NOT errors MATCHES "${STDERR}")
   message(FATAL_ERROR "standard error does not match '${STDERR}':\n${errors}")
+endif()
+if(DEFINED CHECKS)
+  string(REPLACE "|" ";" checks "${CHECKS}")
+  execute_process(COMMAND ${CHECKER} ${OUTPUT} ${checks} RESULT_VARIABLE checked
+                  ERROR_VARIABLE complaint)
+  if(NOT checked EQUAL 0)
+    message(FATAL_ERROR "${OUTPUT}: ${complaint}")
+  endif()
 endif()

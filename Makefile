@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two commands: `make run` builds and starts the viewer, `make test` builds
 # everything and runs every test. Both install missing Debian packages first.
 

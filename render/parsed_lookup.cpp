@@ -180,10 +180,12 @@ class ParsedV6Lookup final : public PatternLookup {
   }
 
  private:
-  // What one total angle gives: each component at that angle (near side)
-  // and at 360 minus it (far side), evaluated when first needed.
+  // What one total angle gives: each component at that angle (near side, at
+  // its index) and at 360 minus it (far side, one further), each evaluated
+  // when first needed.
   struct TotalAngleAttenuations {
-    enum Index { kHorizontalNear, kHorizontalFar, kVerticalNear, kVerticalFar };
+    static constexpr int kHorizontal = 0;
+    static constexpr int kVertical = 2;
     std::uint32_t known = 0;  // bit k: attenuation[k] is computed
     float attenuation[4] = {};
   };
@@ -191,17 +193,17 @@ class ParsedV6Lookup final : public PatternLookup {
   float Combined(const V6Angle& azimuth, const V6Angle& elevation) {
     const float theta = V6TotalAngle(azimuth.cosine, elevation.cosine);
     TotalAngleAttenuations& memo = memo_[theta];
-    const float att1 = Attenuation(memo, horizontal_, theta, azimuth.farSide,
-                                   TotalAngleAttenuations::kHorizontalNear);
-    const float att2 = Attenuation(memo, vertical_, theta, elevation.farSide,
-                                   TotalAngleAttenuations::kVerticalNear);
+    const float att1 =
+        Attenuation(memo, TotalAngleAttenuations::kHorizontal, horizontal_, theta, azimuth.farSide);
+    const float att2 =
+        Attenuation(memo, TotalAngleAttenuations::kVertical, vertical_, theta, elevation.farSide);
     return CombineV6Attenuations(azimuth.folded, elevation.folded, att1, att2);
   }
 
   // The component's attenuation in dB as the rule holds it.
-  static float Attenuation(TotalAngleAttenuations& memo, const ParsedAntennaCode& code, float theta,
-                           bool farSide, int nearIndex) {
-    const int index = nearIndex + (farSide ? 1 : 0);
+  static float Attenuation(TotalAngleAttenuations& memo, int component,
+                           const ParsedAntennaCode& code, float theta, bool farSide) {
+    const int index = component + (farSide ? 1 : 0);
     if (!(memo.known & 1u << index)) {
       memo.attenuation[index] =
           static_cast<float>(-code.ComponentAttenuation(V6ComponentAngle(theta, farSide), false));

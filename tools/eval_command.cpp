@@ -7,9 +7,9 @@
 #include "model/combination.h"
 #include "model/component_attenuation.h"
 #include "model/invalid_antenna_code.h"
+#include "tools/cli/number_field.h"
+#include "tools/cli/percent_decoding.h"
 #include "tools/commands.h"
-#include "tools/number_field.h"
-#include "tools/percent_decoding.h"
 
 namespace veltrisko::tool {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/percent_decoding.h"
+#include "tools/cli/percent_decoding.h"
 
 namespace veltrisko::tool {
 namespace {

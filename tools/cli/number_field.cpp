@@ -1,4 +1,4 @@
-#include "tools/number_field.h"
+#include "tools/cli/number_field.h"
 
 #include <cctype>
 #include <cstdlib>

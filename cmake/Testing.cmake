@@ -13,12 +13,14 @@ endfunction()
 
 # veltrisko_tool_test(NAME ARGS arg... [EXIT status] [STDOUT regex]
 #   [EXPECTED file] [LINES n] [FIRST_LINE text] [STDERR regex] [INPUT file]
-#   [OUTPUT file [CHECKS png_check-argument...]] [LABELS label...]):
+#   [OUTPUT file [CHECKS png_check-argument...] [OUTPUT_EQUALS file]]
+#   [STDOUT_TO file] [WRAPPER command...] [INPUT_COMMAND command...]
+#   [ABSENT pattern] [UNCHANGED file] [TIMEOUT seconds] [LABELS label...]):
 # one run of veltrisko-pattern, without a display, checked by
 # tests/tools/run_tool.cmake (which documents every check).
 function(veltrisko_tool_test name)
   cmake_parse_arguments(T ""
-    "EXIT;STDOUT;EXPECTED;LINES;FIRST_LINE;STDERR;INPUT;OUTPUT;STDOUT_TO;ABSENT;UNCHANGED;TIMEOUT"
+    "EXIT;STDOUT;EXPECTED;LINES;FIRST_LINE;STDERR;INPUT;OUTPUT;OUTPUT_EQUALS;STDOUT_TO;ABSENT;UNCHANGED;TIMEOUT"
     "ARGS;CHECKS;WRAPPER;INPUT_COMMAND;LABELS" ${ARGN})
   set(definitions -DTOOL=$<TARGET_FILE:veltrisko-pattern>)
   foreach(list ARGS CHECKS WRAPPER INPUT_COMMAND)
@@ -27,8 +29,8 @@ function(veltrisko_tool_test name)
       list(APPEND definitions "-D${list}=${joined}")
     endif()
   endforeach()
-  foreach(value EXIT STDOUT EXPECTED LINES FIRST_LINE STDERR INPUT OUTPUT STDOUT_TO ABSENT
-                UNCHANGED)
+  foreach(value EXIT STDOUT EXPECTED LINES FIRST_LINE STDERR INPUT OUTPUT OUTPUT_EQUALS STDOUT_TO
+                ABSENT UNCHANGED)
     if(DEFINED T_${value})
       list(APPEND definitions "-D${value}=${T_${value}}")
     endif()

@@ -6,7 +6,9 @@
 #include "render/gl_context.h"
 #include "render/headless_surface.h"
 #include "render/pattern_frame.h"
+#include "tools/cli/job_size.h"
 #include "tools/commands.h"
+#include "tools/progress.h"
 #include "tools/render_options.h"
 
 namespace veltrisko::tool {
@@ -59,14 +61,23 @@ int RunRender(const std::vector<std::string>& args) {
   if (const std::optional<std::string> problem = ParseRenderOptions(args, options)) {
     return UsageError(*problem);
   }
+  if (const std::optional<std::string> refusal =
+          RenderSizeRefusal(options.width, options.height, options.force)) {
+    return UsageError(*refusal);
+  }
   RgbImage image;
   FrameOutcome outcome = FrameOutcome::EndedEarly;
-  if (!RenderOffscreen(options, image, outcome)) return 1;
-  std::string error;
-  if (!WritePng(options.output, image, error)) {
-    std::fprintf(stderr, "veltrisko-pattern: cannot write '%s': %s\n", options.output.c_str(),
-                 error.c_str());
-    return 1;
+  {
+    // Drawing, then encoding: the two halves of a large picture's time.
+    Progress progress("render", 2);
+    progress.Update(0);
+    if (!RenderOffscreen(options, image, outcome)) return 1;
+    progress.Update(1);
+    std::string error;
+    if (!WritePng(options.output, image, error)) {
+      std::fprintf(stderr, "veltrisko-pattern: %s\n", error.c_str());
+      return 1;
+    }
   }
   if (outcome != FrameOutcome::Complete) {
     ReportRejectedCodes(options);

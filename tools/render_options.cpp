@@ -37,6 +37,7 @@ std::optional<std::string> ParseRenderOptions(const std::vector<std::string>& ar
       },
       "must be WxH with sides from 1 to 8192");
   DeclareOutputOption(reader, options.output, "FILE.png").Required();
+  DeclareForceOption(reader, options.force);
   if (std::optional<std::string> problem = reader.Read(args)) return problem;
   ApplyTilt(options.scene, options.tiltDegrees);
   return std::nullopt;

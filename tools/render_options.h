@@ -17,6 +17,7 @@ struct RenderOptions {
   std::string output;  // "-": standard output
   int width = 800;
   int height = 600;
+  bool force = false;  // draw above the size limit (job_size.h)
 };
 
 // Reads the render command's arguments; returns a usage message on failure.

@@ -9,7 +9,8 @@
 #   LINES (expected number of output lines), FIRST_LINE,
 #   STDERR (regular expression standard error must match),
 #   OUTPUT (a file the arguments name, removed first), CHECKER and CHECKS
-#   (a program run on OUTPUT with the arguments CHECKS),
+#   (a program run on OUTPUT with the arguments CHECKS), OUTPUT_EQUALS (a
+#   file OUTPUT must equal),
 #   ABSENT (a file pattern nothing may match afterwards),
 #   UNCHANGED (a file written with known text first that must keep it).
 foreach(list ARGS WRAPPER INPUT_COMMAND CHECKS)
@@ -73,6 +74,13 @@ if(CHECKS)
                   ERROR_VARIABLE complaint)
   if(NOT checked EQUAL 0)
     message(FATAL_ERROR "${OUTPUT}: ${complaint}")
+  endif()
+endif()
+if(OUTPUT_EQUALS)
+  file(READ ${OUTPUT_EQUALS} expected)
+  file(READ ${OUTPUT} written)
+  if(NOT written STREQUAL expected)
+    message(FATAL_ERROR "${OUTPUT} differs from ${OUTPUT_EQUALS}")
   endif()
 endif()
 if(ABSENT)

@@ -11,7 +11,8 @@
 #   OUTPUT (a file the arguments name, removed first), CHECKER and CHECKS
 #   (a program run on OUTPUT with the arguments CHECKS), OUTPUT_EQUALS (a
 #   file OUTPUT must equal),
-#   ABSENT (a file pattern nothing may match afterwards),
+#   ABSENT (a file pattern whose matches are removed first and that nothing
+#   may match afterwards),
 #   UNCHANGED (a file written with known text first that must keep it).
 foreach(list ARGS WRAPPER INPUT_COMMAND CHECKS)
   string(REPLACE "|" ";" ${list} "${${list}}")
@@ -29,6 +30,12 @@ if(INPUT_COMMAND)
 endif()
 if(DEFINED OUTPUT)
   file(REMOVE ${OUTPUT})
+endif()
+if(ABSENT)
+  file(GLOB stale ${ABSENT})
+  if(stale)
+    file(REMOVE ${stale})
+  endif()
 endif()
 set(old_text "an older file that a failed write must leave alone\n")
 if(UNCHANGED)

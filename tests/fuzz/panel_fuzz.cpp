@@ -11,6 +11,7 @@
 #include <string>
 
 #include "dialog/antenna_panel.h"
+#include "dialog/panel_catalogue.h"
 #include "tests/dialog/fake_controls.h"
 
 namespace {
@@ -36,7 +37,8 @@ void RequireInRange(const FakeSlider& slider) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
   FakePanelControls controls;
-  AntennaPanel panel;
+  bool updatingEditText = false;
+  AntennaPanel panel(updatingEditText);
   panel.Bind(controls.Controls());
   panel.SetType(1);
   controls.p1Slider.SetPosition(30);
@@ -57,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       panel.ComposeFromSliders();
       Require(std::strlen(panel.Code()) == 7, "a composed code is not seven characters");
     }
-    Require(panel.TypeIndex() >= 0 && panel.TypeIndex() < AntennaPanel::kTypeCount,
+    Require(panel.TypeIndex() >= 0 && panel.TypeIndex() < veltrisko::kCatalogueSize,
             "type index outside the catalogue");
     for (const FakeSlider* slider : sliders) RequireInRange(*slider);
   }

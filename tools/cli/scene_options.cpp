@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/cli/number_field.h"
+#include "units/angle_units.h"
 
 namespace veltrisko::tool {
 namespace {
@@ -69,7 +70,7 @@ void DeclareViewOptions(OptionReader& reader, SceneState& scene, float& tiltDegr
 
 void ApplyTilt(SceneState& scene, float tiltDegrees) {
   const float tilt = IntoViewerRange(tiltDegrees);
-  if (tilt != 0.0f) scene.TiltModel(AxisAngles{}, static_cast<float>(tilt * 0.017453292519943295));
+  if (tilt != 0.0f) scene.TiltModel(AxisAngles{}, static_cast<float>(tilt * kRadiansPerDegree));
 }
 
 OptionReader& DeclareOutputOption(OptionReader& reader, std::string& output,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two commands: `make run` builds and starts the viewer, `make test` builds
 # everything and runs every test. Both install missing Debian packages first.
 
@@ -14,7 +15,7 @@ SOAK_ACTIONS ?= 10000
 SOAK_SEED ?= 1
 
 .PHONY: all deps build run test test-core test-gui test-sanitize test-soak sanitize-build \
-	fuzz-long soak bench clean
+	fuzz-long soak bench package clean
 
 all: build
 
@@ -66,6 +67,10 @@ soak: deps
 
 bench: build
 	$(BUILD)/bin/veltrisko-bench
+
+# The Debian package: $(BUILD)/veltrisko_<version>_amd64.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(SOAK_BUILD)

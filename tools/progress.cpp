@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/progress.h"
 
 #include <cstdio>

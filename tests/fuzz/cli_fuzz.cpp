@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command-line readers on arbitrary arguments: the option reader with
 // every shared declaration, the number field and the percent decoding.
 // Aborts when a read option leaves the scene outside what the viewer can

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // eval's line reader on whole buffers of arbitrary bytes, with a short line
 // limit so that overlong lines are common. Aborts unless every input line
 // gets exactly one answer line that is a number or an error.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One frame's computation for arbitrary scene states: any view angle (NaN
 // and infinities included), any step, any flags, a model turned by arbitrary
 // tilts, any dB range the tool accepts, and arbitrary or valid codes. Aborts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The panel's reading of typed codes on arbitrary bytes (UTF-8, Latin-1 and
 // broken sequences alike), between arbitrary slider movements, through the
 // in-memory controls. Aborts when a slider leaves its range, when a refused

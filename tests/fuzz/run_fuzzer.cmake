@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs one libFuzzer target for SECONDS (or $ENV{FUZZ_SECONDS}) over FOUND and
 # SEEDS; crash inputs go to ARTIFACTS. Fails on any finding.
 set(seconds ${SECONDS})

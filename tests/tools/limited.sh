@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # limited.sh MEMORY_KB FILE_KB COMMAND...: runs COMMAND with its address space
 # and the size of any file it writes limited, as on a small machine with a
 # full disk ("-" leaves a limit off). A write beyond the file limit fails

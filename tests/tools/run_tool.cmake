@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs the tool once, without a display, and checks what it did. Lists are
 # separated by '|'. Variables:
 #   TOOL (required), ARGS (its arguments), WRAPPER (a command that runs the

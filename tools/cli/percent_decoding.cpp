@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/cli/percent_decoding.h"
 
 namespace veltrisko::tool {

@@ -35,17 +35,18 @@ constexpr double kFloorDb = -40.0;
 
 struct CurveLook {
   const char* name;
+  const char* shortName;  // in the plot's key
   QColor colour;
   Qt::PenStyle style;
 };
 
 const CurveLook& LookOf(DiagramCurve curve) {
   static const CurveLook looks[kDiagramCurveCount] = {
-      {"Gewinn horizontale Komponente", QColor(220, 0, 0), Qt::SolidLine},
-      {"Gewinn vertikale Komponente", QColor(0, 150, 0), Qt::SolidLine},
-      {"Kombination HCM V6", QColor(20, 80, 230), Qt::SolidLine},
-      {"Kombination HCM V7", QColor(235, 130, 0), Qt::SolidLine},
-      {"Unterschied |V6 − V7|", QColor(150, 0, 190), Qt::DashLine},
+      {"Gewinn horizontale Komponente", "hor. Komp.", QColor(220, 0, 0), Qt::SolidLine},
+      {"Gewinn vertikale Komponente", "vert. Komp.", QColor(0, 150, 0), Qt::SolidLine},
+      {"Kombination HCM V6", "V6", QColor(20, 80, 230), Qt::SolidLine},
+      {"Kombination HCM V7", "V7", QColor(235, 130, 0), Qt::SolidLine},
+      {"Unterschied |V6 − V7|", "|V6 − V7|", QColor(150, 0, 190), Qt::DashLine},
   };
   return looks[static_cast<int>(curve)];
 }
@@ -240,9 +241,13 @@ void DiagramWindow::BuildChart(Plot& plot) {
     const double limit = plot.kind == CutKind::kHorizontal ? 180.0 : 90.0;
     angles->setRange(-limit, limit);
     angles->setTickCount(plot.kind == CutKind::kHorizontal ? 13 : 7);
-    angles->setLabelFormat(QStringLiteral("%d°"));
-    angles->setTitleText(plot.kind == CutKind::kHorizontal ? QStringLiteral("Azimut relativ")
-                                                           : QStringLiteral("Elevation relativ"));
+    angles->setLabelFormat(QStringLiteral("%d"));
+    QFont small = angles->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    angles->setLabelsFont(small);
+    angles->setTitleText(plot.kind == CutKind::kHorizontal
+                             ? QStringLiteral("Azimut relativ (°)")
+                             : QStringLiteral("Elevation relativ (°)"));
     gain->setTitleText(QStringLiteral("Gewinn"));
     angleAxis = angles;
     chart->addAxis(angles, Qt::AlignBottom);
@@ -261,11 +266,11 @@ void DiagramWindow::BuildChart(Plot& plot) {
   for (int k = 0; k < kDiagramCurveCount; ++k) {
     const auto curve = static_cast<DiagramCurve>(k);
     auto* series = new QLineSeries;
-    QString name = QString::fromUtf8(LookOf(curve).name);
+    QString name = QString::fromUtf8(LookOf(curve).shortName);
     // On the polar plot the difference is drawn from the centre outwards:
     // the centre is 0 dB and every ring adds 10 dB.
     if (polar && curve == DiagramCurve::kDifference)
-      name += QStringLiteral(" (Mitte 0 dB, je Ring +10 dB)");
+      name += QStringLiteral(" (Mitte 0, je Ring +10 dB)");
     series->setName(name);
     QPen pen(LookOf(curve).colour, 2.0, LookOf(curve).style);
     series->setPen(pen);

@@ -33,6 +33,8 @@ class DirectionReadoutController final : public QObject {
   std::optional<DirectionReadout> ReadoutAt(QPoint position) const;
 
   const std::optional<WorldDirection>& Pinned() const { return pinned_; }
+  // The readout shown now (pinned or hovered).
+  const std::optional<DirectionReadout>& Shown() const { return shown_; }
   // The readout shown now (pinned or hovered), as text; empty when none.
   QString CurrentText() const;
   QLabel* Box() const { return box_; }

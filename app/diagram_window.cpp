@@ -324,11 +324,12 @@ void DiagramWindow::FillSeries(Plot& plot) {
     plot.series[k]->replace(points);
   }
   if (!polar) {
-    // The difference axis ends at the next 5 dB above the largest difference.
+    // The difference axis ends at the next multiple of 4 dB above the largest
+    // difference, so its five ticks fall on whole decibels.
     const auto axes = plot.series[static_cast<int>(DiagramCurve::kDifference)]->attachedAxes();
     for (QAbstractAxis* axis : axes) {
       if (axis->alignment() == Qt::AlignRight)
-        axis->setRange(0.0, std::max(5.0, std::ceil(largestDifference / 5.0) * 5.0));
+        axis->setRange(0.0, std::max(4.0, std::ceil(largestDifference / 4.0) * 4.0));
     }
   }
   if (plot.measured) {

@@ -7,6 +7,7 @@
 
 #include "analysis/pattern_cuts.h"
 #include "model/combination.h"
+#include "units/angle_units.h"
 
 namespace veltrisko {
 
@@ -22,8 +23,6 @@ RuleComparison CompareRules(float azimuth, float elevation, const ParsedAntennaC
 }
 
 namespace {
-
-constexpr double kRadiansPerDegree = 0.017453292519943295;
 
 // Each azimuth stands for the half-way span to its neighbours; +180 repeats
 // -180 and stands for nothing.

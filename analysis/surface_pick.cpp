@@ -7,11 +7,11 @@
 
 #include "render/display_value.h"
 #include "render/pattern_lookup.h"
+#include "units/angle_units.h"
 
 namespace veltrisko {
 namespace {
 
-constexpr double kDegreesPerRadian = 57.29577951308232;
 // The camera maps a model length of 120 units onto the half viewport.
 constexpr double kCameraUnits = 120.0;
 

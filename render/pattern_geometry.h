@@ -1,10 +1,9 @@
 #pragma once
 
 #include "scene/matrix3.h"
+#include "units/angle_units.h"
 
 namespace veltrisko {
-
-inline constexpr double kRadiansPerDegree = 0.017453292519943295;
 
 // A direction in the world: azimuth and elevation in degrees.
 struct WorldDirection {

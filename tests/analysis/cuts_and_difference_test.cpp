@@ -10,6 +10,7 @@
 #include "render/draw_list.h"
 #include "render/false_colour.h"
 #include "render/pattern_frame.h"
+#include "units/angle_units.h"
 
 namespace veltrisko {
 namespace {
@@ -107,7 +108,7 @@ TEST(RuleDifference, MeanAndSharesAreWeightedBySolidAngle) {
   double sum = 0, above3 = 0;
   int count = 0;
   for (int i = 0; i < 300; ++i) {
-    const double el = std::asin(-1.0 + (i + 0.5) / 150.0) * 57.29577951308232;
+    const double el = std::asin(-1.0 + (i + 0.5) / 150.0) * kDegreesPerRadian;
     for (int j = 0; j < 360; ++j) {
       const float d = CompareRules(-180.0f + j + 0.5f, static_cast<float>(el), kH, kV).differenceDb;
       sum += d;

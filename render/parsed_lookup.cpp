@@ -1,4 +1,5 @@
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -8,6 +9,7 @@
 #include "model/invalid_antenna_code.h"
 #include "model/parsed_antenna_code.h"
 #include "render/pattern_lookup.h"
+#include "units/angle_units.h"
 
 namespace veltrisko {
 namespace {
@@ -142,13 +144,46 @@ class ParsedV6Lookup final : public PatternLookup {
     return memo_.Get(azimuth, elevation, [&] { return Combined(azimuth, elevation); });
   }
 
+  // The reduced azimuth and its cosine belong to a column, the reduced
+  // elevation and its cosine to a row; each is computed once, with exactly the
+  // operations of the rule, so the results are its bits.
   void FillGrid(const GridLookupPlan& plan, std::vector<float>& attenuations) override {
+    struct Reduced {
+      float angle;
+      double cosine;
+    };
+    const auto reduce = [](float angle) {
+      const float reduced = ReduceByWholeTurns(angle);
+      return Reduced{reduced, std::cos(reduced * kRadiansPerDegree)};
+    };
+    std::vector<Reduced> columns[3];
+    for (int shift = 0; shift < 3; ++shift) {
+      if (!plan.usesShift[shift]) continue;
+      for (const float azimuth : plan.azimuth[shift]) columns[shift].push_back(reduce(azimuth));
+    }
     attenuations.resize(static_cast<std::size_t>(plan.rows) * plan.columns);
     std::size_t k = 0;
     for (int i = 0; i < plan.rows; ++i) {
-      const std::vector<float>& azimuths = plan.azimuth[plan.rowShift[i]];
-      for (int j = 0; j < plan.columns; ++j) {
-        attenuations[k++] = Combined(azimuths[j], plan.rowElevation[i]);
+      const Reduced row = reduce(plan.rowElevation[i]);
+      for (const Reduced& column : columns[plan.rowShift[i]]) {
+        const auto theta =
+            static_cast<float>(std::acos(column.cosine * row.cosine) * kDegreesPerRadian);
+        float azimuth = column.angle;
+        float elevation = row.angle;
+        float horizontalAngle = theta;
+        float verticalAngle = theta;
+        if (azimuth > 180.0f) {
+          horizontalAngle = 360.0f - theta;
+          azimuth = 360.0f - azimuth;
+        }
+        if (elevation > 180.0f) {
+          verticalAngle = 360.0f - theta;
+          elevation = 360.0f - elevation;
+        }
+        const auto att1 =
+            static_cast<float>(-horizontal_.ComponentAttenuation(horizontalAngle, false));
+        const auto att2 = static_cast<float>(-vertical_.ComponentAttenuation(verticalAngle, false));
+        attenuations[k++] = CombineV6Attenuations(azimuth, elevation, att1, att2);
       }
     }
   }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "analysis/direction_readout.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "analysis/pattern_cuts.h"
 
 #include <cmath>

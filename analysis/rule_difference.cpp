@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "analysis/rule_difference.h"
 
 #include <algorithm>

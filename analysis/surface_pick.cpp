@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "analysis/surface_pick.h"
 
 #include <array>

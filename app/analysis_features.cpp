@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/analysis_features.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/diagram_window.h"
 
 #include <QBuffer>

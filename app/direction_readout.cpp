@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/direction_readout.h"
 
 #include <QApplication>

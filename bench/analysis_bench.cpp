@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cost of the numbers read off a pattern: both 2-D cuts (every curve, both
 // rules) as the diagram window recomputes them on each change, and one
 // readout under the cursor (sampling the grid at step 2 and picking).

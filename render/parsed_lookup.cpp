@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <bit>
 #include <cmath>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/logic/difference_legend.h"
 
 #include <algorithm>

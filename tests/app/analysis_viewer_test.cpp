@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The viewer's readout, 2-D diagrams and difference view, driven like a user
 // does. With VELTRISKO_SCREENSHOTS set to a folder it also photographs the
 // screen at each stage (import -window root), for the README.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs `veltrisko-pattern compare` and checks its numbers against `eval`.
 #include <gtest/gtest.h>
 

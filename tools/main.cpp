@@ -40,6 +40,16 @@ Commands:
               [--no-surface] [--no-grid] [--no-false-colour]
               [--no-horizontal-diagram] [--no-vertical-diagram] [--no-cut]
               [--size WxH] [--force] --output FILE.png
+  compare   where the HCM V6 and V7 rules disagree over the sphere of
+            directions relative to the main direction:
+              --horizontal CODE --vertical CODE [--step DEG] [--csv]
+            prints the largest |V6 - V7| in dB and where it occurs (found on
+            the grid at --step, default 1, then refined to 0.01 degrees), the
+            mean difference and the shares of directions whose difference
+            exceeds 1, 3 and 6 dB; mean and shares are weighted by the solid
+            angle each grid direction stands for. --step: 0.05 to 90.
+            With --csv it writes the whole grid instead, as CSV:
+            azimuth,elevation,v6,v7,difference (dB).
 
 A FILE of - is standard output. Every file is written whole or not at all.
 Jobs above 10,000,000 table rows or 256 MB of picture memory need --force.
@@ -74,5 +84,6 @@ int main(int argc, char** argv) {
   if (command == "eval") return RunEval(args);
   if (command == "table") return RunTable(args);
   if (command == "render") return RunRender(args);
+  if (command == "compare") return RunCompare(args);
   return UsageError("unknown command '" + command + "'");
 }

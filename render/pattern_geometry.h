@@ -1,6 +1,5 @@
 #pragma once
 
-#include "render/draw_pattern.h"
 #include "scene/matrix3.h"
 
 namespace veltrisko {
@@ -31,6 +30,11 @@ struct GridSize {
 // Steps from 1 to 180 degrees make a grid; any other step has none.
 bool IsValidResolutionStep(int step);
 GridSize GridSizeFor(int step);
+
+// The client rectangle handed down from the paint path.
+struct ClientRect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+};
 
 // The square viewport in the top-left corner of the client area, in OpenGL's
 // bottom-up coordinates. An empty or inverted rectangle gives size 0.

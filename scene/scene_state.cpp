@@ -26,8 +26,6 @@ float SteppedAngle(float oldDegrees, float stepRadians) {
 
 }  // namespace
 
-SceneState sceneState;
-
 SceneState::SceneState() {
   projectionAxes.SetIdentity();
   modelRotation.SetIdentity();

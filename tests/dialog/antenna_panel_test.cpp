@@ -10,6 +10,9 @@
 namespace veltrisko {
 namespace {
 
+// The flag the panels of one dialog share.
+bool updatingEditText = false;
+
 using testing::ControlLog;
 using testing::FakePanelControls;
 
@@ -43,7 +46,7 @@ void ExpectPositions(const FakePanelControls& fakes, Positions expected, const s
 }
 
 TEST(AntennaPanel, NewDialogShowsEaWithP1At30) {
-  AntennaPanel panel;
+  AntennaPanel panel(updatingEditText);
   FakePanelControls fakes;
   CreateDialog(panel, fakes);
 
@@ -63,7 +66,8 @@ TEST(AntennaPanel, NewDialogShowsEaWithP1At30) {
   EXPECT_FALSE(updatingEditText);
 }
 
-TEST(AntennaPanel, GlobalPanelsStartEmptyWithoutControls) {
+TEST(AntennaPanel, NewPanelsStartEmptyWithoutControls) {
+  AntennaPanel horizontalPanel(updatingEditText), verticalPanel(updatingEditText);
   for (AntennaPanel* panel : {&horizontalPanel, &verticalPanel}) {
     EXPECT_STREQ(panel->Code(), "");
     EXPECT_EQ(panel->TypeIndex(), 0);
@@ -119,7 +123,7 @@ TEST(AntennaPanel, CatalogueGivesLettersRangesAndVisibility) {
     const std::string what = std::string("index ") + std::to_string(row.index);
     EXPECT_STREQ(AntennaPanel::TypeName(row.index), row.letters) << what;
 
-    AntennaPanel panel;
+    AntennaPanel panel(updatingEditText);
     FakePanelControls fakes;
     panel.Bind(fakes.Controls());
     panel.SetType(row.index);
@@ -180,7 +184,7 @@ TEST(AntennaPanel, SetTypeWritesLabelsRangesAndVisibilityInOrder) {
   for (const SetTypeRow& row : rows) {
     ControlLog log;
     FakePanelControls fakes(&log);
-    AntennaPanel panel;
+    AntennaPanel panel(updatingEditText);
     panel.Bind(fakes.Controls());
     panel.SetType(row.index);
     EXPECT_EQ(log, ExpectedSetType(row)) << "index " << row.index;
@@ -202,7 +206,7 @@ TEST(AntennaPanel, ComposesEachKindsLayout) {
       {19, 2, 5, 3, 1, "205WA31"},   {27, 0, 0, 9, 9, "000WI99"},   {28, 900, 0, 100, 0, "890TA99"},
   };
   for (const ComposeRow& row : rows) {
-    AntennaPanel panel;
+    AntennaPanel panel(updatingEditText);
     FakePanelControls fakes;
     CreateDialog(panel, fakes);
     fakes.typeSlider.Drag(row.type);
@@ -219,7 +223,7 @@ TEST(AntennaPanel, ComposesEachKindsLayout) {
 }
 
 TEST(AntennaPanel, TypeChangeClampsParametersIntoTheNewRanges) {
-  AntennaPanel panel;
+  AntennaPanel panel(updatingEditText);
   FakePanelControls fakes;
   CreateDialog(panel, fakes);
 
@@ -278,7 +282,7 @@ TEST(AntennaPanel, ReadsTypedCodes) {
       {"-1WA202", false, {19, 5, 0, 7, 0}, "005EA07", "500WA70"},
   };
   for (const TypedRow& row : rows) {
-    AntennaPanel panel;
+    AntennaPanel panel(updatingEditText);
     FakePanelControls fakes;
     CreateDialog(panel, fakes);
     fakes.p1Slider.Drag(5);
@@ -299,7 +303,7 @@ TEST(AntennaPanel, ReadsTypedCodes) {
 }
 
 TEST(AntennaPanel, ReadsOnlyTheFirst99CharactersOfTheEditField) {
-  AntennaPanel panel;
+  AntennaPanel panel(updatingEditText);
   FakePanelControls fakes;
   CreateDialog(panel, fakes);
   fakes.editField.Type(std::string(500, '1'));
@@ -309,7 +313,7 @@ TEST(AntennaPanel, ReadsOnlyTheFirst99CharactersOfTheEditField) {
 
 TEST(AntennaPanel, ReadingAComposedCodeRestoresTheSliders) {
   for (int type = 1; type < AntennaPanel::kTypeCount; ++type) {
-    AntennaPanel panel;
+    AntennaPanel panel(updatingEditText);
     FakePanelControls fakes;
     CreateDialog(panel, fakes);
     fakes.typeSlider.Drag(type);
@@ -352,7 +356,7 @@ TEST(AntennaPanel, ReadingAComposedCodeRestoresTheSliders) {
 }
 
 TEST(AntennaPanel, ComposedCodeIsNotReadBackThroughTheEditField) {
-  AntennaPanel panel;
+  AntennaPanel panel(updatingEditText);
   FakePanelControls fakes;
   CreateDialog(panel, fakes);
 
@@ -382,14 +386,14 @@ TEST(AntennaPanel, ComposedCodeIsNotReadBackThroughTheEditField) {
 }
 
 TEST(AntennaPanel, OutOfRangeInputIsHandledSafely) {
-  AntennaPanel unbound;
+  AntennaPanel unbound(updatingEditText);
   unbound.ComposeFromSliders();
   EXPECT_FALSE(unbound.ParseTypedCode());
   EXPECT_STREQ(unbound.Code(), "");
 
   ControlLog log;
   FakePanelControls fakes(&log);
-  AntennaPanel panel;
+  AntennaPanel panel(updatingEditText);
   panel.Bind(fakes.Controls());
   panel.SetType(29);
   panel.SetType(-1);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 #include "interchange/number_text.h"
@@ -33,22 +34,34 @@ std::string Shortfall(const Section& section) {
          std::to_string(section.points.size());
 }
 
+// A header value stays on its one line.
+std::string OneLine(std::string text) {
+  for (char& c : text) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  }
+  return text;
+}
+
 }  // namespace
 
 std::string LossText(double loss) {
+  // Whole hundredths, rounded up: the model's attenuations are single
+  // precision, so a hundredth written is never below the value it stands for.
+  const double hundredths = std::ceil(std::max(loss, 0.0) * 100.0);
   char text[64];
-  std::snprintf(text, sizeof text, "%.2f", std::max(loss, 0.0) + 0.0);
+  std::snprintf(text, sizeof text, "%.0f.%02.0f", std::floor(hundredths / 100.0),
+                std::fmod(hundredths, 100.0));
   return text;
 }
 
 std::string FormatMsiPattern(const PatternCuts& cuts, const PatternFileHeader& header) {
   std::string text;
-  text += "NAME " + header.name + "\n";
+  text += "NAME " + OneLine(header.name) + "\n";
   text += "MAKE Veltrisko\n";
   char gain[64];
   std::snprintf(gain, sizeof gain, "GAIN %g dBi\n", header.gainDbi);
   text += gain;
-  text += "COMMENT " + header.comment + "\n";
+  text += "COMMENT " + OneLine(header.comment) + "\n";
   const auto section = [&](const char* name, const CutLosses& losses) {
     text += std::string(name) + " 360\n";
     for (int a = 0; a < kCutPoints; ++a) {

@@ -25,9 +25,10 @@ std::string FormatMsiPattern(const PatternCuts& cuts, const PatternFileHeader& h
 // lines and CRLF ends. Both sections are required.
 PatternReading ParseMsiPattern(std::string_view text);
 
-// A loss as written to a file: two decimals, never "-0.00" (a component
-// whose field exceeds its axis value is written as 0 dB loss, as losses are
-// not negative).
+// A loss as written to a file: in hundredths of a dB, rounded up, so that
+// the codes a file was exported from lie within its envelope; never "-0.00"
+// (a component whose field exceeds its axis value is written as 0 dB loss,
+// as losses are not negative).
 std::string LossText(double loss);
 
 }  // namespace veltrisko

@@ -39,7 +39,6 @@ TEST(RoundTrip, ExportReadAndFitRecoversTheCodesOfEveryFamily) {
       {"040CA05", "012EA03"}, {"055CB10", "030CC02"},
   };
   FitSettings settings;
-  settings.toleranceDb = 0.01;  // the file's two decimals
   settings.top = 1;
   for (const auto& [horizontal, vertical] : pairs) {
     const PatternCuts cuts{ComponentCut(ParsedAntennaCode(horizontal)),

@@ -154,7 +154,7 @@ PatternReading ReadPatternFile(const std::string& path) {
   if (!reading.error.empty()) return reading;
   const PatternFormat format = path == "-" ? FormatOfText(text) : FormatOfPath(path);
   reading = ParsePatternText(text, format);
-  if (!reading.file) reading.error = path + ": " + reading.error;
+  if (!reading.file) reading.error = (path == "-" ? "standard input" : path) + ": " + reading.error;
   return reading;
 }
 

@@ -77,10 +77,30 @@ bool ShapeScanner::Load(const CodeShape& shape) {
   typeFloors_ = &floors;
   estimable_ = true;
   constexpr double kBelowEveryFloor = -std::numeric_limits<double>::infinity();
+  // Every slider position puts the second beam within the table.
+  const bool beams = (diagram.family == Family::kV || diagram.family == Family::kW) &&
+                     diagram.secondBeamDegrees <= kLargestSecondBeam;
+  if (beams && (shape.type != beamTableType_ || shape.p1 != beamTableP1_)) {
+    LoadBeamTable(diagram);
+    beamTableType_ = shape.type;
+    beamTableP1_ = shape.p1;
+  }
   for (int a = 0; a < kCutPoints; ++a) {
     const float angle = static_cast<float>(a);
     bool floorApplies = true;
-    const double field = FieldBeforeFloors(diagram, angle, floorApplies);
+    double field = 0.0;
+    if (beams) {
+      // The model's own choice between the two beams, read from the table.
+      const int first = a + kLargestSecondBeam;
+      const int second = first - diagram.secondBeamDegrees;
+      const bool firstWins = beamField_[first] > beamField_[second];
+      field = beamField_[firstWins ? first : second];
+      ownAttenuation_[a] = beamAttenuation_[firstWins ? first : second];
+    } else {
+      field = FieldBeforeFloors(diagram, angle, floorApplies);
+      ownAttenuation_[a] =
+          AttenuationOf(floors.isW ? RaiseToFloor(field, diagram.sideLobeFloor) : field);
+    }
     // The field decides where it reaches the floor; a field that is not a
     // number, and LA outside its lobe, leave it to the floor.
     const bool ownField = floorApplies && !std::isnan(field);
@@ -90,11 +110,19 @@ bool ShapeScanner::Load(const CodeShape& shape) {
     group_[a] = static_cast<std::uint8_t>(group);
     levelsBelow_[a] = static_cast<std::uint8_t>(
         std::upper_bound(fields.begin(), fields.end(), key) - fields.begin());
-    ownAttenuation_[a] =
-        AttenuationOf(floors.isW ? RaiseToFloor(field, diagram.sideLobeFloor) : field);
     if (!(std::fabs(ownAttenuation_[a]) <= kEstimableAttenuation)) estimable_ = false;
   }
   return true;
+}
+
+void ShapeScanner::LoadBeamTable(const ComponentDiagram& diagram) {
+  for (int offset = 0; offset < kBeamOffsets; ++offset) {
+    const double field = BeamFieldAtOffset(diagram, offset - kLargestSecondBeam);
+    beamField_[offset] = field;
+    // W codes end with their floor step at 0.01.
+    beamAttenuation_[offset] = AttenuationOf(
+        diagram.family == Family::kW ? RaiseToFloor(field, diagram.sideLobeFloor) : field);
+  }
 }
 
 std::size_t ShapeScanner::CodeCount() const {

@@ -62,6 +62,16 @@ class ShapeScanner {
   std::array<std::uint8_t, kCutPoints> group_{};
   std::array<std::uint8_t, kCutPoints> levelsBelow_{};
   std::array<float, kCutPoints> ownAttenuation_{};
+  // V and W: one beam's field and the attenuation it gives, at the whole
+  // degrees from -kLargestSecondBeam to 359 off its axis; shared by the shapes
+  // of one type and beam width, which differ in the second beam's angle only.
+  static constexpr int kLargestSecondBeam = 198;
+  static constexpr int kBeamOffsets = kLargestSecondBeam + kCutPoints;
+  void LoadBeamTable(const ComponentDiagram& diagram);
+  int beamTableType_ = -1;
+  int beamTableP1_ = -1;
+  std::array<double, kBeamOffsets> beamField_{};
+  std::array<float, kBeamOffsets> beamAttenuation_{};
   // Attenuations so large or so negative that the rounding margin would not
   // cover them send every code to the exact score.
   bool estimable_ = true;

@@ -156,10 +156,11 @@ double BeamField(const ComponentDiagram& g, double x) {
 }  // namespace
 
 double FieldBeforeFloors(const ComponentDiagram& g, float angle, bool& floorApplies) {
-  // LA, CA, CB, CC, ND and XX do not need the cosine of the angle itself.
+  // LA, CA, CB, CC, ND, XX, V and W do not need the cosine of the angle itself.
   const bool needsCosine = g.family != Family::kLA && g.family != Family::kCA &&
                            g.family != Family::kCB && g.family != Family::kCC &&
-                           g.family != Family::kND;
+                           g.family != Family::kND && g.family != Family::kV &&
+                           g.family != Family::kW;
   const double cA = needsCosine ? std::cos(angle * kRadiansPerDegree) : 0.0;
   switch (g.family) {
     case Family::kEA:
@@ -202,14 +203,17 @@ double FieldBeforeFloors(const ComponentDiagram& g, float angle, bool& floorAppl
       return cA > 0.0 ? std::pow(cA, g.exponent) : 0.01;
     case Family::kV:
     case Family::kW: {
-      const double d1 = BeamField(g, cA);
-      const double d2 = BeamField(
-          g, std::cos((static_cast<double>(angle) - g.secondBeamDegrees) * kRadiansPerDegree));
+      const double d1 = BeamFieldAtOffset(g, angle);
+      const double d2 = BeamFieldAtOffset(g, static_cast<double>(angle) - g.secondBeamDegrees);
       return d1 > d2 ? d1 : d2;
     }
     default:
       return 1.0;
   }
+}
+
+double BeamFieldAtOffset(const ComponentDiagram& diagram, double offsetDegrees) {
+  return BeamField(diagram, std::cos(offsetDegrees * kRadiansPerDegree));
 }
 
 bool BetweenBeams(const ComponentDiagram& diagram, float angle) {

@@ -54,6 +54,10 @@ ComponentDiagram PrepareComponentDiagram(const AntennaCodeReading& reading);
 // between the two beams (its front sector); the raise to a floor; the output.
 double FieldBeforeFloors(const ComponentDiagram& diagram, float angle, bool& floorApplies);
 bool BetweenBeams(const ComponentDiagram& diagram, float angle);
+// V and W: the field of one beam at `offsetDegrees` off its axis; the field
+// before the floors is the larger of the two beams' fields (the first wins a
+// tie), at the angle and at the angle minus the second beam's angle.
+double BeamFieldAtOffset(const ComponentDiagram& diagram, double offsetDegrees);
 // Written as a negated comparison so that a field that is not a number also
 // becomes the floor.
 inline double RaiseToFloor(double field, double floor) { return field >= floor ? field : floor; }

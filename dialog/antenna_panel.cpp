@@ -9,7 +9,7 @@ namespace veltrisko {
 
 namespace {
 
-constexpr int kTypeMaximum = AntennaPanel::kTypeCount - 1;
+constexpr int kTypeMaximum = kCatalogueSize - 1;
 // An edit field hands out at most this many characters.
 constexpr std::size_t kEditTextLimit = 99;
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog/panel_catalogue.h"
 #include "tests/dialog/fake_controls.h"
 
 namespace veltrisko {
@@ -312,7 +313,7 @@ TEST(AntennaPanel, ReadsOnlyTheFirst99CharactersOfTheEditField) {
 }
 
 TEST(AntennaPanel, ReadingAComposedCodeRestoresTheSliders) {
-  for (int type = 1; type < AntennaPanel::kTypeCount; ++type) {
+  for (int type = 1; type < kCatalogueSize; ++type) {
     AntennaPanel panel(updatingEditText);
     FakePanelControls fakes;
     CreateDialog(panel, fakes);

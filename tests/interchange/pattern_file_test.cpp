@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "interchange/csv_format.h"
@@ -115,11 +116,18 @@ TEST(PatternFile, RefusesMalformedFilesNamingTheLine) {
   }
 }
 
-TEST(PatternFile, RefusesTextsAboveTenMegabytes) {
-  const std::string text(kMaxPatternFileBytes + 1, '\n');
-  const PatternReading reading = ParsePatternText(text, PatternFormat::kMsi);
+TEST(PatternFile, RefusesFilesAboveTenMegabytes) {
+  const std::string path = ::testing::TempDir() + "large.msi";
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(file, nullptr);
+  const std::string blanks(kMaxPatternFileBytes + 1, '\n');
+  std::fwrite(blanks.data(), 1, blanks.size(), file);
+  std::fclose(file);
+  const PatternReading reading = ReadPatternFile(path);
+  std::remove(path.c_str());
   EXPECT_FALSE(reading.file);
-  EXPECT_NE(reading.error.find("10 MB"), std::string::npos);
+  EXPECT_NE(reading.error.find("'" + path + "' is larger than 10 MB"), std::string::npos)
+      << reading.error;
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The whole fit of both components over every code the panel's sliders
 // compose: the fast search on one thread and on all cores, and the
 // exhaustive evaluation of every code at every angle beside it.

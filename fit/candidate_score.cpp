@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fit/candidate_score.h"
 
 #include <algorithm>

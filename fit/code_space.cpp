@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fit/code_space.h"
 
 namespace veltrisko {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fit/pair_deviation.h"
 
 #include <algorithm>

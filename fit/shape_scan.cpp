@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fit/shape_scan.h"
 
 #include <algorithm>

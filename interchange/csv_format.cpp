@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "interchange/csv_format.h"
 
 #include <algorithm>

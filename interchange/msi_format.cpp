@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "interchange/msi_format.h"
 
 #include <algorithm>

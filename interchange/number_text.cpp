@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "interchange/number_text.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "interchange/pattern_cuts.h"
 
 #include "model/combination.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "interchange/pattern_file.h"
 
 #include <algorithm>

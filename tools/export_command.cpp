@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // export: the cuts of a code pair (or of one component) as an MSI Planet or
 // CSV file.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // fit: the HCM codes that best describe the cuts of a pattern file.
 #include <algorithm>
 #include <cmath>

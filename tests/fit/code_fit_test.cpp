@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fit/code_fit.h"
 
 #include <gtest/gtest.h>

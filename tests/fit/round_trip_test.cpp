@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Codes written to an MSI Planet file, read back and fitted over every code
 // the panel composes; and measured cuts that depart from any code.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The MSI Planet and CSV readers under libFuzzer; included from this folder's
 # CMakeLists.txt.
 add_executable(pattern_file_fuzz ${CMAKE_CURRENT_LIST_DIR}/pattern_file_fuzz.cpp)

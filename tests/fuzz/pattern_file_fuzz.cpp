@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Arbitrary bytes through the MSI Planet and CSV readers (the first byte
 // chooses the format). Aborts when a reading succeeds with a value outside
 // the accepted ranges, when a refusal does not name its line, or when the

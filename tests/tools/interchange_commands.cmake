@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # export and fit: pattern files written, read back and fitted; malformed files
 # refused with the line named. Included from this folder's CMakeLists.txt.
 set(pattern_out ${CMAKE_CURRENT_BINARY_DIR}/pattern-out)

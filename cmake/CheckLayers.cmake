@@ -17,11 +17,12 @@ set(layers
   "fit:fit|interchange|dialog|scene|model|units|files"
   "app/logic:app/logic|dialog|render|scene|model|units|files"
   "app:app|app/logic|fit|interchange|render/gl|dialog|render|scene|model|units|files"
-  "tools:tools|app/logic|fit|interchange|render/gl|dialog|render|scene|model|units|files"
+  "tools/cli:tools/cli|scene|model|units"
+  "tools:tools|tools/cli|app/logic|fit|interchange|render/gl|dialog|render|scene|model|units|files"
   "bench:bench|fit|interchange|render/gl|dialog|render|scene|model|units|files"
 )
 # Layers that know no window system and no OpenGL.
-set(plain_layers units model files scene render dialog interchange fit app/logic)
+set(plain_layers units model files scene render dialog interchange fit app/logic tools/cli)
 
 set(failures "")
 foreach(entry ${layers})

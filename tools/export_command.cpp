@@ -14,8 +14,8 @@
 #include "interchange/msi_format.h"
 #include "interchange/pattern_cuts.h"
 #include "model/invalid_antenna_code.h"
+#include "tools/cli/number_field.h"
 #include "tools/commands.h"
-#include "tools/number_field.h"
 
 namespace veltrisko::tool {
 namespace {

@@ -10,8 +10,8 @@
 #include "fit/code_fit.h"
 #include "fit/pair_deviation.h"
 #include "interchange/pattern_file.h"
+#include "tools/cli/number_field.h"
 #include "tools/commands.h"
-#include "tools/number_field.h"
 
 namespace veltrisko::tool {
 namespace {

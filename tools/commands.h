@@ -12,6 +12,8 @@ int RunEval(const std::vector<std::string>& args);
 int RunTable(const std::vector<std::string>& args);
 int RunRender(const std::vector<std::string>& args);
 int RunCompare(const std::vector<std::string>& args);
+int RunExport(const std::vector<std::string>& args);
+int RunFit(const std::vector<std::string>& args);
 
 // Prints "veltrisko-pattern: <message>" and a hint to standard error; returns 2.
 int UsageError(const std::string& message);

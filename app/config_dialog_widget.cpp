@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 #include "app/logic/code_feedback.h"
@@ -137,6 +138,9 @@ ConfigDialogWidget::ConfigDialogWidget(QWidget* owner, const DialogTargets& targ
   }
 
   logic_.OnInit(horizontalControls, verticalControls);
+  // An owner shown after the dialog would cover it: a window manager links a
+  // dialog to its owner only when the owner is already on the screen.
+  if (owner_ != nullptr) owner_->window()->installEventFilter(this);
   SetTabOrder();
   ShowState();
   horizontal_.edit->setFocus();
@@ -236,6 +240,22 @@ void ConfigDialogWidget::PlaceNearOwner(QWidget* owner) {
                                        RectOf(display->availableGeometry()));
   // move() places the frame's top left corner.
   move(place.x, place.y);
+}
+
+bool ConfigDialogWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show && isVisible())
+    QMetaObject::invokeMethod(this, &ConfigDialogWidget::StayAboveOwner, Qt::QueuedConnection);
+  return QDialog::eventFilter(watched, event);
+}
+
+void ConfigDialogWidget::StayAboveOwner() {
+  QWindow* dialogWindow = windowHandle();
+  QWindow* ownerWindow = owner_ != nullptr ? owner_->window()->windowHandle() : nullptr;
+  if (dialogWindow == nullptr || ownerWindow == nullptr) return;
+  // Setting the owner again makes the window manager read it anew.
+  dialogWindow->setTransientParent(nullptr);
+  dialogWindow->setTransientParent(ownerWindow);
+  raise();
 }
 
 void ConfigDialogWidget::SetTabOrder() {

@@ -40,6 +40,7 @@ class ConfigDialogWidget final : public QDialog, private DialogWindow {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -59,6 +60,9 @@ class ConfigDialogWidget final : public QDialog, private DialogWindow {
   void ShowPanelState(const PanelWidgets& widgets, const AntennaPanel& panel,
                       const char* component);
   void SetTabOrder();
+  // Makes the window manager see this dialog as owned by its owner's window
+  // and raises it above that window.
+  void StayAboveOwner();
 
   std::function<void()> repaint_;
   QWidget* owner_;

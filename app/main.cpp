@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QScreen>
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
@@ -7,11 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/config_dialog_widget.h"
 #include "app/logic/command_line.h"
-#include "app/logic/process_objects.h"
 #include "app/main_window.h"
 #include "app/surface_format.h"
+#include "app/viewer_start.h"
 
 #ifndef VELTRISKO_VERSION
 #error "VELTRISKO_VERSION must name the program's version"
@@ -34,17 +32,6 @@ void ReportFatalStartup(QtMsgType type, const QMessageLogContext&, const QString
                  programName, programName);
     std::_Exit(1);
   }
-}
-
-// Types a code given on the command line into the dialog's field, as a user
-// would, and says on standard error when it does not come into force.
-void StartWithCode(QLineEdit* field, const std::optional<std::string>& code,
-                   const veltrisko::AntennaPanel& panel, const char* component) {
-  if (!code) return;
-  field->setText(QString::fromStdString(*code));
-  const std::string warning =
-      veltrisko::StartCodeWarning(programName, component, *code, panel.Code());
-  if (!warning.empty()) std::fprintf(stderr, "%s\n", warning.c_str());
 }
 
 }  // namespace
@@ -82,22 +69,7 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
 
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/veltrisko/icon.png")));
-  // The dialog shows the rule and the display mode it finds in the scene.
-  veltrisko::ApplyStartOptions(veltrisko::sceneState, commandLine.options);
-  veltrisko::MainWindow window;
-  // About three quarters of the screen, as a new window gets by default.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect available = screen->availableGeometry();
-    window.resize(available.width() * 3 / 4, available.height() * 3 / 4);
-    window.move(available.topLeft());
-  }
-  window.OpenConfigDialog();
-  StartWithCode(window.Dialog()->Horizontal().edit, commandLine.options.horizontalCode,
-                veltrisko::horizontalPanel, "horizontal");
-  StartWithCode(window.Dialog()->Vertical().edit, commandLine.options.verticalCode,
-                veltrisko::verticalPanel, "vertical");
-  // Shown last, so that it is active and the keys turn the view at once; the
-  // dialog stays above it as its owned window.
-  window.show();
+  const veltrisko::StartedViewer viewer = veltrisko::StartViewer(commandLine.options, programName);
+  for (const std::string& warning : viewer.warnings) std::fprintf(stderr, "%s\n", warning.c_str());
   return application.exec();
 }

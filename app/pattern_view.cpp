@@ -47,6 +47,7 @@ void PatternView::paintGL() {
   // Qt swaps (composes) the widget's buffer itself after paintGL.
   context_.MakeCurrent(nullptr);
   painting_ = false;
+  emit FrameDrawn();
 }
 
 }  // namespace veltrisko

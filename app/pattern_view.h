@@ -41,6 +41,10 @@ class PatternView final : public QOpenGLWidget {
 
   bool Painting() const { return painting_; }
 
+ signals:
+  // A frame has been drawn (before Qt composes and swaps it).
+  void FrameDrawn();
+
  protected:
   void paintGL() override;
 

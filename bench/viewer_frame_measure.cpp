@@ -41,6 +41,14 @@ class PatternWindow final : public QOpenGLWindow {
   }
 };
 
+// Shown, exposed and active, so that the key reaches its shortcut.
+bool Ready(QWidget* window) {
+  if (!QTest::qWaitForWindowExposed(window)) return false;
+  QTest::qWait(300);
+  window->activateWindow();
+  return QTest::qWaitForWindowActive(window);
+}
+
 struct Figures {
   double median, mean;
 };
@@ -93,10 +101,7 @@ int main(int argc, char** argv) {
       veltrisko::StartedViewer viewer = veltrisko::StartViewer({}, "veltrisko");
       veltrisko::MainWindow& window = *viewer.window;
       window.resize(window.size() + QSize(kWidth, kHeight) - window.Client()->size());
-      QTest::qWaitForWindowExposed(&window);
-      QTest::qWait(500);
-      window.activateWindow();
-      QTest::qWaitForWindowActive(&window);
+      if (!Ready(&window)) return 1;
       const Figures f = Measure<QOpenGLWidget>(window.Client()->View(),
                                                &QOpenGLWidget::frameSwapped, &window, frames);
       std::printf("QOpenGLWidget (viewer), %-12s %12.1f %12.1f\n", mode, f.median, f.mean);
@@ -113,10 +118,7 @@ int main(int argc, char** argv) {
         patternWindow->update();
       });
       holder.show();
-      QTest::qWaitForWindowExposed(&holder);
-      QTest::qWait(300);
-      holder.activateWindow();
-      QTest::qWaitForWindowActive(&holder);
+      if (!Ready(&holder)) return 1;
       const Figures f =
           Measure<QOpenGLWindow>(patternWindow, &QOpenGLWindow::frameSwapped, &holder, frames);
       std::printf("QOpenGLWindow in container, %-8s %12.1f %12.1f\n", mode, f.median, f.mean);

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two commands: `make run` builds and starts the viewer, `make test` builds
 # everything and runs every test. Both install missing Debian packages first.
 
@@ -8,7 +9,7 @@ SANITIZE_BUILD ?= build-sanitize
 WERROR ?= $(if $(CI),ON,OFF)
 XVFB := xvfb-run -a -s "-screen 0 1600x1200x24"
 
-.PHONY: all deps build run test test-core test-gui test-sanitize bench clean
+.PHONY: all deps build run test test-core test-gui test-sanitize bench package clean
 
 all: build
 
@@ -42,6 +43,10 @@ test-sanitize: deps
 
 bench: build
 	$(BUILD)/bin/veltrisko-bench
+
+# The Debian package: $(BUILD)/veltrisko_<version>_amd64.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

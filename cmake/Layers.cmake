@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # veltrisko_library_headers(target prefix): `target` exports its own headers
 # and nothing else of the source tree. They are reached as <prefix>/<name>.h
 # through a folder of links in the build tree, so a target can include only
@@ -11,5 +12,10 @@ function(veltrisko_library_headers target prefix)
     get_filename_component(name ${header} NAME)
     file(CREATE_LINK ${header} ${root}/${prefix}/${name} SYMBOLIC)
   endforeach()
-  target_include_directories(${target} PUBLIC ${root})
+  get_target_property(kind ${target} TYPE)
+  if(kind STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(${target} INTERFACE ${root})
+  else()
+    target_include_directories(${target} PUBLIC ${root})
+  endif()
 endfunction()

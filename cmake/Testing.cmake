@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 include(GoogleTest)
 
 # veltrisko_gtest(NAME name SOURCES ... LIBRARIES ... LABELS ...):

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/antenna_panel.h"
 
 #include <cstdio>
@@ -9,7 +10,7 @@ namespace veltrisko {
 
 namespace {
 
-constexpr int kTypeMaximum = AntennaPanel::kTypeCount - 1;
+constexpr int kTypeMaximum = kCatalogueSize - 1;
 constexpr int kParameterMaximum = 99;
 constexpr int kSingleDigitMaximum = 9;
 // An edit field hands out at most this many characters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
@@ -11,8 +12,6 @@ namespace veltrisko {
 // the stored code text that the renderer and the legend read.
 class AntennaPanel {
  public:
-  static constexpr int kTypeCount = 29;
-
   // `updatingEditText` is the flag shared by the dialog's panels: set only
   // while a panel writes a composed code into its edit field, so that the
   // dialog ignores the edit-change notification this raises.

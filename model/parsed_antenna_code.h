@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
@@ -28,9 +29,6 @@ class ParsedAntennaCode {
   bool Scans() const;
   // The type letters as read (at most two characters), empty if unread.
   const std::string& TypeLetters() const;
-
-  // The prepared diagram, shared with the combination rules.
-  const ComponentDiagram& Diagram() const { return diagram_; }
 
  private:
   bool scans_ = false;

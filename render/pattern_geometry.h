@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "scene/matrix3.h"
+#include "units/angle_units.h"
 
 namespace veltrisko {
-
-inline constexpr double kRadiansPerDegree = 0.017453292519943295;
 
 // The point (r cos(el) cos(az), r sin(el), r cos(el) sin(az)) of a world
 // direction in degrees: y points up, azimuth 0 lies on +x and 90 on +z.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -7,8 +8,7 @@
 namespace veltrisko::tool {
 
 int UsageError(const std::string& message) {
-  std::fprintf(stderr, "veltrisko-pattern: %s\nTry 'veltrisko-pattern --help'.\n",
-               message.c_str());
+  std::fprintf(stderr, "veltrisko-pattern: %s\nTry 'veltrisko-pattern --help'.\n", message.c_str());
   return 2;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/antenna_panel.h"
 
 #include <gtest/gtest.h>
@@ -5,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog/panel_catalogue.h"
 #include "tests/dialog/fake_controls.h"
 
 namespace veltrisko {
@@ -312,7 +314,7 @@ TEST(AntennaPanel, ReadsOnlyTheFirst99CharactersOfTheEditField) {
 }
 
 TEST(AntennaPanel, ReadingAComposedCodeRestoresTheSliders) {
-  for (int type = 1; type < AntennaPanel::kTypeCount; ++type) {
+  for (int type = 1; type < kCatalogueSize; ++type) {
     AntennaPanel panel(updatingEditText);
     FakePanelControls fakes;
     CreateDialog(panel, fakes);

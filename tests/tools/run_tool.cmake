@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs the tool once, without a display, and checks what it did. Variables:
 #   TOOL (required), ARGS (arguments separated by '|'), INPUT (standard input
 #   file), EXIT (expected status, default 0), EXPECTED (file standard output

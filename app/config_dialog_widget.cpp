@@ -17,6 +17,7 @@
 #include "app/logic/code_feedback.h"
 #include "app/logic/dialog_placement.h"
 #include "app/ui_font.h"
+#include "dialog/panel_catalogue.h"
 #include "dialog/slider_value_text.h"
 
 namespace veltrisko {
@@ -43,7 +44,7 @@ QLabel* NewValueLabel(QWidget* parent, const std::vector<std::string>& texts) {
 
 std::vector<std::string> AllValueTexts(PanelSlider slider) {
   std::vector<std::string> texts;
-  for (int type = 0; type < AntennaPanel::kTypeCount; ++type) {
+  for (int type = 0; type < kCatalogueSize; ++type) {
     for (const int position : {0, 9, 89, 99, 100, 120, 890})
       texts.push_back(SliderValueText(type, slider, position));
   }

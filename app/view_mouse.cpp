@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/view_mouse.h"
 
 #include <QMouseEvent>

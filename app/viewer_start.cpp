@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/viewer_start.h"
 
 #include <QGuiApplication>

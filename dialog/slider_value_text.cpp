@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/slider_value_text.h"
 
 #include <cstdio>

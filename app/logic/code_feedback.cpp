@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/logic/code_feedback.h"
 
 #include <cstring>

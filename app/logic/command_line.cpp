@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/logic/command_line.h"
 
 #include <cctype>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/logic/dialog_placement.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/logic/documentation_target.h"
 
 #include <filesystem>

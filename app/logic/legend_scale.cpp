@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/logic/legend_scale.h"
 
 #include <algorithm>

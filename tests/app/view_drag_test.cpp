@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/logic/view_drag.h"
 
 #include <gtest/gtest.h>

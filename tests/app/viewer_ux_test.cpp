@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The viewer as a user meets it, under a window manager or none: where the
 // dialog opens, the keyboard order, the value texts, the code-field state,
 // the mouse and the command line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // End-to-end frame time of the viewer: from a key press (Right, one azimuth
 // step) to the swap of the window's buffer, at step 2 ("sehr fein"), in
 // linear and logarithmic display. Compares the viewer's QOpenGLWidget, which

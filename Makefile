@@ -8,8 +8,14 @@ SANITIZE_BUILD ?= build-sanitize
 # Warnings fail the build on CI.
 WERROR ?= $(if $(CI),ON,OFF)
 XVFB := xvfb-run -a -s "-screen 0 1600x1200x24"
+# make fuzz-long: seconds per fuzz target. make soak: actions and seed.
+FUZZ_SECONDS ?= 600
+SOAK_BUILD ?= build-soak
+SOAK_ACTIONS ?= 10000
+SOAK_SEED ?= 1
 
-.PHONY: all deps build run test test-core test-gui test-sanitize bench package clean
+.PHONY: all deps build run test test-core test-gui test-sanitize test-soak sanitize-build \
+	fuzz-long soak bench package clean
 
 all: build
 
@@ -25,7 +31,7 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	@bash scripts/run-viewer $(BUILD)/bin/veltrisko
 
-test: test-core test-gui test-sanitize
+test: test-core test-gui test-sanitize test-soak
 	@echo "All test suites passed."
 
 test-core: build
@@ -34,12 +40,30 @@ test-core: build
 test-gui: build
 	cd $(BUILD) && $(XVFB) ctest --output-on-failure -L gui
 
-test-sanitize: deps
+sanitize-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug \
 	  -DVELTRISKO_CORE_ONLY=ON -DVELTRISKO_SANITIZE=ON -DVELTRISKO_FUZZ=ON \
 	  -DVELTRISKO_WERROR=$(WERROR)
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+test-sanitize: sanitize-build
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS each, two at a time on two cores.
+fuzz-long: sanitize-build
+	cd $(SANITIZE_BUILD) && FUZZ_SECONDS=$(FUZZ_SECONDS) ctest -L fuzz --output-on-failure -j $(JOBS)
+
+# A short seeded soak of the viewer under Xvfb and openbox.
+test-soak: build
+	python3 scripts/gui-soak --viewer $(BUILD)/bin/veltrisko --actions 500 --seed 1
+
+# The long soak, on a viewer built with AddressSanitizer and UBSan.
+soak: deps
+	CC=clang CXX=clang++ cmake -S . -B $(SOAK_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVELTRISKO_SANITIZE=ON -DVELTRISKO_BENCH=OFF -DVELTRISKO_WERROR=$(WERROR)
+	cmake --build $(SOAK_BUILD) -j $(JOBS) --target veltrisko
+	python3 scripts/gui-soak --viewer $(SOAK_BUILD)/bin/veltrisko --actions $(SOAK_ACTIONS) \
+	  --seed $(SOAK_SEED)
 
 bench: build
 	$(BUILD)/bin/veltrisko-bench
@@ -49,4 +73,4 @@ package: build
 	cmake --build $(BUILD) --target package
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(SOAK_BUILD)

@@ -1,27 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "app/config_dialog_widget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QMainWindow>
 #include <QMetaObject>
 #include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
+#include "app/logic/code_feedback.h"
+#include "app/logic/dialog_placement.h"
 #include "app/ui_font.h"
+#include "dialog/panel_catalogue.h"
+#include "dialog/slider_value_text.h"
 
 namespace veltrisko {
 
 namespace {
-
-// Where the dialog sits relative to its owner's client area, in dialog units
-// (a quarter of the average character width, an eighth of the line height).
-constexpr int kDialogX = 600;
-constexpr int kDialogY = 400;
 
 void KeepSpaceWhenHidden(QWidget* widget) {
   QSizePolicy policy = widget->sizePolicy();
@@ -29,11 +30,55 @@ void KeepSpaceWhenHidden(QWidget* widget) {
   widget->setSizePolicy(policy);
 }
 
+// Wide enough for every text the label can show, so the fixed-size dialog
+// never changes its layout while a slider moves.
+QLabel* NewValueLabel(QWidget* parent, const std::vector<std::string>& texts) {
+  auto* label = new QLabel(parent);
+  int width = 0;
+  for (const std::string& text : texts)
+    width = std::max(width, label->fontMetrics().horizontalAdvance(QString::fromStdString(text)));
+  label->setFixedWidth(width + 4);
+  KeepSpaceWhenHidden(label);
+  return label;
+}
+
+std::vector<std::string> AllValueTexts(PanelSlider slider) {
+  std::vector<std::string> texts;
+  for (int type = 0; type < kCatalogueSize; ++type) {
+    for (const int position : {0, 9, 89, 99, 100, 120, 890})
+      texts.push_back(SliderValueText(type, slider, position));
+  }
+  return texts;
+}
+
+// A light tint behind a code that is not (or not validly) in force.
+QColor TintOf(CodeFieldState state, const QColor& normal) {
+  switch (state) {
+    case CodeFieldState::kNotInForce:
+      return QColor(255, 236, 179);
+    case CodeFieldState::kRejected:
+      return QColor(255, 205, 205);
+    case CodeFieldState::kInForce:
+      break;
+  }
+  return normal;
+}
+
+LegendRect RectOf(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
+
 }  // namespace
 
 ConfigDialogWidget::ConfigDialogWidget(QWidget* owner, const DialogTargets& targets,
                                        std::function<void()> repaint)
-    : QDialog(owner), repaint_(std::move(repaint)), owner_(owner), logic_(*this, targets) {
+    : QDialog(owner),
+      repaint_(std::move(repaint)),
+      owner_(owner),
+      horizontalPanel_(targets.horizontal),
+      verticalPanel_(targets.vertical),
+      logic_(*this, targets) {
+  // The template's modal frame: a close box, no maximise button, fixed size.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setWindowTitle(QStringLiteral("Konfiguration des Antennentyps"));
   setModal(false);
   setFont(UiFont(8));
@@ -63,13 +108,16 @@ ConfigDialogWidget::ConfigDialogWidget(QWidget* owner, const DialogTargets& targ
   dbRangeSlider_->setVisible(false);
   KeepSpaceWhenHidden(dbRangeSlider_);
   dbRangeControl_ = std::make_unique<QtSliderControl>(dbRangeSlider_);
+  dbRangeValue_ = NewValueLabel(mode, {DbRangeValueText(40)});
   auto* modeRow = new QHBoxLayout(mode);
   modeRow->addWidget(linear_);
   modeRow->addWidget(logarithmic_);
   modeRow->addStretch(1);
   modeRow->addWidget(dbRangeSlider_, 2);
+  modeRow->addWidget(dbRangeValue_);
 
   auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->addLayout(panels);
   layout->addWidget(combination);
   layout->addWidget(mode);
@@ -80,11 +128,23 @@ ConfigDialogWidget::ConfigDialogWidget(QWidget* owner, const DialogTargets& targ
       {linear_, kLinearButtonId},
       {logarithmic_, kLogarithmicButtonId}};
   for (auto [button, id] : buttons) {
-    connect(button, &QRadioButton::clicked, this,
-            [this, id = id] { logic_.OnCommand(id, DialogNotification::kClicked); });
+    connect(button, &QRadioButton::clicked, this, [this, id = id] {
+      logic_.OnCommand(id, DialogNotification::kClicked);
+      ShowState();
+    });
+    // Tab enters a radio group on its checked button; the arrows move within.
+    connect(button, &QRadioButton::toggled, button, [button](bool checked) {
+      button->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+    });
+    button->setFocusPolicy(Qt::ClickFocus);
   }
 
   logic_.OnInit(horizontalControls, verticalControls);
+  // An owner shown after the dialog would cover it: a window manager links a
+  // dialog to its owner only when the owner is already on the screen.
+  if (owner_ != nullptr) owner_->window()->installEventFilter(this);
+  SetTabOrder();
+  ShowState();
   horizontal_.edit->setFocus();
   PlaceNearOwner(owner);
 }
@@ -101,21 +161,28 @@ QGroupBox* ConfigDialogWidget::BuildPanel(const QString& title, int editId, Pane
   widgets.edit->setFixedWidth(widgets.edit->fontMetrics().horizontalAdvance(QStringLiteral("W")) *
                               10);
   column->addWidget(widgets.edit, 0, Qt::AlignHCenter);
-  connect(widgets.edit, &QLineEdit::textChanged, this,
-          [this, editId] { logic_.OnCommand(editId, DialogNotification::kEditChange); });
+  connect(widgets.edit, &QLineEdit::textChanged, this, [this, editId] {
+    logic_.OnCommand(editId, DialogNotification::kEditChange);
+    ShowState();
+  });
 
   // Labels keep "Static" until the panel writes their real text.
   const QString labelTexts[5] = {QStringLiteral("Antennentypgruppe"), QStringLiteral("Static"),
                                  QStringLiteral("halber Winkel zw. den Hauptstrahlen"),
                                  QStringLiteral("Static"), QStringLiteral("Static")};
+  auto* rows = new QGridLayout;
+  rows->setVerticalSpacing(2);
   for (int i = 0; i < 5; ++i) {
     widgets.sliders[i] = NewSlider(box);
     widgets.labels[i] = new QLabel(labelTexts[i], box);
+    widgets.values[i] = NewValueLabel(box, AllValueTexts(static_cast<PanelSlider>(i)));
     KeepSpaceWhenHidden(widgets.sliders[i]);
     KeepSpaceWhenHidden(widgets.labels[i]);
-    column->addWidget(widgets.sliders[i]);
-    column->addWidget(widgets.labels[i]);
+    rows->addWidget(widgets.sliders[i], 2 * i, 0);
+    rows->addWidget(widgets.values[i], 2 * i, 1);
+    rows->addWidget(widgets.labels[i], 2 * i + 1, 0, 1, 2);
   }
+  column->addLayout(rows);
   column->addStretch(1);
 
   auto slider = [&](int i) {
@@ -152,28 +219,86 @@ QSlider* ConfigDialogWidget::NewSlider(QWidget* parent) {
   slider->setMinimumWidth(150);
   // Any user movement of any slider recomposes the codes; programmatic
   // changes do not trigger actions.
-  connect(slider, &QSlider::actionTriggered, this, [this] { logic_.OnScroll(); });
+  connect(slider, &QSlider::actionTriggered, this, [this] {
+    logic_.OnScroll();
+    ShowState();
+  });
   return slider;
 }
 
 void ConfigDialogWidget::PlaceNearOwner(QWidget* owner) {
   adjustSize();
-  const QFontMetrics metrics(font());
-  QPoint origin = owner != nullptr ? owner->mapToGlobal(QPoint(0, 0)) : QPoint(0, 0);
-  if (auto* window = qobject_cast<QMainWindow*>(owner); window && window->centralWidget())
-    origin = window->centralWidget()->mapToGlobal(QPoint(0, 0));
-  QPoint position(origin.x() + kDialogX * metrics.averageCharWidth() / 4,
-                  origin.y() + kDialogY * metrics.height() / 8);
-  // Keep the whole dialog on the screen.
-  if (const QScreen* display = owner != nullptr ? owner->screen() : screen()) {
-    const QRect available = display->availableGeometry();
-    const QSize size = frameSize();
-    position.setX(std::clamp(position.x(), available.left(),
-                             std::max(available.left(), available.right() + 1 - size.width())));
-    position.setY(std::clamp(position.y(), available.top(),
-                             std::max(available.top(), available.bottom() + 1 - size.height())));
+  const QWidget* window = owner != nullptr ? owner->window() : nullptr;
+  const QScreen* display = window != nullptr ? window->screen() : screen();
+  if (window == nullptr || display == nullptr) return;
+  // Before the window manager has framed the dialog, assume the owner's frame.
+  const QRect ownerFrame = window->frameGeometry();
+  const QMargins frame(window->geometry().left() - ownerFrame.left(),
+                       window->geometry().top() - ownerFrame.top(),
+                       ownerFrame.right() - window->geometry().right(),
+                       ownerFrame.bottom() - window->geometry().bottom());
+  const QSize outer = size().grownBy(frame);
+  const LegendRect place = PlaceDialog(RectOf(ownerFrame), outer.width(), outer.height(),
+                                       RectOf(display->availableGeometry()));
+  // move() places the frame's top left corner.
+  move(place.x, place.y);
+}
+
+bool ConfigDialogWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show && isVisible())
+    QMetaObject::invokeMethod(this, &ConfigDialogWidget::StayAboveOwner, Qt::QueuedConnection);
+  return QDialog::eventFilter(watched, event);
+}
+
+void ConfigDialogWidget::StayAboveOwner() {
+  QWindow* dialogWindow = windowHandle();
+  QWindow* ownerWindow = owner_ != nullptr ? owner_->window()->windowHandle() : nullptr;
+  if (dialogWindow == nullptr || ownerWindow == nullptr) return;
+  // Setting the owner again makes the window manager read it anew.
+  dialogWindow->setTransientParent(nullptr);
+  dialogWindow->setTransientParent(ownerWindow);
+  raise();
+}
+
+void ConfigDialogWidget::SetTabOrder() {
+  // The template's order: the horizontal column, the vertical column, the
+  // HCM version, the display mode, the dB range.
+  std::vector<QWidget*> chain;
+  for (const PanelWidgets* panel : {&horizontal_, &vertical_}) {
+    chain.push_back(panel->edit);
+    for (QSlider* slider : panel->sliders) chain.push_back(slider);
   }
-  move(position);
+  for (QWidget* widget : {static_cast<QWidget*>(hcmV6_), static_cast<QWidget*>(hcmV7_),
+                          static_cast<QWidget*>(linear_), static_cast<QWidget*>(logarithmic_),
+                          static_cast<QWidget*>(dbRangeSlider_)})
+    chain.push_back(widget);
+  for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+void ConfigDialogWidget::ShowState() {
+  ShowPanelState(horizontal_, horizontalPanel_, "horizontal");
+  ShowPanelState(vertical_, verticalPanel_, "vertikal");
+  dbRangeValue_->setText(
+      QString::fromStdString(DbRangeValueText(dbRangeSlider_->sliderPosition())));
+  dbRangeValue_->setVisible(dbRangeSlider_->isVisibleTo(this));
+}
+
+void ConfigDialogWidget::ShowPanelState(const PanelWidgets& widgets, const AntennaPanel& panel,
+                                        const char* component) {
+  for (int i = 0; i < 5; ++i) {
+    const std::string text = SliderValueText(panel.TypeIndex(), static_cast<PanelSlider>(i),
+                                             widgets.sliders[i]->sliderPosition());
+    widgets.values[i]->setText(QString::fromStdString(text));
+    widgets.values[i]->setVisible(widgets.sliders[i]->isVisibleTo(this));
+  }
+  const CodeFieldFeedback feedback =
+      CodeFieldFeedbackOf(widgets.edit->text().toStdString(), panel.Code(), component);
+  QPalette palette = widgets.edit->palette();
+  palette.setColor(QPalette::Base,
+                   TintOf(feedback.state, QApplication::palette().color(QPalette::Base)));
+  widgets.edit->setPalette(palette);
+  widgets.edit->setToolTip(QString::fromStdString(feedback.toolTip));
+  widgets.edit->setProperty("codeState", static_cast<int>(feedback.state));
 }
 
 QRadioButton* ConfigDialogWidget::Button(DialogControlId id) const {

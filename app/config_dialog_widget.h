@@ -29,16 +29,19 @@ class ConfigDialogWidget final : public QDialog, private DialogWindow {
     QLineEdit* edit;
     QSlider* sliders[5];  // type, P1 .. P4
     QLabel* labels[5];    // type, P1 .. P4
+    QLabel* values[5];    // what each slider's position means, beside it
   };
   const PanelWidgets& Horizontal() const { return horizontal_; }
   const PanelWidgets& Vertical() const { return vertical_; }
   QRadioButton* Button(DialogControlId id) const;
   QSlider* DbRangeSliderWidget() const { return dbRangeSlider_; }
+  QLabel* DbRangeValue() const { return dbRangeValue_; }
 
   void reject() override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -52,9 +55,20 @@ class ConfigDialogWidget final : public QDialog, private DialogWindow {
                         PanelControls& controls);
   QSlider* NewSlider(QWidget* parent);
   void PlaceNearOwner(QWidget* owner);
+  // After every change: the value texts beside the sliders and whether each
+  // edit field holds the code in force.
+  void ShowState();
+  void ShowPanelState(const PanelWidgets& widgets, const AntennaPanel& panel,
+                      const char* component);
+  void SetTabOrder();
+  // Makes the window manager see this dialog as owned by its owner's window
+  // and raises it above that window.
+  void StayAboveOwner();
 
   std::function<void()> repaint_;
   QWidget* owner_;
+  const AntennaPanel& horizontalPanel_;
+  const AntennaPanel& verticalPanel_;
   PanelWidgets horizontal_{};
   PanelWidgets vertical_{};
   QRadioButton* hcmV6_ = nullptr;
@@ -62,6 +76,7 @@ class ConfigDialogWidget final : public QDialog, private DialogWindow {
   QRadioButton* linear_ = nullptr;
   QRadioButton* logarithmic_ = nullptr;
   QSlider* dbRangeSlider_ = nullptr;
+  QLabel* dbRangeValue_ = nullptr;
   std::vector<std::unique_ptr<SliderControl>> sliderControls_;
   std::vector<std::unique_ptr<TextControl>> textControls_;
   std::unique_ptr<SliderControl> dbRangeControl_;

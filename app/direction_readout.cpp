@@ -117,6 +117,14 @@ void DirectionReadoutController::CopyToClipboard() const {
   if (shown_) QApplication::clipboard()->setText(CurrentText());
 }
 
+void DirectionReadoutController::OpenContextMenu(QPoint globalPosition) {
+  QMenu menu(view_);
+  QAction* copy = menu.addAction(QStringLiteral("Werte kopieren"));
+  copy->setEnabled(shown_.has_value());
+  connect(copy, &QAction::triggered, this, [this] { CopyToClipboard(); });
+  menu.exec(globalPosition);
+}
+
 bool DirectionReadoutController::eventFilter(QObject* watched, QEvent* event) {
   if (watched != view_) return false;
   switch (event->type()) {
@@ -128,6 +136,7 @@ bool DirectionReadoutController::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress: {
       const auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() == Qt::LeftButton) pressedAt_ = mouse->position().toPoint();
+      if (mouse->button() == Qt::RightButton) rightPressedAt_ = mouse->position().toPoint();
       break;
     }
     case QEvent::MouseButtonRelease: {
@@ -138,19 +147,24 @@ bool DirectionReadoutController::eventFilter(QObject* watched, QEvent* event) {
           (at - *pressedAt_).manhattanLength() <= kClickSlack) {
         Click(at);
       }
-      pressedAt_.reset();
+      // The context menu opens on a right click without movement: a right
+      // drag tilts the model.
+      if (mouse->button() == Qt::RightButton && rightPressedAt_ &&
+          (at - *rightPressedAt_).manhattanLength() <= kClickSlack) {
+        OpenContextMenu(mouse->globalPosition().toPoint());
+      }
+      if (mouse->button() == Qt::LeftButton) pressedAt_.reset();
+      if (mouse->button() == Qt::RightButton) rightPressedAt_.reset();
       break;
     }
     case QEvent::Leave:
       if (!pinned_) Show(std::nullopt, lastHover_);
       break;
     case QEvent::ContextMenu: {
+      // From the mouse it waits for the release (above); from the keyboard
+      // it opens at once.
       const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
-      QMenu menu(view_);
-      QAction* copy = menu.addAction(QStringLiteral("Werte kopieren"));
-      copy->setEnabled(shown_.has_value());
-      connect(copy, &QAction::triggered, this, [this] { CopyToClipboard(); });
-      menu.exec(menuEvent->globalPos());
+      if (menuEvent->reason() != QContextMenuEvent::Mouse) OpenContextMenu(menuEvent->globalPos());
       return true;
     }
     default:

@@ -42,6 +42,8 @@ class DirectionReadoutController final : public QObject {
 
   void Unpin();
   void CopyToClipboard() const;
+  // The menu with "Werte kopieren" at a point of the screen.
+  void OpenContextMenu(QPoint globalPosition);
   // Recomputes the shown readout after codes, rule or view changed.
   void Refresh();
 
@@ -61,6 +63,7 @@ class DirectionReadoutController final : public QObject {
   std::optional<DirectionReadout> shown_;
   QPoint lastHover_;
   std::optional<QPoint> pressedAt_;
+  std::optional<QPoint> rightPressedAt_;
 };
 
 }  // namespace veltrisko

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/legend_widgets.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <algorithm>
 
+#include "app/logic/legend_scale.h"
 #include "app/ui_font.h"
 
 namespace veltrisko {
@@ -23,14 +26,21 @@ void DrawBorder(QPainter& painter, const QRect& outer) {
 // Both legends ask for the face at its default height, so they share one
 // size, chosen to fit the fixed layout of 20-pixel lines.
 constexpr int kLegendPixelSize = 11;
+// A code the model rejects is printed in red and underlined.
+const QColor kMarkedText(200, 0, 0);
+
+double UserLegendScale() { return LegendScale(QApplication::font().pointSizeF()); }
 
 }  // namespace
 
 InfoLegend::InfoLegend(QWidget* parent, std::function<InfoLegendContent()> content)
     : QWidget(parent), content_(std::move(content)) {
   MarkOpaque(this);
-  resize(kInfoLegendWidth, kInfoLegendHeight);
+  resize(static_cast<int>(kInfoLegendWidth * Scale()),
+         static_cast<int>(kInfoLegendHeight * Scale()));
 }
+
+double InfoLegend::Scale() const { return UserLegendScale(); }
 
 void InfoLegend::paintEvent(QPaintEvent*) {
   const InfoLegendContent content = content_();
@@ -38,6 +48,7 @@ void InfoLegend::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), ToQColor(kLegendBackground));
   // Content coordinates start inside the border.
   painter.translate(1, 1);
+  painter.scale(Scale(), Scale());
   QFont font = UiFont(8);
   font.setPixelSize(kLegendPixelSize);
   painter.setFont(font);
@@ -51,9 +62,16 @@ void InfoLegend::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     painter.drawText(key.x + 12, key.y + ascent, QString::fromStdString(key.label));
   }
-  painter.setPen(Qt::black);
-  for (const TextLine& line : content.lines)
+  for (std::size_t i = 0; i < content.lines.size(); ++i) {
+    const TextLine& line = content.lines[i];
+    const bool marked = std::find(content.markedLines.begin(), content.markedLines.end(), i) !=
+                        content.markedLines.end();
+    QFont lineFont = font;
+    lineFont.setUnderline(marked);
+    painter.setFont(lineFont);
+    painter.setPen(marked ? kMarkedText : QColor(Qt::black));
     painter.drawText(line.x, line.y + ascent, QString::fromStdString(line.text));
+  }
   painter.resetTransform();
   DrawBorder(painter, rect());
 }
@@ -61,14 +79,18 @@ void InfoLegend::paintEvent(QPaintEvent*) {
 ColourLegend::ColourLegend(QWidget* parent, std::function<ColourLegendContent()> content)
     : QWidget(parent), content_(std::move(content)) {
   MarkOpaque(this);
-  resize(kColourLegendWidth, kColourLegendHeight);
+  resize(static_cast<int>(kColourLegendWidth * Scale()),
+         static_cast<int>(kColourLegendHeight * Scale()));
 }
+
+double ColourLegend::Scale() const { return UserLegendScale(); }
 
 void ColourLegend::paintEvent(QPaintEvent*) {
   const ColourLegendContent content = content_();
   QPainter painter(this);
   painter.translate(1, 1);
-  const int height = this->height() - 2;
+  painter.scale(Scale(), Scale());
+  const int height = kColourLegendHeight - 2;
   for (const ColourBand& band : content.bands)
     painter.fillRect(band.left, 0, band.right - band.left, height, ToQColor(band.colour));
   QFont font = UiFont(8, kColourLabelWeight);

@@ -16,6 +16,9 @@ class InfoLegend final : public QWidget {
  public:
   // `content` gives what to paint from the current state, at each paint.
   InfoLegend(QWidget* parent, std::function<InfoLegendContent()> content);
+  // How much larger than its 96-dpi layout the legend is drawn, from the
+  // user's font size (Qt adds the screen's device pixel ratio).
+  double Scale() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -30,6 +33,7 @@ class ColourLegend final : public QWidget {
 
  public:
   ColourLegend(QWidget* parent, std::function<ColourLegendContent()> content);
+  double Scale() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

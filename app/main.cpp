@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
-#include <QScreen>
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
+#include "app/logic/command_line.h"
 #include "app/main_window.h"
 #include "app/surface_format.h"
+#include "app/viewer_start.h"
+
+#ifndef VELTRISKO_VERSION
+#error "VELTRISKO_VERSION must name the program's version"
+#endif
 
 namespace {
 
@@ -31,6 +39,22 @@ void ReportFatalStartup(QtMsgType type, const QMessageLogContext&, const QString
 
 int main(int argc, char** argv) {
   if (argc > 0 && argv[0] != nullptr) programName = argv[0];
+  const veltrisko::CommandLine commandLine =
+      veltrisko::ParseCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+  switch (commandLine.action) {
+    case veltrisko::CommandLineAction::kHelp:
+      std::fputs(veltrisko::UsageText(programName).c_str(), stdout);
+      return 0;
+    case veltrisko::CommandLineAction::kVersion:
+      std::printf("veltrisko %s\n", VELTRISKO_VERSION);
+      return 0;
+    case veltrisko::CommandLineAction::kError:
+      std::fprintf(stderr, "%s: %s\n%s", programName, commandLine.error.c_str(),
+                   veltrisko::UsageText(programName).c_str());
+      return 2;
+    case veltrisko::CommandLineAction::kRun:
+      break;
+  }
   if (!veltrisko::CheckDisplay(programName)) return 1;
 
   // Asking for 32 depth bits; the window system lowers that to what it has.
@@ -46,14 +70,7 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
 
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/veltrisko/icon.png")));
-  veltrisko::MainWindow window;
-  // About three quarters of the screen, as a new window gets by default.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect available = screen->availableGeometry();
-    window.resize(available.width() * 3 / 4, available.height() * 3 / 4);
-    window.move(available.topLeft());
-  }
-  window.OpenConfigDialog();
-  window.show();
+  const veltrisko::StartedViewer viewer = veltrisko::StartViewer(commandLine.options, programName);
+  for (const std::string& warning : viewer.warnings) std::fprintf(stderr, "%s\n", warning.c_str());
   return application.exec();
 }

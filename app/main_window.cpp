@@ -2,25 +2,24 @@
 #include "app/main_window.h"
 
 #include <QActionGroup>
-#include <QDesktopServices>
 #include <QMenuBar>
 #include <QShortcut>
-#include <QUrl>
 
 #include "app/analysis_features.h"
+#include "app/code_message.h"
 #include "app/config_dialog_widget.h"
+#include "app/documentation.h"
 #include "app/legend_widgets.h"
+#include "app/logic/code_feedback.h"
 #include "app/logic/difference_legend.h"
 #include "app/logic/legend_content.h"
+#include "app/logic/legend_scale.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/process_objects.h"
 #include "app/logic/scene_commands.h"
 #include "app/pattern_view.h"
+#include "app/view_mouse.h"
 #include "render/gl/gl_context.h"
-
-#ifndef VELTRISKO_DOC_HOST
-#error "VELTRISKO_DOC_HOST must name the documentation host"
-#endif
 
 namespace veltrisko {
 
@@ -54,10 +53,6 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-QString DocumentationAddress() {
-  return QStringLiteral("https://") + QStringLiteral(VELTRISKO_DOC_HOST) + QStringLiteral("/hcm/");
-}
-
 ClientArea::ClientArea(QWidget* parent)
     : QWidget(parent),
       view_(new PatternView(this, glContext,
@@ -69,22 +64,27 @@ ClientArea::ClientArea(QWidget* parent)
                            [this] {
                              InfoLegendContent content = InfoLegendOf(
                                  sceneState, horizontalPanel.Code(), verticalPanel.Code());
+                             MarkRejectedCodes(content, horizontalPanel.Code(),
+                                               verticalPanel.Code());
                              if (const auto& found = view_->Findings())
                                ShowDifferenceInInfoLegend(content, found->largestDb);
                              return content;
                            })),
-      colours_(new ColourLegend(this, [this] {
-        if (const auto& found = view_->Findings())
-          return DifferenceColourLegendOf(found->scaleEndDb);
-        return ColourLegendOf(sceneState);
-      })) {
+      colours_(new ColourLegend(this,
+                                [this] {
+                                  if (const auto& found = view_->Findings())
+                                    return DifferenceColourLegendOf(found->scaleEndDb);
+                                  return ColourLegendOf(sceneState);
+                                })),
+      message_(new CodeMessage(
+          this, [] { return RejectedCodeMessage(horizontalPanel.Code(), verticalPanel.Code()); })) {
   info_->raise();
   colours_->raise();
 }
 
 void ClientArea::resizeEvent(QResizeEvent*) {
   view_->setGeometry(rect());
-  const LegendPlacement place = PlaceLegends(width(), height());
+  const LegendPlacement place = PlaceScaledLegends(width(), height(), info_->Scale());
   info_->setGeometry(place.info.x, place.info.y, place.info.width, place.info.height);
   colours_->setGeometry(place.colour.x, place.colour.y, place.colour.width, place.colour.height);
 }
@@ -96,6 +96,7 @@ MainWindow::MainWindow() : client_(new ClientArea(this)) {
   BuildMenus();
   BuildAccelerators();
   analysis_ = new AnalysisFeatures(*this);
+  new ViewMouseTurner(client_->View(), sceneState, [this] { RepaintAll(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -184,7 +185,7 @@ void MainWindow::HandleCommand(int command) {
       OpenConfigDialog();
       break;
     case kCmdDocumentation:
-      QDesktopServices::openUrl(QUrl(DocumentationAddress()));
+      OpenDocumentation(this);
       break;
     case kCmdLegend: {
       const bool show = !LegendsVisible();
@@ -205,6 +206,9 @@ void MainWindow::OpenConfigDialog() {
     dialog_->activateWindow();
     return;
   }
+  // The dialog stays above its owner only if the owner has its native window
+  // when the dialog is created.
+  winId();
   dialog_ = new ConfigDialogWidget(this, ProcessDialogTargets(), [this] { RepaintAll(); });
   dialog_->show();
 }
@@ -213,6 +217,7 @@ void MainWindow::RepaintAll() {
   client_->View()->update();
   client_->Info()->update();
   client_->Colours()->update();
+  client_->Message()->Refresh();
   emit Repainted();
 }
 

@@ -16,6 +16,7 @@ class GLContext;
 class PatternView;
 class InfoLegend;
 class ColourLegend;
+class CodeMessage;
 
 // The central area below the menu bar: the GL view fills it, the two legends
 // sit on top of it at the corners the size rules give.
@@ -27,6 +28,7 @@ class ClientArea final : public QWidget {
   PatternView* View() const { return view_; }
   InfoLegend* Info() const { return info_; }
   ColourLegend* Colours() const { return colours_; }
+  CodeMessage* Message() const { return message_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -35,6 +37,7 @@ class ClientArea final : public QWidget {
   PatternView* view_;
   InfoLegend* info_;
   ColourLegend* colours_;
+  CodeMessage* message_;
 };
 
 // The main window: the menu, the keyboard commands and the repaint request.
@@ -76,8 +79,5 @@ class MainWindow final : public QMainWindow {
 
 // The viewer's one OpenGL context record, created on the first paint.
 extern GLContext glContext;
-
-// The address that "&Dokumentation" opens.
-QString DocumentationAddress();
 
 }  // namespace veltrisko

@@ -58,6 +58,7 @@ void PatternView::paintGL() {
             a->largestWorld.elevation == b->largestWorld.elevation);
   };
   if (!same(before, findings_)) emit FindingsChanged();
+  emit FrameDrawn();
 }
 
 }  // namespace veltrisko

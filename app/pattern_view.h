@@ -53,6 +53,10 @@ class PatternView final : public QOpenGLWidget {
   // Emitted after a paint whose findings differ from the previous paint's.
   void FindingsChanged();
 
+ signals:
+  // A frame has been drawn (before Qt composes and swaps it).
+  void FrameDrawn();
+
  protected:
   void paintGL() override;
 

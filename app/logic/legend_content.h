@@ -52,6 +52,8 @@ inline constexpr Colour kKeyOutline = 0x404040;        // (64, 64, 64)
 struct InfoLegendContent {
   std::vector<KeyEntry> keys;
   std::vector<TextLine> lines;
+  // Indices into `lines` that name a code the model rejects; drawn marked.
+  std::vector<std::size_t> markedLines;
 };
 
 InfoLegendContent InfoLegendOf(const SceneState& scene, const char* horizontalCode,

@@ -9,11 +9,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "analysis/direction_readout.h"
 #include "analysis/rule_difference.h"
@@ -171,6 +174,28 @@ class AnalysisViewerTest : public QObject {
     QTest::keyClick(window_, Qt::Key_Escape);
     QVERIFY(!Analysis()->Readout()->Pinned().has_value());
     QVERIFY(!analysisView.pinned.has_value());
+  }
+
+  void rightClickOffersCopyButRightDragTilts() {
+    const QPoint at = CursorFor(WorldDirection{40.0f, 10.0f});
+    QTest::mouseMove(View(), at);
+    // The menu is modal: look at it once it is up, then close it.
+    QString entries;
+    QTimer::singleShot(200, [&entries] {
+      if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        for (QAction* action : menu->actions()) entries += action->text() + ";";
+        menu->close();
+      }
+    });
+    QTest::mouseClick(View(), Qt::RightButton, {}, at);
+    QTRY_COMPARE(entries, QStringLiteral("Werte kopieren;"));
+
+    const Matrix3 before = sceneState.modelRotation;
+    QTest::mousePress(View(), Qt::RightButton, {}, at);
+    QTest::mouseMove(View(), at + QPoint(0, 40));
+    QTest::mouseRelease(View(), Qt::RightButton, {}, at + QPoint(0, 40));
+    QVERIFY(QApplication::activePopupWidget() == nullptr);
+    QVERIFY(std::memcmp(&before, &sceneState.modelRotation, sizeof before) != 0);
   }
 
   void diagramWindowShowsAllCurvesInBothStylesAndExports() {

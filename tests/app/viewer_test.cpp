@@ -2,9 +2,11 @@
 // Drives the real viewer widgets the way a user does: keys, clicks, menus.
 #include <QAction>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QOpenGLContext>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -15,6 +17,7 @@
 
 #include "app/config_dialog_widget.h"
 #include "app/legend_widgets.h"
+#include "app/logic/documentation_target.h"
 #include "app/logic/legend_content.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/process_objects.h"
@@ -470,14 +473,29 @@ class ViewerTest : public QObject {
     QVERIFY(!Contains(linear, QRect(30, 1, 15, 20), label));
   }
 
-  void documentationOpensTheHcmPage() {
+  void documentationOpensTheConfiguredTarget() {
+    // The web page when the build names a host, else the installed guide.
+    const DocumentationTarget target = DocumentationTargetOf(
+        VELTRISKO_DOC_HOST, QCoreApplication::applicationDirPath().toStdString());
+    const QString location = QString::fromStdString(target.location);
+    const QString scheme = target.isWebPage ? "https" : "file";
     UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("https", &catcher, "Open");
+    QDesktopServices::setUrlHandler(scheme, &catcher, "Open");
     window_->Action(kCmdDocumentation)->trigger();
-    QDesktopServices::unsetUrlHandler("https");
-    QCOMPARE(catcher.opened.size(), 1);
-    QCOMPARE(catcher.opened[0].toString(),
-             QString("https://") + VELTRISKO_DOC_HOST + QString("/hcm/"));
+    QDesktopServices::unsetUrlHandler(scheme);
+    if (target.isWebPage || QFileInfo::exists(location)) {
+      QCOMPARE(catcher.opened.size(), 1);
+      QCOMPARE(catcher.opened[0],
+               target.isWebPage ? QUrl(location) : QUrl::fromLocalFile(location));
+      QVERIFY(QString(VELTRISKO_DOC_HOST).isEmpty() || location.endsWith("/hcm/"));
+      return;
+    }
+    // No guide installed: a message box says where it belongs.
+    QCOMPARE(catcher.opened.size(), 0);
+    auto* box = window_->findChild<QMessageBox*>("documentationMessage");
+    QVERIFY(box != nullptr && box->isVisible());
+    QVERIFY(box->text().contains(location));
+    box->close();
   }
 
   void viewHasACompatibilityContextWithDepth() {

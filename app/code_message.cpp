@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#include "app/code_message.h"
+
+namespace veltrisko {
+
+namespace {
+constexpr int kMargin = 8;
+}
+
+CodeMessage::CodeMessage(QWidget* parent, std::function<std::string()> message)
+    : QLabel(parent), message_(std::move(message)) {
+  setObjectName(QStringLiteral("codeMessage"));
+  // Dark red on the view's white background, readable over the axes.
+  setStyleSheet(QStringLiteral(
+      "QLabel { color: rgb(160, 0, 0); background: rgba(255, 255, 255, 220); padding: 2px 4px; }"));
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  move(kMargin, kMargin);
+  hide();
+}
+
+void CodeMessage::Refresh() {
+  const QString text = QString::fromStdString(message_());
+  if (text != this->text()) {
+    setText(text);
+    adjustSize();
+  }
+  setVisible(!text.isEmpty());
+  raise();
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#include "app/documentation.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "app/logic/documentation_target.h"
+
+#ifndef VELTRISKO_DOC_HOST
+#error "VELTRISKO_DOC_HOST must name the documentation host (empty for the installed guide)"
+#endif
+
+namespace veltrisko {
+
+void OpenDocumentation(QWidget* parent) {
+  const DocumentationTarget target = DocumentationTargetOf(
+      VELTRISKO_DOC_HOST, QCoreApplication::applicationDirPath().toStdString());
+  const QString location = QString::fromStdString(target.location);
+  const bool exists = target.isWebPage || QFileInfo::exists(location);
+  if (exists &&
+      QDesktopServices::openUrl(target.isWebPage ? QUrl(location) : QUrl::fromLocalFile(location)))
+    return;
+  // Not modal: the view and the dialog stay usable while it is open.
+  auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Dokumentation"),
+                              QString::fromStdString(DocumentationUnavailableText(target, exists)),
+                              QMessageBox::Ok, parent);
+  box->setObjectName(QStringLiteral("documentationMessage"));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  box->setModal(false);
+  box->show();
+}
+
+}  // namespace veltrisko

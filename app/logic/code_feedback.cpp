@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#include "app/logic/code_feedback.h"
+
+#include <cstring>
+#include <exception>
+
+#include "model/component_attenuation.h"
+
+namespace veltrisko {
+
+namespace {
+
+constexpr std::size_t kCodeLength = 7;
+// Where the information legend prints the two codes.
+constexpr int kCodeLinesX = 122;
+constexpr int kHorizontalCodeY = 94;
+constexpr int kVerticalCodeY = 114;
+
+std::string RejectedPart(const char* code, const char* component) {
+  return std::string(code) + " (" + component + ")";
+}
+
+}  // namespace
+
+bool ModelRejectsCode(const char* code) {
+  if (code == nullptr || *code == '\0') return false;
+  try {
+    // Whether a code is accepted does not depend on the angle.
+    ComponentAttenuation(code, 0.0f, true);
+    return false;
+  } catch (const std::exception&) {
+    return true;
+  }
+}
+
+CodeFieldFeedback CodeFieldFeedbackOf(const std::string& fieldText, const char* codeInForce,
+                                      const char* component) {
+  const std::string inForce = codeInForce != nullptr ? codeInForce : "";
+  if (fieldText != inForce) {
+    const char* what = fieldText.size() < kCodeLength ? "unvollständiger Code" : "unlesbarer Code";
+    return {CodeFieldState::kNotInForce, std::string(what) + " – es gilt " + inForce};
+  }
+  if (ModelRejectsCode(codeInForce))
+    return {CodeFieldState::kRejected,
+            "Ungültiger Antennencode: " + RejectedPart(codeInForce, component)};
+  return {CodeFieldState::kInForce, {}};
+}
+
+std::string RejectedCodeMessage(const char* horizontalCode, const char* verticalCode) {
+  std::string parts;
+  if (ModelRejectsCode(horizontalCode)) parts = RejectedPart(horizontalCode, "horizontal");
+  if (ModelRejectsCode(verticalCode))
+    parts += (parts.empty() ? "" : ", ") + RejectedPart(verticalCode, "vertikal");
+  return parts.empty() ? parts : "Ungültiger Antennencode: " + parts;
+}
+
+void MarkRejectedCodes(InfoLegendContent& content, const char* horizontalCode,
+                       const char* verticalCode) {
+  const bool rejected[] = {ModelRejectsCode(horizontalCode), ModelRejectsCode(verticalCode)};
+  for (std::size_t i = 0; i < content.lines.size(); ++i) {
+    const TextLine& line = content.lines[i];
+    if (line.x != kCodeLinesX) continue;
+    if ((line.y == kHorizontalCodeY && rejected[0]) || (line.y == kVerticalCodeY && rejected[1]))
+      content.markedLines.push_back(i);
+  }
+}
+
+}  // namespace veltrisko

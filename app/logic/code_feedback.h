@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+#include "app/logic/legend_content.h"
+
+namespace veltrisko {
+
+// Tells the user which code is in force and which one the model rejects;
+// the panels' and the dialog's handling of codes stays as it is.
+
+// Whether the antenna model rejects the code, so that the picture shows the
+// axes only. An empty code (none composed yet) is not reported.
+bool ModelRejectsCode(const char* code);
+
+enum class CodeFieldState {
+  kInForce,     // the field shows the code in force, which the model accepts
+  kNotInForce,  // incomplete or unreadable text: the previous code still holds
+  kRejected,    // the code in force is the field's, but the model rejects it
+};
+
+struct CodeFieldFeedback {
+  CodeFieldState state;
+  std::string toolTip;  // empty while the code is in force
+};
+
+// `component` is "horizontal" or "vertikal".
+CodeFieldFeedback CodeFieldFeedbackOf(const std::string& fieldText, const char* codeInForce,
+                                      const char* component);
+
+// The one line the view shows over the picture while a code is rejected,
+// e.g. "Ungültiger Antennencode: 000EA10 (horizontal)"; empty otherwise.
+std::string RejectedCodeMessage(const char* horizontalCode, const char* verticalCode);
+
+// Marks the information legend's code lines of rejected codes.
+void MarkRejectedCodes(InfoLegendContent& content, const char* horizontalCode,
+                       const char* verticalCode);
+
+}  // namespace veltrisko

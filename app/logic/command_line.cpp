@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+#include "app/logic/command_line.h"
+
+#include <cctype>
+#include <charconv>
+
+#include "app/logic/code_feedback.h"
+
+namespace veltrisko {
+
+namespace {
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// The edit field turns typed letters into capitals; a code given here is
+// typed into it.
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::optional<int> WholeNumber(const std::string& text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (error != std::errc() || stop != end || text.empty()) return std::nullopt;
+  return value;
+}
+
+// Splits "--name=value" into name and value; other words have no value.
+std::pair<std::string, std::optional<std::string>> SplitOption(const std::string& word) {
+  const std::size_t equals = word.find('=');
+  if (word.rfind("--", 0) != 0 || equals == std::string::npos) return {word, std::nullopt};
+  return {word.substr(0, equals), word.substr(equals + 1)};
+}
+
+CommandLine Failure(std::string error) {
+  CommandLine result;
+  result.action = CommandLineAction::kError;
+  result.error = std::move(error);
+  return result;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+  CommandLine result;
+  std::vector<std::string> codes;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& word = arguments[i];
+    if (optionsEnded || word.empty() || word[0] != '-' || word == "-") {
+      codes.push_back(word);
+      continue;
+    }
+    if (word == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (word == "--help" || word == "-h") return CommandLine{CommandLineAction::kHelp, {}, {}};
+    if (word == "--version") return CommandLine{CommandLineAction::kVersion, {}, {}};
+    auto [name, value] = SplitOption(word);
+    if (name != "--rule" && name != "--log") return Failure("unknown option " + word);
+    if (!value) {
+      if (i + 1 == arguments.size()) return Failure(name + " needs a value");
+      value = arguments[++i];
+    }
+    if (name == "--rule") {
+      const std::string rule = Lower(*value);
+      if (rule != "v6" && rule != "v7") return Failure("--rule takes v6 or v7, not " + *value);
+      result.options.useHcmV7 = rule == "v7";
+    } else {
+      const std::optional<int> range = WholeNumber(*value);
+      if (!range || *range < kLowestDbRange || *range > kHighestDbRange)
+        return Failure("--log takes a whole number of dB from 1 to 40, not " + *value);
+      result.options.dbRange = *range;
+    }
+  }
+  if (codes.size() > 2) return Failure("at most two antenna codes, got " + codes[2]);
+  if (!codes.empty()) result.options.horizontalCode = Upper(codes[0]);
+  if (codes.size() == 2) result.options.verticalCode = Upper(codes[1]);
+  return result;
+}
+
+std::string UsageText(const std::string& program) {
+  return "Usage: " + program +
+         " [--rule v6|v7] [--log DBRANGE] [HCODE [VCODE]]\n"
+         "Shows the radiation pattern of an antenna given by two HCM antenna codes.\n"
+         "\n"
+         "  HCODE, VCODE    horizontal and vertical antenna code (default 030EA00)\n"
+         "  --rule v6|v7    combine the components by HCM V6 or V7 (default v7)\n"
+         "  --log DBRANGE   logarithmic display over DBRANGE dB, 1 to 40\n"
+         "                  (default: linear display)\n"
+         "  --help          show this text and exit\n"
+         "  --version       show the version and exit\n";
+}
+
+void ApplyStartOptions(SceneState& scene, const StartOptions& options) {
+  if (options.useHcmV7) scene.useHcmV7 = *options.useHcmV7;
+  if (options.dbRange) {
+    scene.logScale = true;
+    scene.dbRange = static_cast<float>(*options.dbRange);
+  }
+}
+
+std::string StartCodeWarning(const std::string& program, const char* component,
+                             const std::string& given, const char* codeInForce) {
+  const std::string inForce = codeInForce != nullptr ? codeInForce : "";
+  if (given != inForce)
+    return program + ": the " + component + " code \"" + given +
+           "\" is not a complete antenna code; it is shown as typed and " + inForce +
+           " stays in force";
+  if (ModelRejectsCode(codeInForce))
+    return program + ": the " + component + " code \"" + given +
+           "\" is not a valid antenna code; the picture shows the axes only";
+  return {};
+}
+
+}  // namespace veltrisko

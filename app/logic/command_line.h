@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "scene/scene_state.h"
+
+namespace veltrisko {
+
+// veltrisko [--rule v6|v7] [--log DBRANGE] [HCODE [VCODE]]
+
+// What the command line asks the viewer to start with; anything absent keeps
+// the usual start-up.
+struct StartOptions {
+  std::optional<bool> useHcmV7;
+  std::optional<int> dbRange;  // given: logarithmic display over this range
+  std::optional<std::string> horizontalCode;
+  std::optional<std::string> verticalCode;
+};
+
+enum class CommandLineAction { kRun, kHelp, kVersion, kError };
+
+struct CommandLine {
+  CommandLineAction action = CommandLineAction::kRun;
+  StartOptions options;
+  std::string error;  // for kError: what is wrong, one line
+};
+
+inline constexpr int kLowestDbRange = 1;
+inline constexpr int kHighestDbRange = 40;
+
+// Reads the arguments after the program name.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+std::string UsageText(const std::string& program);
+
+// Sets the HCM rule and the display mode the options ask for.
+void ApplyStartOptions(SceneState& scene, const StartOptions& options);
+
+// The warning for a code given on the command line that does not come into
+// force as given (the panel could not read it, or the model rejects it);
+// empty when it is fine. `component` is "horizontal" or "vertical".
+std::string StartCodeWarning(const std::string& program, const char* component,
+                             const std::string& given, const char* codeInForce);
+
+}  // namespace veltrisko

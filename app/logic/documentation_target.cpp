@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#include "app/logic/documentation_target.h"
+
+#include <filesystem>
+
+namespace veltrisko {
+
+DocumentationTarget DocumentationTargetOf(const std::string& host,
+                                          const std::string& executableDirectory) {
+  if (!host.empty()) return {true, "https://" + host + "/hcm/"};
+  const std::filesystem::path guide =
+      std::filesystem::path(executableDirectory) / kUserGuideRelativePath;
+  return {false, guide.lexically_normal().string()};
+}
+
+std::string DocumentationUnavailableText(const DocumentationTarget& target, bool fileExists) {
+  if (target.isWebPage)
+    return "Die Dokumentation konnte nicht geöffnet werden. Sie steht unter " + target.location +
+           ".";
+  if (!fileExists)
+    return "Die Benutzeranleitung wurde nicht gefunden. Sie gehört nach " + target.location + ".";
+  return "Es konnte kein Browser gestartet werden. Die Benutzeranleitung liegt unter " +
+         target.location + ".";
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#include "app/viewer_start.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/config_dialog_widget.h"
+#include "app/logic/process_objects.h"
+#include "app/main_window.h"
+
+namespace veltrisko {
+
+namespace {
+
+// Types a code into the dialog's field, as a user would.
+void TypeCode(QLineEdit* field, const std::optional<std::string>& code, const AntennaPanel& panel,
+              const char* component, const std::string& programName,
+              std::vector<std::string>& warnings) {
+  if (!code) return;
+  field->setText(QString::fromStdString(*code));
+  std::string warning = StartCodeWarning(programName, component, *code, panel.Code());
+  if (!warning.empty()) warnings.push_back(std::move(warning));
+}
+
+}  // namespace
+
+StartedViewer StartViewer(const StartOptions& options, const std::string& programName) {
+  StartedViewer started;
+  // The dialog shows the rule and the display mode it finds in the scene.
+  ApplyStartOptions(sceneState, options);
+  started.window = std::make_unique<MainWindow>();
+  MainWindow& window = *started.window;
+  // About three quarters of the screen, as a new window gets by default.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect available = screen->availableGeometry();
+    window.resize(available.width() * 3 / 4, available.height() * 3 / 4);
+    window.move(available.topLeft());
+  }
+  window.OpenConfigDialog();
+  TypeCode(window.Dialog()->Horizontal().edit, options.horizontalCode, horizontalPanel,
+           "horizontal", programName, started.warnings);
+  TypeCode(window.Dialog()->Vertical().edit, options.verticalCode, verticalPanel, "vertical",
+           programName, started.warnings);
+  // Shown last, so that it is active and the keys turn the view at once; the
+  // dialog stays above it as its owned window.
+  window.show();
+  window.activateWindow();  // also where no window manager activates it
+  return started;
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+#include "app/logic/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace veltrisko {
+namespace {
+
+TEST(ParseCommandLine, ReadsRuleDisplayAndCodes) {
+  struct Case {
+    std::vector<std::string> arguments;
+    CommandLineAction action;
+    std::optional<bool> useHcmV7;
+    std::optional<int> dbRange;
+    std::optional<std::string> horizontal, vertical;
+  };
+  const Case cases[] = {
+      {{}, CommandLineAction::kRun, {}, {}, {}, {}},
+      {{"130VA20", "020EA05", "--rule", "v6"},
+       CommandLineAction::kRun,
+       false,
+       {},
+       "130VA20",
+       "020EA05"},
+      {{"--rule=V7", "--log", "25", "030ea10"}, CommandLineAction::kRun, true, 25, "030EA10", {}},
+      {{"--log=40", "--", "-12EA00"}, CommandLineAction::kRun, {}, 40, "-12EA00", {}},
+      {{"XYZ"}, CommandLineAction::kRun, {}, {}, "XYZ", {}},  // read by the panel later
+      {{"--help", "--bogus"}, CommandLineAction::kHelp, {}, {}, {}, {}},
+      {{"-h"}, CommandLineAction::kHelp, {}, {}, {}, {}},
+      {{"--version"}, CommandLineAction::kVersion, {}, {}, {}, {}},
+      {{"--rule", "v8"}, CommandLineAction::kError, {}, {}, {}, {}},
+      {{"--rule"}, CommandLineAction::kError, {}, {}, {}, {}},
+      {{"--log", "0"}, CommandLineAction::kError, {}, {}, {}, {}},
+      {{"--log", "41"}, CommandLineAction::kError, {}, {}, {}, {}},
+      {{"--log", "12.5"}, CommandLineAction::kError, {}, {}, {}, {}},
+      {{"--colour"}, CommandLineAction::kError, {}, {}, {}, {}},
+      {{"030EA00", "030EA00", "030EA00"}, CommandLineAction::kError, {}, {}, {}, {}},
+  };
+  for (const Case& c : cases) {
+    const CommandLine line = ParseCommandLine(c.arguments);
+    const std::string shown = c.arguments.empty() ? "(none)" : c.arguments[0];
+    EXPECT_EQ(line.action, c.action) << shown;
+    EXPECT_EQ(line.action == CommandLineAction::kError, !line.error.empty()) << shown;
+    if (c.action != CommandLineAction::kRun) continue;
+    EXPECT_EQ(line.options.useHcmV7, c.useHcmV7) << shown;
+    EXPECT_EQ(line.options.dbRange, c.dbRange) << shown;
+    EXPECT_EQ(line.options.horizontalCode, c.horizontal) << shown;
+    EXPECT_EQ(line.options.verticalCode, c.vertical) << shown;
+  }
+}
+
+TEST(ApplyStartOptions, ChangesOnlyWhatWasGiven) {
+  SceneState untouched;
+  ApplyStartOptions(untouched, {});
+  EXPECT_TRUE(untouched.useHcmV7);
+  EXPECT_FALSE(untouched.logScale);
+  EXPECT_EQ(untouched.dbRange, 40.0f);
+
+  SceneState scene;
+  ApplyStartOptions(scene, ParseCommandLine({"--rule", "v6", "--log", "12"}).options);
+  EXPECT_FALSE(scene.useHcmV7);
+  EXPECT_TRUE(scene.logScale);
+  EXPECT_EQ(scene.dbRange, 12.0f);
+}
+
+TEST(StartCodeWarning, NamesCodesThatDoNotComeIntoForce) {
+  EXPECT_EQ(StartCodeWarning("veltrisko", "horizontal", "130VA20", "130VA20"), "");
+  EXPECT_NE(StartCodeWarning("veltrisko", "horizontal", "XYZ", "030EA00").find("\"XYZ\""),
+            std::string::npos);
+  EXPECT_NE(StartCodeWarning("veltrisko", "vertical", "000EA10", "000EA10").find("vertical"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace veltrisko

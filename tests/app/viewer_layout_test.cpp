@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include "app/logic/dialog_placement.h"
+#include "app/logic/documentation_target.h"
+#include "app/logic/legend_scale.h"
+
+namespace veltrisko {
+namespace {
+
+TEST(PlaceDialog, SitsOverTheOwnersLowerRightInsideTheScreen) {
+  const LegendRect screen{0, 0, 1600, 1200};
+  struct Case {
+    LegendRect owner;
+    LegendRect want;
+  };
+  const Case cases[] = {
+      {{0, 0, 1200, 900}, {1200 - 24 - 500, 900 - 24 - 400, 500, 400}},
+      {{1300, 1000, 600, 500}, {1100, 800, 500, 400}},  // owner partly off screen
+      {{-300, -200, 500, 450}, {0, 0, 500, 400}},       // dialog larger than what is left
+  };
+  for (const Case& c : cases) EXPECT_EQ(PlaceDialog(c.owner, 500, 400, screen), c.want);
+}
+
+TEST(DocumentationTarget, WebPageWithAHostElseTheInstalledGuide) {
+  const DocumentationTarget web = DocumentationTargetOf("docs.example.org", "/opt/v/bin");
+  EXPECT_TRUE(web.isWebPage);
+  EXPECT_EQ(web.location, "https://docs.example.org/hcm/");
+  const DocumentationTarget guide = DocumentationTargetOf("", "/opt/v/bin");
+  EXPECT_FALSE(guide.isWebPage);
+  EXPECT_EQ(guide.location, "/opt/v/share/doc/veltrisko/user-guide.html");
+  EXPECT_NE(DocumentationUnavailableText(guide, false).find(guide.location), std::string::npos);
+  EXPECT_NE(DocumentationUnavailableText(guide, true).find(guide.location), std::string::npos);
+}
+
+TEST(LegendScale, KeepsTheLayoutAtTheDefaultFontAndGrowsWithIt) {
+  EXPECT_EQ(LegendScale(9.0), 1.0);
+  EXPECT_EQ(LegendScale(7.0), 1.0);
+  EXPECT_EQ(LegendScale(10.0), 1.0);  // a point more keeps the 96-dpi layout
+  EXPECT_EQ(LegendScale(12.0), 1.25);
+  EXPECT_EQ(LegendScale(18.0), 2.0);
+  EXPECT_EQ(LegendScale(100.0), 4.0);
+  EXPECT_EQ(PlaceScaledLegends(1000, 700, 1.0).info, PlaceLegends(1000, 700).info);
+  const LegendPlacement doubled = PlaceScaledLegends(1000, 700, 2.0);
+  EXPECT_EQ(doubled.info, (LegendRect{560, 0, 440, 368}));
+  EXPECT_EQ(doubled.colour, (LegendRect{100, 652, 800, 48}));
+}
+
+}  // namespace
+}  // namespace veltrisko

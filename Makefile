@@ -4,11 +4,16 @@
 JOBS ?= $(shell nproc)
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+WINDOWS_BUILD ?= build-windows
+VERSION := $(shell grep -o -m1 'Veltrisko VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
+WINDOWS_ZIP := veltrisko-$(VERSION)-win64.zip
+WINE_RUN := scripts/wine-run --prefix $(abspath $(WINDOWS_BUILD))/wine-prefix
 # Warnings fail the build on CI.
 WERROR ?= $(if $(CI),ON,OFF)
 XVFB := xvfb-run -a -s "-screen 0 1600x1200x24"
 
-.PHONY: all deps build run test test-core test-gui test-sanitize bench clean
+.PHONY: all deps build run test test-core test-gui test-sanitize test-windows windows \
+	windows-build bench clean
 
 all: build
 
@@ -24,7 +29,7 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	@bash scripts/run-viewer $(BUILD)/bin/veltrisko
 
-test: test-core test-gui test-sanitize
+test: test-core test-gui test-sanitize test-windows
 	@echo "All test suites passed."
 
 test-core: build
@@ -40,8 +45,31 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The Windows programs, cross-built with mingw-w64; their tests run under Wine
+# and compare the Windows programs' answers with the Linux ones.
+$(WINDOWS_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DVELTRISKO_WERROR=$(WERROR) \
+	  -DVELTRISKO_LINUX_BUILD=$(abspath $(BUILD))
+
+windows-build: deps $(WINDOWS_BUILD)/CMakeCache.txt
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+test-windows: build windows-build
+	cd $(WINDOWS_BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS); \
+	  status=$$?; cd $(CURDIR) && $(WINE_RUN) --stop; exit $$status
+
+# The zip for Windows users: both programs, the README and the licence.
+windows: windows-build
+	rm -rf $(WINDOWS_BUILD)/zip && mkdir -p $(WINDOWS_BUILD)/zip
+	cp $(addprefix $(WINDOWS_BUILD)/bin/,veltrisko.exe veltrisko-pattern.exe) README.md \
+	  $(wildcard LICENSE) $(WINDOWS_BUILD)/zip/
+	x86_64-w64-mingw32-strip $(WINDOWS_BUILD)/zip/*.exe
+	rm -f $(WINDOWS_ZIP) && cd $(WINDOWS_BUILD)/zip && zip -q -X $(CURDIR)/$(WINDOWS_ZIP) *
+	@echo "Wrote $(WINDOWS_ZIP)"
+
 bench: build
 	$(BUILD)/bin/veltrisko-bench
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD) $(WINDOWS_ZIP)

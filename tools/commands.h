@@ -11,6 +11,9 @@ int RunEval(const std::vector<std::string>& args);
 int RunTable(const std::vector<std::string>& args);
 int RunRender(const std::vector<std::string>& args);
 
+// Ends the help text: where the render command is not available, says so.
+extern const char* const kRenderHelpNote;
+
 // Prints "veltrisko-pattern: <message>" and a hint to standard error; returns 2.
 int UsageError(const std::string& message);
 

@@ -10,6 +10,7 @@
 #include "tools/commands.h"
 #include "tools/number_field.h"
 #include "tools/percent_decoding.h"
+#include "tools/printed_number.h"
 
 namespace veltrisko::tool {
 namespace {
@@ -78,7 +79,7 @@ void Answer(const std::string& line) {
     return;
   }
   try {
-    std::printf("%.9g\n", Evaluate(*query));
+    std::printf("%.9g\n", Printable(Evaluate(*query)));
   } catch (const InvalidAntennaCode& e) {
     std::printf("error: %s\n", e.what());
   }

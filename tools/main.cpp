@@ -7,8 +7,7 @@
 namespace veltrisko::tool {
 
 int UsageError(const std::string& message) {
-  std::fprintf(stderr, "veltrisko-pattern: %s\nTry 'veltrisko-pattern --help'.\n",
-               message.c_str());
+  std::fprintf(stderr, "veltrisko-pattern: %s\nTry 'veltrisko-pattern --help'.\n", message.c_str());
   return 2;
 }
 
@@ -51,6 +50,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 2, argv + argc);
   if (command == "--help" || command == "-h") {
     std::fputs(kHelp, stdout);
+    std::fputs(kRenderHelpNote, stdout);
     return 0;
   }
   if (command == "--version") {

@@ -11,6 +11,7 @@
 #include "render/display_value.h"
 #include "tools/commands.h"
 #include "tools/number_field.h"
+#include "tools/printed_number.h"
 
 namespace veltrisko::tool {
 namespace {
@@ -113,8 +114,8 @@ int WriteTable(const TableOptions& options, const ParsedAntennaCode& horizontal,
               ? static_cast<float>(CombinedAttenuationV7(azimuth, elevation, horizontal, vertical))
               : CombinedAttenuationV6(azimuth, elevation, horizontal, vertical);
       // Adding 0 turns the axis value -0 of the V7 rule into 0.
-      std::printf("%.9g,%.9g,%.9g,%.9g\n", azimuth, elevation, attenuation + 0.0f,
-                  DisplayValue(attenuation, options.dbRange));
+      std::printf("%.9g,%.9g,%.9g,%.9g\n", azimuth, elevation, Printable(attenuation + 0.0f),
+                  Printable(DisplayValue(attenuation, options.dbRange)));
     }
   }
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {

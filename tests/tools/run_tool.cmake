@@ -1,10 +1,12 @@
 # Runs the tool once, without a display, and checks what it did. Variables:
-#   TOOL (required), ARGS (arguments separated by '|'), INPUT (standard input
+#   TOOL (required; a command with its arguments separated by '|', such as
+#   the Wine runner before a Windows program), ARGS (arguments separated by '|'), INPUT (standard input
 #   file), EXIT (expected status, default 0), EXPECTED (file standard output
 #   must equal), LINES (expected number of output lines), FIRST_LINE,
 #   STDERR (regular expression standard error must match), OUTPUT (a file
 #   the arguments name, removed first), CHECKER and CHECKS (a program run on
 #   OUTPUT with the arguments CHECKS, separated by '|').
+string(REPLACE "|" ";" tool_command "${TOOL}")
 string(REPLACE "|" ";" arguments "${ARGS}")
 set(input_option)
 if(INPUT)
@@ -14,7 +16,7 @@ if(DEFINED OUTPUT)
   file(REMOVE ${OUTPUT})
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
-                        ${TOOL} ${arguments} ${input_option}
+                        ${tool_command} ${arguments} ${input_option}
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
 if(NOT DEFINED EXIT)
   set(EXIT 0)

@@ -30,8 +30,9 @@ void KeepSpaceWhenHidden(QWidget* widget) {
 
 }  // namespace
 
-ConfigDialogWidget::ConfigDialogWidget(QWidget* owner, std::function<void()> repaint)
-    : QDialog(owner), repaint_(std::move(repaint)), owner_(owner), logic_(*this) {
+ConfigDialogWidget::ConfigDialogWidget(QWidget* owner, const DialogTargets& targets,
+                                       std::function<void()> repaint)
+    : QDialog(owner), repaint_(std::move(repaint)), owner_(owner), logic_(*this, targets) {
   setWindowTitle(QStringLiteral("Konfiguration des Antennentyps"));
   setModal(false);
   setFont(UiFont(8));

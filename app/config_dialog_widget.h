@@ -20,7 +20,7 @@ class ConfigDialogWidget final : public QDialog, private DialogWindow {
 
  public:
   // repaint runs once per repaint request, queued behind the current event.
-  ConfigDialogWidget(QWidget* owner, std::function<void()> repaint);
+  ConfigDialogWidget(QWidget* owner, const DialogTargets& targets, std::function<void()> repaint);
   ~ConfigDialogWidget() override;
 
   // The controls a user reaches, for tests and for focus handling.

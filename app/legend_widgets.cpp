@@ -2,9 +2,7 @@
 
 #include <QPainter>
 
-#include "app/legend_content.h"
 #include "app/ui_font.h"
-#include "dialog/antenna_panel.h"
 
 namespace veltrisko {
 
@@ -27,14 +25,14 @@ constexpr int kLegendPixelSize = 11;
 
 }  // namespace
 
-InfoLegend::InfoLegend(QWidget* parent) : QWidget(parent) {
+InfoLegend::InfoLegend(QWidget* parent, std::function<InfoLegendContent()> content)
+    : QWidget(parent), content_(std::move(content)) {
   MarkOpaque(this);
   resize(kInfoLegendWidth, kInfoLegendHeight);
 }
 
 void InfoLegend::paintEvent(QPaintEvent*) {
-  const InfoLegendContent content =
-      InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code());
+  const InfoLegendContent content = content_();
   QPainter painter(this);
   painter.fillRect(rect(), ToQColor(kLegendBackground));
   // Content coordinates start inside the border.
@@ -59,13 +57,14 @@ void InfoLegend::paintEvent(QPaintEvent*) {
   DrawBorder(painter, rect());
 }
 
-ColourLegend::ColourLegend(QWidget* parent) : QWidget(parent) {
+ColourLegend::ColourLegend(QWidget* parent, std::function<ColourLegendContent()> content)
+    : QWidget(parent), content_(std::move(content)) {
   MarkOpaque(this);
   resize(kColourLegendWidth, kColourLegendHeight);
 }
 
 void ColourLegend::paintEvent(QPaintEvent*) {
-  const ColourLegendContent content = ColourLegendOf(sceneState);
+  const ColourLegendContent content = content_();
   QPainter painter(this);
   painter.translate(1, 1);
   const int height = this->height() - 2;

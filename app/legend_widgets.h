@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+
+#include "app/logic/legend_content.h"
 
 namespace veltrisko {
 
@@ -10,10 +13,14 @@ class InfoLegend final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit InfoLegend(QWidget* parent);
+  // `content` gives what to paint from the current state, at each paint.
+  InfoLegend(QWidget* parent, std::function<InfoLegendContent()> content);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::function<InfoLegendContent()> content_;
 };
 
 // The false-colour strip with its two end labels.
@@ -21,10 +28,13 @@ class ColourLegend final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit ColourLegend(QWidget* parent);
+  ColourLegend(QWidget* parent, std::function<ColourLegendContent()> content);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::function<ColourLegendContent()> content_;
 };
 
 }  // namespace veltrisko

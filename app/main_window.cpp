@@ -7,19 +7,21 @@
 #include <QUrl>
 
 #include "app/config_dialog_widget.h"
-#include "app/legend_content.h"
 #include "app/legend_widgets.h"
+#include "app/logic/legend_content.h"
+#include "app/logic/main_menu.h"
+#include "app/logic/process_objects.h"
+#include "app/logic/scene_commands.h"
 #include "app/pattern_view.h"
-#include "app/scene_commands.h"
-#include "dialog/config_dialog.h"
-#include "resources/main_menu.h"
-#include "scene/scene_state.h"
+#include "render/gl/gl_context.h"
 
 #ifndef VELTRISKO_DOC_HOST
 #error "VELTRISKO_DOC_HOST must name the documentation host"
 #endif
 
 namespace veltrisko {
+
+GLContext glContext;
 
 namespace {
 
@@ -55,9 +57,15 @@ QString DocumentationAddress() {
 
 ClientArea::ClientArea(QWidget* parent)
     : QWidget(parent),
-      view_(new PatternView(this)),
-      info_(new InfoLegend(this)),
-      colours_(new ColourLegend(this)) {
+      view_(new PatternView(
+          this, glContext,
+          [] {
+            return FrameSource{sceneState, horizontalPanel.Code(), verticalPanel.Code()};
+          })),
+      info_(new InfoLegend(
+          this,
+          [] { return InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code()); })),
+      colours_(new ColourLegend(this, [] { return ColourLegendOf(sceneState); })) {
   info_->raise();
   colours_->raise();
 }
@@ -184,7 +192,7 @@ void MainWindow::OpenConfigDialog() {
     dialog_->activateWindow();
     return;
   }
-  dialog_ = new ConfigDialogWidget(this, [this] { RepaintAll(); });
+  dialog_ = new ConfigDialogWidget(this, ProcessDialogTargets(), [this] { RepaintAll(); });
   dialog_->show();
 }
 

@@ -10,6 +10,7 @@ class QMenu;
 namespace veltrisko {
 
 class ConfigDialogWidget;
+class GLContext;
 class PatternView;
 class InfoLegend;
 class ColourLegend;
@@ -20,7 +21,7 @@ class ClientArea final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit ClientArea(QWidget* parent);
+  explicit ClientArea(QWidget* parent);  // shows the process-wide state
   PatternView* View() const { return view_; }
   InfoLegend* Info() const { return info_; }
   ColourLegend* Colours() const { return colours_; }
@@ -67,6 +68,9 @@ class MainWindow final : public QMainWindow {
   QPointer<ConfigDialogWidget> dialog_;
   std::map<int, QAction*> actions_;
 };
+
+// The viewer's one OpenGL context record, created on the first paint.
+extern GLContext glContext;
 
 // The address that "&Dokumentation" opens.
 QString DocumentationAddress();

@@ -3,8 +3,7 @@
 #include <QOpenGLContext>
 #include <cmath>
 
-#include "render/draw_pattern.h"
-#include "scene/scene_state.h"
+#include "render/gl/draw_pattern.h"
 
 namespace veltrisko {
 
@@ -25,26 +24,28 @@ void QtGLSurface::DoneCurrent() {
   if (!view_.Painting()) view_.doneCurrent();
 }
 
-PatternView::PatternView(QWidget* parent) : QOpenGLWidget(parent) {}
+PatternView::PatternView(QWidget* parent, GLContext& context, std::function<FrameSource()> source)
+    : QOpenGLWidget(parent), context_(context), source_(std::move(source)) {}
 
 PatternView::~PatternView() {
   // The context dies with the widget; a later view creates its own.
-  if (glContext.Initialised()) {
+  if (context_.Initialised()) {
     makeCurrent();
-    glContext.DeleteContext();
+    context_.DeleteContext();
     doneCurrent();
   }
 }
 
 void PatternView::paintGL() {
   painting_ = true;
-  glContext.MakeCurrent(&surface_);
+  context_.MakeCurrent(&surface_);
   const qreal ratio = devicePixelRatioF();
   const ClientRect client{0, 0, static_cast<int>(std::lround(width() * ratio)),
                           static_cast<int>(std::lround(height() * ratio))};
-  DrawPattern(sceneState, client);
+  const FrameSource frame = source_();
+  DrawPattern(frame.scene, client, frame.horizontalCode, frame.verticalCode);
   // Qt swaps (composes) the widget's buffer itself after paintGL.
-  glContext.MakeCurrent(nullptr);
+  context_.MakeCurrent(nullptr);
   painting_ = false;
 }
 

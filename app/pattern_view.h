@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QOpenGLWidget>
+#include <functional>
 
-#include "render/gl_context.h"
+#include "render/gl/gl_context.h"
+#include "scene/scene_state.h"
 
 namespace veltrisko {
 
@@ -21,12 +23,20 @@ class QtGLSurface final : public GLSurface {
   PatternView& view_;
 };
 
-// The 3-D view: one DrawPattern frame per paint, into the top-left square.
+// What one frame draws, asked for at each paint: the scene and the two codes.
+struct FrameSource {
+  const SceneState& scene;
+  const char* horizontalCode;
+  const char* verticalCode;
+};
+
+// The 3-D view: one DrawPattern frame per paint, into the top-left square, on
+// the context that `context` records.
 class PatternView final : public QOpenGLWidget {
   Q_OBJECT
 
  public:
-  explicit PatternView(QWidget* parent);
+  PatternView(QWidget* parent, GLContext& context, std::function<FrameSource()> source);
   ~PatternView() override;
 
   bool Painting() const { return painting_; }
@@ -35,6 +45,8 @@ class PatternView final : public QOpenGLWidget {
   void paintGL() override;
 
  private:
+  GLContext& context_;
+  std::function<FrameSource()> source_;
   QtGLSurface surface_{*this};
   bool painting_ = false;
 };

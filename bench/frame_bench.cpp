@@ -6,9 +6,9 @@
 
 #include <memory>
 
-#include "render/draw_frame.h"
-#include "render/gl_context.h"
-#include "render/headless_surface.h"
+#include "render/gl/draw_pattern.h"
+#include "render/gl/gl_context.h"
+#include "render/gl/headless_surface.h"
 #include "render/pattern_frame.h"
 #include "render/sample_grid.h"
 
@@ -98,7 +98,7 @@ void HeadlessFrame(benchmark::State& state) {
   const SceneState scene = BenchScene(state.range(0) == 7, 2);
   for (auto _ : state) {
     benchmark::DoNotOptimize(
-        DrawPatternFrame(scene, ClientRect{0, 0, 800, 600}, kHorizontal, kVertical));
+        DrawPattern(scene, ClientRect{0, 0, 800, 600}, kHorizontal, kVertical));
   }
   context.DeleteContext();
 }

@@ -7,13 +7,9 @@
 
 namespace veltrisko {
 
-bool updatingEditText = false;
-AntennaPanel horizontalPanel;
-AntennaPanel verticalPanel;
-
 namespace {
 
-constexpr int kTypeMaximum = AntennaPanel::kTypeCount - 1;
+constexpr int kTypeMaximum = kCatalogueSize - 1;
 constexpr int kParameterMaximum = 99;
 constexpr int kSingleDigitMaximum = 9;
 // An edit field hands out at most this many characters.
@@ -104,10 +100,13 @@ std::string Utf8FromLatin1(const std::string& latin1) {
 // Clears the shared flag however the edit field's write ends.
 class UpdatingEditText {
  public:
-  UpdatingEditText() { updatingEditText = true; }
-  ~UpdatingEditText() { updatingEditText = false; }
+  explicit UpdatingEditText(bool& flag) : flag_(flag) { flag_ = true; }
+  ~UpdatingEditText() { flag_ = false; }
   UpdatingEditText(const UpdatingEditText&) = delete;
   UpdatingEditText& operator=(const UpdatingEditText&) = delete;
+
+ private:
+  bool& flag_;
 };
 
 }  // namespace
@@ -178,7 +177,7 @@ void AntennaPanel::ComposeFromSliders() {
 
   // Writing the field raises its change notification before SetText returns.
   const std::string text = code_;
-  UpdatingEditText guard;
+  UpdatingEditText guard(updatingEditText_);
   controls_.editField->SetText(text);
 }
 

@@ -11,9 +11,10 @@ namespace veltrisko {
 // the stored code text that the renderer and the legend read.
 class AntennaPanel {
  public:
-  static constexpr int kTypeCount = 29;
-
-  AntennaPanel() = default;
+  // `updatingEditText` is the flag shared by the dialog's panels: set only
+  // while a panel writes a composed code into its edit field, so that the
+  // dialog ignores the edit-change notification this raises.
+  explicit AntennaPanel(bool& updatingEditText) : updatingEditText_(updatingEditText) {}
 
   // Binds the panel to a new dialog's controls (each time a dialog is created).
   void Bind(const PanelControls& controls);
@@ -32,16 +33,10 @@ class AntennaPanel {
   // that are not bound are skipped.
   bool HasControls() const;
 
+  bool& updatingEditText_;
   PanelControls controls_;
   std::string code_;
   int typeIndex_ = 0;
 };
-
-// Set only while ComposeFromSliders writes a code into an edit field; the
-// dialog ignores edit-change notifications while it is set.
-extern bool updatingEditText;
-
-extern AntennaPanel horizontalPanel;
-extern AntennaPanel verticalPanel;
 
 }  // namespace veltrisko

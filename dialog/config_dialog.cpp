@@ -5,8 +5,6 @@
 
 namespace veltrisko {
 
-ConfigDialog* configDialog = nullptr;
-
 namespace {
 
 constexpr int kStartingType = 1;  // "EA"
@@ -31,14 +29,18 @@ int TruncateToInt(float value) {
   return static_cast<int>(value);
 }
 
-ConfigDialog::ConfigDialog(DialogWindow& window, SceneState& scene, AntennaPanel& horizontal,
-                           AntennaPanel& vertical)
-    : window_(window), scene_(scene), horizontal_(horizontal), vertical_(vertical) {}
+ConfigDialog::ConfigDialog(DialogWindow& window, const DialogTargets& targets)
+    : window_(window),
+      scene_(targets.scene),
+      horizontal_(targets.horizontal),
+      vertical_(targets.vertical),
+      updatingEditText_(targets.updatingEditText),
+      openDialog_(targets.openDialog) {}
 
 ConfigDialog::~ConfigDialog() {
-  if (configDialog != this) return;
+  if (openDialog_ != this) return;
   ReleasePanels();
-  configDialog = nullptr;
+  openDialog_ = nullptr;
 }
 
 void ConfigDialog::ReleasePanels() {
@@ -48,7 +50,7 @@ void ConfigDialog::ReleasePanels() {
 
 void ConfigDialog::OnInit(const PanelControls& horizontalControls,
                           const PanelControls& verticalControls) {
-  configDialog = this;
+  openDialog_ = this;
   StartPanel(horizontal_, horizontalControls);
   StartPanel(vertical_, verticalControls);
   horizontal_.ComposeFromSliders();
@@ -68,7 +70,7 @@ void ConfigDialog::OnCommand(int controlId, DialogNotification notification) {
   if (notification == DialogNotification::kEditChange) {
     // Writing a composed code raises this notification too; that text must
     // not be read back into the sliders.
-    if (updatingEditText) return;
+    if (updatingEditText_) return;
     bool taken = false;
     if (controlId == kHorizontalEditId) taken = horizontal_.ParseTypedCode();
     if (controlId == kVerticalEditId) taken = vertical_.ParseTypedCode();
@@ -106,9 +108,9 @@ void ConfigDialog::OnScroll() {
 
 void ConfigDialog::OnClose() {
   window_.EndDialog();
-  if (configDialog != this) return;
+  if (openDialog_ != this) return;
   ReleasePanels();
-  configDialog = nullptr;
+  openDialog_ = nullptr;
 }
 
 }  // namespace veltrisko

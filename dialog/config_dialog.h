@@ -39,14 +39,25 @@ class DialogWindow {
   virtual void EndDialog() = 0;
 };
 
+class ConfigDialog;
+
+// What a dialog works on: the scene, the two panels with their shared
+// edit-text flag, and the process's record of the open dialog, which the
+// dialog sets while it is open.
+struct DialogTargets {
+  SceneState& scene;
+  AntennaPanel& horizontal;
+  AntennaPanel& vertical;
+  const bool& updatingEditText;
+  ConfigDialog*& openDialog;
+};
+
 // The behaviour of the modeless configuration dialog: binds the two antenna
 // panels, writes the HCM version, the display mode and the dB range into the
 // scene, and requests a repaint after every change it handles.
 class ConfigDialog {
  public:
-  explicit ConfigDialog(DialogWindow& window, SceneState& scene = sceneState,
-                        AntennaPanel& horizontal = horizontalPanel,
-                        AntennaPanel& vertical = verticalPanel);
+  ConfigDialog(DialogWindow& window, const DialogTargets& targets);
   ConfigDialog(const ConfigDialog&) = delete;
   ConfigDialog& operator=(const ConfigDialog&) = delete;
   ~ConfigDialog();
@@ -69,10 +80,9 @@ class ConfigDialog {
   SceneState& scene_;
   AntennaPanel& horizontal_;
   AntennaPanel& vertical_;
+  const bool& updatingEditText_;
+  ConfigDialog*& openDialog_;
 };
-
-// The open configuration dialog, null while none is open.
-extern ConfigDialog* configDialog;
 
 // Truncates toward zero; NaN gives 0 and out-of-range values are clamped to
 // -INT_MAX..INT_MAX instead of being undefined.

@@ -2,12 +2,11 @@
 #include <limits>
 
 #include "model/combination.h"
+#include "units/angle_units.h"
 
 namespace veltrisko {
 namespace {
 
-constexpr double kRadiansPerDegree = 0.017453292519943295;
-constexpr double kDegreesPerRadian = 57.29577951308232;
 // Up to here, turn-by-turn reduction in single precision takes at most a few
 // thousand steps; beyond, adding 360 may no longer change the value at all.
 constexpr float kLargestTurnByTurnAngle = 1e6f;

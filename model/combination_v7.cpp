@@ -5,11 +5,10 @@
 #include "model/combination.h"
 #include "model/component_attenuation.h"
 #include "model/invalid_antenna_code.h"
+#include "units/angle_units.h"
 
 namespace veltrisko {
 namespace {
-
-constexpr double kRadiansPerDegree = 0.017453292519943295;
 
 double Clamp(double value, double low, double high) {
   if (value > high) return high;

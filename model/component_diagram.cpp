@@ -4,13 +4,13 @@
 #include <cstring>
 
 #include "model/invalid_antenna_code.h"
+#include "units/angle_units.h"
 
 namespace veltrisko {
 namespace {
 
 using Family = ComponentDiagram::Family;
 
-constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr double kPi = 3.141592653589793;
 constexpr double kPiOverTwo = 1.5707963267948966;
 constexpr double kPiOverThree = 1.0471975511965976;

@@ -29,9 +29,6 @@ class ParsedAntennaCode {
   // The type letters as read (at most two characters), empty if unread.
   const std::string& TypeLetters() const;
 
-  // The prepared diagram, shared with the combination rules.
-  const ComponentDiagram& Diagram() const { return diagram_; }
-
  private:
   bool scans_ = false;
   double backField_ = 0.0;

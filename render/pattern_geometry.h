@@ -1,11 +1,9 @@
 #pragma once
 
-#include "render/draw_pattern.h"
 #include "scene/matrix3.h"
+#include "units/angle_units.h"
 
 namespace veltrisko {
-
-inline constexpr double kRadiansPerDegree = 0.017453292519943295;
 
 // The point (r cos(el) cos(az), r sin(el), r cos(el) sin(az)) of a world
 // direction in degrees: y points up, azimuth 0 lies on +x and 90 on +z.
@@ -31,6 +29,11 @@ struct GridSize {
 // Steps from 1 to 180 degrees make a grid; any other step has none.
 bool IsValidResolutionStep(int step);
 GridSize GridSizeFor(int step);
+
+// The client rectangle handed down from the paint path.
+struct ClientRect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+};
 
 // The square viewport in the top-left corner of the client area, in OpenGL's
 // bottom-up coordinates. An empty or inverted rectangle gives size 0.

@@ -2,10 +2,11 @@
 
 #include <cmath>
 
+#include "units/angle_units.h"
+
 namespace veltrisko {
 namespace {
 
-constexpr double kDegreesPerRadian = 57.29577951308232;
 // The dimetric axes: x falls 7.17 degrees to the right, z 41.41 degrees to
 // the lower left at half length.
 constexpr double kDimetricAlpha = 0.12514010736799341;
@@ -25,8 +26,6 @@ float SteppedAngle(float oldDegrees, float stepRadians) {
 }
 
 }  // namespace
-
-SceneState sceneState;
 
 SceneState::SceneState() {
   projectionAxes.SetIdentity();

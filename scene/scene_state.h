@@ -7,7 +7,7 @@ namespace veltrisko {
 // Everything the picture depends on apart from the two antenna codes: the
 // fixed dimetric camera, the model rotation, the three view angles and the
 // display options. Plain C++ without OpenGL: the renderer's DrawPattern
-// (render/draw_pattern.h) takes the SceneState, FrameSetup loads its
+// (render/gl/draw_pattern.h) takes the SceneState, FrameSetup loads its
 // cameraMatrix, and the renderer emits every vertex through modelRotation.
 class SceneState {
  public:
@@ -40,8 +40,5 @@ class SceneState {
 
 // The keyboard's view step: the float nearest to 0.02 radians.
 inline constexpr float kViewStepRadians = 0.02f;
-
-// The one process-wide scene, constructed before main runs.
-extern SceneState sceneState;
 
 }  // namespace veltrisko

@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "render/draw_frame.h"
-#include "render/gl_context.h"
-#include "render/headless_surface.h"
+#include "render/gl/draw_pattern.h"
+#include "render/gl/gl_context.h"
+#include "render/gl/headless_surface.h"
 #include "render/pattern_frame.h"
 #include "tools/commands.h"
 #include "tools/render_options.h"
@@ -20,13 +20,14 @@ namespace {
 bool RenderOffscreen(const RenderOptions& options, const SceneState& scene, RgbImage& image,
                      FrameOutcome& outcome) {
   HeadlessSurface surface(options.width, options.height);
+  GLContext glContext;
   if (!glContext.MakeCurrent(&surface)) {
     std::fprintf(stderr, "veltrisko-pattern: no OpenGL context: %s\n", surface.Error().c_str());
     glContext.DeleteContext();
     return false;
   }
-  outcome = DrawPatternFrame(scene, ClientRect{0, 0, options.width, options.height},
-                             options.horizontalCode.c_str(), options.verticalCode.c_str());
+  outcome = DrawPattern(scene, ClientRect{0, 0, options.width, options.height},
+                        options.horizontalCode.c_str(), options.verticalCode.c_str());
   image = surface.ReadPixels();
   glContext.MakeCurrent(nullptr);
   // The context lives on the surface, which ends here.

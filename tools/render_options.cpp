@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "tools/number_field.h"
+#include "units/angle_units.h"
 
 namespace veltrisko::tool {
 namespace {
@@ -113,7 +114,7 @@ SceneState SceneFor(const RenderOptions& options) {
   scene.azimuth = IntoViewerRange(options.azimuth);
   scene.elevation = IntoViewerRange(options.elevation);
   const float tilt = IntoViewerRange(options.tilt);
-  if (tilt != 0.0f) scene.TiltModel(AxisAngles{}, static_cast<float>(tilt * 0.017453292519943295));
+  if (tilt != 0.0f) scene.TiltModel(AxisAngles{}, static_cast<float>(tilt * kRadiansPerDegree));
   scene.showSurface = options.showSurface;
   scene.showGrid = options.showGrid;
   scene.falseColour = options.falseColour;

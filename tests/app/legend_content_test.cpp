@@ -1,4 +1,4 @@
-#include "app/legend_content.h"
+#include "app/logic/legend_content.h"
 
 #include <gtest/gtest.h>
 

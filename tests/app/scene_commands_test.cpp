@@ -1,10 +1,10 @@
-#include "app/scene_commands.h"
+#include "app/logic/scene_commands.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "resources/main_menu.h"
+#include "app/logic/main_menu.h"
 
 namespace veltrisko {
 namespace {

@@ -13,15 +13,16 @@
 #include <cmath>
 
 #include "app/config_dialog_widget.h"
-#include "app/legend_content.h"
 #include "app/legend_widgets.h"
+#include "app/logic/legend_content.h"
+#include "app/logic/main_menu.h"
+#include "app/logic/process_objects.h"
 #include "app/main_window.h"
 #include "app/pattern_view.h"
 #include "app/surface_format.h"
 #include "dialog/antenna_panel.h"
 #include "dialog/config_dialog.h"
 #include "render/false_colour.h"
-#include "resources/main_menu.h"
 #include "scene/scene_state.h"
 
 using namespace veltrisko;

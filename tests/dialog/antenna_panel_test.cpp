@@ -5,10 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "dialog/panel_catalogue.h"
 #include "tests/dialog/fake_controls.h"
 
 namespace veltrisko {
 namespace {
+
+// The flag the panels of one dialog share.
+bool updatingEditText = false;
 
 using testing::ControlLog;
 using testing::FakePanelControls;
@@ -43,7 +47,7 @@ void ExpectPositions(const FakePanelControls& fakes, Positions expected, const s
 }
 
 TEST(AntennaPanel, NewDialogShowsEaWithP1At30) {
-  AntennaPanel panel;
+  AntennaPanel panel(updatingEditText);
   FakePanelControls fakes;
   CreateDialog(panel, fakes);
 
@@ -63,7 +67,8 @@ TEST(AntennaPanel, NewDialogShowsEaWithP1At30) {
   EXPECT_FALSE(updatingEditText);
 }
 
-TEST(AntennaPanel, GlobalPanelsStartEmptyWithoutControls) {
+TEST(AntennaPanel, NewPanelsStartEmptyWithoutControls) {
+  AntennaPanel horizontalPanel(updatingEditText), verticalPanel(updatingEditText);
   for (AntennaPanel* panel : {&horizontalPanel, &verticalPanel}) {
     EXPECT_STREQ(panel->Code(), "");
     EXPECT_EQ(panel->TypeIndex(), 0);
@@ -119,7 +124,7 @@ TEST(AntennaPanel, CatalogueGivesLettersRangesAndVisibility) {
     const std::string what = std::string("index ") + std::to_string(row.index);
     EXPECT_STREQ(AntennaPanel::TypeName(row.index), row.letters) << what;
 
-    AntennaPanel panel;
+    AntennaPanel panel(updatingEditText);
     FakePanelControls fakes;
     panel.Bind(fakes.Controls());
     panel.SetType(row.index);
@@ -180,7 +185,7 @@ TEST(AntennaPanel, SetTypeWritesLabelsRangesAndVisibilityInOrder) {
   for (const SetTypeRow& row : rows) {
     ControlLog log;
     FakePanelControls fakes(&log);
-    AntennaPanel panel;
+    AntennaPanel panel(updatingEditText);
     panel.Bind(fakes.Controls());
     panel.SetType(row.index);
     EXPECT_EQ(log, ExpectedSetType(row)) << "index " << row.index;
@@ -202,7 +207,7 @@ TEST(AntennaPanel, ComposesEachKindsLayout) {
       {19, 2, 5, 3, 1, "205WA31"},   {27, 0, 0, 9, 9, "000WI99"},   {28, 900, 0, 100, 0, "890TA99"},
   };
   for (const ComposeRow& row : rows) {
-    AntennaPanel panel;
+    AntennaPanel panel(updatingEditText);
     FakePanelControls fakes;
     CreateDialog(panel, fakes);
     fakes.typeSlider.Drag(row.type);
@@ -219,7 +224,7 @@ TEST(AntennaPanel, ComposesEachKindsLayout) {
 }
 
 TEST(AntennaPanel, TypeChangeClampsParametersIntoTheNewRanges) {
-  AntennaPanel panel;
+  AntennaPanel panel(updatingEditText);
   FakePanelControls fakes;
   CreateDialog(panel, fakes);
 
@@ -278,7 +283,7 @@ TEST(AntennaPanel, ReadsTypedCodes) {
       {"-1WA202", false, {19, 5, 0, 7, 0}, "005EA07", "500WA70"},
   };
   for (const TypedRow& row : rows) {
-    AntennaPanel panel;
+    AntennaPanel panel(updatingEditText);
     FakePanelControls fakes;
     CreateDialog(panel, fakes);
     fakes.p1Slider.Drag(5);
@@ -299,7 +304,7 @@ TEST(AntennaPanel, ReadsTypedCodes) {
 }
 
 TEST(AntennaPanel, ReadsOnlyTheFirst99CharactersOfTheEditField) {
-  AntennaPanel panel;
+  AntennaPanel panel(updatingEditText);
   FakePanelControls fakes;
   CreateDialog(panel, fakes);
   fakes.editField.Type(std::string(500, '1'));
@@ -308,8 +313,8 @@ TEST(AntennaPanel, ReadsOnlyTheFirst99CharactersOfTheEditField) {
 }
 
 TEST(AntennaPanel, ReadingAComposedCodeRestoresTheSliders) {
-  for (int type = 1; type < AntennaPanel::kTypeCount; ++type) {
-    AntennaPanel panel;
+  for (int type = 1; type < kCatalogueSize; ++type) {
+    AntennaPanel panel(updatingEditText);
     FakePanelControls fakes;
     CreateDialog(panel, fakes);
     fakes.typeSlider.Drag(type);
@@ -352,7 +357,7 @@ TEST(AntennaPanel, ReadingAComposedCodeRestoresTheSliders) {
 }
 
 TEST(AntennaPanel, ComposedCodeIsNotReadBackThroughTheEditField) {
-  AntennaPanel panel;
+  AntennaPanel panel(updatingEditText);
   FakePanelControls fakes;
   CreateDialog(panel, fakes);
 
@@ -382,14 +387,14 @@ TEST(AntennaPanel, ComposedCodeIsNotReadBackThroughTheEditField) {
 }
 
 TEST(AntennaPanel, OutOfRangeInputIsHandledSafely) {
-  AntennaPanel unbound;
+  AntennaPanel unbound(updatingEditText);
   unbound.ComposeFromSliders();
   EXPECT_FALSE(unbound.ParseTypedCode());
   EXPECT_STREQ(unbound.Code(), "");
 
   ControlLog log;
   FakePanelControls fakes(&log);
-  AntennaPanel panel;
+  AntennaPanel panel(updatingEditText);
   panel.Bind(fakes.Controls());
   panel.SetType(29);
   panel.SetType(-1);

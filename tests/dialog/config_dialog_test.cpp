@@ -11,6 +11,9 @@
 namespace veltrisko {
 namespace {
 
+bool updatingEditText = false;
+ConfigDialog* configDialog = nullptr;
+
 using testing::FakePanelControls;
 using testing::FakeSlider;
 
@@ -54,12 +57,12 @@ class ConfigDialogTest : public ::testing::Test {
   }
 
   SceneState scene;
-  AntennaPanel horizontal;
-  AntennaPanel vertical;
+  AntennaPanel horizontal{updatingEditText};
+  AntennaPanel vertical{updatingEditText};
   FakePanelControls horizontalControls;
   FakePanelControls verticalControls;
   FakeDialogWindow window;
-  ConfigDialog dialog{window, scene, horizontal, vertical};
+  ConfigDialog dialog{window, {scene, horizontal, vertical, updatingEditText, configDialog}};
 };
 
 TEST_F(ConfigDialogTest, OpeningShowsStartingCodesV7LinearAndHiddenDbSliderWithoutRepaint) {
@@ -217,11 +220,11 @@ TEST_F(ConfigDialogTest, ClosingEndsTheDialogAndClearsTheHandleWithoutRepaint) {
 
 TEST(ConfigDialogHandle, DestroyingTheOpenDialogClearsTheHandle) {
   SceneState scene;
-  AntennaPanel horizontal, vertical;
+  AntennaPanel horizontal(updatingEditText), vertical(updatingEditText);
   FakePanelControls h, v;
   FakeDialogWindow window;
   {
-    ConfigDialog dialog(window, scene, horizontal, vertical);
+    ConfigDialog dialog(window, {scene, horizontal, vertical, updatingEditText, configDialog});
     dialog.OnInit(h.Controls(), v.Controls());
     ASSERT_EQ(configDialog, &dialog);
   }

@@ -30,6 +30,10 @@ TEST(CombinedAttenuationV7, PublishedDirections) {
       // Backward correction: horizontal back value below, then above the vertical one.
       {"030EA10", "020EB00", 60.0f, 20.0f, 12.2659},
       {"045EC00", "020EA05", 60.0f, 20.0f, 7.2876},
+      // The corrected backward value falls below its floor: hAz 0.7071, hBack 0.1,
+      // vFwd = vBwd = 0.012123, vBack 1 give vBwd 0.012123 * 0.64734 = 0.00785,
+      // raised to 0.01; o = 0.32544, w = 0.011432, z = hAz, l = w.
+      {"030EA10", "003DE00", 30.0f, 40.0f, 38.8376},
       // Blend weight: back value 1, 0.95 and 0.5.
       {"030DE00", "020EA05", 60.0f, 20.0f, 10.0937},
       {"095KA00", "020EA05", 60.0f, 20.0f, 3.1209},

@@ -1,4 +1,4 @@
-#include "render/gl_context.h"
+#include "render/gl/gl_context.h"
 
 #include <gtest/gtest.h>
 

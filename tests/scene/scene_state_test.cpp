@@ -31,10 +31,6 @@ TEST(SceneState, ConstructionSetsTheDefaults) {
   EXPECT_EQ(scene.azimuth, 0.0f);
   EXPECT_EQ(scene.elevation, 0.0f);
   ExpectIdentity(scene.modelRotation, 0);
-
-  // The process-wide scene is built by the same construction.
-  EXPECT_EQ(sceneState.resolutionStep, 6);
-  EXPECT_EQ(sceneState.dbRange, 40.0f);
 }
 
 TEST(SceneState, DimetricCameraHasTheDocumentedAxes) {

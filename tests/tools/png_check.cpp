@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "render/rgb_image.h"
+#include "render/gl/rgb_image.h"
 
 namespace {
 

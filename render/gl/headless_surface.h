@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "render/gl_context.h"
-#include "render/rgb_image.h"
+#include "render/gl/gl_context.h"
+#include "render/gl/rgb_image.h"
 
 namespace veltrisko {
 

@@ -1,6 +1,6 @@
-#include "app/scene_commands.h"
+#include "app/logic/scene_commands.h"
 
-#include "resources/main_menu.h"
+#include "app/logic/main_menu.h"
 
 namespace veltrisko {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/draw_pattern.h"
+#include "render/pattern_geometry.h"
 #include "scene/scene_state.h"
 
 namespace veltrisko {

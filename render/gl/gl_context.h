@@ -44,6 +44,4 @@ class GLContext {
   bool initialised_ = false;
 };
 
-extern GLContext glContext;
-
 }  // namespace veltrisko

@@ -1,8 +1,6 @@
-#include "render/gl_context.h"
+#include "render/gl/gl_context.h"
 
 namespace veltrisko {
-
-GLContext glContext;
 
 void GLContext::CreateContext(GLSurface& surface) {
   owner_ = nullptr;

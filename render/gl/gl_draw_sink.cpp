@@ -1,4 +1,4 @@
-#include "render/gl_draw_sink.h"
+#include "render/gl/gl_draw_sink.h"
 
 #include <GL/gl.h>
 

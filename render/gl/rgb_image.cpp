@@ -1,4 +1,4 @@
-#include "render/rgb_image.h"
+#include "render/gl/rgb_image.h"
 
 #include <png.h>
 

@@ -1,4 +1,4 @@
-#include "render/headless_surface.h"
+#include "render/gl/headless_surface.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>

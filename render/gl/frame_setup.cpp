@@ -1,4 +1,4 @@
-#include "render/frame_setup.h"
+#include "render/gl/frame_setup.h"
 
 #include <GL/gl.h>
 

@@ -14,6 +14,7 @@ set(layers
   "dialog:dialog|scene|model|units"
   "app/logic:app/logic|dialog|render|scene|model|units|files"
   "app:app|app/logic|render/gl|dialog|render|scene|model|units|files"
+  "app/win32:app/win32|app/logic|render/gl|dialog|render|scene|model|units|files"
   "tools:tools|app/logic|render/gl|dialog|render|scene|model|units|files"
   "bench:bench|render/gl|dialog|render|scene|model|units|files"
 )

@@ -1,8 +1,10 @@
 // The Windows viewer: the entry, the main window with its menu, accelerators
 // and OpenGL paint, the two legend windows and the modeless dialog.
+// clang-format off
+#include <windows.h>  // first: the other two need it
 #include <commctrl.h>
 #include <shellapi.h>
-#include <windows.h>
+// clang-format on
 
 #include <string>
 

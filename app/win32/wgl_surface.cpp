@@ -1,5 +1,9 @@
 #include "app/win32/wgl_surface.h"
 
+#include <string>
+
+#include "app/win32/test_dumps.h"
+
 namespace veltrisko {
 
 bool WglSurface::CreateContext() {
@@ -16,6 +20,9 @@ bool WglSurface::CreateContext() {
   if (!SetPixelFormat(dc_, pixelFormat_, &requested)) return false;
   pixelFormat_ = GetPixelFormat(dc_);
   DescribePixelFormat(dc_, pixelFormat_, sizeof formatDescription_, &formatDescription_);
+  DumpText("pixel-format", "colour " + std::to_string(formatDescription_.cColorBits) + " depth " +
+                               std::to_string(formatDescription_.cDepthBits) + " stencil " +
+                               std::to_string(formatDescription_.cStencilBits) + "\n");
   // Displays that need a palette are not served.
   if (formatDescription_.dwFlags & PFD_NEED_PALETTE) return false;
   context_ = wglCreateContext(dc_);

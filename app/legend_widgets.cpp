@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/legend_widgets.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/pattern_view.h"
 
 #include <QOpenGLContext>

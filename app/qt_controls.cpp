@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/qt_controls.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/surface_format.h"
 
 #include <cstdio>

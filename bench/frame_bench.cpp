@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cost of one frame: the computation (sampling and recording every pass) by
 // codes read once per frame against evaluating the code texts for every
 // lookup, for both rules at every step; and the whole headless frame

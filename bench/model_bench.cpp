@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cost of one evaluation by the text path (the code is read anew on every
 // call) and by a parsed code, side by side for every family and both rules.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # cmake -DSOURCE_DIR=<tree> -DCLANG_FORMAT=<tool> -P CheckFormat.cmake
 # Fails when a tracked C++ file differs from what clang-format makes of it.
 cmake_policy(VERSION 3.25)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # cmake -DSOURCE_DIR=<tree> -P CheckLayers.cmake
 cmake_policy(VERSION 3.25)
 # Fails when a file includes a header of a layer above its own, or when a

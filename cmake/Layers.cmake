@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # veltrisko_library_headers(target prefix): `target` exports its own headers
 # and nothing else of the source tree. They are reached as <prefix>/<name>.h
 # through a folder of links in the build tree, so a target can include only

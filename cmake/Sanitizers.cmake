@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # With VELTRISKO_SANITIZE every target of the build runs under AddressSanitizer
 # and UndefinedBehaviorSanitizer, and any report fails the test that caused it.
 if(VELTRISKO_SANITIZE)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # veltrisko_warnings(target): the project's warning set on one target.
 function(veltrisko_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)

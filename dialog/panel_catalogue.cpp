@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/panel_catalogue.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/antenna_code_reading.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/component_attenuation.h"
 
 #include "model/antenna_code_reading.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/component_diagram.h"
 
 #include <cmath>

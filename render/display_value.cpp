@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/display_value.h"
 
 #include <cmath>

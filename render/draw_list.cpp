@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/draw_list.h"
 
 namespace veltrisko {

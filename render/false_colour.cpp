@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/false_colour.h"
 
 namespace veltrisko {

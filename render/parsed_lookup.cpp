@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <bit>
 #include <cstdint>
 #include <limits>

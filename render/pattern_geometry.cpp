@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/pattern_geometry.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/sample_grid.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scene/matrix3.h"
 
 #include <cmath>

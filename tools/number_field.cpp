@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/number_field.h"
 
 #include <cctype>

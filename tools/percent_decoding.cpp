@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/percent_decoding.h"
 
 namespace veltrisko::tool {

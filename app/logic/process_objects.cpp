@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/logic/process_objects.h"
 
 namespace veltrisko {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/logic/scene_commands.h"
 
 #include "app/logic/main_menu.h"

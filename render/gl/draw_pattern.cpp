@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/gl/draw_pattern.h"
 
 #include "render/gl/frame_setup.h"

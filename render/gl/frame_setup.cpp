@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/gl/frame_setup.h"
 
 #include <GL/gl.h>

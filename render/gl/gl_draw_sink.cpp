@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/gl/gl_draw_sink.h"
 
 #include <GL/gl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/gl/headless_surface.h"
 
 #include <EGL/egl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/gl/rgb_image.h"
 
 #include <png.h>

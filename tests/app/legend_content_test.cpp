@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/logic/legend_content.h"
 
 #include <gtest/gtest.h>

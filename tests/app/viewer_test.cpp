@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drives the real viewer widgets the way a user does: keys, clicks, menus.
 #include <QAction>
 #include <QDesktopServices>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/antenna_panel.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/config_dialog.h"
 
 #include <gtest/gtest.h>

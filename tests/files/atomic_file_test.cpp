@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "files/atomic_file.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Arbitrary code bytes and angle bits through the component rule, both
 // combination rules and parsed codes. Aborts on any result outside the
 // rule's range and on any difference between the text and the parsed path.

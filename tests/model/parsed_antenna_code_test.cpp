@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/parsed_antenna_code.h"
 
 #include <gtest/gtest.h>

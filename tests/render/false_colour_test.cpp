@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/false_colour.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/pattern_frame.h"
 
 #include <gtest/gtest.h>

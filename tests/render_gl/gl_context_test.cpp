@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/gl/gl_context.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks a written picture: png_check FILE [--size WxH] [--white X,Y]...
 // [--coloured X,Y]... [--no-colour]. "Coloured" is neither white nor grey.
 #include <cstdio>

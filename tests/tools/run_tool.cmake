@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs the tool once, without a display, and checks what it did. Variables:
 #   TOOL (required; a command with its arguments separated by '|', such as
 #   the Wine runner before a Windows program), ARGS (arguments separated by '|'), INPUT (standard input

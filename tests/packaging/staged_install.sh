@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Installs the build into STAGE (as DESTDIR, prefix /usr) and checks that every
+# file a desktop installation needs is there: programs, menu entry, AppStream
+# data, each icon at its size, man pages, user guide with its pictures, licence.
+set -euo pipefail
+build=$1
+stage=$2
+
+rm -rf "$stage"
+DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
+
+usr="$stage/usr"
+icons="$usr/share/icons/hicolor"
+guide="$usr/share/doc/veltrisko/user-guide.html"
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+for file in bin/veltrisko bin/veltrisko-pattern; do
+  [ -x "$usr/$file" ] || fail "/usr/$file is missing or not executable"
+done
+for file in \
+  share/applications/org.veltrisko.Veltrisko.desktop \
+  share/metainfo/org.veltrisko.Veltrisko.metainfo.xml \
+  share/icons/hicolor/scalable/apps/org.veltrisko.Veltrisko.svg \
+  share/man/man1/veltrisko.1.gz \
+  share/man/man1/veltrisko-pattern.1.gz \
+  share/doc/veltrisko/user-guide.html \
+  share/doc/veltrisko/copyright \
+  share/doc/veltrisko/changelog.gz; do
+  [ -s "$usr/$file" ] || fail "/usr/$file is missing or empty"
+done
+for size in 16 32 48 64 128 256; do
+  png="$icons/${size}x${size}/apps/org.veltrisko.Veltrisko.png"
+  file "$png" | grep -q "PNG image data, $size x $size," || fail "$png is not a $size x $size PNG"
+done
+if [ -f "$guide" ]; then
+  for picture in $(grep -o 'src="[^"]*"' "$guide" | sed 's/^src="//; s/"$//'); do
+    [ -s "$(dirname "$guide")/$picture" ] || fail "the user guide shows $picture, which is not installed"
+  done
+  grep -q '<h2>Using the viewer</h2>' "$guide" || fail "the user guide lacks its first section"
+fi
+
+[ "$failures" -eq 0 ] || exit 1
+echo "staged install in $stage is complete"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows only: standard input and output in binary mode, so that the answers
 // end their lines with "\n" exactly as on Linux, byte for byte.
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The render command where no headless OpenGL surface exists yet (Windows).
 #include <cstdio>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/win32/config_dialog_window.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/win32/legend_windows.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Windows viewer: the entry, the main window with its menu, accelerators
 // and OpenGL paint, the two legend windows and the modeless dialog.
 // clang-format off

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/win32/test_dumps.h"
 
 #include <GL/gl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/win32/wgl_surface.h"
 
 #include <string>

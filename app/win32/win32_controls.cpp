@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/win32/win32_controls.h"
 
 #include <commctrl.h>

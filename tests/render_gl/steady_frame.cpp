@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test helper: the frame a viewer shows once it has painted before, drawn
 // headless. A frame leaves OpenGL state behind that the next one starts with
 // (the current normal, which lights the axes), so this draws a frame of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/printed_number.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the seeded random eval queries that both builds must answer alike.
 
 Finite angles stay within 1e6 degrees: beyond (rarely from 1e7, always

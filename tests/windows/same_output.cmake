@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs the Linux and the Windows build of a program with the same arguments
 # and standard input and fails unless both exit alike and write the same bytes.
 # Variables: LINUX_COMMAND, WINDOWS_COMMAND (commands, words separated by '|'), ARGS (separated

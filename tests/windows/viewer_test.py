@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Drives the Windows viewer under Wine in an X server with xdotool and checks
 what it drew: the frame it read back before each swap and the legends' memory
 bitmaps, which the test-only variable VELTRISKO_DUMP_DIR makes it write.

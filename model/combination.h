@@ -43,9 +43,20 @@ double CombinedAttenuationV7(float azimuth, float elevation, const ParsedAntenna
 // V6: one angle reduced by whole turns into [0, 360) (NaN for non-finite).
 float ReduceByWholeTurns(float angle);
 
+// V6: one angle of a direction as the rule takes it apart: reduced by whole
+// turns, the side (a reduced angle above 180 samples its component at
+// 360 - theta), the angle folded into [0, 180] for the weighting, and the
+// cosine of the reduced angle for the total angle.
+struct V6Angle {
+  float folded = 0.0f;
+  bool farSide = false;
+  double cosine = 1.0;
+};
+V6Angle V6AngleOf(float angle);
+
 // V6: the total angle in degrees between the direction and the main axis, in
-// [0, 180], held in single precision; inputs are reduced angles.
-float V6TotalAngle(float reducedAzimuth, float reducedElevation);
+// [0, 180], held in single precision, from the cosines of V6AngleOf.
+float V6TotalAngle(double azimuthCosine, double elevationCosine);
 
 // V6: the geometry of one direction. The components are sampled at
 // horizontalAngle (theta, or 360 - theta on the negative-azimuth side) and
@@ -58,6 +69,11 @@ struct V6Direction {
   float verticalAngle = 0.0f;
 };
 V6Direction ReduceV6Direction(float azimuth, float elevation);
+
+// V6: the angle at which a component is sampled for total angle theta.
+inline float V6ComponentAngle(float theta, bool farSide) {
+  return farSide ? 360.0f - theta : theta;
+}
 
 // V6: mixes the attenuations in dB, att = -ComponentAttenuation(code,
 // angle, false) held in single precision, by the folded angles of

@@ -28,32 +28,29 @@ float ReduceByWholeTurns(float angle) {
   return angle;
 }
 
-float V6TotalAngle(float reducedAzimuth, float reducedElevation) {
-  const double c =
-      std::cos(reducedAzimuth * kRadiansPerDegree) * std::cos(reducedElevation * kRadiansPerDegree);
-  return static_cast<float>(std::acos(c) * kDegreesPerRadian);
+V6Angle V6AngleOf(float angle) {
+  const float reduced = ReduceByWholeTurns(angle);
+  V6Angle result;
+  result.cosine = std::cos(reduced * kRadiansPerDegree);
+  // The negative side keeps its sign for codes that are not symmetric about
+  // their axis (V and W beams, W sectors).
+  result.farSide = reduced > 180.0f;
+  result.folded = result.farSide ? 360.0f - reduced : reduced;
+  return result;
+}
+
+float V6TotalAngle(double azimuthCosine, double elevationCosine) {
+  return static_cast<float>(std::acos(azimuthCosine * elevationCosine) * kDegreesPerRadian);
 }
 
 V6Direction ReduceV6Direction(float azimuth, float elevation) {
-  V6Direction direction;
-  float az = ReduceByWholeTurns(azimuth);
-  float el = ReduceByWholeTurns(elevation);
-  const float theta = V6TotalAngle(az, el);
-  // The negative side keeps its sign for codes that are not symmetric about
-  // their axis (V and W beams, W sectors).
-  direction.horizontalAngle = theta;
-  if (az > 180.0f) {
-    direction.horizontalAngle = 360.0f - theta;
-    az = 360.0f - az;
-  }
-  direction.verticalAngle = theta;
-  if (el > 180.0f) {
-    direction.verticalAngle = 360.0f - theta;
-    el = 360.0f - el;
-  }
-  direction.azimuth = az;
-  direction.elevation = el;
-  return direction;
+  const V6Angle az = V6AngleOf(azimuth);
+  const V6Angle el = V6AngleOf(elevation);
+  const float theta = V6TotalAngle(az.cosine, el.cosine);
+  return {.azimuth = az.folded,
+          .elevation = el.folded,
+          .horizontalAngle = V6ComponentAngle(theta, az.farSide),
+          .verticalAngle = V6ComponentAngle(theta, el.farSide)};
 }
 
 float CombineV6Attenuations(float foldedAzimuth, float foldedElevation, float horizontalAttenuation,

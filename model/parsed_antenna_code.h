@@ -24,6 +24,10 @@ class ParsedAntennaCode {
   // V7 rule.
   double BackField() const;
 
+  // Whether the code is accepted: every evaluation returns rather than
+  // throws.
+  bool Accepted() const { return diagram_.family != ComponentDiagram::Family::kRejected; }
+
   // Whether the first reading of the text assigned all three fields; the V7
   // rule rejects a code that does not.
   bool Scans() const;

@@ -1,12 +1,49 @@
 // SPDX-License-Identifier: MIT
 #include "render/sample_grid.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
-#include <limits>
+#include <cstdint>
 
 #include "render/display_value.h"
 
 namespace veltrisko {
+namespace {
+
+// Directions often share their attenuation (a side-lobe floor, the back of a
+// diagram, the mirror image across the main direction): the display values
+// of recent attenuations, one per slot by the attenuation's bits, spare most
+// repeats of the power. Small enough to live on the stack for one frame.
+class RecentDisplayValues {
+ public:
+  explicit RecentDisplayValues(float displayRange) : displayRange_(displayRange) {
+    keys_.fill(kFree);
+  }
+
+  float Of(float attenuation) {
+    const std::uint32_t key = std::bit_cast<std::uint32_t>(attenuation);
+    if (key == kFree) return DisplayValue(attenuation, displayRange_);
+    const std::size_t slot = std::uint32_t{key * 0x9E3779B1u} >> (32 - kSlotBits);
+    if (keys_[slot] != key) {
+      keys_[slot] = key;
+      values_[slot] = DisplayValue(attenuation, displayRange_);
+    }
+    return values_[slot];
+  }
+
+ private:
+  static constexpr int kSlotBits = 10;
+  // A not-a-number pattern that marks a free slot; that attenuation itself
+  // is never kept.
+  static constexpr std::uint32_t kFree = 0xFFFFFFFFu;
+
+  float displayRange_;
+  std::array<std::uint32_t, std::size_t{1} << kSlotBits> keys_;
+  std::array<float, std::size_t{1} << kSlotBits> values_;
+};
+
+}  // namespace
 
 GridLookupPlan PlanGridLookups(const SceneState& scene) {
   const int step = scene.resolutionStep;
@@ -56,10 +93,7 @@ void SampleSphere(const SceneState& scene, float displayRange, PatternLookup& lo
     sinAzimuth[j] = std::sin(az);
   }
   samples.resize(attenuations.size());
-  // Neighbouring directions often share their attenuation (a side-lobe floor,
-  // the back of a diagram); their display value is then taken over.
-  float previousAttenuation = std::numeric_limits<float>::quiet_NaN();
-  float previousRadius = 0.0f;
+  RecentDisplayValues displayValues(displayRange);
   std::size_t k = 0;
   for (int i = 0; i < plan.rows; ++i) {
     // The point keeps its own world direction whichever lookup was taken.
@@ -67,11 +101,7 @@ void SampleSphere(const SceneState& scene, float displayRange, PatternLookup& lo
     const double cosElevation = std::cos(el);
     const double sinElevation = std::sin(el);
     for (int j = 0; j < plan.columns; ++j, ++k) {
-      if (!(attenuations[k] == previousAttenuation)) {
-        previousAttenuation = attenuations[k];
-        previousRadius = DisplayValue(previousAttenuation, displayRange);
-      }
-      const float r = previousRadius;
+      const float r = displayValues.Of(attenuations[k]);
       Vector3 p =
           SphericalPointFromTrig(r, cosElevation, sinElevation, cosAzimuth[j], sinAzimuth[j]);
       p.Transform(scene.modelRotation);

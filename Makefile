@@ -12,9 +12,14 @@ WINE_RUN := scripts/wine-run --prefix $(abspath $(WINDOWS_BUILD))/wine-prefix
 # Warnings fail the build on CI.
 WERROR ?= $(if $(CI),ON,OFF)
 XVFB := xvfb-run -a -s "-screen 0 1600x1200x24"
+# make fuzz-long: seconds per fuzz target. make soak: actions and seed.
+FUZZ_SECONDS ?= 600
+SOAK_BUILD ?= build-soak
+SOAK_ACTIONS ?= 10000
+SOAK_SEED ?= 1
 
-.PHONY: all deps build run test test-core test-gui test-sanitize test-windows windows \
-	windows-build bench package clean
+.PHONY: all deps build run test test-core test-gui test-sanitize test-soak test-windows \
+	sanitize-build fuzz-long soak windows windows-build bench package clean
 
 all: build
 
@@ -30,7 +35,7 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	@bash scripts/run-viewer $(BUILD)/bin/veltrisko
 
-test: test-core test-gui test-sanitize test-windows
+test: test-core test-gui test-sanitize test-soak test-windows
 	@echo "All test suites passed."
 
 test-core: build
@@ -39,12 +44,30 @@ test-core: build
 test-gui: build
 	cd $(BUILD) && $(XVFB) ctest --output-on-failure -L gui
 
-test-sanitize: deps
+sanitize-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug \
 	  -DVELTRISKO_CORE_ONLY=ON -DVELTRISKO_SANITIZE=ON -DVELTRISKO_FUZZ=ON \
 	  -DVELTRISKO_WERROR=$(WERROR)
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+test-sanitize: sanitize-build
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS each, two at a time on two cores.
+fuzz-long: sanitize-build
+	cd $(SANITIZE_BUILD) && FUZZ_SECONDS=$(FUZZ_SECONDS) ctest -L fuzz --output-on-failure -j $(JOBS)
+
+# A short seeded soak of the viewer under Xvfb and openbox.
+test-soak: build
+	python3 scripts/gui-soak --viewer $(BUILD)/bin/veltrisko --actions 500 --seed 1
+
+# The long soak, on a viewer built with AddressSanitizer and UBSan.
+soak: deps
+	CC=clang CXX=clang++ cmake -S . -B $(SOAK_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVELTRISKO_SANITIZE=ON -DVELTRISKO_BENCH=OFF -DVELTRISKO_WERROR=$(WERROR)
+	cmake --build $(SOAK_BUILD) -j $(JOBS) --target veltrisko
+	python3 scripts/gui-soak --viewer $(SOAK_BUILD)/bin/veltrisko --actions $(SOAK_ACTIONS) \
+	  --seed $(SOAK_SEED)
 
 # The Windows programs, cross-built with mingw-w64; their tests run under Wine
 # and compare the Windows programs' answers with the Linux ones.
@@ -77,4 +100,4 @@ package: build
 	cmake --build $(BUILD) --target package
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD) $(WINDOWS_ZIP)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(SOAK_BUILD) $(WINDOWS_BUILD) $(WINDOWS_ZIP)

@@ -16,11 +16,12 @@ set(layers
   "app/logic:app/logic|dialog|render|scene|model|units|files"
   "app:app|app/logic|render/gl|dialog|render|scene|model|units|files"
   "app/win32:app/win32|app/logic|render/gl|dialog|render|scene|model|units|files"
-  "tools:tools|app/logic|render/gl|dialog|render|scene|model|units|files"
+  "tools/cli:tools/cli|scene|model|units"
+  "tools:tools|tools/cli|app/logic|render/gl|dialog|render|scene|model|units|files"
   "bench:bench|render/gl|dialog|render|scene|model|units|files"
 )
 # Layers that know no window system and no OpenGL.
-set(plain_layers units model files scene render dialog app/logic)
+set(plain_layers units model files scene render dialog app/logic tools/cli)
 
 set(failures "")
 foreach(entry ${layers})

@@ -26,3 +26,38 @@ function(veltrisko_gtest)
   gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60 ${VELTRISKO_TEST_DISCOVERY}
                        PROPERTIES LABELS "${T_LABELS}" ${VELTRISKO_TEST_FIXTURES})
 endfunction()
+
+# veltrisko_tool_test(NAME ARGS arg... [EXIT status] [STDOUT regex]
+#   [EXPECTED file] [LINES n] [FIRST_LINE text] [STDERR regex] [INPUT file]
+#   [OUTPUT file [CHECKS png_check-argument...] [OUTPUT_EQUALS file]]
+#   [STDOUT_TO file] [WRAPPER command...] [INPUT_COMMAND command...]
+#   [ABSENT pattern] [UNCHANGED file] [TIMEOUT seconds] [LABELS label...]):
+# one run of veltrisko-pattern, without a display, checked by
+# tests/tools/run_tool.cmake (which documents every check).
+function(veltrisko_tool_test name)
+  cmake_parse_arguments(T ""
+    "EXIT;STDOUT;EXPECTED;LINES;FIRST_LINE;STDERR;INPUT;OUTPUT;OUTPUT_EQUALS;STDOUT_TO;ABSENT;UNCHANGED;TIMEOUT"
+    "ARGS;CHECKS;WRAPPER;INPUT_COMMAND;LABELS" ${ARGN})
+  set(definitions -DTOOL=$<TARGET_FILE:veltrisko-pattern>)
+  foreach(list ARGS CHECKS WRAPPER INPUT_COMMAND)
+    if(DEFINED T_${list})
+      string(REPLACE ";" "|" joined "${T_${list}}")
+      list(APPEND definitions "-D${list}=${joined}")
+    endif()
+  endforeach()
+  foreach(value EXIT STDOUT EXPECTED LINES FIRST_LINE STDERR INPUT OUTPUT OUTPUT_EQUALS STDOUT_TO
+                ABSENT UNCHANGED)
+    if(DEFINED T_${value})
+      list(APPEND definitions "-D${value}=${T_${value}}")
+    endif()
+  endforeach()
+  if(DEFINED T_CHECKS)
+    list(APPEND definitions -DCHECKER=$<TARGET_FILE:png_check>)
+  endif()
+  add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} ${definitions}
+                                -P ${PROJECT_SOURCE_DIR}/tests/tools/run_tool.cmake)
+  if(NOT DEFINED T_TIMEOUT)
+    set(T_TIMEOUT 60)
+  endif()
+  set_tests_properties(${name} PROPERTIES LABELS "tool;${T_LABELS}" TIMEOUT ${T_TIMEOUT})
+endfunction()

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "model/combination.h"
+#include "model/combination_parts.h"
 #include "units/angle_units.h"
 
 namespace veltrisko {

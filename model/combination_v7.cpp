@@ -4,6 +4,7 @@
 
 #include "model/antenna_code_reading.h"
 #include "model/combination.h"
+#include "model/combination_parts.h"
 #include "model/component_attenuation.h"
 #include "model/invalid_antenna_code.h"
 #include "units/angle_units.h"
@@ -46,36 +47,55 @@ float CorrectedBackward(const V7Samples& s, double cosEl, double sinEl) {
   return vBwd;
 }
 
-// Samples both codes in the rule's order (vFwd, vBwd, vBack, hAz, hBack),
-// skipping a component whose angle is 0 or whose letters are "ND".
-template <class HorizontalField, class HorizontalBack, class VerticalField, class VerticalBack>
-V7Samples SampleV7With(float azimuth, float elevation, bool horizontalSampled, bool verticalSampled,
-                       HorizontalField horizontalField, HorizontalBack horizontalBack,
-                       VerticalField verticalField, VerticalBack verticalBack) {
-  V7Samples s;
-  if (elevation != 0.0f && verticalSampled) {
-    // Negated: a second vertical beam at +S degrees lies at elevation -S.
-    s.vFwd = static_cast<float>(verticalField(-elevation));
-    s.vBwd = static_cast<float>(verticalField(elevation + 180.0f));
-    s.vBack = static_cast<float>(verticalBack());
-  }
-  if (azimuth != 0.0f && horizontalSampled) {
-    s.hAz = static_cast<float>(horizontalField(azimuth));
-    s.hBack = static_cast<float>(horizontalBack());
-  }
-  return s;
+// The rule's one shortcut: a component whose angle is 0 or whose letters are
+// "ND" is not sampled at all, so its values stay 1 and a rejected code of it
+// is never evaluated.
+bool SamplesComponent(float angle, std::string_view letters) {
+  return angle != 0.0f && letters != "ND";
+}
+
+// The vertical samples in the rule's order: vFwd, vBwd, vBack.
+template <class Field, class Back>
+void SampleVerticalWith(float elevation, std::string_view letters, Field field, Back back,
+                        V7Samples& s) {
+  if (!SamplesComponent(elevation, letters)) return;
+  // Negated: a second vertical beam at +S degrees lies at elevation -S.
+  s.vFwd = static_cast<float>(field(-elevation));
+  s.vBwd = static_cast<float>(field(elevation + 180.0f));
+  s.vBack = static_cast<float>(back());
+}
+
+// The horizontal samples in the rule's order: hAz, hBack.
+template <class Field, class Back>
+void SampleHorizontalWith(float azimuth, std::string_view letters, Field field, Back back,
+                          V7Samples& s) {
+  if (!SamplesComponent(azimuth, letters)) return;
+  s.hAz = static_cast<float>(field(azimuth));
+  s.hBack = static_cast<float>(back());
 }
 
 }  // namespace
 
+void SampleV7Vertical(float elevation, const ParsedAntennaCode& vertical, V7Samples& samples) {
+  SampleVerticalWith(
+      elevation, vertical.TypeLetters(),
+      [&](float angle) { return vertical.ComponentAttenuation(angle, true); },
+      [&] { return vertical.BackField(); }, samples);
+}
+
+void SampleV7Horizontal(float azimuth, const ParsedAntennaCode& horizontal, V7Samples& samples) {
+  SampleHorizontalWith(
+      azimuth, horizontal.TypeLetters(),
+      [&](float angle) { return horizontal.ComponentAttenuation(angle, true); },
+      [&] { return horizontal.BackField(); }, samples);
+}
+
 V7Samples SampleV7(float azimuth, float elevation, const ParsedAntennaCode& horizontal,
                    const ParsedAntennaCode& vertical) {
-  return SampleV7With(
-      azimuth, elevation, horizontal.TypeLetters() != "ND", vertical.TypeLetters() != "ND",
-      [&](float angle) { return horizontal.ComponentAttenuation(angle, true); },
-      [&] { return horizontal.BackField(); },
-      [&](float angle) { return vertical.ComponentAttenuation(angle, true); },
-      [&] { return vertical.BackField(); });
+  V7Samples samples;
+  SampleV7Vertical(elevation, vertical, samples);
+  SampleV7Horizontal(azimuth, horizontal, samples);
+  return samples;
 }
 
 V7ElevationTrig V7ElevationTrigOf(float elevation) {
@@ -139,12 +159,15 @@ double CombinedAttenuationV7(float azimuth, float elevation, const char* horizon
   const AntennaCodeReading vertical = ReadAntennaCode(verticalCode);
   if (!vertical.Scans()) throw InvalidAntennaCode("invalid vertical antenna type");
   const std::string_view verticalLetters = vertical.typeLetters;
-  const V7Samples samples = SampleV7With(
-      azimuth, elevation, std::string_view(horizontal.typeLetters) != "ND", verticalLetters != "ND",
-      [&](float angle) { return ComponentAttenuation(horizontalCode, angle, true); },
-      [&] { return ComponentAttenuation(horizontalCode, 180.0f, true); },
+  V7Samples samples;
+  SampleVerticalWith(
+      elevation, verticalLetters,
       [&](float angle) { return ComponentAttenuation(verticalCode, angle, true); },
-      [&] { return ComponentAttenuation(verticalCode, 180.0f, true); });
+      [&] { return ComponentAttenuation(verticalCode, 180.0f, true); }, samples);
+  SampleHorizontalWith(
+      azimuth, horizontal.typeLetters,
+      [&](float angle) { return ComponentAttenuation(horizontalCode, angle, true); },
+      [&] { return ComponentAttenuation(horizontalCode, 180.0f, true); }, samples);
   return CombineV7Samples(azimuth, elevation, samples, verticalLetters == "TA");
 }
 

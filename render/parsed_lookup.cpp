@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "model/combination.h"
+#include "model/combination_parts.h"
 #include "model/invalid_antenna_code.h"
 #include "model/parsed_antenna_code.h"
 #include "render/float_memo.h"
@@ -43,15 +44,12 @@ class ParsedV7Lookup final : public PatternLookup {
   ParsedV7Lookup(const char* horizontalCode, const char* verticalCode)
       : horizontal_(horizontalCode),
         vertical_(verticalCode),
-        horizontalSampled_(horizontal_.TypeLetters() != "ND"),
-        verticalSampled_(vertical_.TypeLetters() != "ND"),
         verticalIsTa_(vertical_.TypeLetters() == "TA") {}
 
   float At(float azimuth, float elevation) override {
     CheckScans();
     return memo_.Get(azimuth, elevation, [&] {
-      V7Samples s = VerticalSamples(elevation);
-      HorizontalSamples(azimuth, s);
+      const V7Samples s = SampleV7(azimuth, elevation, horizontal_, vertical_);
       return static_cast<float>(CombineV7Samples(azimuth, elevation, s, verticalIsTa_));
     });
   }
@@ -63,7 +61,7 @@ class ParsedV7Lookup final : public PatternLookup {
       if (!plan.usesShift[shift]) continue;
       columnSamples[shift].resize(static_cast<std::size_t>(plan.columns));
       for (int j = 0; j < plan.columns; ++j) {
-        HorizontalSamples(plan.azimuth[shift][j], columnSamples[shift][j]);
+        SampleV7Horizontal(plan.azimuth[shift][j], horizontal_, columnSamples[shift][j]);
       }
     }
     attenuations.resize(static_cast<std::size_t>(plan.rows) * plan.columns);
@@ -73,7 +71,8 @@ class ParsedV7Lookup final : public PatternLookup {
     for (int i = 0; i < plan.rows; ++i) {
       const float elevation = plan.rowElevation[i];
       const V7ElevationTrig trig = V7ElevationTrigOf(elevation);
-      const V7Samples rowSamples = VerticalSamples(elevation);
+      V7Samples rowSamples;
+      SampleV7Vertical(elevation, vertical_, rowSamples);
       const std::vector<float>& azimuths = plan.azimuth[plan.rowShift[i]];
       const std::vector<V7Samples>& columns = columnSamples[plan.rowShift[i]];
       for (int j = 0; j < plan.columns; ++j) {
@@ -98,38 +97,9 @@ class ParsedV7Lookup final : public PatternLookup {
     if (!vertical_.Scans()) throw InvalidAntennaCode("invalid vertical antenna type");
   }
 
-  static float Field(const ParsedAntennaCode& code, float angle) {
-    return static_cast<float>(code.ComponentAttenuation(angle, true));
-  }
-
-  // A component is sampled only where the rule samples it, so a rejected code
-  // throws in exactly the frames where evaluating the texts would.
-  V7Samples VerticalSamples(float elevation) {
-    V7Samples s;
-    if (elevation != 0.0f && verticalSampled_) {
-      s.vFwd = Field(vertical_, -elevation);
-      s.vBwd = Field(vertical_, elevation + 180.0f);
-      if (!vBack_) vBack_ = Field(vertical_, 180.0f);
-      s.vBack = *vBack_;
-    }
-    return s;
-  }
-
-  void HorizontalSamples(float azimuth, V7Samples& s) {
-    if (azimuth != 0.0f && horizontalSampled_) {
-      s.hAz = Field(horizontal_, azimuth);
-      if (!hBack_) hBack_ = Field(horizontal_, 180.0f);
-      s.hBack = *hBack_;
-    }
-  }
-
   ParsedAntennaCode horizontal_;
   ParsedAntennaCode vertical_;
-  bool horizontalSampled_;
-  bool verticalSampled_;
   bool verticalIsTa_;
-  std::optional<float> hBack_;
-  std::optional<float> vBack_;
   LookupMemo memo_;
 };
 

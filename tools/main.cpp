@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -27,20 +29,38 @@ Commands:
               v6 HCODE VCODE AZ EL     combined attenuation in dB, HCM V6
               v7 HCODE VCODE AZ EL     combined attenuation in dB, HCM V7
             A CODE is percent-encoded (%20 is a blank, %25 a percent sign).
+            A line longer than 65536 bytes answers "error: line too long".
   table     write the combined attenuation over the sphere as CSV:
               --horizontal CODE --vertical CODE [--rule v6|v7] [--step DEG]
-              [--log DBRANGE] [--cut horizontal|vertical]
+              [--log DBRANGE] [--cut horizontal|vertical] [--output FILE.csv]
+              [--force]
   render    draw the viewer's frame without a display and write a PNG:
               --horizontal CODE --vertical CODE [--rule v6|v7] [--log DBRANGE]
               [--step 15|10|6|3|2] [--azimuth DEG] [--elevation DEG] [--tilt DEG]
               [--no-surface] [--no-grid] [--no-false-colour]
               [--no-horizontal-diagram] [--no-vertical-diagram] [--no-cut]
-              [--size WxH] --output FILE.png
+              [--size WxH] [--force] --output FILE.png
+
+A FILE of - is standard output. Every file is written whole or not at all.
+Jobs above 10,000,000 table rows or 256 MB of picture memory need --force.
 
 Options:
   --help     show this help
   --version  show the version
 )";
+
+// Writes `text` to standard output; a failed write (a full device, a closed
+// pipe) is said and fails the command.
+int Say(const char* text) {
+  errno = 0;
+  std::fputs(text, stdout);
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::fprintf(stderr, "veltrisko-pattern: cannot write to standard output: %s\n",
+                 std::strerror(errno != 0 ? errno : EIO));
+    return 1;
+  }
+  return 0;
+}
 
 }  // namespace
 
@@ -49,15 +69,9 @@ int main(int argc, char** argv) {
   if (argc < 2) return UsageError("missing command");
   const std::string command = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
-  if (command == "--help" || command == "-h") {
-    std::fputs(kHelp, stdout);
-    std::fputs(kRenderHelpNote, stdout);
-    return 0;
-  }
-  if (command == "--version") {
-    std::printf("veltrisko-pattern %s\n", VELTRISKO_VERSION);
-    return 0;
-  }
+  if (command == "--help" || command == "-h")
+    return Say((std::string(kHelp) + kRenderHelpNote).c_str());
+  if (command == "--version") return Say("veltrisko-pattern " VELTRISKO_VERSION "\n");
   if (command == "eval") return RunEval(args);
   if (command == "table") return RunTable(args);
   if (command == "render") return RunRender(args);

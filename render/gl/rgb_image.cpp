@@ -3,20 +3,16 @@
 
 #include <png.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include "files/atomic_file.h"
 
 namespace veltrisko {
 
 // The simplified libpng interface reports failures in the image record
 // rather than by jumping out of the caller.
-bool WritePng(const std::string& path, const RgbImage& image, std::string& error) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) {
-    error = std::strerror(errno);
-    return false;
-  }
+bool WritePng(std::FILE* file, const RgbImage& image, std::string& error) {
   png_image png;
   std::memset(&png, 0, sizeof png);
   png.version = PNG_IMAGE_VERSION;
@@ -27,11 +23,17 @@ bool WritePng(const std::string& path, const RgbImage& image, std::string& error
       png_image_write_to_stdio(&png, file, 0, image.rgb.data(), image.width * 3, nullptr) != 0;
   if (!written) error = png.message;
   png_image_free(&png);
-  if (std::fclose(file) != 0 && written) {
-    error = std::strerror(errno);
-    return false;
-  }
   return written;
+}
+
+bool WritePng(const std::string& path, const RgbImage& image, std::string& error) {
+  std::string encoding;
+  error =
+      WriteFileAtomically(path, [&](std::FILE* file) { return WritePng(file, image, encoding); });
+  if (!error.empty() && !encoding.empty() && error.find("write failed") != std::string::npos) {
+    error += " (" + encoding + ")";
+  }
+  return error.empty();
 }
 
 bool ReadPng(const std::string& path, RgbImage& image, std::string& error) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,14 @@ struct RgbImage {
   }
 };
 
-// Writes an 8-bit RGB PNG; on failure returns false and says why in `error`.
+// Writes an 8-bit RGB PNG to `path` through WriteFileAtomically ("-" is
+// standard output): whole or not at all. On failure returns false and puts
+// the message ("cannot write 'x.png': No space left on device") in `error`.
 bool WritePng(const std::string& path, const RgbImage& image, std::string& error);
+
+// Encodes the PNG into an open stream; on failure returns false and says why
+// in `error`.
+bool WritePng(std::FILE* file, const RgbImage& image, std::string& error);
 
 // Reads any PNG as 8-bit RGB (used to check written pictures).
 bool ReadPng(const std::string& path, RgbImage& image, std::string& error);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/combination.h"
+#include "model/combination_parts.h"
 #include "model/component_attenuation.h"
 #include "model/invalid_antenna_code.h"
 #include "tests/model/evaluation_outcome.h"

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "steady_frame: %s\n", problem->c_str());
     return 2;
   }
-  const SceneState scene = tool::SceneFor(options);
+  const SceneState& scene = options.scene;
   const ClientRect client{0, 0, options.width, options.height};
   HeadlessSurface surface(options.width, options.height);
   GLContext context;
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   DrawPattern(scene, client, "030EA00", "030EA00");
-  DrawPattern(scene, client, options.horizontalCode.c_str(), options.verticalCode.c_str());
+  DrawPattern(scene, client, options.codes.horizontal.c_str(), options.codes.vertical.c_str());
   const RgbImage image = surface.ReadPixels();
   context.MakeCurrent(nullptr);
   context.DeleteContext();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/printed_number.h"
+#include "tools/cli/printed_number.h"
 
 #include <gtest/gtest.h>
 

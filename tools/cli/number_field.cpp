@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/number_field.h"
+#include "tools/cli/number_field.h"
 
 #include <cctype>
 #include <cstdlib>

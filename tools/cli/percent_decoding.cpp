@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/percent_decoding.h"
+#include "tools/cli/percent_decoding.h"
 
 namespace veltrisko::tool {
 namespace {

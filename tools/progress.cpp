@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#include "tools/progress.h"
+
+#include <cstdio>
+#include <utility>
+
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
+namespace veltrisko::tool {
+
+Progress::Progress(std::string label, std::uint64_t total)
+    : label_(std::move(label)), total_(total), shown_(isatty(fileno(stderr)) != 0) {}
+
+Progress::~Progress() {
+  if (shown_ && percent_ >= 0) std::fputs("\r\033[K", stderr);
+}
+
+void Progress::Update(std::uint64_t done) {
+  if (!shown_ || total_ == 0) return;
+  const int percent = static_cast<int>(done * 100 / total_);
+  if (percent == percent_) return;
+  percent_ = percent;
+  std::fprintf(stderr, "\r%s: %d %%", label_.c_str(), percent);
+  std::fflush(stderr);
+}
+
+}  // namespace veltrisko::tool

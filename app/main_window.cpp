@@ -7,8 +7,10 @@
 #include <QShortcut>
 #include <QUrl>
 
+#include "app/analysis_features.h"
 #include "app/config_dialog_widget.h"
 #include "app/legend_widgets.h"
+#include "app/logic/difference_legend.h"
 #include "app/logic/legend_content.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/process_objects.h"
@@ -58,15 +60,24 @@ QString DocumentationAddress() {
 
 ClientArea::ClientArea(QWidget* parent)
     : QWidget(parent),
-      view_(new PatternView(
-          this, glContext,
-          [] {
-            return FrameSource{sceneState, horizontalPanel.Code(), verticalPanel.Code()};
-          })),
-      info_(new InfoLegend(
-          this,
-          [] { return InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code()); })),
-      colours_(new ColourLegend(this, [] { return ColourLegendOf(sceneState); })) {
+      view_(new PatternView(this, glContext,
+                            [] {
+                              return FrameSource{sceneState, horizontalPanel.Code(),
+                                                 verticalPanel.Code(), AnalysisFrameOptions()};
+                            })),
+      info_(new InfoLegend(this,
+                           [this] {
+                             InfoLegendContent content = InfoLegendOf(
+                                 sceneState, horizontalPanel.Code(), verticalPanel.Code());
+                             if (const auto& found = view_->Findings())
+                               ShowDifferenceInInfoLegend(content, found->largestDb);
+                             return content;
+                           })),
+      colours_(new ColourLegend(this, [this] {
+        if (const auto& found = view_->Findings())
+          return DifferenceColourLegendOf(found->scaleEndDb);
+        return ColourLegendOf(sceneState);
+      })) {
   info_->raise();
   colours_->raise();
 }
@@ -84,6 +95,7 @@ MainWindow::MainWindow() : client_(new ClientArea(this)) {
   setCentralWidget(client_);
   BuildMenus();
   BuildAccelerators();
+  analysis_ = new AnalysisFeatures(*this);
 }
 
 MainWindow::~MainWindow() = default;

@@ -10,6 +10,7 @@ class QMenu;
 
 namespace veltrisko {
 
+class AnalysisFeatures;
 class ConfigDialogWidget;
 class GLContext;
 class PatternView;
@@ -55,6 +56,8 @@ class MainWindow final : public QMainWindow {
   ClientArea* Client() const { return client_; }
   QAction* Action(int command) const;
   bool LegendsVisible() const;
+  // The readout, the 2-D diagrams and the difference view.
+  AnalysisFeatures* Analysis() const { return analysis_; }
 
  signals:
   // Emitted once per repaint of the three windows.
@@ -68,6 +71,7 @@ class MainWindow final : public QMainWindow {
   ClientArea* client_;
   QPointer<ConfigDialogWidget> dialog_;
   std::map<int, QAction*> actions_;
+  AnalysisFeatures* analysis_ = nullptr;
 };
 
 // The viewer's one OpenGL context record, created on the first paint.

@@ -44,10 +44,20 @@ void PatternView::paintGL() {
   const ClientRect client{0, 0, static_cast<int>(std::lround(width() * ratio)),
                           static_cast<int>(std::lround(height() * ratio))};
   const FrameSource frame = source_();
-  DrawPattern(frame.scene, client, frame.horizontalCode, frame.verticalCode);
+  const std::optional<DifferenceFindings> before = findings_;
+  DrawPattern(frame.scene, client, frame.horizontalCode, frame.verticalCode, frame.options,
+              &findings_);
   // Qt swaps (composes) the widget's buffer itself after paintGL.
   context_.MakeCurrent(nullptr);
   painting_ = false;
+  const auto same = [](const std::optional<DifferenceFindings>& a,
+                       const std::optional<DifferenceFindings>& b) {
+    if (a.has_value() != b.has_value()) return false;
+    return !a ||
+           (a->largestDb == b->largestDb && a->largestWorld.azimuth == b->largestWorld.azimuth &&
+            a->largestWorld.elevation == b->largestWorld.elevation);
+  };
+  if (!same(before, findings_)) emit FindingsChanged();
 }
 
 }  // namespace veltrisko

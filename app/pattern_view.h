@@ -3,8 +3,10 @@
 
 #include <QOpenGLWidget>
 #include <functional>
+#include <optional>
 
 #include "render/gl/gl_context.h"
+#include "render/pattern_frame.h"
 #include "scene/scene_state.h"
 
 namespace veltrisko {
@@ -29,6 +31,7 @@ struct FrameSource {
   const SceneState& scene;
   const char* horizontalCode;
   const char* verticalCode;
+  FrameOptions options{};  // the frame's additions, none by default
 };
 
 // The 3-D view: one DrawPattern frame per paint, into the top-left square, on
@@ -41,6 +44,14 @@ class PatternView final : public QOpenGLWidget {
   ~PatternView() override;
 
   bool Painting() const { return painting_; }
+  // What the last frame's difference colouring found (nothing without it).
+  const std::optional<DifferenceFindings>& Findings() const { return findings_; }
+  // The current frame source, for reading numbers off the picture.
+  FrameSource Source() const { return source_(); }
+
+ signals:
+  // Emitted after a paint whose findings differ from the previous paint's.
+  void FindingsChanged();
 
  protected:
   void paintGL() override;
@@ -50,6 +61,7 @@ class PatternView final : public QOpenGLWidget {
   std::function<FrameSource()> source_;
   QtGLSurface surface_{*this};
   bool painting_ = false;
+  std::optional<DifferenceFindings> findings_;
 };
 
 }  // namespace veltrisko

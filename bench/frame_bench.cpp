@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <optional>
 
 #include "render/gl/draw_pattern.h"
 #include "render/gl/gl_context.h"
@@ -86,6 +87,24 @@ void ComputationArguments(benchmark::internal::Benchmark* b) {
   b->Unit(benchmark::kMicrosecond);
 }
 BENCHMARK(FrameComputation)->Apply(ComputationArguments);
+
+// Arguments: rule (7 or 6), difference colouring (1 on, 0 off); step 2,
+// codes read once per frame. The difference view adds the other rule's grid.
+void DifferenceFrameComputation(benchmark::State& state) {
+  const SceneState scene = BenchScene(state.range(0) == 7, 2);
+  const FrameOptions options{.differenceColouring = state.range(1) == 1};
+  for (auto _ : state) {
+    CountingSink sink;
+    std::optional<DifferenceFindings> found;
+    benchmark::DoNotOptimize(
+        RecordPatternFrame(scene, kHorizontal, kVertical, sink, options, &found));
+    benchmark::DoNotOptimize(sink.count);
+  }
+}
+BENCHMARK(DifferenceFrameComputation)
+    ->ArgNames({"rule", "difference"})
+    ->ArgsProduct({{7, 6}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(FrameLookups)->Apply(ComputationArguments);
 
 // The viewer's frame at 800 x 600, step 2, without a display.
@@ -97,16 +116,17 @@ void HeadlessFrame(benchmark::State& state) {
     return;
   }
   const SceneState scene = BenchScene(state.range(0) == 7, 2);
+  const FrameOptions options{.differenceColouring = state.range(1) == 1};
   for (auto _ : state) {
+    std::optional<DifferenceFindings> found;
     benchmark::DoNotOptimize(
-        DrawPattern(scene, ClientRect{0, 0, 800, 600}, kHorizontal, kVertical));
+        DrawPattern(scene, ClientRect{0, 0, 800, 600}, kHorizontal, kVertical, options, &found));
   }
   context.DeleteContext();
 }
 BENCHMARK(HeadlessFrame)
-    ->ArgName("rule")
-    ->Arg(7)
-    ->Arg(6)
+    ->ArgNames({"rule", "difference"})
+    ->ArgsProduct({{7, 6}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -12,16 +12,19 @@ set(layers
   "scene:scene|units"
   "render:render|model|scene|units"
   "render/gl:render/gl|render|model|scene|units|files"
+  "analysis:analysis|render|model|scene|units"
   "dialog:dialog|scene|model|units"
-  "app/logic:app/logic|dialog|render|scene|model|units|files"
-  "app:app|app/logic|render/gl|dialog|render|scene|model|units|files"
-  "app/win32:app/win32|app/logic|render/gl|dialog|render|scene|model|units|files"
+  "interchange:interchange|model|files|units"
+  "fit:fit|interchange|dialog|scene|model|units|files"
+  "app/logic:app/logic|analysis|dialog|render|scene|model|units|files"
+  "app:app|app/logic|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
+  "app/win32:app/win32|app/logic|analysis|render/gl|dialog|render|scene|model|units|files"
   "tools/cli:tools/cli|scene|model|units"
-  "tools:tools|tools/cli|app/logic|render/gl|dialog|render|scene|model|units|files"
-  "bench:bench|render/gl|dialog|render|scene|model|units|files"
+  "tools:tools|tools/cli|app/logic|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
+  "bench:bench|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
 )
 # Layers that know no window system and no OpenGL.
-set(plain_layers units model files scene render dialog app/logic tools/cli)
+set(plain_layers units model files scene render analysis dialog interchange fit app/logic tools/cli)
 
 set(failures "")
 foreach(entry ${layers})

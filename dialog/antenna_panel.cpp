@@ -11,8 +11,6 @@ namespace veltrisko {
 namespace {
 
 constexpr int kTypeMaximum = kCatalogueSize - 1;
-constexpr int kParameterMaximum = 99;
-constexpr int kSingleDigitMaximum = 9;
 // An edit field hands out at most this many characters.
 constexpr std::size_t kEditTextLimit = 99;
 
@@ -132,17 +130,17 @@ void AntennaPanel::SetType(int typeIndex) {
   SetText(controls_.p3Label, labels.p3);
   SetText(controls_.p4Label, labels.p4);
 
+  const SliderRanges ranges = SliderRangesOf(typeIndex);
   SetRange(controls_.typeSlider, kTypeMaximum);
-  SetRange(controls_.p1Slider, entry.p1Maximum);
-  SetRange(controls_.p2Slider, kParameterMaximum);
-  SetRange(controls_.p3Slider, kind == PanelKind::kW ? kSingleDigitMaximum : kParameterMaximum);
-  SetRange(controls_.p4Slider, kSingleDigitMaximum);
+  SetRange(controls_.p1Slider, ranges.p1Maximum);
+  SetRange(controls_.p2Slider, ranges.p2Maximum);
+  SetRange(controls_.p3Slider, ranges.p3Maximum);
+  SetRange(controls_.p4Slider, ranges.p4Maximum);
 
-  const bool hasParameters = kind != PanelKind::kNone;
-  Show(controls_.p1Slider, controls_.p1Label, hasParameters);
-  Show(controls_.p2Slider, controls_.p2Label, kind == PanelKind::kV || kind == PanelKind::kW);
-  Show(controls_.p3Slider, controls_.p3Label, hasParameters);
-  Show(controls_.p4Slider, controls_.p4Label, kind == PanelKind::kW);
+  Show(controls_.p1Slider, controls_.p1Label, ranges.usesP1AndP3);
+  Show(controls_.p2Slider, controls_.p2Label, ranges.usesP2);
+  Show(controls_.p3Slider, controls_.p3Label, ranges.usesP1AndP3);
+  Show(controls_.p4Slider, controls_.p4Label, ranges.usesP4);
 
   typeIndex_ = typeIndex;
 }
@@ -154,27 +152,11 @@ void AntennaPanel::ComposeFromSliders() {
   if (type > kTypeMaximum) type = kTypeMaximum;
   if (type != typeIndex_) SetType(type);
 
-  int p1 = controls_.p1Slider->Position();
+  const int p1 = controls_.p1Slider->Position();
   const int p2 = controls_.p2Slider->Position();
-  int p3 = controls_.p3Slider->Position();
+  const int p3 = controls_.p3Slider->Position();
   const int p4 = controls_.p4Slider->Position();
-  const CatalogueEntry& entry = CatalogueEntryAt(type);
-  if (entry.kind == PanelKind::kNone) p1 = p3 = 0;
-
-  char composed[100];
-  switch (entry.kind) {
-    case PanelKind::kV:
-      std::snprintf(composed, sizeof composed, "%01d%02d%2s%02d", p1, p2, entry.letters, p3);
-      break;
-    case PanelKind::kW:
-      std::snprintf(composed, sizeof composed, "%01d%02d%2s%01d%01d", p1, p2, entry.letters, p3,
-                    p4);
-      break;
-    default:
-      std::snprintf(composed, sizeof composed, "%03d%2s%02d", p1, entry.letters, p3);
-      break;
-  }
-  code_ = composed;
+  code_ = ComposeCode(type, p1, p2, p3, p4);
 
   // Writing the field raises its change notification before SetText returns.
   const std::string text = code_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialog/panel_catalogue.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace veltrisko {
@@ -41,6 +42,39 @@ constexpr CatalogueEntry kCatalogue[kCatalogueSize] = {
 }  // namespace
 
 const CatalogueEntry& CatalogueEntryAt(int index) { return kCatalogue[index]; }
+
+SliderRanges SliderRangesOf(int index) {
+  const CatalogueEntry& entry = kCatalogue[index];
+  const PanelKind kind = entry.kind;
+  constexpr int kParameterMaximum = 99;
+  constexpr int kSingleDigitMaximum = 9;
+  return {entry.p1Maximum,
+          kParameterMaximum,
+          kind == PanelKind::kW ? kSingleDigitMaximum : kParameterMaximum,
+          kSingleDigitMaximum,
+          kind != PanelKind::kNone,
+          kind == PanelKind::kV || kind == PanelKind::kW,
+          kind == PanelKind::kW};
+}
+
+std::string ComposeCode(int index, int p1, int p2, int p3, int p4) {
+  const CatalogueEntry& entry = kCatalogue[index];
+  if (entry.kind == PanelKind::kNone) p1 = p3 = 0;
+  char composed[100];
+  switch (entry.kind) {
+    case PanelKind::kV:
+      std::snprintf(composed, sizeof composed, "%01d%02d%2s%02d", p1, p2, entry.letters, p3);
+      break;
+    case PanelKind::kW:
+      std::snprintf(composed, sizeof composed, "%01d%02d%2s%01d%01d", p1, p2, entry.letters, p3,
+                    p4);
+      break;
+    default:
+      std::snprintf(composed, sizeof composed, "%03d%2s%02d", p1, entry.letters, p3);
+      break;
+  }
+  return composed;
+}
 
 int CatalogueIndexOf(const char* letters) {
   if (std::strcmp(letters, "XX") == 0) return 0;

@@ -154,13 +154,14 @@ double BeamField(const ComponentDiagram& g, double x) {
   return (std::sqrt(g.beamM + g.beamI * x * x) + g.beamJ * x) / (g.beamV + g.beamK * x * x);
 }
 
-// The relative field before the side-lobe floor; `floorApplies` is cleared
-// where LA already returns its floor.
-double RelativeField(const ComponentDiagram& g, float angle, bool& floorApplies) {
-  // LA, CA, CB, CC, ND and XX do not need the cosine of the angle itself.
+}  // namespace
+
+double FieldBeforeFloors(const ComponentDiagram& g, float angle, bool& floorApplies) {
+  // LA, CA, CB, CC, ND, XX, V and W do not need the cosine of the angle itself.
   const bool needsCosine = g.family != Family::kLA && g.family != Family::kCA &&
                            g.family != Family::kCB && g.family != Family::kCC &&
-                           g.family != Family::kND;
+                           g.family != Family::kND && g.family != Family::kV &&
+                           g.family != Family::kW;
   const double cA = needsCosine ? std::cos(angle * kRadiansPerDegree) : 0.0;
   switch (g.family) {
     case Family::kEA:
@@ -203,23 +204,31 @@ double RelativeField(const ComponentDiagram& g, float angle, bool& floorApplies)
       return cA > 0.0 ? std::pow(cA, g.exponent) : 0.01;
     case Family::kV:
     case Family::kW: {
-      const double d1 = BeamField(g, cA);
-      const double d2 = BeamField(
-          g, std::cos((static_cast<double>(angle) - g.secondBeamDegrees) * kRadiansPerDegree));
-      double d = d1 > d2 ? d1 : d2;
-      if (g.family == Family::kW) {
-        const bool betweenBeams = angle > 0.0f && g.secondBeamDegrees > angle;
-        const double sectorFloor = betweenBeams ? g.frontSideLobeFloor : g.backSideLobeFloor;
-        if (!(d >= sectorFloor)) d = sectorFloor;
-      }
-      return d;
+      const double d1 = BeamFieldAtOffset(g, angle);
+      const double d2 = BeamFieldAtOffset(g, static_cast<double>(angle) - g.secondBeamDegrees);
+      return d1 > d2 ? d1 : d2;
     }
     default:
       return 1.0;
   }
 }
 
-}  // namespace
+double BeamFieldAtOffset(const ComponentDiagram& diagram, double offsetDegrees) {
+  return BeamField(diagram, std::cos(offsetDegrees * kRadiansPerDegree));
+}
+
+bool BetweenBeams(const ComponentDiagram& diagram, float angle) {
+  return angle > 0.0f && diagram.secondBeamDegrees > angle;
+}
+
+double FieldOutput(double field, bool linear) {
+  if (linear) {
+    if (field < 0.01) return 0.01;
+    if (field > 1.0) return 1.0;
+    return field;
+  }
+  return field >= 0.01 ? 20.0 * std::log10(field) : -40.0;
+}
 
 ComponentDiagram PrepareComponentDiagram(const AntennaCodeReading& reading) {
   ComponentDiagram diagram;
@@ -245,16 +254,13 @@ ComponentDiagram PrepareComponentDiagram(const AntennaCodeReading& reading) {
 double EvaluateComponentDiagram(const ComponentDiagram& diagram, float angle, bool linear) {
   if (diagram.family == Family::kRejected) throw InvalidAntennaCode("invalid antenna type");
   bool floorApplies = true;
-  double d = RelativeField(diagram, angle, floorApplies);
-  // Written as a negated comparison so that a field that is not a number
-  // also becomes the floor.
-  if (floorApplies && !(d >= diagram.sideLobeFloor)) d = diagram.sideLobeFloor;
-  if (linear) {
-    if (d < 0.01) return 0.01;
-    if (d > 1.0) return 1.0;
-    return d;
+  double d = FieldBeforeFloors(diagram, angle, floorApplies);
+  if (diagram.family == Family::kW) {
+    d = RaiseToFloor(
+        d, BetweenBeams(diagram, angle) ? diagram.frontSideLobeFloor : diagram.backSideLobeFloor);
   }
-  return d >= 0.01 ? 20.0 * std::log10(d) : -40.0;
+  if (floorApplies) d = RaiseToFloor(d, diagram.sideLobeFloor);
+  return FieldOutput(d, linear);
 }
 
 }  // namespace veltrisko

@@ -48,6 +48,22 @@ struct ComponentDiagram {
 // Never throws: a rejected code yields Family::kRejected.
 ComponentDiagram PrepareComponentDiagram(const AntennaCodeReading& reading);
 
+// The steps of EvaluateComponentDiagram, exposed so that a caller that varies
+// only the side-lobe floors of a diagram reproduces its evaluation bit for
+// bit: the field before any floor (for W before its sector floor), cleared
+// `floorApplies` where LA already gives its floor; whether a W angle lies
+// between the two beams (its front sector); the raise to a floor; the output.
+double FieldBeforeFloors(const ComponentDiagram& diagram, float angle, bool& floorApplies);
+bool BetweenBeams(const ComponentDiagram& diagram, float angle);
+// V and W: the field of one beam at `offsetDegrees` off its axis; the field
+// before the floors is the larger of the two beams' fields (the first wins a
+// tie), at the angle and at the angle minus the second beam's angle.
+double BeamFieldAtOffset(const ComponentDiagram& diagram, double offsetDegrees);
+// Written as a negated comparison so that a field that is not a number also
+// becomes the floor.
+inline double RaiseToFloor(double field, double floor) { return field >= floor ? field : floor; }
+double FieldOutput(double field, bool linear);
+
 // Relative field or gain in dB of a prepared diagram; throws
 // InvalidAntennaCode("invalid antenna type") for a rejected code.
 double EvaluateComponentDiagram(const ComponentDiagram& diagram, float angle, bool linear);

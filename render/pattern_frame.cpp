@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "render/pattern_frame.h"
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <memory>
@@ -15,8 +16,11 @@ namespace {
 
 class FrameRecorder {
  public:
-  FrameRecorder(const SceneState& scene, DrawSink& out)
-      : scene_(scene), out_(out), displayRange_(DisplayRange(scene.logScale, scene.dbRange)) {}
+  FrameRecorder(const SceneState& scene, DrawSink& out, const FrameOptions& options = {})
+      : scene_(scene),
+        out_(out),
+        options_(options),
+        displayRange_(DisplayRange(scene.logScale, scene.dbRange)) {}
 
   void Axes() {
     out_.Colour3(128, 128, 128);
@@ -30,16 +34,31 @@ class FrameRecorder {
     out_.End();
   }
 
-  void Passes(PatternLookup& lookup) {
+  // `otherRule` is asked for only with difference colouring: the pattern by
+  // the rule not in force.
+  void Passes(PatternLookup& lookup, PatternLookup* otherRule = nullptr,
+              std::optional<DifferenceFindings>* findings = nullptr) {
     std::vector<PatternSample> samples;
-    SampleSphere(scene_, displayRange_, lookup, samples);
+    std::vector<float> attenuations;
+    const bool difference = options_.differenceColouring && otherRule != nullptr;
+    SampleSphere(scene_, displayRange_, lookup, samples, difference ? &attenuations : nullptr);
     const GridSize size = GridSizeFor(scene_.resolutionStep);
-    if (scene_.showSurface) Surface(samples, size);
+    std::vector<float> colourValues;
+    DifferenceFindings found;
+    if (difference) found = DifferenceColours(*otherRule, attenuations, colourValues);
+    if (scene_.showSurface) Surface(samples, size, colourValues);
     if (scene_.showGrid) Grid(samples, size);
     out_.LineWidth(4.0f);
     if (scene_.showHorizontalDiagram) HorizontalDiagram(lookup);
     if (scene_.showVerticalDiagram) VerticalDiagram(lookup);
     if (scene_.showHorizontalCut) HorizontalCut(lookup);
+    if (difference) {
+      Marker(lookup, found.largestWorld, kLargestDifferenceMarker, 0.35f);
+      if (findings != nullptr) *findings = found;
+    }
+    if (options_.markedDirection) {
+      Marker(lookup, *options_.markedDirection, kMarkedDirectionMarker, 0.15f);
+    }
     out_.LineWidth(1.0f);
   }
 
@@ -64,11 +83,70 @@ class FrameRecorder {
                    static_cast<float>(s.z / length));
   }
 
+  // The colour values of difference colouring, |V6 - V7| as a share of the
+  // scale's end, for every grid element.
+  DifferenceFindings DifferenceColours(PatternLookup& otherRule, const std::vector<float>& inForce,
+                                       std::vector<float>& colourValues) {
+    std::vector<float> other;
+    otherRule.FillGrid(PlanGridLookups(scene_), other);
+    const GridSize size = GridSizeFor(scene_.resolutionStep);
+    colourValues.resize(inForce.size());
+    DifferenceFindings found;
+    std::size_t largestAt = 0;
+    for (std::size_t k = 0; k < inForce.size(); ++k) {
+      colourValues[k] = std::fabs(inForce[k] - other[k]);
+      if (colourValues[k] > found.largestDb) {
+        found.largestDb = colourValues[k];
+        largestAt = k;
+      }
+    }
+    found.scaleEndDb = std::max(found.largestDb, 1.0f);
+    for (float& value : colourValues) value /= found.scaleEndDb;
+    const int step = scene_.resolutionStep;
+    const auto row = static_cast<int>(largestAt / static_cast<std::size_t>(size.columns));
+    const auto column = static_cast<int>(largestAt % static_cast<std::size_t>(size.columns));
+    found.largestWorld = {static_cast<float>(-180 + column * step),
+                          static_cast<float>(-90 + row * step)};
+    return found;
+  }
+
+  // A cross on the surface at a world direction and a spike outwards.
+  void Marker(PatternLookup& lookup, WorldDirection world, const std::uint8_t (&colour)[3],
+              float spike) {
+    float azimuth = world.azimuth - scene_.azimuth;
+    float elevation = world.elevation - scene_.elevation;
+    if (elevation < -90.0f) {
+      azimuth += 180.0f;
+      elevation += 180.0f;
+    } else if (elevation > 90.0f) {
+      azimuth -= 180.0f;
+      elevation -= 180.0f;
+    }
+    const float r = Radius(lookup.At(azimuth, elevation));
+    const Vector3 p = SphericalPoint(world.azimuth, world.elevation, r);
+    const Vector3 outer = SphericalPoint(world.azimuth, world.elevation, r + spike);
+    constexpr float kArm = 0.03f;
+    out_.LineWidth(3.0f);
+    out_.Colour3(colour[0], colour[1], colour[2]);
+    out_.Begin(PrimitiveMode::Lines);
+    EmitRotated(p);
+    EmitRotated(outer);
+    EmitRotated(p.x - kArm, p.y, p.z);
+    EmitRotated(p.x + kArm, p.y, p.z);
+    EmitRotated(p.x, p.y - kArm, p.z);
+    EmitRotated(p.x, p.y + kArm, p.z);
+    EmitRotated(p.x, p.y, p.z - kArm);
+    EmitRotated(p.x, p.y, p.z + kArm);
+    out_.End();
+  }
+
   // Each strip runs once around the sphere; the vertices of the upper row
   // are one column ahead of those of the lower row, and a pair is coloured by
-  // the element between them.
-  void Surface(const std::vector<PatternSample>& s, GridSize size) {
+  // the element between them (by `colourValues` when given).
+  void Surface(const std::vector<PatternSample>& s, GridSize size,
+               const std::vector<float>& colourValues) {
     const int columns = size.columns;
+    const bool coloured = scene_.falseColour || !colourValues.empty();
     out_.Colour4(160, 145, 220, 0);
     for (int i = 0; i + 1 < size.rows; ++i) {
       const PatternSample* row = &s[static_cast<std::size_t>(i) * columns];
@@ -76,8 +154,9 @@ class FrameRecorder {
       out_.Begin(PrimitiveMode::QuadStrip);
       for (int j = 0; j + 1 < columns; ++j) {
         out_.Normal(NormalOf(row[j]));
-        if (scene_.falseColour) {
-          const Colour c = FalseColourOf(row[j + 1].value);
+        if (coloured) {
+          const std::size_t k = static_cast<std::size_t>(i) * columns + j + 1;
+          const Colour c = FalseColourOf(colourValues.empty() ? row[j + 1].value : colourValues[k]);
           out_.Colour4(RedOf(c), GreenOf(c), BlueOf(c), 0);
         }
         out_.Vertex(PointOf(row[j]));
@@ -164,6 +243,7 @@ class FrameRecorder {
 
   const SceneState& scene_;
   DrawSink& out_;
+  const FrameOptions options_;
   const float displayRange_;
 };
 
@@ -205,6 +285,29 @@ FrameOutcome RecordPatternFrame(const SceneState& scene, const char* horizontalC
                  : MakeTextLookup(horizontalCode, verticalCode, scene.useHcmV7);
     return *lookup;
   });
+}
+
+FrameOutcome RecordPatternFrame(const SceneState& scene, const char* horizontalCode,
+                                const char* verticalCode, DrawSink& out,
+                                const FrameOptions& options,
+                                std::optional<DifferenceFindings>* findings) {
+  if (findings != nullptr) findings->reset();
+  FrameRecorder recorder(scene, out, options);
+  recorder.Axes();
+  if (!CanSample(scene)) return FrameOutcome::EndedEarly;
+  try {
+    const auto lookup = MakeParsedLookup(horizontalCode, verticalCode, scene.useHcmV7);
+    std::unique_ptr<PatternLookup> otherRule;
+    if (options.differenceColouring) {
+      otherRule = MakeParsedLookup(horizontalCode, verticalCode, !scene.useHcmV7);
+    }
+    recorder.Passes(*lookup, otherRule.get(), findings);
+  } catch (const std::exception&) {
+    // An unreadable code ends the frame silently after the axes.
+    if (findings != nullptr) findings->reset();
+    return FrameOutcome::EndedEarly;
+  }
+  return FrameOutcome::Complete;
 }
 
 FrameOutcome RecordPatternFrame(const SceneState& scene, PatternLookup& lookup, DrawSink& out) {

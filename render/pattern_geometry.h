@@ -6,6 +6,12 @@
 
 namespace veltrisko {
 
+// A direction in the world: azimuth and elevation in degrees.
+struct WorldDirection {
+  float azimuth = 0.0f;
+  float elevation = 0.0f;
+};
+
 // The point (r cos(el) cos(az), r sin(el), r cos(el) sin(az)) of a world
 // direction in degrees: y points up, azimuth 0 lies on +x and 90 on +z.
 Vector3 SphericalPoint(float azimuth, float elevation, float radius);

@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "render/display_value.h"
 
@@ -79,7 +80,7 @@ GridLookupPlan PlanGridLookups(const SceneState& scene) {
 }
 
 void SampleSphere(const SceneState& scene, float displayRange, PatternLookup& lookup,
-                  std::vector<PatternSample>& samples) {
+                  std::vector<PatternSample>& samples, std::vector<float>* attenuationsOut) {
   const int step = scene.resolutionStep;
   const GridLookupPlan plan = PlanGridLookups(scene);
   std::vector<float> attenuations;
@@ -108,6 +109,7 @@ void SampleSphere(const SceneState& scene, float displayRange, PatternLookup& lo
       samples[k] = {p.x, p.y, p.z, r};
     }
   }
+  if (attenuationsOut != nullptr) *attenuationsOut = std::move(attenuations);
 }
 
 }  // namespace veltrisko

@@ -22,8 +22,9 @@ struct PatternSample {
 GridLookupPlan PlanGridLookups(const SceneState& scene);
 
 // Samples the whole sphere, element (i, j) at i * columns + j. Throws what
-// the lookup throws; `samples` is then left incomplete.
+// the lookup throws; `samples` is then left incomplete. When `attenuations`
+// is given it receives each element's attenuation in dB.
 void SampleSphere(const SceneState& scene, float displayRange, PatternLookup& lookup,
-                  std::vector<PatternSample>& samples);
+                  std::vector<PatternSample>& samples, std::vector<float>* attenuations = nullptr);
 
 }  // namespace veltrisko

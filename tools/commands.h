@@ -11,6 +11,9 @@ namespace veltrisko::tool {
 int RunEval(const std::vector<std::string>& args);
 int RunTable(const std::vector<std::string>& args);
 int RunRender(const std::vector<std::string>& args);
+int RunCompare(const std::vector<std::string>& args);
+int RunExport(const std::vector<std::string>& args);
+int RunFit(const std::vector<std::string>& args);
 
 // Ends the help text: where the render command is not available, says so.
 extern const char* const kRenderHelpNote;

@@ -40,6 +40,35 @@ Commands:
               [--no-surface] [--no-grid] [--no-false-colour]
               [--no-horizontal-diagram] [--no-vertical-diagram] [--no-cut]
               [--size WxH] [--force] --output FILE.png
+  compare   where the HCM V6 and V7 rules disagree over the sphere of
+            directions relative to the main direction:
+              --horizontal CODE --vertical CODE [--step DEG] [--csv]
+            prints the largest |V6 - V7| in dB and where it occurs (found on
+            the grid at --step, default 1, then refined to 0.01 degrees), the
+            mean difference and the shares of directions whose difference
+            exceeds 1, 3 and 6 dB; mean and shares are weighted by the solid
+            angle each grid direction stands for. --step: 0.05 to 90.
+            With --csv it writes the whole grid instead, as CSV:
+            azimuth,elevation,v6,v7,difference (dB).
+  export    write the cuts of a code pair as an MSI Planet or CSV file:
+              --horizontal CODE --vertical CODE [--rule v6|v7]
+              [--component horizontal|vertical] [--gain DBI] [--name TEXT]
+              [--format msi|csv] --output FILE   (FILE '-': standard output)
+            The loss is the combined attenuation in dB under the rule (with
+            --component, that component's own attenuation; the other cut 0 dB).
+  fit       find the codes that best describe the cuts of a pattern file:
+              FILE [--criterion envelope|rms] [--tolerance DB] [--top N]
+              [--csv] [--exhaustive]
+            envelope: the code's attenuation is at most the measured loss plus
+            the tolerance at every angle; the smallest mean excess ranks first.
+            rms: the smallest root-mean-square difference. Losses above 40 dB
+            count as 40. Equal scores rank by code text.
+
+Angles of the pattern files (1 degree apart, 0..359):
+  horizontal  relative azimuth: 0 = main direction, increasing clockwise seen
+              from above (as the viewer's azimuth increases)
+  vertical    in the vertical plane through the main direction: 0 = horizon in
+              front, 90 = straight down, 180 = horizon behind, 270 = straight up
 
 A FILE of - is standard output. Every file is written whole or not at all.
 Jobs above 10,000,000 table rows or 256 MB of picture memory need --force.
@@ -75,5 +104,8 @@ int main(int argc, char** argv) {
   if (command == "eval") return RunEval(args);
   if (command == "table") return RunTable(args);
   if (command == "render") return RunRender(args);
+  if (command == "compare") return RunCompare(args);
+  if (command == "export") return RunExport(args);
+  if (command == "fit") return RunFit(args);
   return UsageError("unknown command '" + command + "'");
 }

@@ -14,3 +14,15 @@ FrameOutcome DrawPattern(const SceneState& scene, const ClientRect& clientRect,
 }
 
 }  // namespace veltrisko
+
+namespace veltrisko {
+
+FrameOutcome DrawPattern(const SceneState& scene, const ClientRect& clientRect,
+                         const char* horizontalCode, const char* verticalCode,
+                         const FrameOptions& options, std::optional<DifferenceFindings>* findings) {
+  const FrameSetup setup(clientRect, scene);
+  GlDrawSink sink;
+  return RecordPatternFrame(scene, horizontalCode, verticalCode, sink, options, findings);
+}
+
+}  // namespace veltrisko

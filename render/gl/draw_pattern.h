@@ -13,4 +13,10 @@ namespace veltrisko {
 FrameOutcome DrawPattern(const SceneState& scene, const ClientRect& clientRect,
                          const char* horizontalCode, const char* verticalCode);
 
+// The same with the frame's additions (difference colouring, a marked
+// direction) and what the difference colouring found.
+FrameOutcome DrawPattern(const SceneState& scene, const ClientRect& clientRect,
+                         const char* horizontalCode, const char* verticalCode,
+                         const FrameOptions& options, std::optional<DifferenceFindings>* findings);
+
 }  // namespace veltrisko

@@ -92,7 +92,7 @@ class ViewerTest : public QObject {
     menu->hide();
   }
   QMenu* ViewMenu() const { return window_->menuBar()->actions()[1]->menu(); }
-  QMenu* ResolutionMenu() const { return ViewMenu()->actions().last()->menu(); }
+  QMenu* ResolutionMenu() const { return ViewMenu()->actions()[8]->menu(); }
   void ActivateMainWindow() {
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
@@ -162,10 +162,15 @@ class ViewerTest : public QObject {
     QCOMPARE(file.size(), 3);
     QVERIFY(file[1]->isSeparator());
     const QList<QAction*> view = popups[1]->menu()->actions();
-    QCOMPARE(view.size(), 9);
+    // The specified items, then the analysis features after a separator.
+    QCOMPARE(view.size(), 12);
     QVERIFY(view[7]->isSeparator());
     QCOMPARE(view[8]->text(), QString("Auflösung"));
     QCOMPARE(view[8]->menu()->actions().size(), 5);
+    QVERIFY(view[9]->isSeparator());
+    QCOMPARE(view[10]->text(), QString("&2D-Diagramme"));
+    QCOMPARE(view[11]->text(), QString("&Unterschied V6/V7"));
+    QVERIFY(view[11]->isCheckable() && !view[11]->isChecked());
   }
 
   void movingASliderRecomposesBothCodesAndRepaints() {

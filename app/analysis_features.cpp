@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+#include "app/analysis_features.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
+
+#include "app/diagram_window.h"
+#include "app/direction_readout.h"
+#include "app/legend_widgets.h"
+#include "app/logic/process_objects.h"
+#include "app/main_window.h"
+#include "app/pattern_view.h"
+
+namespace veltrisko {
+
+AnalysisViewState analysisView;
+
+FrameOptions AnalysisFrameOptions() {
+  return FrameOptions{.differenceColouring = analysisView.differenceView,
+                      .markedDirection = analysisView.pinned};
+}
+
+AnalysisFeatures::AnalysisFeatures(MainWindow& window)
+    : QObject(&window), window_(window), status_(new QLabel(&window)) {
+  window.statusBar()->addWidget(status_, 1);
+  PatternView* view = window.Client()->View();
+  readout_ = new DirectionReadoutController(
+      view, [this](const QString& line) { status_->setText(line); },
+      [this] {
+        analysisView.pinned = readout_->Pinned();
+        window_.RepaintAll();
+      });
+
+  QMenu* viewMenu = window.menuBar()->actions()[1]->menu();
+  viewMenu->addSeparator();
+  diagramsAction_ = viewMenu->addAction(QStringLiteral("&2D-Diagramme"));
+  connect(diagramsAction_, &QAction::triggered, this, [this] {
+    DiagramWindow* diagrams = Diagrams();
+    diagrams->show();
+    diagrams->raise();
+    diagrams->activateWindow();
+  });
+  differenceAction_ = viewMenu->addAction(QStringLiteral("&Unterschied V6/V7"));
+  differenceAction_->setCheckable(true);
+  connect(differenceAction_, &QAction::toggled, this, [this](bool on) {
+    analysisView.differenceView = on;
+    window_.RepaintAll();
+  });
+
+  auto* unpin = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
+  unpin->setContext(Qt::WindowShortcut);
+  connect(unpin, &QShortcut::activated, readout_, &DirectionReadoutController::Unpin);
+  auto* copy = new QShortcut(QKeySequence::Copy, &window);
+  copy->setContext(Qt::WindowShortcut);
+  connect(copy, &QShortcut::activated, readout_, &DirectionReadoutController::CopyToClipboard);
+
+  connect(&window, &MainWindow::Repainted, this, &AnalysisFeatures::FollowChanges);
+  connect(view, &PatternView::FindingsChanged, this, [this] {
+    window_.Client()->Info()->update();
+    window_.Client()->Colours()->update();
+  });
+}
+
+DiagramWindow* AnalysisFeatures::Diagrams() {
+  if (!diagrams_) {
+    PatternView* view = window_.Client()->View();
+    diagrams_ = new DiagramWindow([view] { return view->Source(); }, &window_);
+    diagrams_->resize(1100, 640);
+  }
+  return diagrams_;
+}
+
+void AnalysisFeatures::FollowChanges() {
+  readout_->Refresh();
+  if (diagrams_ && diagrams_->isVisible()) diagrams_->Refresh();
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: MIT
+#include "app/direction_readout.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <cmath>
+
+#include "analysis/surface_pick.h"
+#include "app/pattern_view.h"
+
+namespace veltrisko {
+namespace {
+
+// A press and release this close together count as a click, not a drag.
+constexpr int kClickSlack = 3;
+
+ClientRect DeviceClientOf(const QWidget* view) {
+  const qreal ratio = view->devicePixelRatioF();
+  return {0, 0, static_cast<int>(std::lround(view->width() * ratio)),
+          static_cast<int>(std::lround(view->height() * ratio))};
+}
+
+}  // namespace
+
+DirectionReadoutController::DirectionReadoutController(
+    PatternView* view, std::function<void(const QString&)> statusLine,
+    std::function<void()> repaint)
+    : QObject(view),
+      view_(view),
+      box_(new QLabel(view)),
+      statusLine_(std::move(statusLine)),
+      repaint_(std::move(repaint)) {
+  box_->setObjectName(QStringLiteral("directionReadout"));
+  box_->setStyleSheet(
+      QStringLiteral("QLabel { background: #ffffe1; color: black; border: 1px solid #767676;"
+                     " padding: 3px; }"));
+  box_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  box_->hide();
+  view_->setMouseTracking(true);
+  view_->installEventFilter(this);
+}
+
+std::optional<DirectionReadout> DirectionReadoutController::ReadoutAt(QPoint position) const {
+  const FrameSource source = view_->Source();
+  const qreal ratio = view_->devicePixelRatioF();
+  const std::optional<WorldDirection> direction =
+      DirectionUnderCursor(source.scene, DeviceClientOf(view_), source.horizontalCode,
+                           source.verticalCode, {position.x() * ratio, position.y() * ratio});
+  if (!direction) return std::nullopt;
+  return ReadDirection(source.scene, source.horizontalCode, source.verticalCode, *direction);
+}
+
+QString DirectionReadoutController::CurrentText() const {
+  return shown_ ? QString::fromStdString(ReadoutText(*shown_)) : QString();
+}
+
+void DirectionReadoutController::Show(const std::optional<DirectionReadout>& readout, QPoint near) {
+  shown_ = readout;
+  if (!readout) {
+    box_->hide();
+    statusLine_(QString());
+    return;
+  }
+  box_->setText(QString::fromStdString(ReadoutText(*readout)));
+  box_->adjustSize();
+  // Beside the cursor, kept inside the view.
+  QPoint at = near + QPoint(16, 16);
+  at.setX(std::min(at.x(), view_->width() - box_->width() - 2));
+  at.setY(std::min(at.y(), view_->height() - box_->height() - 2));
+  box_->move(std::max(at.x(), 0), std::max(at.y(), 0));
+  box_->show();
+  box_->raise();
+  statusLine_(QString::fromStdString(ReadoutStatusLine(*readout)));
+}
+
+void DirectionReadoutController::Hover(QPoint position) {
+  lastHover_ = position;
+  if (pinned_) return;
+  Show(ReadoutAt(position), position);
+}
+
+void DirectionReadoutController::Click(QPoint position) {
+  if (pinned_) {
+    Unpin();
+    Hover(position);
+    return;
+  }
+  const std::optional<DirectionReadout> readout = ReadoutAt(position);
+  if (!readout) return;
+  pinned_ = readout->world;
+  Show(readout, position);
+  repaint_();
+}
+
+void DirectionReadoutController::Unpin() {
+  if (!pinned_) return;
+  pinned_.reset();
+  Show(std::nullopt, lastHover_);
+  repaint_();
+}
+
+void DirectionReadoutController::Refresh() {
+  if (pinned_) {
+    const FrameSource source = view_->Source();
+    Show(ReadDirection(source.scene, source.horizontalCode, source.verticalCode, *pinned_),
+         box_->pos() - QPoint(16, 16));
+  } else if (shown_) {
+    Show(ReadoutAt(lastHover_), lastHover_);
+  }
+}
+
+void DirectionReadoutController::CopyToClipboard() const {
+  if (shown_) QApplication::clipboard()->setText(CurrentText());
+}
+
+bool DirectionReadoutController::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != view_) return false;
+  switch (event->type()) {
+    case QEvent::MouseMove: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->buttons() == Qt::NoButton) Hover(mouse->position().toPoint());
+      break;
+    }
+    case QEvent::MouseButtonPress: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() == Qt::LeftButton) pressedAt_ = mouse->position().toPoint();
+      break;
+    }
+    case QEvent::MouseButtonRelease: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      const QPoint at = mouse->position().toPoint();
+      // Only a click without movement pins: a drag turns the view.
+      if (mouse->button() == Qt::LeftButton && pressedAt_ &&
+          (at - *pressedAt_).manhattanLength() <= kClickSlack) {
+        Click(at);
+      }
+      pressedAt_.reset();
+      break;
+    }
+    case QEvent::Leave:
+      if (!pinned_) Show(std::nullopt, lastHover_);
+      break;
+    case QEvent::ContextMenu: {
+      const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+      QMenu menu(view_);
+      QAction* copy = menu.addAction(QStringLiteral("Werte kopieren"));
+      copy->setEnabled(shown_.has_value());
+      connect(copy, &QAction::triggered, this, [this] { CopyToClipboard(); });
+      menu.exec(menuEvent->globalPos());
+      return true;
+    }
+    default:
+      break;
+  }
+  return false;
+}
+
+}  // namespace veltrisko

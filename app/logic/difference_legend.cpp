@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#include "app/logic/difference_legend.h"
+
+#include <algorithm>
+
+#include "analysis/direction_readout.h"
+#include "scene/scene_state.h"
+
+namespace veltrisko {
+
+std::string DifferenceLabel(float largestDb) {
+  return "Unterschied V6/V7, max " + GermanNumber(largestDb, 2) + " dB";
+}
+
+ColourLegendContent DifferenceColourLegendOf(float scaleEndDb) {
+  // The same bands as the display scale; only the labels differ.
+  ColourLegendContent content = ColourLegendOf(SceneState());
+  content.leftLabel = "0 dB";
+  content.rightLabel = GermanNumber(scaleEndDb, 2) + " dB";
+  return content;
+}
+
+void ShowDifferenceInInfoLegend(InfoLegendContent& content, float largestDb) {
+  // The surface's entry sits at (10, 70); it now tells what its colours mean.
+  constexpr int kSurfaceEntryY = 70;
+  std::erase_if(content.keys, [](const KeyEntry& key) { return key.y == kSurfaceEntryY; });
+  content.keys.push_back({10, kSurfaceEntryY, FalseColourOf(1.0f), DifferenceLabel(largestDb)});
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#include "fit/code_fit.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+#include "fit/shape_scan.h"
+#include "model/antenna_code_reading.h"
+#include "model/component_diagram.h"
+
+namespace veltrisko {
+namespace {
+
+// Shapes handed to a thread at a time: small enough to share the V and W
+// shapes evenly, large enough to keep the counter quiet.
+constexpr std::size_t kShapesPerTask = 16;
+
+struct Cut {
+  ScoringCut scoring;
+  const std::string* reference;
+};
+
+struct WorkerResult {
+  std::vector<BestCodes> best;
+  std::size_t codes = 0;
+};
+
+void ScanShapesFast(const CodeSpace& space, const std::vector<CodeShape>& shapes,
+                    std::atomic<std::size_t>& next, const std::vector<Cut>& cuts,
+                    FitCriterion criterion, WorkerResult& result) {
+  ShapeScanner scanner(space);
+  while (true) {
+    const std::size_t begin = next.fetch_add(kShapesPerTask);
+    if (begin >= shapes.size()) return;
+    const std::size_t end = std::min(begin + kShapesPerTask, shapes.size());
+    for (std::size_t s = begin; s < end; ++s) {
+      if (!scanner.Load(shapes[s])) continue;
+      result.codes += scanner.CodeCount();
+      for (std::size_t c = 0; c < cuts.size(); ++c) {
+        scanner.Scan(cuts[c].scoring, criterion, *cuts[c].reference, result.best[c]);
+      }
+    }
+  }
+}
+
+void ScanShapesExhaustively(const CodeSpace& space, const std::vector<CodeShape>& shapes,
+                            std::atomic<std::size_t>& next, const std::vector<Cut>& cuts,
+                            FitCriterion criterion, WorkerResult& result) {
+  std::array<float, kCutPoints> attenuations;
+  while (true) {
+    const std::size_t begin = next.fetch_add(kShapesPerTask);
+    if (begin >= shapes.size()) return;
+    const std::size_t end = std::min(begin + kShapesPerTask, shapes.size());
+    for (std::size_t s = begin; s < end; ++s) {
+      const CodeShape& shape = shapes[s];
+      const TypeSliderValues& values = space.types[shape.type];
+      for (int p3 : values.p3) {
+        for (int p4 : values.p4) {
+          const std::string code = ComposeCode(shape.type, shape.p1, shape.p2, p3, p4);
+          const ComponentDiagram diagram = PrepareComponentDiagram(ReadAntennaCode(code.c_str()));
+          if (diagram.family == ComponentDiagram::Family::kRejected) continue;
+          ++result.codes;
+          for (int a = 0; a < kCutPoints; ++a) {
+            attenuations[a] = static_cast<float>(
+                -EvaluateComponentDiagram(diagram, static_cast<float>(a), false));
+          }
+          for (std::size_t c = 0; c < cuts.size(); ++c) {
+            result.best[c].Offer(code, ScoreAttenuations(attenuations.data(), cuts[c].scoring),
+                                 criterion, *cuts[c].reference);
+          }
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+
+CodeFit FitCodes(const std::optional<CutLosses>& horizontal,
+                 const std::optional<CutLosses>& vertical, const FitSettings& settings,
+                 const CodeSpace& space, FitSearch search, int threads) {
+  std::vector<Cut> cuts;
+  if (horizontal) {
+    cuts.push_back(
+        {PrepareScoringCut(*horizontal, settings.toleranceDb), &settings.horizontalReference});
+  }
+  if (vertical) {
+    cuts.push_back(
+        {PrepareScoringCut(*vertical, settings.toleranceDb), &settings.verticalReference});
+  }
+  const std::vector<CodeShape> shapes = ShapesOf(space);
+  if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  std::vector<WorkerResult> results(
+      static_cast<std::size_t>(threads),
+      WorkerResult{std::vector<BestCodes>(cuts.size(), BestCodes(settings.top)), 0});
+  std::atomic<std::size_t> next{0};
+  const auto work = [&](WorkerResult& result) {
+    if (search == FitSearch::kFast) {
+      ScanShapesFast(space, shapes, next, cuts, settings.criterion, result);
+    } else {
+      ScanShapesExhaustively(space, shapes, next, cuts, settings.criterion, result);
+    }
+  };
+  std::vector<std::thread> workers;
+  for (int t = 1; t < threads; ++t) workers.emplace_back(work, std::ref(results[t]));
+  work(results[0]);
+  for (std::thread& worker : workers) worker.join();
+
+  CodeFit fit;
+  for (std::size_t c = 0; c < cuts.size(); ++c) {
+    BestCodes merged(settings.top);
+    for (const WorkerResult& result : results) merged.Merge(result.best[c]);
+    const bool isHorizontal = c == 0 && horizontal;
+    (isHorizontal ? fit.horizontal : fit.vertical) = merged.Codes();
+  }
+  for (const WorkerResult& result : results) fit.codesSearched += result.codes;
+  return fit;
+}
+
+}  // namespace veltrisko

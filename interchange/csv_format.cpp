@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+#include "interchange/csv_format.h"
+
+#include <algorithm>
+
+#include "interchange/msi_format.h"
+#include "interchange/number_text.h"
+
+namespace veltrisko {
+namespace {
+
+std::vector<std::string_view> SplitFields(std::string_view line, char separator) {
+  std::vector<std::string_view> fields;
+  while (true) {
+    const std::size_t end = line.find(separator);
+    fields.push_back(TrimBlanks(line.substr(0, end)));
+    if (end == std::string_view::npos) return fields;
+    line.remove_prefix(end + 1);
+  }
+}
+
+bool NamesVertical(std::string_view header) {
+  std::string lower(header);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+  return lower.find("vert") != std::string::npos;
+}
+
+}  // namespace
+
+std::string FormatCsvPattern(const PatternCuts& cuts) {
+  std::string text = "angle,horizontal_loss_db,vertical_loss_db\n";
+  for (int a = 0; a < kCutPoints; ++a) {
+    text += std::to_string(a) + "," + LossText(cuts.horizontal[a]) + "," +
+            LossText(cuts.vertical[a]) + "\n";
+  }
+  return text;
+}
+
+PatternReading ParseCsvPattern(std::string_view text) {
+  char separator = 0;
+  std::size_t columns = 0;
+  bool verticalOnly = false;
+  std::vector<CutPoint> first;
+  std::vector<CutPoint> second;
+  std::string error;
+  int lastLine = 0;
+  ForEachLine(text, [&](int number, std::string_view line) {
+    lastLine = number;
+    line = TrimBlanks(line);
+    if (line.empty() || line.front() == '#') return true;
+    if (separator == 0) {
+      separator = line.find(';') != std::string_view::npos   ? ';'
+                  : line.find(',') != std::string_view::npos ? ','
+                                                             : '\t';
+    }
+    const std::vector<std::string_view> fields = SplitFields(line, separator);
+    if (columns == 0) {
+      if (fields.size() != 2 && fields.size() != 3) {
+        error = LineError(number,
+                          "expected 2 columns (angle, loss) or 3 (angle, horizontal "
+                          "loss, vertical loss), found " +
+                              std::to_string(fields.size()));
+        return false;
+      }
+      columns = fields.size();
+      if (!ParseDecimal(fields[0])) {  // a header line
+        verticalOnly = columns == 2 && NamesVertical(fields[1]);
+        return true;
+      }
+    }
+    if (fields.size() != columns) {
+      error = LineError(number, "expected " + std::to_string(columns) + " fields, found " +
+                                    std::to_string(fields.size()));
+      return false;
+    }
+    CutPoint point;
+    if (auto problem = ReadCutPoint(fields[0], fields[1], number, point)) {
+      error = *problem;
+      return false;
+    }
+    first.push_back(point);
+    if (columns == 3) {
+      if (auto problem = ReadCutPoint(fields[0], fields[2], number, point)) {
+        error = *problem;
+        return false;
+      }
+      second.push_back(point);
+    }
+    return true;
+  });
+  if (error.empty() && first.empty()) {
+    error = LineError(std::max(lastLine, 1), "the file holds no values");
+  }
+  const char* firstName = verticalOnly ? "vertical" : "horizontal";
+  if (error.empty()) {
+    if (auto problem = CheckRepeatedAngles(first, firstName)) error = *problem;
+  }
+  if (error.empty()) {
+    if (auto problem = CheckRepeatedAngles(second, "vertical")) error = *problem;
+  }
+  if (!error.empty()) return {std::nullopt, error};
+  PatternFile file;
+  if (columns == 3) {
+    file.horizontal = std::move(first);
+    file.vertical = std::move(second);
+  } else if (verticalOnly) {
+    file.vertical = std::move(first);
+  } else {
+    file.horizontal = std::move(first);
+  }
+  return {std::move(file), {}};
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: MIT
+// The viewer's readout, 2-D diagrams and difference view, driven like a user
+// does. With VELTRISKO_SCREENSHOTS set to a folder it also photographs the
+// screen at each stage (import -window root), for the README.
+#include <QApplication>
+#include <QChart>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+#include <cstdlib>
+
+#include "analysis/direction_readout.h"
+#include "analysis/rule_difference.h"
+#include "analysis/surface_pick.h"
+#include "app/analysis_features.h"
+#include "app/config_dialog_widget.h"
+#include "app/diagram_window.h"
+#include "app/direction_readout.h"
+#include "app/logic/process_objects.h"
+#include "app/main_window.h"
+#include "app/pattern_view.h"
+#include "app/surface_format.h"
+#include "dialog/config_dialog.h"
+#include "model/combination.h"
+#include "model/component_attenuation.h"
+
+using namespace veltrisko;
+
+class AnalysisViewerTest : public QObject {
+  Q_OBJECT
+
+ private:
+  MainWindow* window_ = nullptr;
+
+  PatternView* View() const { return window_->Client()->View(); }
+  AnalysisFeatures* Analysis() const { return window_->Analysis(); }
+
+  void SetCodes(const char* h, const char* v) {
+    for (auto [edit, code] : {std::pair{window_->Dialog()->Horizontal().edit, h},
+                              std::pair{window_->Dialog()->Vertical().edit, v}}) {
+      edit->setFocus();
+      edit->selectAll();
+      QTest::keyClicks(edit, code);
+    }
+    QCOMPARE(QString(horizontalPanel.Code()), QString(h));
+  }
+
+  void Photograph(const char* name) {
+    const char* folder = std::getenv("VELTRISKO_SCREENSHOTS");
+    if (folder == nullptr) return;
+    QTest::qWait(300);
+    const std::string command = std::string("import -window root ") + folder + "/" + name;
+    if (std::system(command.c_str()) != 0) qWarning("screenshot %s failed", name);
+  }
+
+  // The view position (logical pixels) where a world direction's surface
+  // point is drawn.
+  QPoint CursorFor(WorldDirection world) const {
+    const FrameSource source = View()->Source();
+    const qreal ratio = View()->devicePixelRatioF();
+    const ClientRect client{0, 0, static_cast<int>(std::lround(View()->width() * ratio)),
+                            static_cast<int>(std::lround(View()->height() * ratio))};
+    const auto point =
+        SurfacePointOf(source.scene, source.horizontalCode, source.verticalCode, world);
+    const auto projected = ProjectToClient(source.scene, client, *point);
+    return QPoint(static_cast<int>(std::lround(projected->screen.x / ratio)),
+                  static_cast<int>(std::lround(projected->screen.y / ratio)));
+  }
+
+ private slots:
+  void init() {
+    sceneState = SceneState();
+    analysisView = AnalysisViewState();
+    window_ = new MainWindow;
+    window_->resize(1200, 900);
+    window_->OpenConfigDialog();
+    window_->show();
+    window_->Dialog()->move(window_->width() + 20, 0);
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    SetCodes("030EA10", "020EA05");
+    sceneState.resolutionStep = 2;
+    sceneState.azimuth = 10.0f;
+    sceneState.elevation = -20.0f;
+    // Logarithmic display keeps the surface large, so a pixel spans little angle.
+    QTest::mouseClick(window_->Dialog()->Button(kLogarithmicButtonId), Qt::LeftButton);
+    QVERIFY(sceneState.logScale);
+    window_->RepaintAll();
+    QTest::qWait(50);
+  }
+
+  void cleanup() {
+    delete window_;
+    window_ = nullptr;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  void hoverShowsTheNumbersEvalGivesForThatDirection() {
+    // Relative directions on the side facing the viewer, under both rules.
+    for (const bool v7 : {true, false}) {
+      QTest::mouseClick(window_->Dialog()->Button(v7 ? kHcmV7ButtonId : kHcmV6ButtonId),
+                        Qt::LeftButton);
+      QCOMPARE(sceneState.useHcmV7, v7);
+      for (const auto [relAz, relEl] : {std::pair{30.0f, 30.0f}, std::pair{60.0f, 10.0f}}) {
+        const WorldDirection world{relAz + sceneState.azimuth, relEl + sceneState.elevation};
+        QTest::mouseMove(View(), CursorFor(world));
+        const auto near = [&] {
+          const std::optional<DirectionReadout>& r = Analysis()->Readout()->Shown();
+          return r && std::fabs(r->relative.azimuth - relAz) < 0.6f &&
+                 std::fabs(r->relative.elevation - relEl) < 0.6f;
+        };
+        QTRY_VERIFY2(near(), qPrintable(QString("%1/%2 %3: %4")
+                                            .arg(relAz)
+                                            .arg(relEl)
+                                            .arg(v7)
+                                            .arg(Analysis()->Readout()->CurrentText())));
+        QVERIFY(Analysis()->Readout()->Box()->isVisible());
+        // The cursor sits on whole pixels, so the direction is that of the
+        // pixel; the numbers shown are the model's for that direction.
+        const std::optional<DirectionReadout>& shown = Analysis()->Readout()->Shown();
+        const float az = shown->relative.azimuth, el = shown->relative.elevation;
+        const QString text = Analysis()->Readout()->Box()->text();
+        const double v6 = CombinedAttenuationV6(az, el, "030EA10", "020EA05");
+        const double v7Db = CombinedAttenuationV7(az, el, "030EA10", "020EA05");
+        const double gain = 20.0 * std::log10(ComponentAttenuation("030EA10", az, true));
+        QVERIFY2(text.contains(QString::fromStdString("Dämpfung V6: " + GermanNumber(v6, 2))),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QString::fromStdString("Dämpfung V7: " + GermanNumber(v7Db, 2))),
+                 qPrintable(text));
+        if (v7) {
+          QVERIFY2(
+              text.contains(QString::fromStdString("Gewinn horizontal: " + GermanNumber(gain, 2))),
+              qPrintable(text));
+        }
+        QVERIFY2(text.contains(QString::fromStdString("φ " + GermanNumber(az, 1))),
+                 qPrintable(text));
+        QVERIFY(Analysis()->StatusLine()->text().contains(
+            "V6 " + QString::fromStdString(GermanNumber(v6, 2))));
+      }
+    }
+    Photograph("readout.png");
+    // Off the pattern: no readout.
+    QTest::mouseMove(View(), QPoint(5, View()->height() - 5));
+    QTRY_VERIFY(!Analysis()->Readout()->Box()->isVisible());
+    QVERIFY(Analysis()->StatusLine()->text().isEmpty());
+  }
+
+  void clickPinsFollowsChangesAndEscapeUnpins() {
+    const WorldDirection world{40.0f, 10.0f};
+    const QPoint at = CursorFor(world);
+    QTest::mouseMove(View(), at);
+    QTest::mouseClick(View(), Qt::LeftButton, {}, at);
+    QVERIFY(Analysis()->Readout()->Pinned().has_value());
+    QVERIFY(analysisView.pinned.has_value());
+    // A code change: the pinned readout shows the new pattern's numbers.
+    SetCodes("045EB10", "020EA05");
+    window_->RepaintAll();
+    const RelativeDirection rel = RelativeDirectionOf(sceneState, *analysisView.pinned);
+    const double v7 = CombinedAttenuationV7(rel.azimuth, rel.elevation, "045EB10", "020EA05");
+    QVERIFY(Analysis()->Readout()->CurrentText().contains(
+        QString::fromStdString("Dämpfung V7: " + GermanNumber(v7, 2))));
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    QTest::keyClick(window_, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), Analysis()->Readout()->CurrentText());
+    QTest::keyClick(window_, Qt::Key_Escape);
+    QVERIFY(!Analysis()->Readout()->Pinned().has_value());
+    QVERIFY(!analysisView.pinned.has_value());
+  }
+
+  void diagramWindowShowsAllCurvesInBothStylesAndExports() {
+    Analysis()->DiagramsAction()->trigger();
+    DiagramWindow* diagrams = Analysis()->Diagrams();
+    QVERIFY(QTest::qWaitForWindowExposed(diagrams));
+    diagrams->move(0, 0);
+    for (int k = 0; k < kDiagramCurveCount; ++k) {
+      // Polar: the horizontal cut closes its circle with one more point.
+      QCOMPARE(diagrams->Series(CutKind::kHorizontal, DiagramCurve(k))->count(), 362);
+      QCOMPARE(diagrams->Series(CutKind::kVertical, DiagramCurve(k))->count(), 181);
+    }
+    Photograph("diagrams-polar.png");
+    diagrams->SetStyle(DiagramStyle::kCartesian);
+    QCOMPARE(diagrams->Series(CutKind::kHorizontal, DiagramCurve::kV7)->count(), 361);
+    // Following the dialog: the V6 curve of the vertical cut after a change.
+    QTest::mouseClick(window_->Dialog()->Button(kHcmV6ButtonId), Qt::LeftButton);
+    SetCodes("060LA05", "020EB00");
+    window_->RepaintAll();
+    const QString readout = diagrams->ReadoutAtAngle(CutKind::kHorizontal, 60.0);
+    const double v6 = CombinedAttenuationV6(60.0f, 0.0f, "060LA05", "020EB00");
+    QVERIFY2(readout.contains(QString::fromStdString("V6 " + GermanNumber(-v6, 2))),
+             qPrintable(readout));
+    Photograph("diagrams-cartesian.png");
+
+    QTemporaryDir dir;
+    const auto startOf = [](const QString& path, int n) {
+      QFile file(path);
+      return file.open(QIODevice::ReadOnly) ? file.read(n) : QByteArray();
+    };
+    QVERIFY(diagrams->ExportPng(dir.filePath("d.png")));
+    QCOMPARE(startOf(dir.filePath("d.png"), 4), QByteArray("\x89PNG"));
+    QVERIFY(diagrams->ExportSvg(dir.filePath("d.svg")));
+    QVERIFY(startOf(dir.filePath("d.svg"), 200).contains("<svg"));
+    QVERIFY(diagrams->ExportPdf(dir.filePath("d.pdf")));
+    QCOMPARE(startOf(dir.filePath("d.pdf"), 4), QByteArray("%PDF"));
+    QVERIFY(diagrams->ExportCsv(dir.filePath("h.csv"), CutKind::kHorizontal));
+    const QList<QByteArray> rows = startOf(dir.filePath("h.csv"), 1 << 20).split('\n');
+    QCOMPARE(rows.size(), 1 + 361 + 1);
+    QVERIFY(rows[0].startsWith("azimuth,elevation,horizontal_gain_db"));
+    QVERIFY(!diagrams->ExportCsv(dir.filePath("missing/h.csv"), CutKind::kHorizontal));
+
+    diagrams->SetMeasuredCuts("Messung", {{-10, -3}, {0, 0}, {10, -3}}, {{0, 0}});
+    QCOMPARE(diagrams->Chart(CutKind::kHorizontal)->series().size(), kDiagramCurveCount + 1);
+  }
+
+  void differenceViewAgreesWithCompareAndLeavesWhenUnchecked() {
+    sceneState.azimuth = 0.0f;
+    sceneState.elevation = 0.0f;
+    Analysis()->DifferenceAction()->trigger();
+    QVERIFY(analysisView.differenceView);
+    QTRY_VERIFY(View()->Findings().has_value());
+    const auto survey =
+        SurveyRuleDifference(ParsedAntennaCode("030EA10"), ParsedAntennaCode("020EA05"), 2.0f);
+    QCOMPARE(View()->Findings()->largestDb, survey->gridLargest.differenceDb);
+    Photograph("difference.png");
+    Analysis()->DifferenceAction()->trigger();
+    QTRY_VERIFY(!View()->Findings().has_value());
+  }
+};
+
+int main(int argc, char** argv) {
+  QSurfaceFormat::setDefaultFormat(ViewerSurfaceFormat(32));
+  QApplication application(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  AnalysisViewerTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "analysis_viewer_test.moc"

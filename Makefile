@@ -5,6 +5,10 @@
 JOBS ?= $(shell nproc)
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+WINDOWS_BUILD ?= build-windows
+VERSION := $(shell grep -o -m1 'Veltrisko VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
+WINDOWS_ZIP := veltrisko-$(VERSION)-win64.zip
+WINE_RUN := scripts/wine-run --prefix $(abspath $(WINDOWS_BUILD))/wine-prefix
 # Warnings fail the build on CI.
 WERROR ?= $(if $(CI),ON,OFF)
 XVFB := xvfb-run -a -s "-screen 0 1600x1200x24"
@@ -14,8 +18,8 @@ SOAK_BUILD ?= build-soak
 SOAK_ACTIONS ?= 10000
 SOAK_SEED ?= 1
 
-.PHONY: all deps build run test test-core test-gui test-sanitize test-soak sanitize-build \
-	fuzz-long soak bench package clean
+.PHONY: all deps build run test test-core test-gui test-sanitize test-soak test-windows \
+	sanitize-build fuzz-long soak windows windows-build bench package clean
 
 all: build
 
@@ -31,7 +35,7 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	@bash scripts/run-viewer $(BUILD)/bin/veltrisko
 
-test: test-core test-gui test-sanitize test-soak
+test: test-core test-gui test-sanitize test-soak test-windows
 	@echo "All test suites passed."
 
 test-core: build
@@ -65,6 +69,29 @@ soak: deps
 	python3 scripts/gui-soak --viewer $(SOAK_BUILD)/bin/veltrisko --actions $(SOAK_ACTIONS) \
 	  --seed $(SOAK_SEED)
 
+# The Windows programs, cross-built with mingw-w64; their tests run under Wine
+# and compare the Windows programs' answers with the Linux ones.
+$(WINDOWS_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DVELTRISKO_WERROR=$(WERROR) \
+	  -DVELTRISKO_LINUX_BUILD=$(abspath $(BUILD))
+
+windows-build: deps $(WINDOWS_BUILD)/CMakeCache.txt
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+test-windows: build windows-build
+	cd $(WINDOWS_BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS); \
+	  status=$$?; cd $(CURDIR) && $(WINE_RUN) --stop; exit $$status
+
+# The zip for Windows users: both programs, the README and the licence.
+windows: windows-build
+	rm -rf $(WINDOWS_BUILD)/zip && mkdir -p $(WINDOWS_BUILD)/zip
+	cp $(addprefix $(WINDOWS_BUILD)/bin/,veltrisko.exe veltrisko-pattern.exe) README.md \
+	  $(wildcard LICENSE) $(WINDOWS_BUILD)/zip/
+	x86_64-w64-mingw32-strip $(WINDOWS_BUILD)/zip/*.exe
+	rm -f $(WINDOWS_ZIP) && cd $(WINDOWS_BUILD)/zip && zip -q -X $(CURDIR)/$(WINDOWS_ZIP) *
+	@echo "Wrote $(WINDOWS_ZIP)"
+
 bench: build
 	$(BUILD)/bin/veltrisko-bench
 
@@ -73,4 +100,4 @@ package: build
 	cmake --build $(BUILD) --target package
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(SOAK_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(SOAK_BUILD) $(WINDOWS_BUILD) $(WINDOWS_ZIP)

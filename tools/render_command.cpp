@@ -13,6 +13,9 @@
 #include "tools/render_options.h"
 
 namespace veltrisko::tool {
+
+const char* const kRenderHelpNote = "";
+
 namespace {
 
 // The viewer's frame without a display: the same set-up and passes, drawn

@@ -13,6 +13,7 @@
 #include "render/display_value.h"
 #include "tools/cli/job_size.h"
 #include "tools/cli/option_reader.h"
+#include "tools/cli/printed_number.h"
 #include "tools/cli/scene_options.h"
 #include "tools/commands.h"
 #include "tools/progress.h"
@@ -95,8 +96,8 @@ bool WriteTable(const TableOptions& options, const ParsedAntennaCode& horizontal
               ? static_cast<float>(CombinedAttenuationV7(azimuth, elevation, horizontal, vertical))
               : CombinedAttenuationV6(azimuth, elevation, horizontal, vertical);
       // Adding 0 turns the axis value -0 of the V7 rule into 0.
-      std::fprintf(out, "%.9g,%.9g,%.9g,%.9g\n", azimuth, elevation, attenuation + 0.0f,
-                   DisplayValue(attenuation, displayRange));
+      std::fprintf(out, "%.9g,%.9g,%.9g,%.9g\n", azimuth, elevation, Printable(attenuation + 0.0f),
+                   Printable(DisplayValue(attenuation, displayRange)));
     }
     if (std::ferror(out)) return false;
     progress.Update(row + 1);

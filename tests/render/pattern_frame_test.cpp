@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <stdexcept>
 
 #include "render/display_value.h"
@@ -270,9 +271,9 @@ TEST(PatternFrame, HorizontalCutOnlyBetweenThePoles) {
     const auto ends = pointer.Vertices();
     ASSERT_EQ(ends.size(), 2u);
     EXPECT_EQ(LengthOf(ends[0]), 0.0f);
-    EXPECT_NEAR(ends[1].x, std::cos(40.0 * M_PI / 180), 1e-6);
+    EXPECT_NEAR(ends[1].x, std::cos(40.0 * std::numbers::pi / 180), 1e-6);
     EXPECT_NEAR(ends[1].y, 0.0f, 1e-6);
-    EXPECT_NEAR(ends[1].z, std::sin(40.0 * M_PI / 180), 1e-6);
+    EXPECT_NEAR(ends[1].z, std::sin(40.0 * std::numbers::pi / 180), 1e-6);
     EXPECT_EQ(circle.Vertices().size(), 37u);
   }
 }

@@ -11,6 +11,7 @@
 #include "model/invalid_antenna_code.h"
 #include "tools/cli/number_field.h"
 #include "tools/cli/percent_decoding.h"
+#include "tools/cli/printed_number.h"
 
 namespace veltrisko::tool {
 namespace {
@@ -107,7 +108,7 @@ std::string AnswerQuery(std::string_view line) {
   if (!query) return kMalformed;
   try {
     char number[32];
-    std::snprintf(number, sizeof number, "%.9g", Evaluate(*query));
+    std::snprintf(number, sizeof number, "%.9g", Printable(Evaluate(*query)));
     return number;
   } catch (const InvalidAntennaCode& e) {
     return std::string("error: ") + e.what();

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+#include "app/win32/legend_windows.h"
+
+#include <string>
+
+#include "app/logic/legend_content.h"
+#include "app/logic/process_objects.h"
+#include "app/win32/test_dumps.h"
+#include "app/win32/win32_controls.h"
+
+namespace veltrisko {
+namespace {
+
+constexpr COLORREF kKeyOutlineColour = RGB(64, 64, 64);
+
+HFONT LegendFont(int weight) {
+  return CreateFontW(0, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                     L"MS Sans Serif");
+}
+
+void DrawText(HDC dc, int x, int y, const std::string& utf8) {
+  const std::wstring text = Widen(utf8);
+  TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+// Paints through a memory bitmap of the client size and copies it to the
+// window in one go, so that a repaint does not flicker.
+template <typename Paint>
+void PaintBuffered(HWND window, const char* dumpName, Paint paint) {
+  PAINTSTRUCT ps;
+  const HDC dc = BeginPaint(window, &ps);
+  RECT client;
+  GetClientRect(window, &client);
+  const int width = client.right - client.left;
+  const int height = client.bottom - client.top;
+  const HDC memory = CreateCompatibleDC(dc);
+  const HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+  const HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+  paint(memory, client);
+  BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, oldBitmap);
+  DumpBitmap(memory, bitmap, width, height, dumpName);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  EndPaint(window, &ps);
+}
+
+void PaintInfoLegend(HDC dc, const RECT& client) {
+  const HBRUSH background = CreateSolidBrush(kLegendBackground);
+  FillRect(dc, &client, background);
+  DeleteObject(background);
+  const HFONT font = LegendFont(FW_DONTCARE);
+  const HGDIOBJ oldFont = SelectObject(dc, font);
+  SetTextAlign(dc, TA_LEFT | TA_TOP);
+  SetBkMode(dc, TRANSPARENT);
+
+  const InfoLegendContent content =
+      InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code());
+  std::string drawn;
+  for (const KeyEntry& key : content.keys) {
+    const HBRUSH brush = CreateSolidBrush(key.colour);
+    const HPEN pen = CreatePen(PS_SOLID, 0, kKeyOutlineColour);
+    const HGDIOBJ oldBrush = SelectObject(dc, brush);
+    const HGDIOBJ oldPen = SelectObject(dc, pen);
+    Rectangle(dc, key.x + 1, key.y + 5, key.x + 8, key.y + 12);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(pen);
+    DeleteObject(brush);
+    DrawText(dc, key.x + 12, key.y, key.label);
+    drawn += key.label + "\n";
+  }
+  for (const TextLine& line : content.lines) {
+    DrawText(dc, line.x, line.y, line.text);
+    drawn += line.text + "\n";
+  }
+  SelectObject(dc, oldFont);
+  DeleteObject(font);
+  DumpText("info-legend", drawn);
+}
+
+void PaintColourLegend(HDC dc, const RECT& client) {
+  const ColourLegendContent content = ColourLegendOf(sceneState);
+  for (const ColourBand& band : content.bands) {
+    const RECT area{band.left, client.top, band.right, client.bottom};
+    const HBRUSH brush = CreateSolidBrush(band.colour);
+    FillRect(dc, &area, brush);
+    DeleteObject(brush);
+  }
+  const HFONT font = LegendFont(kColourLabelWeight);
+  const HGDIOBJ oldFont = SelectObject(dc, font);
+  SetTextColor(dc, kColourLabelColour);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextAlign(dc, TA_LEFT | TA_TOP);
+  DrawText(dc, kColourLeftLabelX, 0, content.leftLabel);
+  SetTextAlign(dc, TA_RIGHT | TA_TOP);
+  DrawText(dc, kColourRightLabelEnd, 0, content.rightLabel);
+  SelectObject(dc, oldFont);
+  DeleteObject(font);
+  DumpText("colour-legend", content.leftLabel + "\n" + content.rightLabel + "\n");
+}
+
+}  // namespace
+
+LRESULT CALLBACK InfoLegendProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
+  PaintBuffered(window, "info-legend", PaintInfoLegend);
+  return 0;
+}
+
+LRESULT CALLBACK ColourLegendProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
+  PaintBuffered(window, "colour-legend", PaintColourLegend);
+  return 0;
+}
+
+}  // namespace veltrisko

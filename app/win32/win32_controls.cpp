@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#include "app/win32/win32_controls.h"
+
+#include <commctrl.h>
+
+namespace veltrisko {
+
+std::wstring Widen(const std::string& utf8) {
+  const int length =
+      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), length);
+  return text;
+}
+
+std::string Narrow(const std::wstring& utf16) {
+  const int length = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()),
+                                         nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), text.data(), length,
+                      nullptr, nullptr);
+  return text;
+}
+
+void TrackbarControl::SetRange(int minimum, int maximum) {
+  SendMessageW(window_, TBM_SETRANGE, TRUE, MAKELPARAM(minimum, maximum));
+}
+
+void TrackbarControl::SetPosition(int position) {
+  SendMessageW(window_, TBM_SETPOS, TRUE, position);
+}
+
+int TrackbarControl::Position() const {
+  return static_cast<int>(SendMessageW(window_, TBM_GETPOS, 0, 0));
+}
+
+void TrackbarControl::SetVisible(bool visible) { ShowWindow(window_, visible ? SW_SHOW : SW_HIDE); }
+
+void WindowTextControl::SetText(const std::string& utf8) {
+  SetWindowTextW(window_, Widen(utf8).c_str());
+}
+
+std::string WindowTextControl::Text() const {
+  // As the panel reads it: at most 99 characters.
+  wchar_t buffer[100];
+  const int length = GetWindowTextW(window_, buffer, 100);
+  return Narrow(std::wstring(buffer, static_cast<std::size_t>(length > 0 ? length : 0)));
+}
+
+void WindowTextControl::SetVisible(bool visible) {
+  ShowWindow(window_, visible ? SW_SHOW : SW_HIDE);
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "dialog/panel_controls.h"
+
+namespace veltrisko {
+
+// UTF-8 (the texts of the shared layers) to and from the UTF-16 of the
+// window system.
+std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& utf16);
+
+// A trackbar ("msctls_trackbar32") of the dialog.
+class TrackbarControl final : public SliderControl {
+ public:
+  explicit TrackbarControl(HWND trackbar) : window_(trackbar) {}
+  void SetRange(int minimum, int maximum) override;
+  void SetPosition(int position) override;
+  int Position() const override;
+  void SetVisible(bool visible) override;
+
+ private:
+  HWND window_;
+};
+
+// An edit field or a static text of the dialog.
+class WindowTextControl final : public TextControl {
+ public:
+  explicit WindowTextControl(HWND window) : window_(window) {}
+  void SetText(const std::string& utf8) override;
+  std::string Text() const override;
+  void SetVisible(bool visible) override;
+
+ private:
+  HWND window_;
+};
+
+}  // namespace veltrisko

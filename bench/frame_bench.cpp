@@ -92,7 +92,8 @@ BENCHMARK(FrameComputation)->Apply(ComputationArguments);
 // codes read once per frame. The difference view adds the other rule's grid.
 void DifferenceFrameComputation(benchmark::State& state) {
   const SceneState scene = BenchScene(state.range(0) == 7, 2);
-  const FrameOptions options{.differenceColouring = state.range(1) == 1};
+  const FrameOptions options{.differenceColouring = state.range(1) == 1,
+                             .markedDirection = std::nullopt};
   for (auto _ : state) {
     CountingSink sink;
     std::optional<DifferenceFindings> found;
@@ -116,7 +117,8 @@ void HeadlessFrame(benchmark::State& state) {
     return;
   }
   const SceneState scene = BenchScene(state.range(0) == 7, 2);
-  const FrameOptions options{.differenceColouring = state.range(1) == 1};
+  const FrameOptions options{.differenceColouring = state.range(1) == 1,
+                             .markedDirection = std::nullopt};
   for (auto _ : state) {
     std::optional<DifferenceFindings> found;
     benchmark::DoNotOptimize(

@@ -140,9 +140,11 @@ TEST(DifferenceFrame, LargestDifferenceIsCompareGridLargestAndIsMarked) {
     scene.useHcmV7 = v7;
     DrawList list;
     std::optional<DifferenceFindings> found;
-    ASSERT_EQ(RecordPatternFrame(scene, "030EA10", "020EA05", list,
-                                 FrameOptions{.differenceColouring = true}, &found),
-              FrameOutcome::Complete);
+    ASSERT_EQ(
+        RecordPatternFrame(
+            scene, "030EA10", "020EA05", list,
+            FrameOptions{.differenceColouring = true, .markedDirection = std::nullopt}, &found),
+        FrameOutcome::Complete);
     ASSERT_TRUE(found);
     const auto survey = SurveyRuleDifference(kH, kV, 2.0f);
     ASSERT_TRUE(survey);
@@ -170,7 +172,8 @@ TEST(DifferenceFrame, AgreeingRulesColourTheSurfaceAtZeroOnAOneDecibelScale) {
   SceneState scene;
   DrawList list;
   std::optional<DifferenceFindings> found;
-  RecordPatternFrame(scene, "000ND00", "000ND00", list, FrameOptions{.differenceColouring = true},
+  RecordPatternFrame(scene, "000ND00", "000ND00", list,
+                     FrameOptions{.differenceColouring = true, .markedDirection = std::nullopt},
                      &found);
   ASSERT_TRUE(found);
   EXPECT_EQ(found->scaleEndDb, 1.0f);

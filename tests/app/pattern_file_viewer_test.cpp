@@ -1,19 +1,23 @@
 // SPDX-License-Identifier: MIT
 // The viewer's pattern files: export of the pattern in force, import of a
 // measured one into the 2-D diagrams and the legend, and the code fit, driven
-// through the features' slots with a path instead of the file dialog.
+// through the features' slots with a path instead of the file dialog. With
+// VELTRISKO_SCREENSHOTS set to a folder it also photographs the screen.
 #include <QApplication>
 #include <QChart>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 
 #include "app/analysis_features.h"
@@ -46,6 +50,14 @@ class PatternFileViewerTest : public QObject {
     window_->Dialog()->Vertical().edit->setText(v);
     QCOMPARE(QString(horizontalPanel.Code()), QString(h));
     QCOMPARE(QString(verticalPanel.Code()), QString(v));
+  }
+
+  void Photograph(const char* name) {
+    const char* folder = std::getenv("VELTRISKO_SCREENSHOTS");
+    if (folder == nullptr) return;
+    QTest::qWait(300);
+    const std::string command = std::string("import -window root ") + folder + "/" + name;
+    if (std::system(command.c_str()) != 0) qWarning("screenshot %s failed", name);
   }
 
   // The open message box's text, closing it; empty when none is open.
@@ -100,6 +112,84 @@ class PatternFileViewerTest : public QObject {
     QVERIFY(!Files()->ExportTo(dir_.filePath("missing/p.msi")));
     QVERIFY(TakeMessage().contains("cannot write"));
     QVERIFY(!QFile::exists(dir_.filePath("missing/p.msi")));
+  }
+
+  void importShowsTheCutsInTheDiagramsAndTheNameInTheLegend() {
+    const QString pair = dir_.filePath("pair.msi");
+    QVERIFY(Files()->ExportTo(pair));
+    InfoLegend* info = window_->Client()->Info();
+    const int plainHeight = info->height();
+    QVERIFY(Files()->ImportFrom(pair));
+    QCOMPARE(Files()->Loaded()->fileName, QString("pair.msi"));
+    QCOMPARE(LoadedPatternName(), std::string("pair.msi"));
+    DiagramWindow* diagrams = window_->Analysis()->Diagrams();
+    QTRY_VERIFY(diagrams->isVisible());
+    // The measured curve beside the computed ones: the whole horizontal cut
+    // (180 at both ends) and the front half of the vertical one.
+    for (const auto& [kind, points] :
+         {std::pair{CutKind::kHorizontal, 361}, std::pair{CutKind::kVertical, 181}}) {
+      const QList<QAbstractSeries*> series = diagrams->Chart(kind)->series();
+      QCOMPARE(series.size(), kDiagramCurveCount + 1);
+      QCOMPARE(series.last()->name(), QString("pair.msi"));
+      QCOMPARE(static_cast<QLineSeries*>(series.last())->count(), points);
+    }
+    // The legend grows by the file's line and keeps it through a resize.
+    QCOMPARE(info->height(), static_cast<int>(kInfoLegendHeightWithFile * info->Scale()));
+    QVERIFY(info->height() > plainHeight);
+    window_->resize(1100, 800);
+    QTRY_COMPARE(info->height(), static_cast<int>(kInfoLegendHeightWithFile * info->Scale()));
+
+    // A malformed file: the reader's message with its line; the loaded file stays.
+    const QString bad = dir_.filePath("bad.csv");
+    std::ofstream(bad.toStdString()) << "angle,loss\n0,0\n1,x\n";
+    QVERIFY(!Files()->ImportFrom(bad));
+    const QString message = TakeMessage();
+    QVERIFY2(message.contains("line 3: loss 'x' is not a number"), qPrintable(message));
+    QCOMPARE(LoadedPatternName(), std::string("pair.msi"));
+  }
+
+  void fitRecoversTheExportedCodesAndARowSetsThePanel() {
+    Files()->OpenFit();
+    QVERIFY(Files()->FitDialog() == nullptr);
+    QVERIFY(TakeMessage().contains("zuerst"));
+
+    SetCodes("030EA10", "000ND00");
+    const QString pair = dir_.filePath("fit.msi");
+    QVERIFY(Files()->ExportTo(pair));
+    QVERIFY(Files()->ImportFrom(pair));
+    // Other codes in force: equal fits rank the code nearer to them first,
+    // and 030EA10 is nearer to 030EA05 than its twins 300VA10 and 300WA20.
+    SetCodes("030EA05", "000ND00");
+    Files()->FitAction()->trigger();
+    PatternFitDialog* fit = Files()->FitDialog();
+    QVERIFY(fit != nullptr && fit->isVisible());
+    fit->TopBox()->setValue(3);
+    QSignalSpy finished(fit, &PatternFitDialog::FitFinished);
+    fit->StartFit();
+    QVERIFY(fit->Running());
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(fit->List(true)->rowCount(), 3);
+    QCOMPARE(fit->List(true)->item(0, 0)->text(), QString("030EA10"));
+    QCOMPARE(fit->List(false)->item(0, 0)->text(), QString("000ND00"));
+    // The numbers of the command-line fit of the same file.
+    QCOMPARE(fit->List(false)->item(0, 1)->text(), QString("20,00"));
+    QCOMPARE(fit->List(false)->item(0, 3)->text(), QString("2,60"));
+
+    fit->List(true)->selectRow(0);
+    QCOMPARE(QString(horizontalPanel.Code()), QString("030EA10"));
+    QCOMPARE(window_->Dialog()->Horizontal().edit->text(), QString("030EA10"));
+    const QString second = fit->List(false)->item(1, 0)->text();
+    QVERIFY(second != "000ND00");
+    fit->List(false)->selectRow(1);
+    QCOMPARE(QString(verticalPanel.Code()), second);
+    Photograph("fit.png");
+
+    // The other criterion gives its own lists.
+    fit->CriterionChoice()->setCurrentIndex(1);
+    QVERIFY(!fit->ToleranceBox()->isEnabled());
+    fit->StartFit();
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(fit->List(true)->item(0, 0)->text(), QString("030EA10"));
   }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/pattern_file_features.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -162,7 +163,10 @@ void PatternFileFeatures::OpenFit() {
                        "(Datei → Diagramm importieren…). Jetzt eines importieren?"));
     message_->setIcon(QMessageBox::Question);
     message_->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    connect(message_, &QMessageBox::accepted, this, &PatternFileFeatures::AskAndImport);
+    QMessageBox* box = message_;
+    connect(box, &QMessageBox::buttonClicked, this, [this, box](QAbstractButton* button) {
+      if (box->standardButton(button) == QMessageBox::Yes) AskAndImport();
+    });
     return;
   }
   if (!fit_) {
@@ -181,7 +185,10 @@ void PatternFileFeatures::OpenFit() {
 }
 
 void PatternFileFeatures::UseCode(bool horizontal, const QString& code) {
-  if (window_.Dialog() == nullptr) window_.OpenConfigDialog();
+  // The panels read their edit fields only while the dialog lives; a closed
+  // one opens again so that the user sees the change.
+  if (configDialog == nullptr || window_.Dialog() == nullptr || !window_.Dialog()->isVisible())
+    window_.OpenConfigDialog();
   ConfigDialogWidget* dialog = window_.Dialog();
   (horizontal ? dialog->Horizontal() : dialog->Vertical()).edit->setText(code);
 }

@@ -119,7 +119,10 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
 
 PatternFitDialog::~PatternFitDialog() {
   // The worker writes into its job until it ends; wait for it.
-  if (worker_ != nullptr) worker_->wait();
+  if (worker_ != nullptr) {
+    worker_->wait();
+    delete worker_;
+  }
 }
 
 void PatternFitDialog::SetMeasurement(const QString& name,

@@ -138,6 +138,8 @@ class PatternFileViewerTest : public QObject {
     QVERIFY(info->height() > plainHeight);
     window_->resize(1100, 800);
     QTRY_COMPARE(info->height(), static_cast<int>(kInfoLegendHeightWithFile * info->Scale()));
+    diagrams->move(0, 300);
+    Photograph("import.png");
 
     // A malformed file: the reader's message with its line; the loaded file stays.
     const QString bad = dir_.filePath("bad.csv");
@@ -190,6 +192,9 @@ class PatternFileViewerTest : public QObject {
     fit->StartFit();
     QVERIFY(finished.wait(20000));
     QCOMPARE(fit->List(true)->item(0, 0)->text(), QString("030EA10"));
+    // Closing the viewer while a fit runs waits for it (cleanup).
+    fit->StartFit();
+    QVERIFY(fit->Running());
   }
 };
 

@@ -70,6 +70,8 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
 
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/veltrisko/icon.png")));
+  // Lets the desktop match the windows to the menu entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.veltrisko.Veltrisko"));
   const veltrisko::StartedViewer viewer = veltrisko::StartViewer(commandLine.options, programName);
   for (const std::string& warning : viewer.warnings) std::fprintf(stderr, "%s\n", warning.c_str());
   return application.exec();

@@ -56,7 +56,15 @@ std::string WriteFileAtomically(const std::string& path,
   if (file == nullptr) return Failure(path, EEXIST);
 
   errno = 0;
-  bool written = write(file);
+  bool written = false;
+  try {
+    written = write(file);
+  } catch (...) {
+    // The caller hears of the failure; the half-written file goes.
+    std::fclose(file);
+    std::remove(temporary.c_str());
+    throw;
+  }
   int error = errno;
   if (std::fflush(file) != 0 || std::ferror(file)) {
     written = false;

@@ -11,7 +11,8 @@ namespace veltrisko {
 // returns false when it could not produce the content. The bytes go to a
 // temporary file in the same folder, which replaces `path` only when
 // everything was written and flushed; on any failure the temporary file is
-// removed and an existing file at `path` is left untouched. The path "-"
+// removed and an existing file at `path` is left untouched; an exception
+// from `write` is passed on after the same clean-up. The path "-"
 // means standard output.
 //
 // Returns an empty string on success, otherwise a message that names the path

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 namespace veltrisko {
 namespace {
@@ -52,6 +53,19 @@ TEST_F(AtomicFileTest, FailedWriteKeepsOldFileAndLeavesNoTemporary) {
     return false;
   });
   EXPECT_NE(error.find("cannot write '" + path + "'"), std::string::npos) << error;
+  EXPECT_EQ(Read(path), "old");
+  EXPECT_EQ(Entries(), 1u);
+}
+
+TEST_F(AtomicFileTest, ThrowingWriterKeepsOldFileAndLeavesNoTemporary) {
+  const std::string path = (folder_ / "out.msi").string();
+  ASSERT_EQ(WriteTextFileAtomically(path, "old"), "");
+  EXPECT_THROW(WriteFileAtomically(path,
+                                   [](std::FILE* file) -> bool {
+                                     std::fputs("half", file);
+                                     throw std::runtime_error("no more");
+                                   }),
+               std::runtime_error);
   EXPECT_EQ(Read(path), "old");
   EXPECT_EQ(Entries(), 1u);
 }

@@ -2,14 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Fails when an option (--name) or a command that PROGRAM prints in its --help
 # is not in its man page source PAGE.
-# With --skip-without-help, a PROGRAM that prints no usage text ("Usage:") is
-# reported as skipped (exit 77) instead of failing.
 set -euo pipefail
-skip_without_help=false
-if [ "$1" = "--skip-without-help" ]; then
-  skip_without_help=true
-  shift
-fi
 program=$1
 page=$2
 
@@ -17,7 +10,6 @@ page=$2
 help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 30 "$program" --help 2>/dev/null) || true
 if ! grep -q "Usage:" <<<"$help"; then
   echo "$program --help printed no usage text"
-  if $skip_without_help; then exit 77; fi
   exit 1
 fi
 

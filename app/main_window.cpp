@@ -15,8 +15,10 @@
 #include "app/logic/legend_content.h"
 #include "app/logic/legend_scale.h"
 #include "app/logic/main_menu.h"
+#include "app/logic/pattern_file_legend.h"
 #include "app/logic/process_objects.h"
 #include "app/logic/scene_commands.h"
+#include "app/pattern_file_features.h"
 #include "app/pattern_view.h"
 #include "app/view_mouse.h"
 #include "render/gl/gl_context.h"
@@ -68,6 +70,7 @@ ClientArea::ClientArea(QWidget* parent)
                                                verticalPanel.Code());
                              if (const auto& found = view_->Findings())
                                ShowDifferenceInInfoLegend(content, found->largestDb);
+                             ShowPatternFileInInfoLegend(content, LoadedPatternName());
                              return content;
                            })),
       colours_(new ColourLegend(this,
@@ -96,6 +99,7 @@ MainWindow::MainWindow() : client_(new ClientArea(this)) {
   BuildMenus();
   BuildAccelerators();
   analysis_ = new AnalysisFeatures(*this);
+  new PatternFileFeatures(*this);
   new ViewMouseTurner(client_->View(), sceneState, [this] { RepaintAll(); });
 }
 

@@ -5,7 +5,7 @@
 
 namespace veltrisko {
 
-RelativeDirection VerticalCutDirection(int angle) {
+CutDirection VerticalCutDirection(int angle) {
   if (angle <= 90) return {0.0f, static_cast<float>(-angle)};
   if (angle < 270) return {180.0f, static_cast<float>(angle - 180)};
   return {0.0f, static_cast<float>(360 - angle)};
@@ -24,7 +24,7 @@ PatternCuts CombinedCuts(const ParsedAntennaCode& horizontal, const ParsedAntenn
   PatternCuts cuts;
   for (int a = 0; a < kCutPoints; ++a) {
     cuts.horizontal[a] = combined(static_cast<float>(a), 0.0f);
-    const RelativeDirection direction = VerticalCutDirection(a);
+    const CutDirection direction = VerticalCutDirection(a);
     cuts.vertical[a] = combined(direction.azimuth, direction.elevation);
   }
   return cuts;

@@ -28,11 +28,11 @@ enum class CombinationRule { kV6, kV7 };
 // The relative direction (azimuth, elevation) of vertical angle a: a in
 // [0, 90] is (0, -a), a in (90, 270) is (180, a - 180), a in [270, 360) is
 // (0, 360 - a).
-struct RelativeDirection {
+struct CutDirection {
   float azimuth;
   float elevation;
 };
-RelativeDirection VerticalCutDirection(int angle);
+CutDirection VerticalCutDirection(int angle);
 
 // The combined pattern's two cuts under `rule`. Throws InvalidAntennaCode.
 PatternCuts CombinedCuts(const ParsedAntennaCode& horizontal, const ParsedAntennaCode& vertical,

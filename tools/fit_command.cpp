@@ -10,7 +10,7 @@
 #include "fit/code_fit.h"
 #include "fit/pair_deviation.h"
 #include "interchange/pattern_file.h"
-#include "tools/cli/number_field.h"
+#include "tools/cli/option_reader.h"
 #include "tools/commands.h"
 
 namespace veltrisko::tool {
@@ -27,40 +27,34 @@ struct FitOptions {
 
 std::optional<std::string> ParseOptions(const std::vector<std::string>& args, FitOptions& options) {
   bool hasPath = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--csv" || arg == "--exhaustive") {
-      (arg == "--csv" ? options.csv : options.exhaustive) = true;
-      continue;
-    }
-    if (arg == "--criterion" || arg == "--tolerance" || arg == "--top") {
-      if (i + 1 >= args.size()) return "fit: " + arg + " needs a value";
-      const std::string& value = args[++i];
-      if (arg == "--criterion") {
-        if (value != "envelope" && value != "rms")
-          return "fit: --criterion must be envelope or rms";
-        options.settings.criterion = value == "rms" ? FitCriterion::kRms : FitCriterion::kEnvelope;
-      } else if (arg == "--tolerance") {
-        const std::optional<float> tolerance = ParseFloatField(value);
-        if (!tolerance || !(*tolerance >= 0.0f && *tolerance <= 40.0f)) {
-          return "fit: --tolerance must be a number of dB from 0 to 40";
-        }
-        options.settings.toleranceDb = *tolerance;
-      } else {
-        const std::optional<float> top = ParseFloatField(value);
-        if (!top || !(*top >= 1.0f && *top <= kMostListed) || *top != std::floor(*top)) {
-          return "fit: --top must be a whole number from 1 to 100";
-        }
-        options.settings.top = static_cast<int>(*top);
-      }
-      continue;
-    }
-    if (arg.size() > 1 && arg[0] == '-') return "fit: unknown option '" + arg + "'";
-    if (hasPath) return "fit: one FILE only ('" + arg + "' is a second)";
-    options.path = arg;
+  float tolerance = 0.0f;
+  float top = static_cast<float>(options.settings.top);
+  OptionReader reader("fit");
+  reader.Value(
+      "--criterion", "envelope|rms",
+      OneOf<FitCriterion>(options.settings.criterion,
+                          {{"envelope", FitCriterion::kEnvelope}, {"rms", FitCriterion::kRms}}),
+      "must be envelope or rms");
+  reader.Value("--tolerance", "DB",
+               NumberInto(tolerance,
+                          [](float tolerance) { return tolerance >= 0.0f && tolerance <= 40.0f; }),
+               "must be a number of dB from 0 to 40");
+  reader.Value(
+      "--top", "N",
+      NumberInto(top, [](float n) { return n >= 1.0f && n <= kMostListed && n == std::floor(n); }),
+      "must be a whole number from 1 to 100");
+  reader.Flag("--csv", [&options] { options.csv = true; });
+  reader.Flag("--exhaustive", [&options] { options.exhaustive = true; });
+  reader.Operands([&](const std::string& word) -> std::optional<std::string> {
+    if (hasPath) return "one FILE only ('" + word + "' is a second)";
+    options.path = word;
     hasPath = true;
-  }
+    return std::nullopt;
+  });
+  if (std::optional<std::string> problem = reader.Read(args)) return problem;
   if (!hasPath) return "fit: FILE is required (an MSI Planet or CSV file, '-' for standard input)";
+  options.settings.toleranceDb = tolerance;
+  options.settings.top = static_cast<int>(top);
   return std::nullopt;
 }
 

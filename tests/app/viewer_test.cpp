@@ -157,13 +157,19 @@ class ViewerTest : public QObject {
 
   void menuBarHasThePopupsWithSeparatorsAndTheResolutionSubmenu() {
     const QList<QAction*> popups = window_->menuBar()->actions();
-    QCOMPARE(popups.size(), 3);
+    // The specified popups with "Extras" of the pattern file features.
+    QCOMPARE(popups.size(), 4);
     QCOMPARE(popups[0]->text(), QString("&Datei"));
     QCOMPARE(popups[1]->text(), QString("&Ansicht"));
-    QCOMPARE(popups[2]->text(), QString("&Hilfe"));
+    QCOMPARE(popups[2]->text(), QString("&Extras"));
+    QCOMPARE(popups[3]->text(), QString("&Hilfe"));
+    // The specified items with the import and export between separators.
     const QList<QAction*> file = popups[0]->menu()->actions();
-    QCOMPARE(file.size(), 3);
+    QCOMPARE(file.size(), 6);
     QVERIFY(file[1]->isSeparator());
+    QCOMPARE(file[2]->text(), QString("Diagramm &importieren…"));
+    QCOMPARE(file[3]->text(), QString("Diagramm &exportieren…"));
+    QVERIFY(file[4]->isSeparator());
     const QList<QAction*> view = popups[1]->menu()->actions();
     // The specified items, then the analysis features after a separator.
     QCOMPARE(view.size(), 12);

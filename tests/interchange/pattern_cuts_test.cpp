@@ -16,7 +16,7 @@ TEST(VerticalCutDirection, FollowsTheVerticalPlaneDownBehindAndUp) {
   };
   for (const Case& c : {Case{0, 0, 0}, Case{45, 0, -45}, Case{90, 0, -90}, Case{91, 180, -89},
                         Case{180, 180, 0}, Case{269, 180, 89}, Case{270, 0, 90}, Case{359, 0, 1}}) {
-    const RelativeDirection direction = VerticalCutDirection(c.angle);
+    const CutDirection direction = VerticalCutDirection(c.angle);
     EXPECT_EQ(direction.azimuth, c.azimuth) << c.angle;
     EXPECT_EQ(direction.elevation, c.elevation) << c.angle;
   }

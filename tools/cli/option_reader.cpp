@@ -25,6 +25,12 @@ OptionReader& OptionReader::Required() {
   return *this;
 }
 
+OptionReader& OptionReader::Operands(
+    std::function<std::optional<std::string>(const std::string& word)> take) {
+  operands_ = std::move(take);
+  return *this;
+}
+
 const OptionReader::Option* OptionReader::Find(const std::string& name) const {
   for (const Option& option : options_) {
     if (option.name == name) return &option;
@@ -36,6 +42,11 @@ std::optional<std::string> OptionReader::Read(const std::vector<std::string>& ar
   std::vector<const Option*> given;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const Option* option = Find(args[i]);
+    const bool operand = args[i] == "-" || args[i].empty() || args[i][0] != '-';
+    if (option == nullptr && operand && operands_) {
+      if (auto problem = operands_(args[i])) return command_ + ": " + *problem;
+      continue;
+    }
     if (option == nullptr) return command_ + ": unknown option '" + args[i] + "'";
     given.push_back(option);
     if (option->take == nullptr) {

@@ -34,6 +34,10 @@ class OptionReader {
   OptionReader& Flag(std::string name, std::function<void()> set);
   // Makes the option declared last one that must be given.
   OptionReader& Required();
+  // Takes the words that are not options (a lone "-" is one) in order;
+  // `take` returns the problem with a word, if any. Without it such a word
+  // is an unknown option.
+  OptionReader& Operands(std::function<std::optional<std::string>(const std::string& word)> take);
 
   // Reads the arguments in order, later options overriding earlier ones.
   // Returns the usage message of the first problem.
@@ -55,6 +59,7 @@ class OptionReader {
 
   std::string command_;
   std::vector<Option> options_;
+  std::function<std::optional<std::string>(const std::string&)> operands_;
 };
 
 // Value readers for the common kinds of option.

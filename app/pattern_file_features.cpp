@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: MIT
+#include "app/pattern_file_features.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <algorithm>
+#include <exception>
+
+#include "app/analysis_features.h"
+#include "app/config_dialog_widget.h"
+#include "app/diagram_window.h"
+#include "app/legend_widgets.h"
+#include "app/logic/pattern_file_legend.h"
+#include "app/logic/process_objects.h"
+#include "app/main_window.h"
+#include "app/pattern_fit_dialog.h"
+#include "files/atomic_file.h"
+#include "fit/candidate_score.h"
+#include "interchange/pattern_export.h"
+#include "interchange/pattern_file.h"
+#include "model/invalid_antenna_code.h"
+
+namespace veltrisko {
+namespace {
+
+std::string loadedPatternName;
+
+const QString kTitle = QStringLiteral("Veltrisko");
+const QString kMsiFilter = QStringLiteral("MSI Planet (*.msi *.pln)");
+const QString kCsvFilter = QStringLiteral("CSV (*.csv)");
+
+double GainOf(double loss) { return -std::min(loss, kLossCap); }
+
+// The measured horizontal cut over relative azimuth -180..180.
+QList<QPointF> HorizontalPoints(const std::vector<CutPoint>& cut) {
+  QList<QPointF> points;
+  for (const CutPoint& p : cut) {
+    const double azimuth = p.angle > 180.0 ? p.angle - 360.0 : p.angle;
+    points.append(QPointF(azimuth, GainOf(p.loss)));
+    // The direction behind closes the curve at both ends.
+    if (p.angle == 180.0) points.append(QPointF(-180.0, GainOf(p.loss)));
+  }
+  std::stable_sort(points.begin(), points.end(),
+                   [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+  return points;
+}
+
+// The front half of the measured vertical cut over relative elevation
+// -90..90 (0..90 is below the horizon, 270..360 above it).
+QList<QPointF> VerticalPoints(const std::vector<CutPoint>& cut) {
+  QList<QPointF> points;
+  for (const CutPoint& p : cut) {
+    if (p.angle <= 90.0) {
+      points.append(QPointF(-p.angle, GainOf(p.loss)));
+    } else if (p.angle >= 270.0) {
+      points.append(QPointF(360.0 - p.angle, GainOf(p.loss)));
+    }
+  }
+  std::stable_sort(points.begin(), points.end(),
+                   [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+  return points;
+}
+
+}  // namespace
+
+const std::string& LoadedPatternName() { return loadedPatternName; }
+
+PatternFileFeatures::PatternFileFeatures(MainWindow& window) : QObject(&window), window_(window) {
+  QMenuBar* bar = window.menuBar();
+  // The file menu: its first item, then these before the separator of "Beenden".
+  QMenu* fileMenu = bar->actions()[0]->menu();
+  QAction* beforeQuit = fileMenu->actions().value(1);
+  fileMenu->insertSeparator(beforeQuit);
+  importAction_ = new QAction(QStringLiteral("Diagramm &importieren…"), this);
+  exportAction_ = new QAction(QStringLiteral("Diagramm &exportieren…"), this);
+  fileMenu->insertAction(beforeQuit, importAction_);
+  fileMenu->insertAction(beforeQuit, exportAction_);
+  connect(importAction_, &QAction::triggered, this, &PatternFileFeatures::AskAndImport);
+  connect(exportAction_, &QAction::triggered, this, &PatternFileFeatures::AskAndExport);
+
+  // "Extras" before "Hilfe".
+  auto* extras = new QMenu(QStringLiteral("&Extras"), &window);
+  bar->insertMenu(bar->actions().last(), extras);
+  fitAction_ = extras->addAction(QStringLiteral("Antennencode &anpassen…"));
+  connect(fitAction_, &QAction::triggered, this, &PatternFileFeatures::OpenFit);
+}
+
+PatternFileFeatures::~PatternFileFeatures() { loadedPatternName.clear(); }
+
+void PatternFileFeatures::AskAndExport() {
+  QString filter = kMsiFilter;
+  QString path = QFileDialog::getSaveFileName(&window_, QStringLiteral("Diagramm exportieren"),
+                                              QString(), kMsiFilter + ";;" + kCsvFilter, &filter);
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += filter == kCsvFilter ? ".csv" : ".msi";
+  ExportTo(path);
+}
+
+bool PatternFileFeatures::ExportTo(const QString& path) {
+  const std::string horizontal = horizontalPanel.Code() ? horizontalPanel.Code() : "";
+  const std::string vertical = verticalPanel.Code() ? verticalPanel.Code() : "";
+  const CombinationRule rule = sceneState.useHcmV7 ? CombinationRule::kV7 : CombinationRule::kV6;
+  const std::string file = path.toStdString();
+  std::string text;
+  try {
+    text = ExportedPairText(horizontal, vertical, rule, FormatOfPath(file));
+  } catch (const InvalidAntennaCode&) {
+    ShowProblem(QStringLiteral("Das Diagramm kann nicht exportiert werden: die Antennencodes "
+                               "%1 / %2 sind ungültig.")
+                    .arg(QString::fromStdString(horizontal), QString::fromStdString(vertical)));
+    return false;
+  }
+  const std::string problem = WriteTextFileAtomically(file, text);
+  if (!problem.empty()) {
+    ShowProblem(QStringLiteral("Das Diagramm kann nicht exportiert werden:\n%1")
+                    .arg(QString::fromStdString(problem)));
+    return false;
+  }
+  return true;
+}
+
+void PatternFileFeatures::AskAndImport() {
+  const QString path = QFileDialog::getOpenFileName(
+      &window_, QStringLiteral("Diagramm importieren"), QString(),
+      QStringLiteral("Diagramme (*.msi *.pln *.csv *.MSI *.PLN *.CSV);;Alle Dateien (*)"));
+  if (!path.isEmpty()) ImportFrom(path);
+}
+
+bool PatternFileFeatures::ImportFrom(const QString& path) {
+  const PatternReading reading = ReadPatternFile(path.toStdString());
+  if (!reading.file) {
+    ShowProblem(QStringLiteral("Das Diagramm kann nicht gelesen werden:\n%1")
+                    .arg(QString::fromStdString(reading.error)));
+    return false;
+  }
+  const PatternFile& file = *reading.file;
+  LoadedPattern loaded{QFileInfo(path).fileName(), std::nullopt, std::nullopt};
+  if (file.horizontal) loaded.horizontal = LossesOnDegreeGrid(*file.horizontal);
+  if (file.vertical) loaded.vertical = LossesOnDegreeGrid(*file.vertical);
+  loaded_ = loaded;
+  loadedPatternName = loaded.fileName.toStdString();
+
+  AnalysisFeatures* analysis = window_.Analysis();
+  analysis->Diagrams()->SetMeasuredCuts(
+      loaded.fileName, file.horizontal ? HorizontalPoints(*file.horizontal) : QList<QPointF>(),
+      file.vertical ? VerticalPoints(*file.vertical) : QList<QPointF>());
+  analysis->DiagramsAction()->trigger();
+  if (fit_) fit_->SetMeasurement(loaded.fileName, loaded.horizontal, loaded.vertical);
+  FitLegendHeight();
+  window_.RepaintAll();
+  return true;
+}
+
+void PatternFileFeatures::OpenFit() {
+  if (!loaded_) {
+    ShowProblem(
+        QStringLiteral("Zum Anpassen zuerst ein gemessenes Diagramm laden "
+                       "(Datei → Diagramm importieren…). Jetzt eines importieren?"));
+    message_->setIcon(QMessageBox::Question);
+    message_->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    QMessageBox* box = message_;
+    connect(box, &QMessageBox::buttonClicked, this, [this, box](QAbstractButton* button) {
+      if (box->standardButton(button) == QMessageBox::Yes) AskAndImport();
+    });
+    return;
+  }
+  if (!fit_) {
+    fit_ = new PatternFitDialog(
+        &window_, [this](bool horizontal, const QString& code) { UseCode(horizontal, code); },
+        [] {
+          return std::pair<std::string, std::string>(
+              horizontalPanel.Code() ? horizontalPanel.Code() : "",
+              verticalPanel.Code() ? verticalPanel.Code() : "");
+        });
+    fit_->SetMeasurement(loaded_->fileName, loaded_->horizontal, loaded_->vertical);
+  }
+  fit_->show();
+  fit_->raise();
+  fit_->activateWindow();
+}
+
+void PatternFileFeatures::UseCode(bool horizontal, const QString& code) {
+  // The panels read their edit fields only while the dialog lives; a closed
+  // one opens again so that the user sees the change.
+  if (configDialog == nullptr || window_.Dialog() == nullptr || !window_.Dialog()->isVisible())
+    window_.OpenConfigDialog();
+  ConfigDialogWidget* dialog = window_.Dialog();
+  (horizontal ? dialog->Horizontal() : dialog->Vertical()).edit->setText(code);
+}
+
+void PatternFileFeatures::ShowProblem(const QString& text) {
+  if (message_) message_->close();
+  message_ = new QMessageBox(QMessageBox::Warning, kTitle, text, QMessageBox::Ok, &window_);
+  message_->setAttribute(Qt::WA_DeleteOnClose);
+  message_->open();
+}
+
+void PatternFileFeatures::FitLegendHeight() {
+  // The legend's place is set on every resize; its fixed height survives that.
+  InfoLegend* info = window_.Client()->Info();
+  info->setFixedHeight(static_cast<int>(kInfoLegendHeightWithFile * info->Scale()));
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "app/pattern_fit_dialog.h"
+#include "interchange/pattern_cuts.h"
+
+class QAction;
+
+namespace veltrisko {
+
+class MainWindow;
+
+// The measured pattern the viewer has loaded: its file name and its cuts on
+// the 1-degree grid the fit needs.
+struct LoadedPattern {
+  QString fileName;
+  std::optional<CutLosses> horizontal;
+  std::optional<CutLosses> vertical;
+};
+
+// The loaded file's name, empty while none is loaded (for the legend).
+const std::string& LoadedPatternName();
+
+// Adds pattern files to a main window: "Datei -> Diagramm importieren…",
+// "Datei -> Diagramm exportieren…" and "Extras -> Antennencode anpassen…".
+// Problems are shown in a message box that does not block.
+class PatternFileFeatures final : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit PatternFileFeatures(MainWindow& window);
+  ~PatternFileFeatures() override;
+
+  // Writes the pattern in force (both codes, the rule) to `path`: CSV for
+  // ".csv", MSI Planet otherwise. True when written.
+  bool ExportTo(const QString& path);
+  // Loads a pattern file: its cuts join the 2-D diagrams (opened) and its
+  // name the information legend. True when loaded.
+  bool ImportFrom(const QString& path);
+  // Opens the fit dialog for the loaded file, or asks to import one first.
+  void OpenFit();
+
+  const std::optional<LoadedPattern>& Loaded() const { return loaded_; }
+  PatternFitDialog* FitDialog() const { return fit_; }
+  // The last problem or question shown, while it is open.
+  QMessageBox* Message() const { return message_; }
+  QAction* ImportAction() const { return importAction_; }
+  QAction* ExportAction() const { return exportAction_; }
+  QAction* FitAction() const { return fitAction_; }
+
+ private:
+  void AskAndExport();
+  void AskAndImport();
+  void ShowProblem(const QString& text);
+  // Sets a code in the configuration dialog's edit field, as if typed.
+  void UseCode(bool horizontal, const QString& code);
+  void FitLegendHeight();
+
+  MainWindow& window_;
+  std::optional<LoadedPattern> loaded_;
+  QPointer<PatternFitDialog> fit_;
+  QPointer<QMessageBox> message_;
+  QAction* importAction_;
+  QAction* exportAction_;
+  QAction* fitAction_;
+};
+
+}  // namespace veltrisko

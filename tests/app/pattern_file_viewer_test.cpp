@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: MIT
+// The viewer's pattern files: export of the pattern in force, import of a
+// measured one into the 2-D diagrams and the legend, and the code fit, driven
+// through the features' slots with a path instead of the file dialog. With
+// VELTRISKO_SCREENSHOTS set to a folder it also photographs the screen.
+#include <QApplication>
+#include <QChart>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+
+#include "app/analysis_features.h"
+#include "app/config_dialog_widget.h"
+#include "app/diagram_window.h"
+#include "app/legend_widgets.h"
+#include "app/logic/pattern_file_legend.h"
+#include "app/logic/process_objects.h"
+#include "app/main_window.h"
+#include "app/pattern_file_features.h"
+#include "app/pattern_fit_dialog.h"
+#include "app/surface_format.h"
+#include "dialog/config_dialog.h"
+#include "interchange/pattern_file.h"
+#include "model/combination.h"
+
+using namespace veltrisko;
+
+class PatternFileViewerTest : public QObject {
+  Q_OBJECT
+
+ private:
+  MainWindow* window_ = nullptr;
+  QTemporaryDir dir_;
+
+  PatternFileFeatures* Files() const { return window_->findChild<PatternFileFeatures*>(); }
+
+  void SetCodes(const char* h, const char* v) {
+    window_->Dialog()->Horizontal().edit->setText(h);
+    window_->Dialog()->Vertical().edit->setText(v);
+    QCOMPARE(QString(horizontalPanel.Code()), QString(h));
+    QCOMPARE(QString(verticalPanel.Code()), QString(v));
+  }
+
+  void Photograph(const char* name) {
+    const char* folder = std::getenv("VELTRISKO_SCREENSHOTS");
+    if (folder == nullptr) return;
+    QTest::qWait(300);
+    const std::string command = std::string("import -window root ") + folder + "/" + name;
+    if (std::system(command.c_str()) != 0) qWarning("screenshot %s failed", name);
+  }
+
+  // The open message box's text, closing it; empty when none is open.
+  QString TakeMessage() {
+    QMessageBox* box = Files()->Message();
+    if (box == nullptr || !box->isVisible()) return {};
+    const QString text = box->text();
+    box->close();
+    return text;
+  }
+
+ private slots:
+  void init() {
+    sceneState = SceneState();
+    window_ = new MainWindow;
+    window_->resize(1200, 900);
+    window_->OpenConfigDialog();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    SetCodes("030EA10", "020EA05");
+  }
+
+  void cleanup() {
+    delete window_;
+    window_ = nullptr;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  void exportWritesThePatternInForceInTheFormatOfTheExtension() {
+    QTest::mouseClick(window_->Dialog()->Button(kHcmV6ButtonId), Qt::LeftButton);
+    QVERIFY(!sceneState.useHcmV7);
+    for (const QString name : {"p.msi", "p.pln", "p.csv"}) {
+      const QString path = dir_.filePath(name);
+      QVERIFY(Files()->ExportTo(path));
+      const PatternReading read = ReadPatternFile(path.toStdString());
+      QVERIFY2(read.file.has_value(), read.error.c_str());
+      const bool msi = !name.endsWith(".csv");
+      QCOMPARE(read.file->metadata.empty(), !msi);
+      if (msi) {
+        QVERIFY(read.file->Metadata("COMMENT").find("horizontal 030EA10, vertical 020EA05; "
+                                                    "combined by the HCM V6 rule") !=
+                std::string::npos);
+      }
+      // Losses are written rounded up to hundredths.
+      const CutPoint& at30 = (*read.file->horizontal)[30];
+      QCOMPARE(at30.angle, 30.0);
+      const double v6 = CombinedAttenuationV6(30.0f, 0.0f, "030EA10", "020EA05");
+      QVERIFY2(at30.loss >= v6 - 1e-9 && at30.loss < v6 + 0.0100001,
+               qPrintable(QString("%1 %2").arg(at30.loss).arg(v6)));
+    }
+    QVERIFY(TakeMessage().isEmpty());
+    QVERIFY(!Files()->ExportTo(dir_.filePath("missing/p.msi")));
+    QVERIFY(TakeMessage().contains("cannot write"));
+    QVERIFY(!QFile::exists(dir_.filePath("missing/p.msi")));
+  }
+
+  void importShowsTheCutsInTheDiagramsAndTheNameInTheLegend() {
+    const QString pair = dir_.filePath("pair.msi");
+    QVERIFY(Files()->ExportTo(pair));
+    InfoLegend* info = window_->Client()->Info();
+    const int plainHeight = info->height();
+    QVERIFY(Files()->ImportFrom(pair));
+    QCOMPARE(Files()->Loaded()->fileName, QString("pair.msi"));
+    QCOMPARE(LoadedPatternName(), std::string("pair.msi"));
+    DiagramWindow* diagrams = window_->Analysis()->Diagrams();
+    QTRY_VERIFY(diagrams->isVisible());
+    // The measured curve beside the computed ones: the whole horizontal cut
+    // (180 at both ends) and the front half of the vertical one.
+    for (const auto& [kind, points] :
+         {std::pair{CutKind::kHorizontal, 361}, std::pair{CutKind::kVertical, 181}}) {
+      const QList<QAbstractSeries*> series = diagrams->Chart(kind)->series();
+      QCOMPARE(series.size(), kDiagramCurveCount + 1);
+      QCOMPARE(series.last()->name(), QString("pair.msi"));
+      QCOMPARE(static_cast<QLineSeries*>(series.last())->count(), points);
+    }
+    // The legend grows by the file's line and keeps it through a resize.
+    QCOMPARE(info->height(), static_cast<int>(kInfoLegendHeightWithFile * info->Scale()));
+    QVERIFY(info->height() > plainHeight);
+    window_->resize(1100, 800);
+    QTRY_COMPARE(info->height(), static_cast<int>(kInfoLegendHeightWithFile * info->Scale()));
+    diagrams->move(0, 300);
+    Photograph("import.png");
+
+    // A malformed file: the reader's message with its line; the loaded file stays.
+    const QString bad = dir_.filePath("bad.csv");
+    std::ofstream(bad.toStdString()) << "angle,loss\n0,0\n1,x\n";
+    QVERIFY(!Files()->ImportFrom(bad));
+    const QString message = TakeMessage();
+    QVERIFY2(message.contains("line 3: loss 'x' is not a number"), qPrintable(message));
+    QCOMPARE(LoadedPatternName(), std::string("pair.msi"));
+  }
+
+  void fitRecoversTheExportedCodesAndARowSetsThePanel() {
+    Files()->OpenFit();
+    QVERIFY(Files()->FitDialog() == nullptr);
+    QVERIFY(TakeMessage().contains("zuerst"));
+
+    SetCodes("030EA10", "000ND00");
+    const QString pair = dir_.filePath("fit.msi");
+    QVERIFY(Files()->ExportTo(pair));
+    QVERIFY(Files()->ImportFrom(pair));
+    // Other codes in force: equal fits rank the code nearer to them first,
+    // and 030EA10 is nearer to 030EA05 than its twins 300VA10 and 300WA20.
+    SetCodes("030EA05", "000ND00");
+    Files()->FitAction()->trigger();
+    PatternFitDialog* fit = Files()->FitDialog();
+    QVERIFY(fit != nullptr && fit->isVisible());
+    fit->TopBox()->setValue(3);
+    QSignalSpy finished(fit, &PatternFitDialog::FitFinished);
+    fit->StartFit();
+    QVERIFY(fit->Running());
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(fit->List(true)->rowCount(), 3);
+    QCOMPARE(fit->List(true)->item(0, 0)->text(), QString("030EA10"));
+    QCOMPARE(fit->List(false)->item(0, 0)->text(), QString("000ND00"));
+    // The numbers of the command-line fit of the same file.
+    QCOMPARE(fit->List(false)->item(0, 1)->text(), QString("20,00"));
+    QCOMPARE(fit->List(false)->item(0, 3)->text(), QString("2,60"));
+
+    fit->List(true)->selectRow(0);
+    QCOMPARE(QString(horizontalPanel.Code()), QString("030EA10"));
+    QCOMPARE(window_->Dialog()->Horizontal().edit->text(), QString("030EA10"));
+    const QString second = fit->List(false)->item(1, 0)->text();
+    QVERIFY(second != "000ND00");
+    fit->List(false)->selectRow(1);
+    QCOMPARE(QString(verticalPanel.Code()), second);
+    Photograph("fit.png");
+
+    // The other criterion gives its own lists.
+    fit->CriterionChoice()->setCurrentIndex(1);
+    QVERIFY(!fit->ToleranceBox()->isEnabled());
+    fit->StartFit();
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(fit->List(true)->item(0, 0)->text(), QString("030EA10"));
+    // Closing the viewer while a fit runs waits for it (cleanup).
+    fit->StartFit();
+    QVERIFY(fit->Running());
+  }
+};
+
+int main(int argc, char** argv) {
+  QSurfaceFormat::setDefaultFormat(ViewerSurfaceFormat(32));
+  QApplication application(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  PatternFileViewerTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "pattern_file_viewer_test.moc"

@@ -11,22 +11,6 @@
 
 namespace veltrisko {
 
-RelativeDirection RelativeDirectionOf(const SceneState& scene, WorldDirection world) {
-  float azimuth = world.azimuth - scene.azimuth;
-  float elevation = world.elevation - scene.elevation;
-  if (elevation < -90.0f) {
-    azimuth += 180.0f;
-    elevation += 180.0f;
-  } else if (elevation > 90.0f) {
-    azimuth -= 180.0f;
-    elevation -= 180.0f;
-  }
-  // The view angles stay within a few turns, so a few corrections suffice.
-  for (int i = 0; i < 4 && azimuth > 180.0f; ++i) azimuth -= 360.0f;
-  for (int i = 0; i < 4 && azimuth <= -180.0f; ++i) azimuth += 360.0f;
-  return {azimuth, elevation};
-}
-
 namespace {
 
 double GainOfField(float field) { return 20.0 * std::log10(static_cast<double>(field)); }

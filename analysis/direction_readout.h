@@ -10,15 +10,6 @@
 
 namespace veltrisko {
 
-// The same direction relative to the antenna's main direction: azimuth in
-// (-180, 180], elevation in [-90, 90] (a direction past a pole is seen on
-// the far side of the main direction, as the sample grid does).
-struct RelativeDirection {
-  float azimuth = 0.0f;
-  float elevation = 0.0f;
-};
-RelativeDirection RelativeDirectionOf(const SceneState& scene, WorldDirection world);
-
 // The gains (dB, 0 .. -40) of the two components where a rule samples them
 // for one relative direction: the V7 rule takes the horizontal code at the
 // azimuth and the vertical code at the negated elevation, the V6 rule both at

@@ -420,13 +420,7 @@ bool DiagramWindow::ExportPdf(const QString& path) const {
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageOrientation(QPageLayout::Landscape);
     pdf.setResolution(150);
-    QPainter painter(&pdf);
-    const QRect page = painter.viewport();
-    const QSize size = plotArea_->size();
-    const double scale =
-        std::min(page.width() / double(size.width()), page.height() / double(size.height()));
-    painter.scale(scale, scale);
-    plotArea_->render(&painter);
+    RenderPlotsOnPage(pdf);
   }
   return WriteBytes(path, bytes);
 }
@@ -446,19 +440,24 @@ void DiagramWindow::AskAndExport(const QString& filter,
     readout_->setText(QStringLiteral("Die Datei konnte nicht geschrieben werden: ") + path);
 }
 
+void DiagramWindow::RenderPlotsOnPage(QPagedPaintDevice& device) const {
+  QPainter painter(&device);
+  const QRect page = painter.viewport();
+  const QSize size = plotArea_->size();
+  // As large as the page allows, keeping the plots' proportions.
+  const double scale =
+      std::min(page.width() / double(size.width()), page.height() / double(size.height()));
+  painter.scale(scale, scale);
+  plotArea_->render(&painter);
+}
+
 void DiagramWindow::Print() {
   // The printer writes its own output; only printing itself goes this way.
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageOrientation(QPageLayout::Landscape);
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  QPainter painter(&printer);
-  const QRect page = painter.viewport();
-  const QSize size = plotArea_->size();
-  const double scale =
-      std::min(page.width() / double(size.width()), page.height() / double(size.height()));
-  painter.scale(scale, scale);
-  plotArea_->render(&painter);
+  RenderPlotsOnPage(printer);
 }
 
 }  // namespace veltrisko

@@ -13,6 +13,7 @@
 #include "app/pattern_view.h"
 
 class QChart;
+class QPagedPaintDevice;
 class QChartView;
 class QCheckBox;
 class QComboBox;
@@ -78,6 +79,8 @@ class DiagramWindow final : public QWidget {
   void FillSeries(Plot& plot);
   void AskAndExport(const QString& filter, const std::function<bool(const QString&)>& write);
   void Print();
+  // Both plots on one page of a PDF or a printer.
+  void RenderPlotsOnPage(QPagedPaintDevice& device) const;
   QWidget* PlotArea() const { return plotArea_; }
 
   std::function<FrameSource()> source_;

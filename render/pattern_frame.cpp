@@ -113,16 +113,8 @@ class FrameRecorder {
   // A cross on the surface at a world direction and a spike outwards.
   void Marker(PatternLookup& lookup, WorldDirection world, const std::uint8_t (&colour)[3],
               float spike) {
-    float azimuth = world.azimuth - scene_.azimuth;
-    float elevation = world.elevation - scene_.elevation;
-    if (elevation < -90.0f) {
-      azimuth += 180.0f;
-      elevation += 180.0f;
-    } else if (elevation > 90.0f) {
-      azimuth -= 180.0f;
-      elevation -= 180.0f;
-    }
-    const float r = Radius(lookup.At(azimuth, elevation));
+    const RelativeDirection relative = RelativeDirectionOf(scene_, world);
+    const float r = Radius(lookup.At(relative.azimuth, relative.elevation));
     const Vector3 p = SphericalPoint(world.azimuth, world.elevation, r);
     const Vector3 outer = SphericalPoint(world.azimuth, world.elevation, r + spike);
     constexpr float kArm = 0.03f;

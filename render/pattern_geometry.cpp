@@ -30,4 +30,20 @@ Viewport SquareViewport(const ClientRect& clientRect) {
   return {clientRect.left, static_cast<int>(y), static_cast<int>(size), static_cast<int>(size)};
 }
 
+RelativeDirection RelativeDirectionOf(const SceneState& scene, WorldDirection world) {
+  float azimuth = world.azimuth - scene.azimuth;
+  float elevation = world.elevation - scene.elevation;
+  if (elevation < -90.0f) {
+    azimuth += 180.0f;
+    elevation += 180.0f;
+  } else if (elevation > 90.0f) {
+    azimuth -= 180.0f;
+    elevation -= 180.0f;
+  }
+  // The view angles stay within a few turns, so a few corrections suffice.
+  for (int i = 0; i < 4 && azimuth > 180.0f; ++i) azimuth -= 360.0f;
+  for (int i = 0; i < 4 && azimuth <= -180.0f; ++i) azimuth += 360.0f;
+  return {azimuth, elevation};
+}
+
 }  // namespace veltrisko

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "scene/matrix3.h"
+#include "scene/scene_state.h"
 #include "units/angle_units.h"
 
 namespace veltrisko {
@@ -11,6 +12,15 @@ struct WorldDirection {
   float azimuth = 0.0f;
   float elevation = 0.0f;
 };
+
+// The same direction relative to the antenna's main direction: azimuth in
+// (-180, 180], elevation in [-90, 90] (a direction past a pole is seen on
+// the far side of the main direction, as the sample grid does).
+struct RelativeDirection {
+  float azimuth = 0.0f;
+  float elevation = 0.0f;
+};
+RelativeDirection RelativeDirectionOf(const SceneState& scene, WorldDirection world);
 
 // The point (r cos(el) cos(az), r sin(el), r cos(el) sin(az)) of a world
 // direction in degrees: y points up, azimuth 0 lies on +x and 90 on +z.

@@ -59,7 +59,7 @@ fuzz-long: sanitize-build
 
 # A short seeded soak of the viewer under Xvfb and openbox.
 test-soak: build
-	python3 scripts/gui-soak --viewer $(BUILD)/bin/veltrisko --actions 500 --seed 1
+	python3 scripts/gui-soak --viewer $(BUILD)/bin/veltrisko --actions 200 --seed 1
 
 # The long soak, on a viewer built with AddressSanitizer and UBSan.
 soak: deps

@@ -88,8 +88,10 @@ PatternReading ParseMsiPattern(std::string_view text) {
     const bool startsWithNumber = ParseDecimal(words[0]).has_value();
     if (open != nullptr) {
       if (!startsWithNumber) {
-        error = LineError(number,
-                          "'" + std::string(words[0]) + "' is not an angle; " + Shortfall(*open));
+        // Built piece by piece: GCC 12 misreads "'" + std::string(...) (-Wrestrict).
+        std::string message = "'";
+        message.append(words[0]).append("' is not an angle; ").append(Shortfall(*open));
+        error = LineError(number, message);
         return false;
       }
       if (words.size() != 2) {

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "analysis/rule_difference.h"
-#include "model/invalid_antenna_code.h"
 #include "model/parsed_antenna_code.h"
 #include "tools/cli/option_reader.h"
 #include "tools/commands.h"
@@ -38,16 +37,6 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args,
   return reader.Read(args);
 }
 
-// A rejected code is rejected whatever the angle, so one evaluation tells.
-bool Accepted(const ParsedAntennaCode& code) {
-  try {
-    code.ComponentAttenuation(0.0f, true);
-    return true;
-  } catch (const InvalidAntennaCode&) {
-    return false;
-  }
-}
-
 void PrintSummary(const RuleDifferenceSurvey& s) {
   const RuleComparison& m = s.largest;
   std::printf(
@@ -68,12 +57,12 @@ int RunCompare(const std::vector<std::string>& args) {
   }
   const ParsedAntennaCode horizontal(options.horizontalCode.c_str());
   const ParsedAntennaCode vertical(options.verticalCode.c_str());
-  if (!Accepted(horizontal) || !horizontal.Scans()) {
+  if (!horizontal.Accepted() || !horizontal.Scans()) {
     std::fprintf(stderr, "veltrisko-pattern: invalid horizontal antenna code '%s'\n",
                  options.horizontalCode.c_str());
     return 1;
   }
-  if (!Accepted(vertical) || !vertical.Scans()) {
+  if (!vertical.Accepted() || !vertical.Scans()) {
     std::fprintf(stderr, "veltrisko-pattern: invalid vertical antenna code '%s'\n",
                  options.verticalCode.c_str());
     return 1;

@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "analysis/pattern_cuts.h"
 #include "files/atomic_file.h"
 #include "model/combination.h"
 #include "model/invalid_antenna_code.h"
@@ -54,37 +55,15 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args,
   return reader.Read(args);
 }
 
-// From -limit to +limit at the step, both ends included even where the step
-// does not divide the span.
-std::vector<float> AnglesAcross(float limit, float step) {
-  std::vector<float> angles;
-  for (int i = 0;; ++i) {
-    const double angle = -limit + static_cast<double>(i) * step;
-    if (angle >= limit - 1e-6) break;
-    angles.push_back(static_cast<float>(angle));
-  }
-  angles.push_back(limit);
-  return angles;
-}
-
-// A rejected code is rejected whatever the angle, so one evaluation tells.
-bool Accepted(const ParsedAntennaCode& code) {
-  try {
-    code.ComponentAttenuation(0.0f, true);
-    return true;
-  } catch (const InvalidAntennaCode&) {
-    return false;
-  }
-}
-
 // Writes the CSV to `out`; false at the first failed write.
 bool WriteTable(const TableOptions& options, const ParsedAntennaCode& horizontal,
                 const ParsedAntennaCode& vertical, std::FILE* out) {
-  const std::vector<float> azimuths =
-      options.cut == Cut::kVertical ? std::vector<float>{0.0f} : AnglesAcross(180.0f, options.step);
+  const std::vector<float> azimuths = options.cut == Cut::kVertical
+                                          ? std::vector<float>{0.0f}
+                                          : CutAngles(CutKind::kHorizontal, options.step);
   const std::vector<float> elevations = options.cut == Cut::kHorizontal
                                             ? std::vector<float>{0.0f}
-                                            : AnglesAcross(90.0f, options.step);
+                                            : CutAngles(CutKind::kVertical, options.step);
   const float displayRange = DisplayRange(options.scene.logScale, options.scene.dbRange);
   Progress progress("table", elevations.size());
   std::fputs("azimuth,elevation,attenuation_db,display_value\n", out);
@@ -122,7 +101,7 @@ int RunTable(const std::vector<std::string>& args) {
   for (const auto& [code, text, which] :
        {std::tuple{&horizontal, &options.codes.horizontal, "horizontal"},
         std::tuple{&vertical, &options.codes.vertical, "vertical"}}) {
-    if (!Accepted(*code)) {
+    if (!code->Accepted()) {
       std::fprintf(stderr, "veltrisko-pattern: invalid %s antenna code '%s'\n", which,
                    text->c_str());
       return 1;

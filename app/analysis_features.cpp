@@ -29,11 +29,12 @@ AnalysisFeatures::AnalysisFeatures(MainWindow& window)
   window.statusBar()->addWidget(status_, 1);
   PatternView* view = window.Client()->View();
   readout_ = new DirectionReadoutController(
-      view, [this](const QString& line) { status_->setText(line); },
+      view, window.Client(), [this](const QString& line) { status_->setText(line); },
       [this] {
         analysisView.pinned = readout_->Pinned();
         window_.RepaintAll();
       });
+  window.Client()->MakeOverlay(readout_->Box());
 
   QMenu* viewMenu = window.menuBar()->actions()[1]->menu();
   viewMenu->addSeparator();

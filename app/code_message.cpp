@@ -10,9 +10,10 @@ constexpr int kMargin = 8;
 CodeMessage::CodeMessage(QWidget* parent, std::function<std::string()> message)
     : QLabel(parent), message_(std::move(message)) {
   setObjectName(QStringLiteral("codeMessage"));
-  // Dark red on the view's white background, readable over the axes.
+  // Dark red on white, like the view's background; opaque, as a window of
+  // its own over the picture cannot blend with it.
   setStyleSheet(QStringLiteral(
-      "QLabel { color: rgb(160, 0, 0); background: rgba(255, 255, 255, 220); padding: 2px 4px; }"));
+      "QLabel { color: rgb(160, 0, 0); background: rgb(255, 255, 255); padding: 2px 4px; }"));
   setAttribute(Qt::WA_TransparentForMouseEvents);
   move(kMargin, kMargin);
   hide();

@@ -18,8 +18,8 @@ namespace {
 // A press and release this close together count as a click, not a drag.
 constexpr int kClickSlack = 3;
 
-ClientRect DeviceClientOf(const QWidget* view) {
-  const qreal ratio = view->devicePixelRatioF();
+ClientRect DeviceClientOf(const PatternView* view) {
+  const qreal ratio = view->devicePixelRatio();
   return {0, 0, static_cast<int>(std::lround(view->width() * ratio)),
           static_cast<int>(std::lround(view->height() * ratio))};
 }
@@ -27,11 +27,11 @@ ClientRect DeviceClientOf(const QWidget* view) {
 }  // namespace
 
 DirectionReadoutController::DirectionReadoutController(
-    PatternView* view, std::function<void(const QString&)> statusLine,
+    PatternView* view, QWidget* overlayParent, std::function<void(const QString&)> statusLine,
     std::function<void()> repaint)
     : QObject(view),
       view_(view),
-      box_(new QLabel(view)),
+      box_(new QLabel(overlayParent)),
       statusLine_(std::move(statusLine)),
       repaint_(std::move(repaint)) {
   box_->setObjectName(QStringLiteral("directionReadout"));
@@ -40,13 +40,13 @@ DirectionReadoutController::DirectionReadoutController(
                      " padding: 3px; }"));
   box_->setAttribute(Qt::WA_TransparentForMouseEvents);
   box_->hide();
-  view_->setMouseTracking(true);
+  // A window gets every mouse movement, with or without a button held.
   view_->installEventFilter(this);
 }
 
 std::optional<DirectionReadout> DirectionReadoutController::ReadoutAt(QPoint position) const {
   const FrameSource source = view_->Source();
-  const qreal ratio = view_->devicePixelRatioF();
+  const qreal ratio = view_->devicePixelRatio();
   const std::optional<WorldDirection> direction =
       DirectionUnderCursor(source.scene, DeviceClientOf(view_), source.horizontalCode,
                            source.verticalCode, {position.x() * ratio, position.y() * ratio});
@@ -118,7 +118,7 @@ void DirectionReadoutController::CopyToClipboard() const {
 }
 
 void DirectionReadoutController::OpenContextMenu(QPoint globalPosition) {
-  QMenu menu(view_);
+  QMenu menu(box_->parentWidget());
   QAction* copy = menu.addAction(QStringLiteral("Werte kopieren"));
   copy->setEnabled(shown_.has_value());
   connect(copy, &QAction::triggered, this, [this] { CopyToClipboard(); });

@@ -25,9 +25,11 @@ class DirectionReadoutController final : public QObject {
   Q_OBJECT
 
  public:
-  // `statusLine` shows a line of text (empty: clear); `repaint` asks for a
-  // new frame after the pinned direction changed.
-  DirectionReadoutController(PatternView* view, std::function<void(const QString&)> statusLine,
+  // The box is a child of `overlayParent`, which lies exactly over the
+  // view. `statusLine` shows a line of text (empty: clear); `repaint` asks
+  // for a new frame after the pinned direction changed.
+  DirectionReadoutController(PatternView* view, QWidget* overlayParent,
+                             std::function<void(const QString&)> statusLine,
                              std::function<void()> repaint);
 
   // The readout of the direction under a view position (logical pixels).

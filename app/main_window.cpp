@@ -57,11 +57,12 @@ QString FromUtf8(std::string_view text) {
 
 ClientArea::ClientArea(QWidget* parent)
     : QWidget(parent),
-      view_(new PatternView(this, glContext,
+      view_(new PatternView(glContext,
                             [] {
                               return FrameSource{sceneState, horizontalPanel.Code(),
                                                  verticalPanel.Code(), AnalysisFrameOptions()};
                             })),
+      viewContainer_(QWidget::createWindowContainer(view_, this)),
       info_(new InfoLegend(this,
                            [this] {
                              InfoLegendContent content = InfoLegendOf(
@@ -81,12 +82,29 @@ ClientArea::ClientArea(QWidget* parent)
                                 })),
       message_(new CodeMessage(
           this, [] { return RejectedCodeMessage(horizontalPanel.Code(), verticalPanel.Code()); })) {
-  info_->raise();
-  colours_->raise();
+  // The picture's window lies in a native container; the legends and the
+  // message are native windows too, raised above it, so that the window
+  // system stacks them over the picture.
+  viewContainer_->setAttribute(Qt::WA_NativeWindow);
+  viewContainer_->setFocusPolicy(Qt::NoFocus);
+  for (QWidget* overlay : std::initializer_list<QWidget*>{info_, colours_, message_})
+    MakeOverlay(overlay);
+}
+
+void ClientArea::MakeOverlay(QWidget* overlay) {
+  // Mouse events pass through a transparent overlay only if its window
+  // takes none from the window system.
+  if (overlay->testAttribute(Qt::WA_TransparentForMouseEvents)) {
+    const bool hidden = overlay->isHidden();
+    overlay->setWindowFlag(Qt::WindowTransparentForInput);
+    overlay->setHidden(hidden);
+  }
+  overlay->setAttribute(Qt::WA_NativeWindow);
+  overlay->raise();
 }
 
 void ClientArea::resizeEvent(QResizeEvent*) {
-  view_->setGeometry(rect());
+  viewContainer_->setGeometry(rect());
   const LegendPlacement place = PlaceScaledLegends(width(), height(), info_->Scale());
   info_->setGeometry(place.info.x, place.info.y, place.info.width, place.info.height);
   colours_->setGeometry(place.colour.x, place.colour.y, place.colour.width, place.colour.height);

@@ -19,22 +19,28 @@ class ColourLegend;
 class CodeMessage;
 
 // The central area below the menu bar: the GL view fills it, the two legends
-// sit on top of it at the corners the size rules give.
+// sit on top of it at the corners the size rules give, the rejected-code
+// message at the top left.
 class ClientArea final : public QWidget {
   Q_OBJECT
 
  public:
   explicit ClientArea(QWidget* parent);  // shows the process-wide state
   PatternView* View() const { return view_; }
+  // The widget that holds the view's window in the widget tree.
+  QWidget* ViewContainer() const { return viewContainer_; }
   InfoLegend* Info() const { return info_; }
   ColourLegend* Colours() const { return colours_; }
   CodeMessage* Message() const { return message_; }
+  // Makes a child shown over the picture a native window above the view's.
+  void MakeOverlay(QWidget* overlay);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   PatternView* view_;
+  QWidget* viewContainer_;
   InfoLegend* info_;
   ColourLegend* colours_;
   CodeMessage* message_;

@@ -20,16 +20,16 @@ bool QtGLSurface::MakeCurrent() {
 }
 
 void QtGLSurface::DoneCurrent() {
-  // Qt still composes the widget's framebuffer with this context after
-  // paintGL returns, so the release waits until then.
+  // Qt still swaps the window's buffers with this context after paintGL
+  // returns, so the release waits until then.
   if (!view_.Painting()) view_.doneCurrent();
 }
 
-PatternView::PatternView(QWidget* parent, GLContext& context, std::function<FrameSource()> source)
-    : QOpenGLWidget(parent), context_(context), source_(std::move(source)) {}
+PatternView::PatternView(GLContext& context, std::function<FrameSource()> source)
+    : context_(context), source_(std::move(source)) {}
 
 PatternView::~PatternView() {
-  // The context dies with the widget; a later view creates its own.
+  // The context dies with the window; a later view creates its own.
   if (context_.Initialised()) {
     makeCurrent();
     context_.DeleteContext();
@@ -37,17 +37,24 @@ PatternView::~PatternView() {
   }
 }
 
+QImage PatternView::GrabFrame() {
+  if (!isValid()) return {};
+  makeCurrent();
+  paintGL();  // into the back buffer, which the next paint draws anew
+  return grabFramebuffer();
+}
+
 void PatternView::paintGL() {
   painting_ = true;
   context_.MakeCurrent(&surface_);
-  const qreal ratio = devicePixelRatioF();
+  const qreal ratio = devicePixelRatio();
   const ClientRect client{0, 0, static_cast<int>(std::lround(width() * ratio)),
                           static_cast<int>(std::lround(height() * ratio))};
   const FrameSource frame = source_();
   const std::optional<DifferenceFindings> before = findings_;
   DrawPattern(frame.scene, client, frame.horizontalCode, frame.verticalCode, frame.options,
               &findings_);
-  // Qt swaps (composes) the widget's buffer itself after paintGL.
+  // QOpenGLWindow swaps the buffers itself after paintGL.
   context_.MakeCurrent(nullptr);
   painting_ = false;
   const auto same = [](const std::optional<DifferenceFindings>& a,

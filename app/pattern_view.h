@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QOpenGLWidget>
+#include <QImage>
+#include <QOpenGLWindow>
 #include <functional>
 #include <optional>
 
@@ -13,14 +14,14 @@ namespace veltrisko {
 
 class PatternView;
 
-// The program's GL surface: the context of the pattern view's QOpenGLWidget.
+// The program's GL surface: the context of the pattern view's window.
 class QtGLSurface final : public GLSurface {
  public:
   explicit QtGLSurface(PatternView& view) : view_(view) {}
   bool CreateContext() override;
   bool MakeCurrent() override;
   void DoneCurrent() override;
-  void DestroyContext() override {}  // the widget owns its context
+  void DestroyContext() override {}  // the window owns its context
 
  private:
   PatternView& view_;
@@ -35,12 +36,14 @@ struct FrameSource {
 };
 
 // The 3-D view: one DrawPattern frame per paint, into the top-left square, on
-// the context that `context` records.
-class PatternView final : public QOpenGLWidget {
+// the context that `context` records. A window of its own (placed in the main
+// window with QWidget::createWindowContainer) that swaps its own buffer, so
+// that no composition of the whole main window follows each frame.
+class PatternView final : public QOpenGLWindow {
   Q_OBJECT
 
  public:
-  PatternView(QWidget* parent, GLContext& context, std::function<FrameSource()> source);
+  PatternView(GLContext& context, std::function<FrameSource()> source);
   ~PatternView() override;
 
   bool Painting() const { return painting_; }
@@ -48,13 +51,16 @@ class PatternView final : public QOpenGLWidget {
   const std::optional<DifferenceFindings>& Findings() const { return findings_; }
   // The current frame source, for reading numbers off the picture.
   FrameSource Source() const { return source_(); }
+  // Draws a frame of the current state and reads it back, without showing
+  // it; a null image before the window has its context.
+  QImage GrabFrame();
 
  signals:
   // Emitted after a paint whose findings differ from the previous paint's.
   void FindingsChanged();
 
  signals:
-  // A frame has been drawn (before Qt composes and swaps it).
+  // A frame has been drawn (before the buffers are swapped).
   void FrameDrawn();
 
  protected:

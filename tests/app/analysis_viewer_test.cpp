@@ -66,7 +66,7 @@ class AnalysisViewerTest : public QObject {
   // point is drawn.
   QPoint CursorFor(WorldDirection world) const {
     const FrameSource source = View()->Source();
-    const qreal ratio = View()->devicePixelRatioF();
+    const qreal ratio = View()->devicePixelRatio();
     const ClientRect client{0, 0, static_cast<int>(std::lround(View()->width() * ratio)),
                             static_cast<int>(std::lround(View()->height() * ratio))};
     const auto point =

@@ -376,10 +376,10 @@ class ViewerTest : public QObject {
 
   void invalidCodeLeavesAxesOnlyUntilCorrected() {
     const PatternView* view = window_->Client()->View();
-    QVERIFY(Saturated(window_->Client()->View()->grabFramebuffer()) > 1000);
+    QVERIFY(Saturated(window_->Client()->View()->GrabFrame()) > 1000);
     TypeInto(Dialog()->Horizontal().edit, "066EA00");
     QCOMPARE(QString(horizontalPanel.Code()), QString("066EA00"));
-    const QImage invalid = window_->Client()->View()->grabFramebuffer();
+    const QImage invalid = window_->Client()->View()->GrabFrame();
     QCOMPARE(Saturated(invalid), 0);
     const QColor white(255, 255, 255);
     QCOMPARE(invalid.pixelColor(invalid.width() - 5, 5), white);
@@ -390,7 +390,7 @@ class ViewerTest : public QObject {
     QVERIFY(grey > 50);  // the axes are there
 
     TypeInto(Dialog()->Horizontal().edit, "030EA00");
-    QVERIFY(Saturated(window_->Client()->View()->grabFramebuffer()) > 1000);
+    QVERIFY(Saturated(window_->Client()->View()->GrabFrame()) > 1000);
     QVERIFY(view->context()->isValid());
   }
 

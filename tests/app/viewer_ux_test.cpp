@@ -307,7 +307,7 @@ class ViewerUxTest : public QObject {
     QFETCH(float, tilt);
     Start();
     sceneState.azimuth = startAzimuth;
-    QWidget* view = window_->Client()->View();
+    QWindow* view = window_->Client()->View();
     const QPoint from(300, 300);
     const auto mouseButton = static_cast<Qt::MouseButton>(button);
     const auto keys = static_cast<Qt::KeyboardModifiers>(modifiers);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -344,6 +345,23 @@ class ViewerTest : public QObject {
     QCOMPARE(InfoLine(13, 94), QString("Azimut: 0.0 °"));
     QVERIFY(window_->Client()->Info()->grab().toImage() != turned);
     QCOMPARE(repaints.count(), 12);
+  }
+
+  void keysReachTheWindowWideCommandsFromThePicture() {
+    // The picture is a window of its own, which a click gives the keyboard
+    // focus; the keys it gets still turn the view.
+    PatternView* view = window_->Client()->View();
+    ActivateMainWindow();
+    view->requestActivate();
+    QTRY_COMPARE(QGuiApplication::focusWindow(), static_cast<QWindow*>(view));
+    QSignalSpy repaints(window_, &MainWindow::Repainted);
+    QSignalSpy frames(view, &PatternView::FrameDrawn);
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_PageDown);
+    QCOMPARE(sceneState.azimuth, kStepDegrees);
+    QCOMPARE(sceneState.elevation, kStepDegrees);
+    QCOMPARE(repaints.count(), 2);
+    QTRY_VERIFY(frames.count() >= 1);  // the repaint reaches the picture
   }
 
   void legendCommandHidesAndShowsBothLegends() {

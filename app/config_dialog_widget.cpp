@@ -78,7 +78,7 @@ ConfigDialogWidget::ConfigDialogWidget(QWidget* owner, const DialogTargets& targ
       logic_(*this, targets) {
   // The template's modal frame: a close box, no maximise button, fixed size.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setWindowTitle(QStringLiteral("Konfiguration des Antennentyps"));
   setModal(false);
   setFont(UiFont(8));

@@ -147,6 +147,18 @@ class ViewerUxTest : public QObject {
     QVERIFY(!(Dialog()->windowFlags() & Qt::WindowMaximizeButtonHint));
     Dialog()->resize(size * 2);
     QCOMPARE(Dialog()->size(), size);
+    // What the window asks of any window manager: a close box, no maximise
+    // function or button (Motif hints: flags, functions, decorations).
+    const QStringList motif =
+        Run("xprop", {"-id", QString::number(Dialog()->winId()), "_MOTIF_WM_HINTS"})
+            .section('=', 1)
+            .split(',');
+    QCOMPARE(motif.size(), 5);
+    const uint functions = motif[1].trimmed().toUInt(nullptr, 16);
+    const uint decorations = motif[2].trimmed().toUInt(nullptr, 16);
+    constexpr uint kAll = 0x1, kMaximizeFunction = 0x10, kClose = 0x20, kMaximizeButton = 0x40;
+    QVERIFY(!(functions & (kAll | kMaximizeFunction)) && (functions & kClose));
+    QVERIFY(!(decorations & (kAll | kMaximizeButton)));
     if (WindowManagerRunning()) {
       const QString actions =
           Run("xprop", {"-id", QString::number(Dialog()->winId()), "_NET_WM_ALLOWED_ACTIONS"});

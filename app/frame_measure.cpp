@@ -3,8 +3,10 @@
 // step) to the swap of the window's buffer, at step 2 ("sehr fein"), in
 // linear and logarithmic display. Compares the viewer itself, whose picture
 // is a QOpenGLWindow in a window container that swaps its own buffer, with
-// the same frame drawn by a QOpenGLWidget under the same legends, which Qt
-// composes into the top-level window after paintGL.
+// the same frame drawn by a QOpenGLWidget under the same legends in a main
+// window with a menu and a status bar (the viewer's former surface), which Qt
+// composes into the top-level window after paintGL. Both windows stay open
+// and take turns of ten frames, each brought to the front for its turn.
 //
 //   xvfb-run -a -s "-screen 0 1600x1200x24" build/bin/veltrisko-frame-measure [frames]
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "app/config_dialog_widget.h"

@@ -4,7 +4,6 @@
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 #include <GL/gl.h>
-#include <GL/glext.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -12,44 +11,10 @@
 
 namespace veltrisko {
 
-// Framebuffer objects are core only from OpenGL 3.0; a 2.1 context offers
-// them as an extension, so the entry points are fetched at run time.
 struct HeadlessSurface::Egl {
   EGLDisplay display = EGL_NO_DISPLAY;
   EGLContext context = EGL_NO_CONTEXT;
-  GLuint framebuffer = 0;
-  GLuint colour = 0;
-  GLuint depth = 0;
-
-  PFNGLGENFRAMEBUFFERSPROC genFramebuffers = nullptr;
-  PFNGLDELETEFRAMEBUFFERSPROC deleteFramebuffers = nullptr;
-  PFNGLBINDFRAMEBUFFERPROC bindFramebuffer = nullptr;
-  PFNGLGENRENDERBUFFERSPROC genRenderbuffers = nullptr;
-  PFNGLDELETERENDERBUFFERSPROC deleteRenderbuffers = nullptr;
-  PFNGLBINDRENDERBUFFERPROC bindRenderbuffer = nullptr;
-  PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage = nullptr;
-  PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer = nullptr;
-  PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
-
-  template <class Function>
-  static bool Load(Function& function, const char* name) {
-    auto address = eglGetProcAddress(name);
-    if (address == nullptr) address = eglGetProcAddress((std::string(name) + "EXT").c_str());
-    function = reinterpret_cast<Function>(address);
-    return function != nullptr;
-  }
-
-  bool LoadFramebufferFunctions() {
-    return Load(genFramebuffers, "glGenFramebuffers") &&
-           Load(deleteFramebuffers, "glDeleteFramebuffers") &&
-           Load(bindFramebuffer, "glBindFramebuffer") &&
-           Load(genRenderbuffers, "glGenRenderbuffers") &&
-           Load(deleteRenderbuffers, "glDeleteRenderbuffers") &&
-           Load(bindRenderbuffer, "glBindRenderbuffer") &&
-           Load(renderbufferStorage, "glRenderbufferStorage") &&
-           Load(framebufferRenderbuffer, "glFramebufferRenderbuffer") &&
-           Load(checkFramebufferStatus, "glCheckFramebufferStatus");
-  }
+  EGLSurface surface = EGL_NO_SURFACE;
 };
 
 namespace {
@@ -85,33 +50,47 @@ bool HeadlessSurface::CreateContext() {
     return Fail(EglError("eglInitialize"));
   }
   if (!eglBindAPI(EGL_OPENGL_API)) return Fail(EglError("eglBindAPI(OpenGL)"));
+  // A pbuffer, not a framebuffer object: OpenGL draws into it as into a
+  // window's buffer (rows from the top), so the edges of triangles and lines
+  // fall on the same pixels as in the viewers' windows. The 32-bit depth
+  // buffer is the viewers' too; it sets how far the polygon offset pushes.
+  const EGLint configAttributes[] = {EGL_SURFACE_TYPE,
+                                     EGL_PBUFFER_BIT,
+                                     EGL_RENDERABLE_TYPE,
+                                     EGL_OPENGL_BIT,
+                                     EGL_RED_SIZE,
+                                     8,
+                                     EGL_GREEN_SIZE,
+                                     8,
+                                     EGL_BLUE_SIZE,
+                                     8,
+                                     EGL_ALPHA_SIZE,
+                                     8,
+                                     EGL_DEPTH_SIZE,
+                                     32,
+                                     EGL_NONE};
+  EGLConfig config = nullptr;
+  EGLint configs = 0;
+  if (!eglChooseConfig(e.display, configAttributes, &config, 1, &configs) || configs < 1) {
+    return Fail(EglError("eglChooseConfig (pbuffer, RGBA8, depth 32)"));
+  }
+  EGLint maxWidth = 0, maxHeight = 0;
+  eglGetConfigAttrib(e.display, config, EGL_MAX_PBUFFER_WIDTH, &maxWidth);
+  eglGetConfigAttrib(e.display, config, EGL_MAX_PBUFFER_HEIGHT, &maxHeight);
+  if (width_ > maxWidth || height_ > maxHeight) {
+    return Fail("the surface is larger than OpenGL allows");
+  }
+  const EGLint surfaceAttributes[] = {EGL_WIDTH, width_, EGL_HEIGHT, height_, EGL_NONE};
+  e.surface = eglCreatePbufferSurface(e.display, config, surfaceAttributes);
+  if (e.surface == EGL_NO_SURFACE) return Fail(EglError("eglCreatePbufferSurface"));
   // 2.1 yields a context that keeps glBegin; a 3.2+ request without the
   // compatibility profile would give a core context that ignores it.
   const EGLint attributes[] = {EGL_CONTEXT_MAJOR_VERSION, 2, EGL_CONTEXT_MINOR_VERSION, 1,
                                EGL_NONE};
-  e.context = eglCreateContext(e.display, EGL_NO_CONFIG_KHR, EGL_NO_CONTEXT, attributes);
+  e.context = eglCreateContext(e.display, config, EGL_NO_CONTEXT, attributes);
   if (e.context == EGL_NO_CONTEXT) return Fail(EglError("eglCreateContext"));
-  if (!eglMakeCurrent(e.display, EGL_NO_SURFACE, EGL_NO_SURFACE, e.context)) {
+  if (!eglMakeCurrent(e.display, e.surface, e.surface, e.context)) {
     return Fail(EglError("eglMakeCurrent"));
-  }
-  if (!e.LoadFramebufferFunctions()) return Fail("no framebuffer object support");
-
-  GLint maxSize = 0;
-  glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &maxSize);
-  if (width_ > maxSize || height_ > maxSize)
-    return Fail("the surface is larger than OpenGL allows");
-  e.genFramebuffers(1, &e.framebuffer);
-  e.bindFramebuffer(GL_FRAMEBUFFER, e.framebuffer);
-  e.genRenderbuffers(1, &e.colour);
-  e.bindRenderbuffer(GL_RENDERBUFFER, e.colour);
-  e.renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width_, height_);
-  e.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, e.colour);
-  e.genRenderbuffers(1, &e.depth);
-  e.bindRenderbuffer(GL_RENDERBUFFER, e.depth);
-  e.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width_, height_);
-  e.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, e.depth);
-  if (e.checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
-    return Fail("the framebuffer object is incomplete");
   }
   DoneCurrent();
   return true;
@@ -123,11 +102,10 @@ bool HeadlessSurface::MakeCurrent() {
     error_ = "no context";
     return false;
   }
-  if (!eglMakeCurrent(e.display, EGL_NO_SURFACE, EGL_NO_SURFACE, e.context)) {
+  if (!eglMakeCurrent(e.display, e.surface, e.surface, e.context)) {
     error_ = EglError("eglMakeCurrent");
     return false;
   }
-  e.bindFramebuffer(GL_FRAMEBUFFER, e.framebuffer);
   return true;
 }
 
@@ -140,15 +118,10 @@ void HeadlessSurface::DoneCurrent() {
 void HeadlessSurface::DestroyContext() {
   Egl& e = *egl_;
   if (e.context != EGL_NO_CONTEXT) {
-    if (e.framebuffer != 0 &&
-        eglMakeCurrent(e.display, EGL_NO_SURFACE, EGL_NO_SURFACE, e.context)) {
-      e.deleteFramebuffers(1, &e.framebuffer);
-      e.deleteRenderbuffers(1, &e.colour);
-      e.deleteRenderbuffers(1, &e.depth);
-    }
     eglMakeCurrent(e.display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
     eglDestroyContext(e.display, e.context);
   }
+  if (e.surface != EGL_NO_SURFACE) eglDestroySurface(e.display, e.surface);
   // The surfaceless display is shared by every surface of the process, so
   // it is left initialised.
   e = Egl{};

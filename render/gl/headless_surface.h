@@ -10,8 +10,8 @@
 namespace veltrisko {
 
 // An offscreen drawing surface that needs no window system: an OpenGL 2.1
-// context on Mesa's surfaceless EGL platform, drawing into a framebuffer
-// object with RGBA8 colour and a depth buffer.
+// context on Mesa's surfaceless EGL platform, drawing into a pbuffer with
+// RGBA8 colour and a 32-bit depth buffer.
 class HeadlessSurface final : public GLSurface {
  public:
   HeadlessSurface(int width, int height);

@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "render/gl/headless_surface.h"
-
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 #include <GL/gl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 
+#include "render/gl/headless_surface.h"
+
 namespace veltrisko {
 
-struct HeadlessSurface::Egl {
+struct HeadlessSurface::Binding {
   EGLDisplay display = EGL_NO_DISPLAY;
   EGLContext context = EGL_NO_CONTEXT;
   EGLSurface surface = EGL_NO_SURFACE;
@@ -29,7 +28,7 @@ std::string EglError(const char* what) {
 }  // namespace
 
 HeadlessSurface::HeadlessSurface(int width, int height)
-    : width_(width), height_(height), egl_(std::make_unique<Egl>()) {}
+    : width_(width), height_(height), binding_(std::make_unique<Binding>()) {}
 
 HeadlessSurface::~HeadlessSurface() { DestroyContext(); }
 
@@ -42,7 +41,7 @@ bool HeadlessSurface::Fail(const std::string& message) {
 bool HeadlessSurface::CreateContext() {
   DestroyContext();
   if (width_ < 1 || height_ < 1) return Fail("the surface has no pixels");
-  Egl& e = *egl_;
+  Binding& e = *binding_;
   e.display = eglGetPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
   if (e.display == EGL_NO_DISPLAY) return Fail(EglError("eglGetPlatformDisplay (surfaceless)"));
   if (!eglInitialize(e.display, nullptr, nullptr)) {
@@ -97,7 +96,7 @@ bool HeadlessSurface::CreateContext() {
 }
 
 bool HeadlessSurface::MakeCurrent() {
-  Egl& e = *egl_;
+  Binding& e = *binding_;
   if (e.context == EGL_NO_CONTEXT) {
     error_ = "no context";
     return false;
@@ -110,13 +109,13 @@ bool HeadlessSurface::MakeCurrent() {
 }
 
 void HeadlessSurface::DoneCurrent() {
-  if (egl_->display != EGL_NO_DISPLAY) {
-    eglMakeCurrent(egl_->display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+  if (binding_->display != EGL_NO_DISPLAY) {
+    eglMakeCurrent(binding_->display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
   }
 }
 
 void HeadlessSurface::DestroyContext() {
-  Egl& e = *egl_;
+  Binding& e = *binding_;
   if (e.context != EGL_NO_CONTEXT) {
     eglMakeCurrent(e.display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
     eglDestroyContext(e.display, e.context);
@@ -124,24 +123,7 @@ void HeadlessSurface::DestroyContext() {
   if (e.surface != EGL_NO_SURFACE) eglDestroySurface(e.display, e.surface);
   // The surfaceless display is shared by every surface of the process, so
   // it is left initialised.
-  e = Egl{};
-}
-
-RgbImage HeadlessSurface::ReadPixels() const {
-  RgbImage image;
-  image.width = width_;
-  image.height = height_;
-  const std::size_t rowBytes = static_cast<std::size_t>(width_) * 3;
-  std::vector<std::uint8_t> bottomUp(rowBytes * height_);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, width_, height_, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-  // OpenGL counts rows from the bottom, pictures from the top.
-  image.rgb.resize(bottomUp.size());
-  for (int y = 0; y < height_; ++y) {
-    const std::uint8_t* source = bottomUp.data() + rowBytes * (height_ - 1 - y);
-    std::copy(source, source + rowBytes, image.rgb.data() + rowBytes * y);
-  }
-  return image;
+  e = Binding{};
 }
 
 }  // namespace veltrisko

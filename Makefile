@@ -83,13 +83,14 @@ test-windows: build windows-build
 	cd $(WINDOWS_BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS); \
 	  status=$$?; cd $(CURDIR) && $(WINE_RUN) --stop; exit $$status
 
-# The zip for Windows users: both programs, the README and the licence.
+# The zip for Windows users: both programs, the user guide with its pictures,
+# the README and the licence.
 windows: windows-build
 	rm -rf $(WINDOWS_BUILD)/zip && mkdir -p $(WINDOWS_BUILD)/zip
-	cp $(addprefix $(WINDOWS_BUILD)/bin/,veltrisko.exe veltrisko-pattern.exe) README.md \
-	  $(wildcard LICENSE) $(WINDOWS_BUILD)/zip/
+	cp -r $(addprefix $(WINDOWS_BUILD)/bin/,veltrisko.exe veltrisko-pattern.exe user-guide.html docs) \
+	  README.md $(wildcard LICENSE) $(WINDOWS_BUILD)/zip/
 	x86_64-w64-mingw32-strip $(WINDOWS_BUILD)/zip/*.exe
-	rm -f $(WINDOWS_ZIP) && cd $(WINDOWS_BUILD)/zip && zip -q -X $(CURDIR)/$(WINDOWS_ZIP) *
+	rm -f $(WINDOWS_ZIP) && cd $(WINDOWS_BUILD)/zip && zip -q -X -r $(CURDIR)/$(WINDOWS_ZIP) .
 	@echo "Wrote $(WINDOWS_ZIP)"
 
 bench: build

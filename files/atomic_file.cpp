@@ -21,10 +21,17 @@ std::string TemporaryNameFor(const std::string& path, int attempt) {
   return path + ".tmp" + std::to_string(counter++) + "-" + std::to_string(attempt);
 }
 
+// File names are UTF-8 on every system (the Windows programs run with UTF-8
+// as their code page); a plain string would be read in the C++ library's own
+// narrow encoding on Windows.
+std::filesystem::path PathOf(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 std::FILE* OpenNewFile(const std::string& name) {
 #ifdef _WIN32
   // The Windows C runtime has no exclusive-create mode.
-  if (std::filesystem::exists(name)) return nullptr;
+  if (std::filesystem::exists(PathOf(name))) return nullptr;
   return std::fopen(name.c_str(), "wb");
 #else
   return std::fopen(name.c_str(), "wbx");
@@ -79,7 +86,7 @@ std::string WriteFileAtomically(const std::string& path,
     return Failure(path, error);
   }
   std::error_code renamed;
-  std::filesystem::rename(temporary, path, renamed);
+  std::filesystem::rename(PathOf(temporary), PathOf(path), renamed);
   if (renamed) {
     std::remove(temporary.c_str());
     return "cannot write '" + path + "': " + renamed.message();

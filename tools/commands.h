@@ -15,9 +15,6 @@ int RunCompare(const std::vector<std::string>& args);
 int RunExport(const std::vector<std::string>& args);
 int RunFit(const std::vector<std::string>& args);
 
-// Ends the help text: where the render command is not available, says so.
-extern const char* const kRenderHelpNote;
-
 // Prints "veltrisko-pattern: <message>" and a hint to standard error; returns 2.
 int UsageError(const std::string& message);
 

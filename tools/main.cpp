@@ -98,8 +98,7 @@ int main(int argc, char** argv) {
   if (argc < 2) return UsageError("missing command");
   const std::string command = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
-  if (command == "--help" || command == "-h")
-    return Say((std::string(kHelp) + kRenderHelpNote).c_str());
+  if (command == "--help" || command == "-h") return Say(kHelp);
   if (command == "--version") return Say("veltrisko-pattern " VELTRISKO_VERSION "\n");
   if (command == "eval") return RunEval(args);
   if (command == "table") return RunTable(args);

@@ -14,12 +14,10 @@
 
 namespace veltrisko::tool {
 
-const char* const kRenderHelpNote = "";
-
 namespace {
 
 // The viewer's frame without a display: the same set-up and passes, drawn
-// into an offscreen framebuffer.
+// into an offscreen pbuffer.
 bool RenderOffscreen(const RenderOptions& options, RgbImage& image, FrameOutcome& outcome) {
   HeadlessSurface surface(options.width, options.height);
   GLContext glContext;

@@ -2,9 +2,8 @@
 // The Windows viewer: the entry, the main window with its menu, accelerators
 // and OpenGL paint, the two legend windows and the modeless dialog.
 // clang-format off
-#include <windows.h>  // first: the other two need it
+#include <windows.h>  // first: commctrl.h needs it
 #include <commctrl.h>
-#include <shellapi.h>
 // clang-format on
 
 #include <string>
@@ -14,15 +13,12 @@
 #include "app/logic/process_objects.h"
 #include "app/logic/scene_commands.h"
 #include "app/win32/config_dialog_window.h"
+#include "app/win32/documentation.h"
 #include "app/win32/legend_windows.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/wgl_surface.h"
 #include "render/gl/draw_pattern.h"
 #include "render/gl/gl_context.h"
-
-#ifndef VELTRISKO_DOC_HOST
-#error "VELTRISKO_DOC_HOST must name the documentation host"
-#endif
 
 namespace veltrisko {
 
@@ -40,10 +36,6 @@ constexpr wchar_t kMainClass[] = L"VeltriskoWndClass";
 HINSTANCE instance = nullptr;
 HWND infoLegend = nullptr;
 HWND colourLegend = nullptr;
-
-#define VELTRISKO_WIDE2(text) L##text
-#define VELTRISKO_WIDE(text) VELTRISKO_WIDE2(text)
-constexpr wchar_t kDocumentationAddress[] = L"https://" VELTRISKO_WIDE(VELTRISKO_DOC_HOST) L"/hcm/";
 
 void MoveLegends(HWND window) {
   RECT client;
@@ -100,7 +92,7 @@ bool RunCommand(HWND window, int command) {
       }
       return true;
     case kCmdDocumentation:
-      ShellExecuteW(nullptr, nullptr, kDocumentationAddress, nullptr, nullptr, SW_SHOWNORMAL);
+      OpenDocumentation(window);
       return true;
     case kCmdLegend: {
       const int show = IsWindowVisible(infoLegend) ? SW_HIDE : SW_SHOW;

@@ -9,9 +9,10 @@
 
 namespace veltrisko {
 
-// An offscreen drawing surface that needs no window system: an OpenGL 2.1
-// context on Mesa's surfaceless EGL platform, drawing into a framebuffer
-// object with RGBA8 colour and a depth buffer.
+// An offscreen drawing surface that needs no display: an OpenGL context
+// drawing into a pbuffer with 8-bit RGB(A) colour and a 32-bit depth buffer.
+// On Linux a 2.1 context on Mesa's surfaceless EGL platform; on Windows a WGL
+// context on a WGL_ARB_pbuffer.
 class HeadlessSurface final : public GLSurface {
  public:
   HeadlessSurface(int width, int height);
@@ -33,13 +34,13 @@ class HeadlessSurface final : public GLSurface {
   RgbImage ReadPixels() const;
 
  private:
-  struct Egl;
+  struct Binding;  // the window system's objects
   bool Fail(const std::string& message);
 
   int width_;
   int height_;
   std::string error_;
-  std::unique_ptr<Egl> egl_;
+  std::unique_ptr<Binding> binding_;
 };
 
 }  // namespace veltrisko

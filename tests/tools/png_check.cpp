@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Checks a written picture: png_check FILE [--size WxH] [--white X,Y]...
-// [--coloured X,Y]... [--no-colour]. "Coloured" is neither white nor grey.
+// [--coloured X,Y]... [--no-colour] [--same-as OTHER.png]. "Coloured" is
+// neither white nor grey; --same-as demands equal pixels.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -23,6 +25,16 @@ bool Check(const RgbImage& image, const std::string& option, const std::string& 
   if (option == "--size") {
     const std::string actual = std::to_string(image.width) + "x" + std::to_string(image.height);
     return actual == value || Fail("size " + actual + ", expected " + value);
+  }
+  if (option == "--same-as") {
+    RgbImage other;
+    std::string error;
+    if (!veltrisko::ReadPng(value, other, error)) return Fail(value + ": " + error);
+    if (other.width != image.width || other.height != image.height) return Fail("sizes differ");
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < image.rgb.size(); i += 3)
+      differing += !std::equal(&image.rgb[i], &image.rgb[i] + 3, &other.rgb[i]);
+    return differing == 0 || Fail(std::to_string(differing) + " pixels differ from " + value);
   }
   int x = -1, y = -1;
   if (std::sscanf(value.c_str(), "%d,%d", &x, &y) != 2 || x < 0 || y < 0 || x >= image.width ||

@@ -245,7 +245,10 @@ void ConfigDialogWidget::PlaceNearOwner(QWidget* owner) {
 }
 
 bool ConfigDialogWidget::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Show && isVisible())
+  // The owner's activation comes once the window manager has it on the
+  // screen; its Show event may come before, while the manager cannot yet
+  // link the dialog to it.
+  if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) && isVisible())
     QMetaObject::invokeMethod(this, &ConfigDialogWidget::StayAboveOwner, Qt::QueuedConnection);
   return QDialog::eventFilter(watched, event);
 }

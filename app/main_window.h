@@ -27,8 +27,6 @@ class ClientArea final : public QWidget {
  public:
   explicit ClientArea(QWidget* parent);  // shows the process-wide state
   PatternView* View() const { return view_; }
-  // The widget that holds the view's window in the widget tree.
-  QWidget* ViewContainer() const { return viewContainer_; }
   InfoLegend* Info() const { return info_; }
   ColourLegend* Colours() const { return colours_; }
   CodeMessage* Message() const { return message_; }

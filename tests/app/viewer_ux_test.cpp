@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QWindow>
@@ -285,6 +286,37 @@ class ViewerUxTest : public QObject {
       }
       QVERIFY(red > 10);
       QVERIFY(legend != legendBefore);
+    }
+  }
+
+  void legendsAndMessageShowAboveThePicture() {
+    // Each is a window of its own over the picture's window: the screen
+    // shows it, not the picture, after the picture is drawn anew and after
+    // the main window changes its size.
+    Start();
+    Type(Dialog()->Horizontal().edit, "000EA10");  // rejected: the message shows
+    Dialog()->close();
+    ClientArea* client = window_->Client();
+    QTRY_VERIFY(client->Message()->isVisible());
+    const auto onScreen = [](QWidget* widget) {
+      const QPoint at = widget->mapToGlobal(QPoint(0, 0));
+      return widget->screen()
+          ->grabWindow(0, at.x(), at.y(), widget->width(), widget->height())
+          .toImage()
+          .convertToFormat(QImage::Format_RGB32);
+    };
+    for (const QSize size : {window_->size(), QSize(700, 500)}) {
+      window_->resize(size);
+      QTRY_COMPARE(window_->size(), size);
+      QSignalSpy frames(client->View(), &PatternView::FrameDrawn);
+      sceneState.azimuth += 30.0f;
+      window_->RepaintAll();
+      QTRY_VERIFY(frames.count() > 0);
+      for (QWidget* overlay :
+           std::initializer_list<QWidget*>{client->Info(), client->Colours(), client->Message()}) {
+        const QImage painted = overlay->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QTRY_COMPARE(onScreen(overlay), painted);
+      }
     }
   }
 

@@ -26,7 +26,12 @@ void QtGLSurface::DoneCurrent() {
 }
 
 PatternView::PatternView(GLContext& context, std::function<FrameSource()> source)
-    : context_(context), source_(std::move(source)) {}
+    : context_(context), source_(std::move(source)) {
+  // A click in the picture leaves the keyboard focus with the main window, as
+  // it did when the picture was a widget; a child window with the focus of
+  // its own would also hide from the window manager which window is active.
+  setFlag(Qt::WindowDoesNotAcceptFocus);
+}
 
 PatternView::~PatternView() {
   // The context dies with the window; a later view creates its own.

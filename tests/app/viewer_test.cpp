@@ -348,12 +348,11 @@ class ViewerTest : public QObject {
   }
 
   void keysReachTheWindowWideCommandsFromThePicture() {
-    // The picture is a window of its own, which a click gives the keyboard
-    // focus; the keys it gets still turn the view.
+    // The picture is a window of its own that takes no keyboard focus; keys
+    // that reach it all the same still turn the view.
     PatternView* view = window_->Client()->View();
     ActivateMainWindow();
-    view->requestActivate();
-    QTRY_COMPARE(QGuiApplication::focusWindow(), static_cast<QWindow*>(view));
+    QVERIFY(QGuiApplication::focusWindow() != view);
     QSignalSpy repaints(window_, &MainWindow::Repainted);
     QSignalSpy frames(view, &PatternView::FrameDrawn);
     QTest::keyClick(view, Qt::Key_Right);

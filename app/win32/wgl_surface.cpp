@@ -4,18 +4,13 @@
 #include <string>
 
 #include "app/win32/test_dumps.h"
+#include "render/gl/wgl_pixel_format.h"
 
 namespace veltrisko {
 
 bool WglSurface::CreateContext() {
   context_ = nullptr;
-  PIXELFORMATDESCRIPTOR requested{};
-  requested.nSize = sizeof requested;
-  requested.nVersion = 1;
-  requested.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-  requested.iPixelType = PFD_TYPE_RGBA;
-  requested.cColorBits = 24;
-  requested.cDepthBits = 32;
+  PIXELFORMATDESCRIPTOR requested = RequestedPixelFormat();
   pixelFormat_ = ChoosePixelFormat(dc_, &requested);
   if (pixelFormat_ == 0) return false;
   if (!SetPixelFormat(dc_, pixelFormat_, &requested)) return false;

@@ -4,8 +4,8 @@
 namespace veltrisko {
 
 // What one window-system binding supplies for the program's one OpenGL
-// context: the viewer's binding wraps a Qt OpenGL widget, the headless one an
-// EGL surfaceless context with a framebuffer object.
+// context: the viewers' bindings wrap their window (Qt, WGL), the headless one
+// a pbuffer (EGL surfaceless on Linux, WGL on Windows).
 class GLSurface {
  public:
   virtual ~GLSurface() = default;

@@ -35,6 +35,8 @@ class HeadlessSurface final : public GLSurface {
 
  private:
   struct Binding;  // the window system's objects
+  // The system's part of CreateContext, for a surface of at least one pixel.
+  bool CreateBinding();
   bool Fail(const std::string& message);
 
   int width_;

@@ -32,15 +32,7 @@ HeadlessSurface::HeadlessSurface(int width, int height)
 
 HeadlessSurface::~HeadlessSurface() { DestroyContext(); }
 
-bool HeadlessSurface::Fail(const std::string& message) {
-  error_ = message;
-  DestroyContext();
-  return false;
-}
-
-bool HeadlessSurface::CreateContext() {
-  DestroyContext();
-  if (width_ < 1 || height_ < 1) return Fail("the surface has no pixels");
+bool HeadlessSurface::CreateBinding() {
   Binding& e = *binding_;
   e.display = eglGetPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
   if (e.display == EGL_NO_DISPLAY) return Fail(EglError("eglGetPlatformDisplay (surfaceless)"));

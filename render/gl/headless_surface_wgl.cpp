@@ -9,6 +9,7 @@
 #include <string>
 
 #include "render/gl/headless_surface.h"
+#include "render/gl/wgl_pixel_format.h"
 
 namespace veltrisko {
 
@@ -68,28 +69,14 @@ HeadlessSurface::HeadlessSurface(int width, int height)
 
 HeadlessSurface::~HeadlessSurface() { DestroyContext(); }
 
-bool HeadlessSurface::Fail(const std::string& message) {
-  error_ = message;
-  DestroyContext();
-  return false;
-}
-
-bool HeadlessSurface::CreateContext() {
-  DestroyContext();
-  if (width_ < 1 || height_ < 1) return Fail("the surface has no pixels");
+bool HeadlessSurface::CreateBinding() {
   Binding& b = *binding_;
   if (!RegisterHelperClass()) return Fail(WindowsError("RegisterClass"));
   b.window = CreateWindowExW(0, kHelperClass, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                              GetModuleHandleW(nullptr), nullptr);
   if (b.window == nullptr) return Fail(WindowsError("CreateWindowEx"));
   b.windowDc = GetDC(b.window);
-  PIXELFORMATDESCRIPTOR requested{};
-  requested.nSize = sizeof requested;
-  requested.nVersion = 1;
-  requested.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-  requested.iPixelType = PFD_TYPE_RGBA;
-  requested.cColorBits = 24;
-  requested.cDepthBits = 32;
+  const PIXELFORMATDESCRIPTOR requested = RequestedPixelFormat();
   const int windowFormat = ChoosePixelFormat(b.windowDc, &requested);
   if (windowFormat == 0 || !SetPixelFormat(b.windowDc, windowFormat, &requested)) {
     return Fail(WindowsError("SetPixelFormat"));

@@ -1,12 +1,25 @@
 // SPDX-License-Identifier: MIT
-// Reading the headless surface's picture, alike on every system.
+// What the headless surface does alike on every system: its creation's
+// checks and failures, and reading its picture.
+#include "render/gl/headless_surface.h"
+
 #include <GL/gl.h>
 
 #include <algorithm>
 
-#include "render/gl/headless_surface.h"
-
 namespace veltrisko {
+
+bool HeadlessSurface::Fail(const std::string& message) {
+  error_ = message;
+  DestroyContext();
+  return false;
+}
+
+bool HeadlessSurface::CreateContext() {
+  DestroyContext();
+  if (width_ < 1 || height_ < 1) return Fail("the surface has no pixels");
+  return CreateBinding();
+}
 
 RgbImage HeadlessSurface::ReadPixels() const {
   RgbImage image;

@@ -2,6 +2,7 @@
 // Drives the real viewer widgets the way a user does: keys, clicks, menus.
 #include <QAction>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QOpenGLContext>
+#include <QProcess>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSlider>
@@ -519,6 +521,44 @@ class ViewerTest : public QObject {
     QVERIFY(box != nullptr && box->isVisible());
     QVERIFY(box->text().contains(location));
     box->close();
+  }
+
+  // The picture on the screen is the headless renderer's frame of the same
+  // state, pixel for pixel: both draw into a window-system buffer.
+  void frameEqualsTheHeadlessFrame() {
+    ActivateMainWindow();
+    QTest::mouseClick(Dialog()->Button(kLogarithmicButtonId), Qt::LeftButton);
+    for (int i = 0; i < 5; ++i) QTest::keyClick(window_, Qt::Key_Right);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(window_, Qt::Key_PageUp);
+    PatternView* view = window_->Client()->View();
+    // A frame starts with the light of the one before, so the first of two
+    // grabs sets the state the headless renderer starts from as well.
+    view->GrabFrame();
+    const QImage shown = view->GrabFrame().convertToFormat(QImage::Format_RGB888);
+    const QString expectedPath =
+        QDir(VELTRISKO_TEST_OUTPUT_DIR).filePath("viewer-frame-headless.png");
+    QDir().mkpath(VELTRISKO_TEST_OUTPUT_DIR);
+    QProcess headless;
+    headless.start(
+        VELTRISKO_STEADY_FRAME_PATH,
+        {"--horizontal", "030EA00", "--vertical", "030EA00", "--log", "40", "--azimuth",
+         QString::asprintf("%.9g", double{sceneState.azimuth}), "--elevation",
+         QString::asprintf("%.9g", double{sceneState.elevation}), "--size",
+         QString("%1x%2").arg(shown.width()).arg(shown.height()), "--output", expectedPath});
+    QVERIFY(headless.waitForFinished(60000));
+    QCOMPARE(headless.exitCode(), 0);
+    const QImage expected = QImage(expectedPath).convertToFormat(QImage::Format_RGB888);
+    QCOMPARE(expected.size(), shown.size());
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+      for (int x = 0; x < shown.width(); ++x)
+        differing += shown.pixel(x, y) != expected.pixel(x, y);
+    }
+    if (differing != 0) {
+      qWarning("%d pixels differ", differing);
+      shown.save(QDir(VELTRISKO_TEST_OUTPUT_DIR).filePath("viewer-frame-shown.png"));
+      QFAIL("the viewer's frame differs from the headless one (both kept in the test output)");
+    }
   }
 
   void viewHasACompatibilityContextWithDepth() {

@@ -15,7 +15,6 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 
 #include "analysis/direction_readout.h"
@@ -32,6 +31,7 @@
 #include "dialog/config_dialog.h"
 #include "model/combination.h"
 #include "model/component_attenuation.h"
+#include "screenshot.h"
 
 using namespace veltrisko;
 
@@ -52,14 +52,6 @@ class AnalysisViewerTest : public QObject {
       QTest::keyClicks(edit, code);
     }
     QCOMPARE(QString(horizontalPanel.Code()), QString(h));
-  }
-
-  void Photograph(const char* name) {
-    const char* folder = std::getenv("VELTRISKO_SCREENSHOTS");
-    if (folder == nullptr) return;
-    QTest::qWait(300);
-    const std::string command = std::string("import -window root ") + folder + "/" + name;
-    if (std::system(command.c_str()) != 0) qWarning("screenshot %s failed", name);
   }
 
   // The view position (logical pixels) where a world direction's surface
@@ -146,7 +138,7 @@ class AnalysisViewerTest : public QObject {
             "V6 " + QString::fromStdString(GermanNumber(v6, 2))));
       }
     }
-    Photograph("readout.png");
+    PhotographScreen("readout.png");
     // Off the pattern: no readout.
     QTest::mouseMove(View(), QPoint(5, View()->height() - 5));
     QTRY_VERIFY(!Analysis()->Readout()->Box()->isVisible());
@@ -208,7 +200,7 @@ class AnalysisViewerTest : public QObject {
       QCOMPARE(diagrams->Series(CutKind::kHorizontal, DiagramCurve(k))->count(), 362);
       QCOMPARE(diagrams->Series(CutKind::kVertical, DiagramCurve(k))->count(), 181);
     }
-    Photograph("diagrams-polar.png");
+    PhotographScreen("diagrams-polar.png");
     diagrams->SetStyle(DiagramStyle::kCartesian);
     QCOMPARE(diagrams->Series(CutKind::kHorizontal, DiagramCurve::kV7)->count(), 361);
     // Following the dialog: the V6 curve of the vertical cut after a change.
@@ -219,7 +211,7 @@ class AnalysisViewerTest : public QObject {
     const double v6 = CombinedAttenuationV6(60.0f, 0.0f, "060LA05", "020EB00");
     QVERIFY2(readout.contains(QString::fromStdString("V6 " + GermanNumber(-v6, 2))),
              qPrintable(readout));
-    Photograph("diagrams-cartesian.png");
+    PhotographScreen("diagrams-cartesian.png");
 
     QTemporaryDir dir;
     const auto startOf = [](const QString& path, int n) {
@@ -251,7 +243,7 @@ class AnalysisViewerTest : public QObject {
     const auto survey =
         SurveyRuleDifference(ParsedAntennaCode("030EA10"), ParsedAntennaCode("020EA05"), 2.0f);
     QCOMPARE(View()->Findings()->largestDb, survey->gridLargest.differenceDb);
-    Photograph("difference.png");
+    PhotographScreen("difference.png");
     Analysis()->DifferenceAction()->trigger();
     QTRY_VERIFY(!View()->Findings().has_value());
   }

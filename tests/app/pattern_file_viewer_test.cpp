@@ -17,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 
 #include "app/analysis_features.h"
@@ -33,6 +32,7 @@
 #include "dialog/config_dialog.h"
 #include "interchange/pattern_file.h"
 #include "model/combination.h"
+#include "screenshot.h"
 
 using namespace veltrisko;
 
@@ -50,14 +50,6 @@ class PatternFileViewerTest : public QObject {
     window_->Dialog()->Vertical().edit->setText(v);
     QCOMPARE(QString(horizontalPanel.Code()), QString(h));
     QCOMPARE(QString(verticalPanel.Code()), QString(v));
-  }
-
-  void Photograph(const char* name) {
-    const char* folder = std::getenv("VELTRISKO_SCREENSHOTS");
-    if (folder == nullptr) return;
-    QTest::qWait(300);
-    const std::string command = std::string("import -window root ") + folder + "/" + name;
-    if (std::system(command.c_str()) != 0) qWarning("screenshot %s failed", name);
   }
 
   // The open message box's text, closing it; empty when none is open.
@@ -139,7 +131,7 @@ class PatternFileViewerTest : public QObject {
     window_->resize(1100, 800);
     QTRY_COMPARE(info->height(), static_cast<int>(kInfoLegendHeightWithFile * info->Scale()));
     diagrams->move(0, 300);
-    Photograph("import.png");
+    PhotographScreen("import.png");
 
     // A malformed file: the reader's message with its line; the loaded file stays.
     const QString bad = dir_.filePath("bad.csv");
@@ -184,7 +176,7 @@ class PatternFileViewerTest : public QObject {
     QVERIFY(second != "000ND00");
     fit->List(false)->selectRow(1);
     QCOMPARE(QString(verticalPanel.Code()), second);
-    Photograph("fit.png");
+    PhotographScreen("fit.png");
 
     // The other criterion gives its own lists.
     fit->CriterionChoice()->setCurrentIndex(1);

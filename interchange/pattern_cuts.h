@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "model/combination_rule.h"
 #include "model/parsed_antenna_code.h"
 
 namespace veltrisko {
@@ -22,8 +23,6 @@ struct PatternCuts {
   CutLosses horizontal{};
   CutLosses vertical{};
 };
-
-enum class CombinationRule { kV6, kV7 };
 
 // The relative direction (azimuth, elevation) of vertical angle a: a in
 // [0, 90] is (0, -a), a in (90, 270) is (180, a - 180), a in [270, 360) is

@@ -4,8 +4,10 @@
 #include <array>
 #include <string_view>
 
-// The main menu and the accelerator table as plain data; the viewer builds
-// its Qt menu bar and shortcuts from these tables.
+// The main menu and the accelerator table of both viewers as plain data: the
+// Linux viewer builds its menu bar and shortcuts from these tables, and the
+// Windows viewer's resource (menu 103, accelerators 103) holds the same
+// entries, which a test compares.
 
 namespace veltrisko {
 
@@ -32,11 +34,20 @@ enum Command : int {
   kCmdHorizontalCut = 40021,
   kCmdFalseColour = 40022,
   kCmdLegend = 40023,
+  // Beyond the program's first menu: pattern files, analysis and the code fit.
+  kCmdImportPattern = 40024,
+  kCmdExportPattern = 40025,
+  kCmdDiagrams = 40026,
+  kCmdDifference = 40027,
+  kCmdFitCode = 40028,
+  kCmdUnpinReadout = 40029,
+  kCmdCopyReadout = 40030,
 };
 
 enum class MenuEntryKind {
-  kPopup,  // starts a top-level popup; ends the previous one
-  kItem,   // a command item of the current popup (or submenu)
+  kPopup,   // starts a top-level popup; ends the previous one
+  kItem,    // a command item of the current popup (or submenu)
+  kToggle,  // an item with a check mark that its own feature keeps
   kSeparator,
   kSubmenu,     // starts a submenu inside the current popup
   kSubmenuEnd,  // ends the submenu
@@ -52,6 +63,9 @@ struct MenuEntry {
 inline constexpr std::array kMainMenu{
     MenuEntry{MenuEntryKind::kPopup, "&Datei", 0, false},
     MenuEntry{MenuEntryKind::kItem, "&Antennentyp", kCmdAntennaType, false},
+    MenuEntry{MenuEntryKind::kSeparator, "", 0, false},
+    MenuEntry{MenuEntryKind::kItem, "Diagramm &importieren…", kCmdImportPattern, false},
+    MenuEntry{MenuEntryKind::kItem, "Diagramm &exportieren…", kCmdExportPattern, false},
     MenuEntry{MenuEntryKind::kSeparator, "", 0, false},
     MenuEntry{MenuEntryKind::kItem, "&Beenden", kCmdQuit, false},
     MenuEntry{MenuEntryKind::kPopup, "&Ansicht", 0, false},
@@ -71,26 +85,37 @@ inline constexpr std::array kMainMenu{
     MenuEntry{MenuEntryKind::kItem, "fein", kCmdResolutionFine, false},
     MenuEntry{MenuEntryKind::kItem, "sehr fein", kCmdResolutionVeryFine, false},
     MenuEntry{MenuEntryKind::kSubmenuEnd, "", 0, false},
+    MenuEntry{MenuEntryKind::kSeparator, "", 0, false},
+    MenuEntry{MenuEntryKind::kItem, "&2D-Diagramme", kCmdDiagrams, false},
+    MenuEntry{MenuEntryKind::kToggle, "&Unterschied V6/V7", kCmdDifference, false},
+    MenuEntry{MenuEntryKind::kPopup, "&Extras", 0, false},
+    MenuEntry{MenuEntryKind::kItem, "Antennencode &anpassen…", kCmdFitCode, false},
     MenuEntry{MenuEntryKind::kPopup, "&Hilfe", 0, false},
     MenuEntry{MenuEntryKind::kItem, "&Dokumentation", kCmdDocumentation, false},
 };
 
-enum class AcceleratorKey { kUp, kDown, kLeft, kRight, kPageUp, kPageDown, kHome };
+enum class AcceleratorKey { kUp, kDown, kLeft, kRight, kPageUp, kPageDown, kHome, kEscape, kC };
 
 struct Accelerator {
-  AcceleratorKey key;  // no modifiers
+  AcceleratorKey key;
+  bool control;  // with the Ctrl key
   int command;
 };
 
 inline constexpr std::array kAccelerators{
-    Accelerator{AcceleratorKey::kUp, kCmdTiltUp},
-    Accelerator{AcceleratorKey::kDown, kCmdTiltDown},
-    Accelerator{AcceleratorKey::kLeft, kCmdAzimuthLeft},
-    Accelerator{AcceleratorKey::kRight, kCmdAzimuthRight},
-    Accelerator{AcceleratorKey::kPageUp, kCmdElevationUp},
-    Accelerator{AcceleratorKey::kPageDown, kCmdElevationDown},
-    Accelerator{AcceleratorKey::kHome, kCmdResetView},
+    Accelerator{AcceleratorKey::kUp, false, kCmdTiltUp},
+    Accelerator{AcceleratorKey::kDown, false, kCmdTiltDown},
+    Accelerator{AcceleratorKey::kLeft, false, kCmdAzimuthLeft},
+    Accelerator{AcceleratorKey::kRight, false, kCmdAzimuthRight},
+    Accelerator{AcceleratorKey::kPageUp, false, kCmdElevationUp},
+    Accelerator{AcceleratorKey::kPageDown, false, kCmdElevationDown},
+    Accelerator{AcceleratorKey::kHome, false, kCmdResetView},
+    Accelerator{AcceleratorKey::kEscape, false, kCmdUnpinReadout},
+    Accelerator{AcceleratorKey::kC, true, kCmdCopyReadout},
 };
+
+// The readout's context menu.
+inline constexpr std::string_view kCopyReadoutText = "Werte kopieren";
 
 // The resolution items form one exclusive group: command and sampling step.
 struct ResolutionChoice {

@@ -167,6 +167,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   RegisterWindowClass(kMainClass, MainWindowProcedure, CS_HREDRAW | CS_VREDRAW);
   const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
   const HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
+  // The pattern files, the 2-D diagrams, the difference view and the code fit
+  // are offered by the Linux viewer only so far.
+  for (int command = kCmdImportPattern; command <= kCmdFitCode; ++command)
+    EnableMenuItem(menu, command, MF_BYCOMMAND | MF_GRAYED);
   const HWND mainWindow = CreateWindowExW(
       0, kMainClass, L"Veltrisko   HCM-Antennendiagramme", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance, nullptr);

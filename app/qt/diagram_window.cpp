@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/diagram_window.h"
+#include "app/qt/diagram_window.h"
 
 #include <QBuffer>
 #include <QCategoryAxis>

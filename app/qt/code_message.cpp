@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/code_message.h"
+#include "app/qt/code_message.h"
 
 namespace veltrisko {
 

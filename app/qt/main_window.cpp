@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "app/main_window.h"
+#include "app/qt/main_window.h"
 
 #include <QActionGroup>
 #include <QMenuBar>
 #include <QShortcut>
 
-#include "app/analysis_features.h"
-#include "app/code_message.h"
-#include "app/config_dialog_widget.h"
-#include "app/documentation.h"
-#include "app/legend_widgets.h"
 #include "app/logic/code_feedback.h"
 #include "app/logic/difference_legend.h"
 #include "app/logic/legend_content.h"
@@ -18,9 +13,14 @@
 #include "app/logic/pattern_file_legend.h"
 #include "app/logic/process_objects.h"
 #include "app/logic/scene_commands.h"
-#include "app/pattern_file_features.h"
-#include "app/pattern_view.h"
-#include "app/view_mouse.h"
+#include "app/qt/analysis_features.h"
+#include "app/qt/code_message.h"
+#include "app/qt/config_dialog_widget.h"
+#include "app/qt/documentation.h"
+#include "app/qt/legend_widgets.h"
+#include "app/qt/pattern_file_features.h"
+#include "app/qt/pattern_view.h"
+#include "app/qt/view_mouse.h"
 #include "render/gl/gl_context.h"
 
 namespace veltrisko {
@@ -29,8 +29,9 @@ GLContext glContext;
 
 namespace {
 
-QKeySequence KeyOf(AcceleratorKey key) {
-  switch (key) {
+QKeySequence KeyOf(const Accelerator& accelerator) {
+  if (accelerator.control && accelerator.key == AcceleratorKey::kC) return QKeySequence::Copy;
+  switch (accelerator.key) {
     case AcceleratorKey::kUp:
       return QKeySequence(Qt::Key_Up);
     case AcceleratorKey::kDown:
@@ -45,6 +46,10 @@ QKeySequence KeyOf(AcceleratorKey key) {
       return QKeySequence(Qt::Key_PageDown);
     case AcceleratorKey::kHome:
       return QKeySequence(Qt::Key_Home);
+    case AcceleratorKey::kEscape:
+      return QKeySequence(Qt::Key_Escape);
+    case AcceleratorKey::kC:
+      return QKeySequence(Qt::Key_C);
   }
   return {};
 }
@@ -142,11 +147,13 @@ void MainWindow::BuildMenus() {
       case MenuEntryKind::kSeparator:
         current->addSeparator();
         break;
-      case MenuEntryKind::kItem: {
+      case MenuEntryKind::kItem:
+      case MenuEntryKind::kToggle: {
         QAction* action = current->addAction(FromUtf8(entry.text));
         const int command = entry.command;
         action->setData(command);
-        if (CheckMarkOf(sceneState, true, command).has_value()) {
+        if (entry.kind == MenuEntryKind::kToggle ||
+            CheckMarkOf(sceneState, true, command).has_value()) {
           action->setCheckable(true);
           action->setChecked(entry.initiallyChecked);
         }
@@ -168,11 +175,12 @@ void MainWindow::BuildMenus() {
 void MainWindow::BuildAccelerators() {
   for (const Accelerator& accelerator : kAccelerators) {
     // Window-wide only: in the dialog the same keys move its focused slider.
-    auto* shortcut = new QShortcut(KeyOf(accelerator.key), this);
+    auto* shortcut = new QShortcut(KeyOf(accelerator), this);
     shortcut->setContext(Qt::WindowShortcut);
     shortcut->setAutoRepeat(true);
     const int command = accelerator.command;
     connect(shortcut, &QShortcut::activated, this, [this, command] { HandleCommand(command); });
+    shortcuts_[command] = shortcut;
   }
 }
 
@@ -189,6 +197,11 @@ ConfigDialogWidget* MainWindow::Dialog() const { return dialog_; }
 QAction* MainWindow::Action(int command) const {
   auto found = actions_.find(command);
   return found != actions_.end() ? found->second : nullptr;
+}
+
+QShortcut* MainWindow::Shortcut(int command) const {
+  auto found = shortcuts_.find(command);
+  return found != shortcuts_.end() ? found->second : nullptr;
 }
 
 bool MainWindow::LegendsVisible() const { return !client_->Info()->isHidden(); }

@@ -7,6 +7,7 @@
 
 class QAction;
 class QMenu;
+class QShortcut;
 
 namespace veltrisko {
 
@@ -61,7 +62,10 @@ class MainWindow final : public QMainWindow {
 
   ConfigDialogWidget* Dialog() const;
   ClientArea* Client() const { return client_; }
+  // The menu item and the window-wide key of a command of the shared tables;
+  // null where the command has none. Features connect to them.
   QAction* Action(int command) const;
+  QShortcut* Shortcut(int command) const;
   bool LegendsVisible() const;
   // The readout, the 2-D diagrams and the difference view.
   AnalysisFeatures* Analysis() const { return analysis_; }
@@ -78,6 +82,7 @@ class MainWindow final : public QMainWindow {
   ClientArea* client_;
   QPointer<ConfigDialogWidget> dialog_;
   std::map<int, QAction*> actions_;
+  std::map<int, QShortcut*> shortcuts_;
   AnalysisFeatures* analysis_ = nullptr;
 };
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "app/logic/command_line.h"
-#include "app/main_window.h"
-#include "app/surface_format.h"
-#include "app/viewer_start.h"
+#include "app/qt/main_window.h"
+#include "app/qt/surface_format.h"
+#include "app/qt/viewer_start.h"
 
 #ifndef VELTRISKO_VERSION
 #error "VELTRISKO_VERSION must name the program's version"

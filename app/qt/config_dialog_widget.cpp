@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/config_dialog_widget.h"
+#include "app/qt/config_dialog_widget.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,7 +16,7 @@
 
 #include "app/logic/code_feedback.h"
 #include "app/logic/dialog_placement.h"
-#include "app/ui_font.h"
+#include "app/qt/ui_font.h"
 #include "dialog/panel_catalogue.h"
 #include "dialog/slider_value_text.h"
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "app/viewer_start.h"
+#include "app/qt/viewer_start.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "app/config_dialog_widget.h"
 #include "app/logic/process_objects.h"
-#include "app/main_window.h"
+#include "app/qt/config_dialog_widget.h"
+#include "app/qt/main_window.h"
 
 namespace veltrisko {
 

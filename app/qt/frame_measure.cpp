@@ -23,16 +23,16 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/config_dialog_widget.h"
-#include "app/legend_widgets.h"
 #include "app/logic/legend_content.h"
 #include "app/logic/legend_scale.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/process_objects.h"
-#include "app/main_window.h"
-#include "app/pattern_view.h"
-#include "app/surface_format.h"
-#include "app/viewer_start.h"
+#include "app/qt/config_dialog_widget.h"
+#include "app/qt/legend_widgets.h"
+#include "app/qt/main_window.h"
+#include "app/qt/pattern_view.h"
+#include "app/qt/surface_format.h"
+#include "app/qt/viewer_start.h"
 #include "render/gl/draw_pattern.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/qt_controls.h"
+#include "app/qt/qt_controls.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/pattern_view.h"
+#include "app/qt/pattern_view.h"
 
 #include <QOpenGLContext>
 #include <cmath>

@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "analysis/pattern_cuts.h"
-#include "app/pattern_view.h"
+#include "app/qt/pattern_view.h"
 
 class QChart;
 class QPagedPaintDevice;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/pattern_fit_dialog.h"
+#include "app/qt/pattern_fit_dialog.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

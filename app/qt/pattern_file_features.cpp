@@ -1,24 +1,23 @@
 // SPDX-License-Identifier: MIT
-#include "app/pattern_file_features.h"
+#include "app/qt/pattern_file_features.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <algorithm>
 #include <exception>
 
-#include "app/analysis_features.h"
-#include "app/config_dialog_widget.h"
-#include "app/diagram_window.h"
-#include "app/legend_widgets.h"
+#include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_legend.h"
 #include "app/logic/process_objects.h"
-#include "app/main_window.h"
-#include "app/pattern_fit_dialog.h"
+#include "app/qt/analysis_features.h"
+#include "app/qt/config_dialog_widget.h"
+#include "app/qt/diagram_window.h"
+#include "app/qt/legend_widgets.h"
+#include "app/qt/main_window.h"
+#include "app/qt/pattern_fit_dialog.h"
 #include "files/atomic_file.h"
 #include "fit/candidate_score.h"
 #include "interchange/pattern_export.h"
@@ -71,22 +70,11 @@ QList<QPointF> VerticalPoints(const std::vector<CutPoint>& cut) {
 const std::string& LoadedPatternName() { return loadedPatternName; }
 
 PatternFileFeatures::PatternFileFeatures(MainWindow& window) : QObject(&window), window_(window) {
-  QMenuBar* bar = window.menuBar();
-  // The file menu: its first item, then these before the separator of "Beenden".
-  QMenu* fileMenu = bar->actions()[0]->menu();
-  QAction* beforeQuit = fileMenu->actions().value(1);
-  fileMenu->insertSeparator(beforeQuit);
-  importAction_ = new QAction(QStringLiteral("Diagramm &importieren…"), this);
-  exportAction_ = new QAction(QStringLiteral("Diagramm &exportieren…"), this);
-  fileMenu->insertAction(beforeQuit, importAction_);
-  fileMenu->insertAction(beforeQuit, exportAction_);
+  importAction_ = window.Action(kCmdImportPattern);
+  exportAction_ = window.Action(kCmdExportPattern);
+  fitAction_ = window.Action(kCmdFitCode);
   connect(importAction_, &QAction::triggered, this, &PatternFileFeatures::AskAndImport);
   connect(exportAction_, &QAction::triggered, this, &PatternFileFeatures::AskAndExport);
-
-  // "Extras" before "Hilfe".
-  auto* extras = new QMenu(QStringLiteral("&Extras"), &window);
-  bar->insertMenu(bar->actions().last(), extras);
-  fitAction_ = extras->addAction(QStringLiteral("Antennencode &anpassen…"));
   connect(fitAction_, &QAction::triggered, this, &PatternFileFeatures::OpenFit);
 }
 

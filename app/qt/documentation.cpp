@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/documentation.h"
+#include "app/qt/documentation.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/pattern_fit_dialog.h"
+#include "app/qt/pattern_fit_dialog.h"
 #include "interchange/pattern_cuts.h"
 
 class QAction;

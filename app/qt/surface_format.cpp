@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/surface_format.h"
+#include "app/qt/surface_format.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/direction_readout.h"
+#include "app/qt/direction_readout.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,7 +10,8 @@
 #include <cmath>
 
 #include "analysis/surface_pick.h"
-#include "app/pattern_view.h"
+#include "app/logic/main_menu.h"
+#include "app/qt/pattern_view.h"
 
 namespace veltrisko {
 namespace {
@@ -119,7 +120,8 @@ void DirectionReadoutController::CopyToClipboard() const {
 
 void DirectionReadoutController::OpenContextMenu(QPoint globalPosition) {
   QMenu menu(box_->parentWidget());
-  QAction* copy = menu.addAction(QStringLiteral("Werte kopieren"));
+  QAction* copy =
+      menu.addAction(QString::fromUtf8(kCopyReadoutText.data(), kCopyReadoutText.size()));
   copy->setEnabled(shown_.has_value());
   connect(copy, &QAction::triggered, this, [this] { CopyToClipboard(); });
   menu.exec(globalPosition);

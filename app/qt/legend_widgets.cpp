@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "app/legend_widgets.h"
+#include "app/qt/legend_widgets.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <algorithm>
 
 #include "app/logic/legend_scale.h"
-#include "app/ui_font.h"
+#include "app/qt/ui_font.h"
 
 namespace veltrisko {
 

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: MIT
-#include "app/analysis_features.h"
+#include "app/qt/analysis_features.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QShortcut>
 #include <QStatusBar>
 
-#include "app/diagram_window.h"
-#include "app/direction_readout.h"
-#include "app/legend_widgets.h"
+#include "app/logic/main_menu.h"
 #include "app/logic/process_objects.h"
-#include "app/main_window.h"
-#include "app/pattern_view.h"
+#include "app/qt/diagram_window.h"
+#include "app/qt/direction_readout.h"
+#include "app/qt/legend_widgets.h"
+#include "app/qt/main_window.h"
+#include "app/qt/pattern_view.h"
 
 namespace veltrisko {
 
@@ -36,28 +36,23 @@ AnalysisFeatures::AnalysisFeatures(MainWindow& window)
       });
   window.Client()->MakeOverlay(readout_->Box());
 
-  QMenu* viewMenu = window.menuBar()->actions()[1]->menu();
-  viewMenu->addSeparator();
-  diagramsAction_ = viewMenu->addAction(QStringLiteral("&2D-Diagramme"));
+  diagramsAction_ = window.Action(kCmdDiagrams);
   connect(diagramsAction_, &QAction::triggered, this, [this] {
     DiagramWindow* diagrams = Diagrams();
     diagrams->show();
     diagrams->raise();
     diagrams->activateWindow();
   });
-  differenceAction_ = viewMenu->addAction(QStringLiteral("&Unterschied V6/V7"));
-  differenceAction_->setCheckable(true);
+  differenceAction_ = window.Action(kCmdDifference);
   connect(differenceAction_, &QAction::toggled, this, [this](bool on) {
     analysisView.differenceView = on;
     window_.RepaintAll();
   });
 
-  auto* unpin = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
-  unpin->setContext(Qt::WindowShortcut);
-  connect(unpin, &QShortcut::activated, readout_, &DirectionReadoutController::Unpin);
-  auto* copy = new QShortcut(QKeySequence::Copy, &window);
-  copy->setContext(Qt::WindowShortcut);
-  connect(copy, &QShortcut::activated, readout_, &DirectionReadoutController::CopyToClipboard);
+  connect(window.Shortcut(kCmdUnpinReadout), &QShortcut::activated, readout_,
+          &DirectionReadoutController::Unpin);
+  connect(window.Shortcut(kCmdCopyReadout), &QShortcut::activated, readout_,
+          &DirectionReadoutController::CopyToClipboard);
 
   connect(&window, &MainWindow::Repainted, this, &AnalysisFeatures::FollowChanges);
   connect(view, &PatternView::FindingsChanged, this, [this] {

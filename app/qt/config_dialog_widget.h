@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/qt_controls.h"
+#include "app/qt/qt_controls.h"
 #include "dialog/config_dialog.h"
 
 class QGroupBox;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/view_mouse.h"
+#include "app/qt/view_mouse.h"
 
 #include <QMouseEvent>
 

@@ -1,36 +1,62 @@
 # SPDX-License-Identifier: MIT
-# Turns the README's user guide (from FIRST_HEADING up to END_HEADING) into a
-# stand-alone HTML page, and copies the pictures it shows beside it so that the
-# page works wherever it is installed.
-#   cmake -DREADME=... -DOUTPUT=.../user-guide.html -DCMARK=cmark-gfm
-#         -DTITLE=... -DFIRST_HEADING=... -DEND_HEADING=... -P user_guide.cmake
-foreach(var README OUTPUT CMARK TITLE FIRST_HEADING END_HEADING)
+# Turns the user guide's Markdown files into one stand-alone HTML page, and
+# copies the pictures they show into docs/ beside it so that the page works
+# wherever it is installed.
+#   cmake "-DSOURCES=a.md|b.md" -DOUTPUT=.../user-guide.html -DCMARK=cmark-gfm
+#         -DTITLE=... -P user_guide.cmake
+# Links between the listed files become links within the page; headings get
+# the anchors a Markdown host gives them, so "file.md#anchor" still leads there.
+foreach(var SOURCES OUTPUT CMARK TITLE)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "user_guide.cmake needs -D${var}=...")
   endif()
 endforeach()
-
-file(READ "${README}" readme)
-string(FIND "${readme}" "\n${FIRST_HEADING}\n" first)
-string(FIND "${readme}" "\n${END_HEADING}\n" end)
-if(first EQUAL -1 OR end EQUAL -1 OR end LESS first)
-  message(FATAL_ERROR "${README} has no section '${FIRST_HEADING}' followed by '${END_HEADING}'")
-endif()
-math(EXPR length "${end} - ${first}")
-string(SUBSTRING "${readme}" ${first} ${length} guide)
-
-get_filename_component(readme_dir "${README}" DIRECTORY)
+string(REPLACE "|" ";" SOURCES "${SOURCES}")
 get_filename_component(output_dir "${OUTPUT}" DIRECTORY)
-# Matched without the closing bracket: CMake lists do not split inside brackets.
-string(REGEX MATCHALL "\\(docs/[^)]+\\.png\\)" pictures "${guide}")
-foreach(link IN LISTS pictures)
-  string(REGEX REPLACE "^\\((.*)\\)$" "\\1" picture "${link}")
-  get_filename_component(picture_dir "${output_dir}/${picture}" DIRECTORY)
-  file(COPY "${readme_dir}/${picture}" DESTINATION "${picture_dir}")
+
+# The anchor a Markdown host gives a heading's text: lower case, tags and
+# punctuation dropped, blanks as hyphens.
+function(heading_anchor text result)
+  string(REGEX REPLACE "<[^>]*>" "" slug "${text}")
+  string(REPLACE "&amp;" "" slug "${slug}")
+  string(TOLOWER "${slug}" slug)
+  string(REGEX REPLACE "[][!\"#$%&'()*+,./:;<=>?@\\\\^`{|}~]" "" slug "${slug}")
+  string(REPLACE " " "-" slug "${slug}")
+  set(${result} "${slug}" PARENT_SCOPE)
+endfunction()
+
+# Each file's name and the anchor of its title, for links to the whole file.
+set(guide "")
+set(names "")
+set(titles "")
+foreach(source IN LISTS SOURCES)
+  get_filename_component(name "${source}" NAME)
+  file(STRINGS "${source}" title LIMIT_COUNT 1 REGEX "^# ")
+  string(REGEX REPLACE "^# " "" title "${title}")
+  heading_anchor("${title}" anchor)
+  list(APPEND names "${name}")
+  list(APPEND titles "${anchor}")
+endforeach()
+foreach(source IN LISTS SOURCES)
+  file(READ "${source}" text)
+  get_filename_component(source_dir "${source}" DIRECTORY)
+  # Linked pictures and files, matched without the link's bracket: CMake lists
+  # do not split inside brackets.
+  string(REGEX MATCHALL "\\([^():/#]+\\.(png|msi)\\)" pictures "${text}")
+  foreach(link IN LISTS pictures)
+    string(REGEX REPLACE "^\\((.*)\\)$" "\\1" picture "${link}")
+    file(COPY "${source_dir}/${picture}" DESTINATION "${output_dir}/docs")
+    string(REPLACE "](${picture})" "](docs/${picture})" text "${text}")
+  endforeach()
+  foreach(name anchor IN ZIP_LISTS names titles)
+    string(REPLACE "](${name}#" "](#" text "${text}")
+    string(REPLACE "](${name})" "](#${anchor})" text "${text}")
+  endforeach()
+  string(APPEND guide "${text}\n")
 endforeach()
 
 set(markdown "${OUTPUT}.md")
-file(WRITE "${markdown}" "# ${TITLE}\n${guide}")
+file(WRITE "${markdown}" "${guide}")
 execute_process(
   COMMAND "${CMARK}" --extension table --extension autolink --to html "${markdown}"
   OUTPUT_VARIABLE body
@@ -39,6 +65,13 @@ file(REMOVE "${markdown}")
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${CMARK} failed on the user guide (${status})")
 endif()
+
+string(REGEX MATCHALL "<h[1-3]>[^\n]*</h[1-3]>" headings "${body}")
+foreach(heading IN LISTS headings)
+  string(REGEX REPLACE "^<h[1-3]>(.*)</h[1-3]>$" "\\1" inner "${heading}")
+  heading_anchor("${inner}" slug)
+  string(REPLACE "${heading}" "<a id=\"${slug}\"></a>\n${heading}" body "${body}")
+endforeach()
 
 file(WRITE "${OUTPUT}.tmp" "<!DOCTYPE html>
 <html lang=\"en\">

@@ -19,12 +19,12 @@
 #include <cmath>
 #include <fstream>
 
+#include "app/logic/pattern_file_legend.h"
+#include "app/logic/process_objects.h"
 #include "app/qt/analysis_features.h"
 #include "app/qt/config_dialog_widget.h"
 #include "app/qt/diagram_window.h"
 #include "app/qt/legend_widgets.h"
-#include "app/logic/pattern_file_legend.h"
-#include "app/logic/process_objects.h"
 #include "app/qt/main_window.h"
 #include "app/qt/pattern_file_features.h"
 #include "app/qt/pattern_fit_dialog.h"

@@ -18,12 +18,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/qt/config_dialog_widget.h"
-#include "app/qt/legend_widgets.h"
 #include "app/logic/documentation_target.h"
 #include "app/logic/legend_content.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/process_objects.h"
+#include "app/qt/config_dialog_widget.h"
+#include "app/qt/legend_widgets.h"
 #include "app/qt/main_window.h"
 #include "app/qt/pattern_view.h"
 #include "app/qt/surface_format.h"

@@ -13,12 +13,12 @@
 #include <QWindow>
 #include <cmath>
 
-#include "app/qt/code_message.h"
-#include "app/qt/config_dialog_widget.h"
-#include "app/qt/legend_widgets.h"
 #include "app/logic/code_feedback.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/process_objects.h"
+#include "app/qt/code_message.h"
+#include "app/qt/config_dialog_widget.h"
+#include "app/qt/legend_widgets.h"
 #include "app/qt/main_window.h"
 #include "app/qt/pattern_view.h"
 #include "app/qt/surface_format.h"

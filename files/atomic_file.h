@@ -19,7 +19,9 @@ namespace veltrisko {
 //   sync included) the temporary file is removed and an existing file is left
 //   untouched. The new file takes over the old one's permission bits, and its
 //   owner and group as far as the process may set them (set-user-ID and
-//   set-group-ID are dropped when the owner cannot be kept).
+//   set-group-ID are dropped when the owner cannot be kept). On Windows the
+//   rename writes through, and the new file takes over the old one's
+//   attributes; a read-only file refuses to be replaced.
 // - A regular file with several hard links: the complete content is first
 //   written and synced to a temporary file as above, then copied over the
 //   existing file in place (space reserved first, then synced), so that every
@@ -28,7 +30,8 @@ namespace veltrisko {
 //   mixed; this is the price of keeping the links together.
 // - A symbolic link, or a chain of them, or one whose target does not exist
 //   yet: the link stays; the file it leads to is written as above, with the
-//   temporary file in that file's folder. A loop of links is an error.
+//   temporary file in that file's folder. A loop of links is an error. (On
+//   Windows only a link whose file exists is followed.)
 // - Not a regular file (character or block device, FIFO, a socket on Linux;
 //   a device name such as NUL or CON, or a \\.\ path on Windows): the bytes
 //   are written to it directly, as to standard output; a failed write is

@@ -173,7 +173,9 @@ std::error_code ReplaceByTemporary(const std::string& temporary, const OutputTar
   const std::string folder = FolderOf(target.path);
   const int descriptor =
       open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (descriptor < 0) return LastError();
+  // A folder the user may write to but not read cannot be synced; the rename
+  // stands all the same.
+  if (descriptor < 0) return errno == EACCES ? std::error_code() : LastError();
   const int error = SyncToDisk(descriptor);
   close(descriptor);
   // EINVAL: the file system keeps no folder to sync (nothing to wait for).

@@ -61,10 +61,9 @@ std::string Narrow(const std::wstring& wide) {
   return utf8;
 }
 
-// \\.\ paths and the names Windows reserves for devices in every folder,
-// with or without an extension ("NUL", "con.txt", "COM1:").
-bool IsDevicePath(const std::wstring& path) {
-  if (path.rfind(L"\\\\.\\", 0) == 0 || path.rfind(L"//./", 0) == 0) return true;
+// The names Windows reserves for devices in every folder, with or without
+// an extension ("NUL", "con.txt", "COM1:").
+bool IsReservedDeviceName(const std::wstring& path) {
   std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
   name = name.substr(0, name.find_first_of(L".:"));
   while (!name.empty() && name.back() == L' ') name.pop_back();
@@ -83,7 +82,9 @@ std::atomic<unsigned> temporary_counter{0};
 std::error_code FindOutputTarget(const std::string& path, OutputTarget& target) {
   const std::wstring wide = Wide(path);
   target = {OutputTarget::Kind::kReplace, path};
-  if (IsDevicePath(wide)) {
+  // Not even looked at: opening a named pipe to look at it would take the
+  // place of the writer.
+  if (wide.rfind(L"\\\\.\\", 0) == 0 || wide.rfind(L"//./", 0) == 0) {
     target.kind = OutputTarget::Kind::kStream;
     return {};
   }
@@ -93,6 +94,11 @@ std::error_code FindOutputTarget(const std::string& path, OutputTarget& target) 
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
+    // Some devices (the console) refuse to be opened just to be looked at.
+    if (IsReservedDeviceName(wide)) {
+      target.kind = OutputTarget::Kind::kStream;
+      return {};
+    }
     return LastWindowsError();
   }
   std::error_code problem;

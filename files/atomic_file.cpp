@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "files/atomic_file.h"
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <system_error>
+
+#include "files/disk_sync.h"
+#include "files/output_target.h"
 
 namespace veltrisko {
 namespace {
@@ -14,84 +15,82 @@ std::string Failure(const std::string& path, int error) {
   return "cannot write '" + path + "': " + (error != 0 ? std::strerror(error) : "write failed");
 }
 
-// A name beside `path` that no other writer of this process uses; the
-// exclusive open below refuses one that exists already.
-std::string TemporaryNameFor(const std::string& path, int attempt) {
-  static std::atomic<unsigned> counter{0};
-  return path + ".tmp" + std::to_string(counter++) + "-" + std::to_string(attempt);
+std::string Failure(const std::string& path, const std::error_code& error) {
+  return "cannot write '" + path + "': " + error.message();
 }
 
-// File names are UTF-8 on every system (the Windows programs run with UTF-8
-// as their code page); a plain string would be read in the C++ library's own
-// narrow encoding on Windows.
-std::filesystem::path PathOf(const std::string& utf8) {
-  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+// Fills a stream that is written as it goes (standard output, a device, a
+// pipe) and flushes it; the first error that occurred is the one reported.
+std::string WriteStream(std::FILE* stream, const std::string& name,
+                        const std::function<bool(std::FILE*)>& write) {
+  errno = 0;
+  bool written = write(stream);
+  int error = errno;
+  if (std::fflush(stream) != 0 || std::ferror(stream)) {
+    written = false;
+    if (error == 0) error = errno;
+  }
+  return written ? std::string() : Failure(name, error);
 }
 
-std::FILE* OpenNewFile(const std::string& name) {
-#ifdef _WIN32
-  // The Windows C runtime has no exclusive-create mode.
-  if (std::filesystem::exists(PathOf(name))) return nullptr;
-  return std::fopen(name.c_str(), "wb");
-#else
-  return std::fopen(name.c_str(), "wbx");
-#endif
+std::string WriteToStream(const OutputTarget& target, const std::string& path,
+                          const std::function<bool(std::FILE*)>& write) {
+  std::FILE* stream = nullptr;
+  if (const auto error = OpenOutputStream(target, stream)) return Failure(path, error);
+  std::string problem;
+  try {
+    problem = WriteStream(stream, path, write);
+  } catch (...) {
+    std::fclose(stream);
+    throw;
+  }
+  if (std::fclose(stream) != 0 && problem.empty()) problem = Failure(path, errno);
+  return problem;
+}
+
+// Writes the whole content to a temporary file and syncs it; then the
+// temporary file replaces the target, or is copied over it in place.
+std::string WriteThroughTemporary(const OutputTarget& target, const std::string& path,
+                                  const std::function<bool(std::FILE*)>& write) {
+  std::string temporary;
+  std::FILE* file = nullptr;
+  if (const auto error = CreateTemporaryFile(target, temporary, file)) {
+    return Failure(path, error);
+  }
+  std::string problem;
+  try {
+    problem = WriteStream(file, path, write);
+  } catch (...) {
+    // The caller hears of the failure; the half-written file goes.
+    std::fclose(file);
+    RemoveTemporary(temporary);
+    throw;
+  }
+  if (problem.empty()) {
+    if (const int error = SyncToDisk(fileno(file)); error != 0) problem = Failure(path, error);
+  }
+  if (problem.empty() && target.kind == OutputTarget::Kind::kInPlace) {
+    if (const auto error = CopyOverInPlace(file, target)) problem = Failure(path, error);
+  }
+  if (std::fclose(file) != 0 && problem.empty()) problem = Failure(path, errno);
+  if (!problem.empty() || target.kind == OutputTarget::Kind::kInPlace) {
+    RemoveTemporary(temporary);
+    return problem;
+  }
+  if (const auto error = ReplaceByTemporary(temporary, target)) return Failure(path, error);
+  return {};
 }
 
 }  // namespace
 
 std::string WriteFileAtomically(const std::string& path,
                                 const std::function<bool(std::FILE*)>& write) {
-  if (path == "-") {
-    errno = 0;
-    const bool written = write(stdout);
-    if (!written || std::fflush(stdout) != 0 || std::ferror(stdout)) {
-      return Failure("standard output", errno);
-    }
-    return {};
-  }
+  if (path == "-") return WriteStream(stdout, "standard output", write);
   if (path.empty()) return "cannot write '': empty file name";
-
-  std::string temporary;
-  std::FILE* file = nullptr;
-  for (int attempt = 0; attempt < 100 && file == nullptr; ++attempt) {
-    temporary = TemporaryNameFor(path, attempt);
-    errno = 0;
-    file = OpenNewFile(temporary);
-    if (file == nullptr && errno != EEXIST && errno != 0) return Failure(path, errno);
-  }
-  if (file == nullptr) return Failure(path, EEXIST);
-
-  errno = 0;
-  bool written = false;
-  try {
-    written = write(file);
-  } catch (...) {
-    // The caller hears of the failure; the half-written file goes.
-    std::fclose(file);
-    std::remove(temporary.c_str());
-    throw;
-  }
-  int error = errno;
-  if (std::fflush(file) != 0 || std::ferror(file)) {
-    written = false;
-    if (error == 0) error = errno;
-  }
-  if (std::fclose(file) != 0) {
-    written = false;
-    if (error == 0) error = errno;
-  }
-  if (!written) {
-    std::remove(temporary.c_str());
-    return Failure(path, error);
-  }
-  std::error_code renamed;
-  std::filesystem::rename(PathOf(temporary), PathOf(path), renamed);
-  if (renamed) {
-    std::remove(temporary.c_str());
-    return "cannot write '" + path + "': " + renamed.message();
-  }
-  return {};
+  OutputTarget target;
+  if (const auto error = FindOutputTarget(path, target)) return Failure(path, error);
+  if (target.kind == OutputTarget::Kind::kStream) return WriteToStream(target, path, write);
+  return WriteThroughTemporary(target, path, write);
 }
 
 std::string WriteTextFileAtomically(const std::string& path, const std::string& text) {

@@ -98,13 +98,14 @@ PatternReading ParseNsmaPattern(std::string_view text) {
       if (static_cast<long>(cut.points.size()) == cut.announced) return finishCut();
       return true;
     }
+    const std::string keyword = UpperCase(line.substr(0, colon));
+    if (inData && keyword == "FSTLST" && cut.points.empty()) return true;
     if (inData) {
       error = LineError(number, "NUPOIN (line " + std::to_string(cut.line) + ") announces " +
                                     std::to_string(cut.announced) + " values, found " +
                                     std::to_string(cut.points.size()));
       return false;
     }
-    const std::string keyword = UpperCase(line.substr(0, colon));
     std::string_view rest = line.substr(colon + 1);
     if (!rest.empty() && rest.front() == ',') rest.remove_prefix(1);
     const std::vector<std::string_view> values = Fields(rest);

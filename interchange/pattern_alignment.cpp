@@ -83,7 +83,9 @@ CutShape MeasureCut(const std::vector<CutPoint>& points) {
   }
   CutShape shape;
   double main = samples[best].first;
-  double peak = samples[best].second;
+  // Normalised to the smallest loss written, not to a parabola's guess
+  // between samples: no loss becomes negative, exact files stay exact.
+  const double peak = samples[best].second;
   if (count >= 3) {
     // The parabola through the smallest sample and its two neighbours.
     const Sample& before = samples[(best + count - 1) % count];
@@ -98,7 +100,6 @@ CutShape MeasureCut(const std::vector<CutPoint>& points) {
       const double spacing = std::min(x1 - x0, x2 - x1);
       if (vertex > x0 && vertex < x2 && std::fabs(vertex - x1) >= kSnapShare * spacing) {
         main = vertex;
-        peak = before.second + slope01 * (vertex - x0) + curvature * (vertex - x0) * (vertex - x1);
       }
     }
   }

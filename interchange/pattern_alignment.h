@@ -15,7 +15,7 @@ struct CutShape {
   // the samples beside the smallest one say that the maximum lies between
   // them; of equal smallest losses, the one nearest the file's 0.
   double mainAngle = 0.0;
-  double peakLoss = 0.0;  // the loss there, as the file gives it
+  double peakLoss = 0.0;  // the smallest loss the file gives
   // The angle between the two directions 3 dB below the maximum; none when
   // the cut stays within 3 dB on one side up to 180 degrees off it.
   std::optional<double> beamwidth3Db;
@@ -26,8 +26,8 @@ struct CutShape {
 // `points` must be non-empty and checked (CheckRepeatedAngles).
 CutShape MeasureCut(const std::vector<CutPoint>& points);
 
-// The losses at whole degrees 0..359 off the cut's maximum, relative to its
-// loss there (linear between the nearest points around the turn).
+// The losses at whole degrees 0..359 off the cut's maximum, relative to the
+// smallest loss (linear between the nearest points around the turn).
 CutLosses AlignedLosses(const std::vector<CutPoint>& points, const CutShape& shape);
 
 }  // namespace veltrisko

@@ -73,25 +73,44 @@ std::optional<double> Crossing(std::vector<Sample> offsets, double peak) {
 CutShape MeasureCut(const std::vector<CutPoint>& points) {
   const std::vector<Sample> samples = SortedSamples(points);
   const std::size_t count = samples.size();
-  std::size_t best = 0;
-  for (std::size_t i = 1; i < count; ++i) {
-    const double loss = samples[i].second;
-    const double bestLoss = samples[best].second;
-    const double offset = std::fabs(Signed(samples[i].first));
-    const double bestOffset = std::fabs(Signed(samples[best].first));
-    if (loss < bestLoss || (loss == bestLoss && offset < bestOffset)) best = i;
+  double lowest = samples.front().second;
+  for (const Sample& sample : samples) lowest = std::min(lowest, sample.second);
+  // Runs of neighbouring samples at the smallest loss (rounded files write a
+  // flat top): the middle of each run, the one nearest the file's 0.
+  std::size_t start = 0;  // a sample that does not continue a run
+  while (start < count && samples[start].second == lowest &&
+         samples[(start + count - 1) % count].second == lowest && count > 1) {
+    ++start;
+    if (start == count) break;
   }
-  CutShape shape;
-  double main = samples[best].first;
-  // Normalised to the smallest loss written, not to a parabola's guess
-  // between samples: no loss becomes negative, exact files stay exact.
-  const double peak = samples[best].second;
-  if (count >= 3) {
-    // The parabola through the smallest sample and its two neighbours.
+  double main = 0.0;
+  std::size_t runLength = 0;
+  double bestOffset = 1e9;
+  for (std::size_t step = 0; step < count && start < count; ++step) {
+    const std::size_t i = (start + step) % count;
+    if (samples[i].second != lowest) continue;
+    if (step > 0 && samples[(i + count - 1) % count].second == lowest) continue;
+    std::size_t length = 1;
+    while (length < count && samples[(i + length) % count].second == lowest) ++length;
+    double last = samples[(i + length - 1) % count].first;
+    if (last < samples[i].first) last += 360.0;
+    const double middle = 0.5 * (samples[i].first + last);
+    if (std::fabs(Signed(middle)) < bestOffset) {
+      bestOffset = std::fabs(Signed(middle));
+      main = middle;
+      runLength = length;
+    }
+  }
+  if (start == count) runLength = count;  // every sample equal
+  const double peak = lowest;
+  if (runLength == 1 && count >= 3) {
+    // One smallest sample: the parabola through it and its two neighbours.
+    std::size_t best = 0;
+    while (samples[best].first != Turned(main)) ++best;
     const Sample& before = samples[(best + count - 1) % count];
     const Sample& after = samples[(best + 1) % count];
     const double x0 = best == 0 ? before.first - 360.0 : before.first;
-    const double x1 = main;
+    const double x1 = samples[best].first;
     const double x2 = best + 1 == count ? after.first + 360.0 : after.first;
     const double slope01 = (peak - before.second) / (x1 - x0);
     const double curvature = ((after.second - peak) / (x2 - x1) - slope01) / (x2 - x0);
@@ -103,6 +122,7 @@ CutShape MeasureCut(const std::vector<CutPoint>& points) {
       }
     }
   }
+  CutShape shape;
   shape.mainAngle = Signed(main) + 0.0;
   shape.peakLoss = peak;
   std::vector<Sample> right;

@@ -47,11 +47,18 @@ struct CodeScore {
 };
 CodeScore ScoreAttenuations(const float* attenuations, const ScoringCut& cut);
 
+// Codes whose attenuations agree within this at every whole degree are one
+// result: the same cut.
+inline constexpr float kEqualCutDb = 0.005f;
+
+// One result: the best of its codes, and every code that gives the same cut.
 struct RankedCode {
   double key = 0.0;  // the sum the criterion minimises
   int changed = 0;   // characters changed from the reference code
   std::string code;
   CodeScore score;
+  // All codes of the result: `code` first, the others in code order.
+  std::vector<std::string> equalCodes;
 
   double MeanExcess() const;
   double Rms() const;
@@ -61,27 +68,56 @@ struct RankedCode {
 bool RanksBefore(const RankedCode& a, const RankedCode& b);
 int CharactersChanged(const std::string& code, const std::string& reference);
 
-// The best `count` codes offered so far, in rank order.
+using CodeCut = std::array<float, kCutPoints>;
+
+// True when the two cuts agree within kEqualCutDb at every angle.
+bool SameCut(const CodeCut& a, const CodeCut& b);
+
+// True when a code's cut stays within kEqualCutDb of 0 dB: non-directional.
+bool IsFlatCut(const CodeCut& cut);
+
+// The best `count` results offered so far, in rank order; a code whose cut
+// equals a result's joins that result.
 class BestCodes {
  public:
   explicit BestCodes(int count) : count_(count < 1 ? 1 : count) {}
 
-  // No code with a larger key can enter any more.
+  // No code with a larger key can enter any more, nor join a result: the
+  // last result's key and what a code of the same cut may score more.
   double Threshold() const {
-    return static_cast<int>(codes_.size()) < count_ ? std::numeric_limits<double>::infinity()
-                                                    : codes_.back().key;
+    return static_cast<int>(codes_.size()) < count_
+               ? std::numeric_limits<double>::infinity()
+               : codes_.back().key + SameCutSlack(codes_.back().key);
   }
-  // Offers a scored code under the settings' criterion and reference.
+  // Offers a scored code, its attenuations at 0..359, under the settings'
+  // criterion and reference.
   void Offer(const std::string& code, const CodeScore& score, FitCriterion criterion,
-             const std::string& reference);
+             const std::string& reference, const float* attenuations);
   void Merge(const BestCodes& other);
+  // Gives the results the codes of their cut that were offered before the
+  // result was: call once all codes are offered and merged.
+  void Finish();
   const std::vector<RankedCode>& Codes() const { return codes_; }
+  // The cut of each result, in the order of Codes().
+  const std::vector<CodeCut>& Cuts() const { return cuts_; }
 
  private:
-  void Insert(RankedCode ranked);
+  struct Waiting {
+    RankedCode code;
+    CodeCut cut;
+  };
+  double SameCutSlack(double key) const;
+  void Insert(RankedCode ranked, const CodeCut& cut);
+  void Wait(RankedCode ranked, const CodeCut& cut);
 
   int count_;
+  FitCriterion criterion_ = FitCriterion::kEnvelope;
   std::vector<RankedCode> codes_;
+  std::vector<CodeCut> cuts_;
+  // Codes that ranked after the results when offered but may share the cut
+  // of a result that enters later; so the results do not depend on the
+  // order in which codes are offered.
+  std::vector<Waiting> waiting_;
 };
 
 }  // namespace veltrisko

@@ -67,7 +67,7 @@ void ScanShapesExhaustively(const CodeSpace& space, const std::vector<CodeShape>
           }
           for (std::size_t c = 0; c < cuts.size(); ++c) {
             result.best[c].Offer(code, ScoreAttenuations(attenuations.data(), cuts[c].scoring),
-                                 criterion, *cuts[c].reference);
+                                 criterion, *cuts[c].reference, attenuations.data());
           }
         }
       }
@@ -111,6 +111,7 @@ CodeFit FitCodes(const std::optional<CutLosses>& horizontal,
   for (std::size_t c = 0; c < cuts.size(); ++c) {
     BestCodes merged(settings.top);
     for (const WorkerResult& result : results) merged.Merge(result.best[c]);
+    merged.Finish();
     const bool isHorizontal = c == 0 && horizontal;
     (isHorizontal ? fit.horizontal : fit.vertical) = merged.Codes();
   }

@@ -217,7 +217,8 @@ void ShapeScanner::ScoreExactly(int floorP3, int floorP4, const ScoringCut& cut,
   const int p3 = typeFloors_->groups[0].positions[floorP3];
   const int p4 = typeFloors_->isW ? typeFloors_->groups[1].positions[floorP4] : 0;
   best.Offer(ComposeCode(shape_.type, shape_.p1, shape_.p2, p3, p4),
-             ScoreAttenuations(attenuations.data(), cut), criterion, reference);
+             ScoreAttenuations(attenuations.data(), cut), criterion, reference,
+             attenuations.data());
 }
 
 }  // namespace veltrisko

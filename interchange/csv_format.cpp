@@ -45,6 +45,7 @@ PatternReading ParseCsvPattern(std::string_view text) {
   std::vector<CutPoint> second;
   std::string error;
   int lastLine = 0;
+  int decimals = 0;
   ForEachLine(text, [&](int number, std::string_view line) {
     lastLine = number;
     line = TrimBlanks(line);
@@ -75,13 +76,13 @@ PatternReading ParseCsvPattern(std::string_view text) {
       return false;
     }
     CutPoint point;
-    if (auto problem = ReadCutPoint(fields[0], fields[1], number, point)) {
+    if (auto problem = ReadSignedPoint(fields[0], fields[1], number, {}, point, decimals)) {
       error = *problem;
       return false;
     }
     first.push_back(point);
     if (columns == 3) {
-      if (auto problem = ReadCutPoint(fields[0], fields[2], number, point)) {
+      if (auto problem = ReadSignedPoint(fields[0], fields[2], number, {}, point, decimals)) {
         error = *problem;
         return false;
       }
@@ -109,6 +110,8 @@ PatternReading ParseCsvPattern(std::string_view text) {
   } else {
     file.horizontal = std::move(first);
   }
+  if (auto problem = ResolveSignedLosses(file)) return {std::nullopt, *problem};
+  file.halfUnitDb = HalfUnit(decimals);
   return {std::move(file), {}};
 }
 

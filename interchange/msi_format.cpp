@@ -81,10 +81,11 @@ PatternReading ParseMsiPattern(std::string_view text) {
   Section* open = nullptr;  // the section still owed values
   std::string error;
   int lastLine = 0;
+  int decimals = 0;
   ForEachLine(text, [&](int number, std::string_view line) {
     lastLine = number;
     const std::vector<std::string_view> words = SplitWords(line);
-    if (words.empty()) return true;
+    if (words.empty() || words[0].front() == '#') return true;
     const bool startsWithNumber = ParseDecimal(words[0]).has_value();
     if (open != nullptr) {
       if (!startsWithNumber) {
@@ -100,7 +101,7 @@ PatternReading ParseMsiPattern(std::string_view text) {
         return false;
       }
       CutPoint point;
-      if (auto problem = ReadCutPoint(words[0], words[1], number, point)) {
+      if (auto problem = ReadSignedPoint(words[0], words[1], number, {}, point, decimals)) {
         error = *problem;
         return false;
       }
@@ -158,6 +159,8 @@ PatternReading ParseMsiPattern(std::string_view text) {
   if (!error.empty()) return {std::nullopt, error};
   file.horizontal = std::move(horizontal.points);
   file.vertical = std::move(vertical.points);
+  if (auto problem = ResolveSignedLosses(file)) return {std::nullopt, *problem};
+  file.halfUnitDb = HalfUnit(decimals);
   return {std::move(file), {}};
 }
 

@@ -3,13 +3,17 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "interchange/csv_format.h"
+#include "interchange/edx_format.h"
 #include "interchange/msi_format.h"
+#include "interchange/nsma_format.h"
 #include "interchange/number_text.h"
+#include "interchange/radio_mobile_format.h"
 
 namespace veltrisko {
 namespace {
@@ -56,18 +60,104 @@ std::string LineError(int line, std::string_view message) {
   return "line " + std::to_string(line) + ": " + std::string(message);
 }
 
-std::optional<std::string> ReadCutPoint(std::string_view angle, std::string_view loss, int line,
-                                        CutPoint& point) {
+int DecimalsOf(std::string_view number) {
+  const std::size_t point = number.find_first_of(".,");
+  if (point == std::string_view::npos) return 0;
+  int digits = 0;
+  for (std::size_t i = point + 1; i < number.size() && number[i] >= '0' && number[i] <= '9'; ++i) {
+    ++digits;
+  }
+  return digits;
+}
+
+double HalfUnit(int decimals) { return 0.5 * std::pow(10.0, -std::clamp(decimals, 0, 12)); }
+
+std::optional<std::string> ReadSignedPoint(std::string_view angle, std::string_view value, int line,
+                                           SignedReading how, CutPoint& point, int& decimals) {
   const std::optional<double> angleValue = ParseDecimal(angle);
   if (!angleValue) return LineError(line, "angle '" + std::string(angle) + "' is not a number");
-  const std::optional<double> lossValue = ParseDecimal(loss);
-  if (!lossValue) return LineError(line, "loss '" + std::string(loss) + "' is not a number");
-  if (*angleValue < 0.0 || *angleValue > 360.0) {
-    return LineError(line, "angle " + std::string(angle) + " lies outside 0 to 360");
+  const std::optional<double> number = ParseDecimal(value);
+  if (!number) {
+    return LineError(line, how.valueName + (" '" + std::string(value) + "' is not a number"));
   }
-  if (*lossValue < 0.0) return LineError(line, "loss " + std::string(loss) + " is negative");
-  point = {*angleValue + 0.0, *lossValue + 0.0, line};
+  double direction = *angleValue;
+  if (!how.wrapAngle) {
+    if (direction < 0.0 || direction > 360.0) {
+      return LineError(line, "angle " + std::string(angle) + " lies outside 0 to 360");
+    }
+  } else {
+    if (direction < -360.0 || direction > 360.0) {
+      return LineError(line, "angle " + std::string(angle) + " lies outside -360 to 360");
+    }
+    if (how.fromElevation) direction = -direction;
+    direction = std::fmod(direction + 360.0, 360.0);
+  }
+  decimals = std::max(decimals, DecimalsOf(value));
+  point = {direction + 0.0, *number + 0.0, line};
   return std::nullopt;
+}
+
+void GainsToLosses(PatternFile& file) {
+  double peak = 0.0;
+  for (auto* cut : {&file.horizontal, &file.vertical}) {
+    if (!*cut) continue;
+    for (const CutPoint& point : **cut) peak = std::max(peak, point.loss);
+  }
+  for (auto* cut : {&file.horizontal, &file.vertical}) {
+    if (!*cut) continue;
+    for (CutPoint& point : **cut) point.loss = peak - point.loss + 0.0;
+  }
+}
+
+std::optional<std::string> ResolveSignedLosses(PatternFile& file) {
+  std::size_t count = 0;
+  std::size_t negative = 0;
+  const CutPoint* firstNegative = nullptr;
+  bool positive = false;
+  for (auto* cut : {&file.horizontal, &file.vertical}) {
+    if (!*cut) continue;
+    for (const CutPoint& point : **cut) {
+      ++count;
+      positive = positive || point.loss > 0.0;
+      if (point.loss < 0.0) {
+        ++negative;
+        if (firstNegative == nullptr || point.line < firstNegative->line) firstNegative = &point;
+      }
+    }
+  }
+  if (firstNegative == nullptr) return std::nullopt;
+  if (!positive && 2 * negative > count) {
+    GainsToLosses(file);
+    return std::nullopt;
+  }
+  char value[32];
+  std::snprintf(value, sizeof value, "%g", firstNegative->loss);
+  return LineError(firstNegative->line, std::string("loss ") + value +
+                                            " is negative (a file of gains has no positive value)");
+}
+
+const char* FormatName(PatternFormat format) {
+  switch (format) {
+    case PatternFormat::kCsv:
+      return "csv";
+    case PatternFormat::kNsma:
+      return "nsma";
+    case PatternFormat::kEdx:
+      return "edx";
+    case PatternFormat::kRadioMobile:
+      return "radio-mobile";
+    case PatternFormat::kMsi:
+      break;
+  }
+  return "msi";
+}
+
+std::string PatternImportFilter() {
+  return "Diagramme (*.msi *.pln *.txt *.prn *.adf *.pat *.ant *.csv "
+         "*.MSI *.PLN *.TXT *.PRN *.ADF *.PAT *.ANT *.CSV);;"
+         "MSI Planet (*.msi *.pln *.txt *.prn *.MSI *.PLN *.TXT *.PRN);;"
+         "NSMA (*.adf *.ADF);;EDX (*.pat *.PAT);;Radio Mobile (*.ant *.ANT);;"
+         "CSV (*.csv *.CSV);;Alle Dateien (*)";
 }
 
 std::optional<std::string> CheckRepeatedAngles(const std::vector<CutPoint>& points,
@@ -122,23 +212,67 @@ CutLosses LossesOnDegreeGrid(const std::vector<CutPoint>& points) {
 }
 
 PatternFormat FormatOfPath(const std::string& path) {
-  return EndsWithIgnoringCase(path, ".csv") ? PatternFormat::kCsv : PatternFormat::kMsi;
+  if (EndsWithIgnoringCase(path, ".csv")) return PatternFormat::kCsv;
+  if (EndsWithIgnoringCase(path, ".adf")) return PatternFormat::kNsma;
+  if (EndsWithIgnoringCase(path, ".pat")) return PatternFormat::kEdx;
+  if (EndsWithIgnoringCase(path, ".ant")) return PatternFormat::kRadioMobile;
+  return PatternFormat::kMsi;
 }
 
 PatternFormat FormatOfText(std::string_view text) {
-  PatternFormat format = PatternFormat::kMsi;
+  bool first = true;
+  bool csv = false;
+  bool nsma = false;
+  bool edx = false;
+  int numbers = 0;  // lines of one number each, while there are only such
   ForEachLine(text, [&](int, std::string_view line) {
     line = TrimBlanks(line);
     if (line.empty()) return true;
-    if (line.find_first_of(",;") != std::string_view::npos) format = PatternFormat::kCsv;
-    return false;
+    const std::size_t colon = line.find(':');
+    if (colon != std::string_view::npos && colon + 1 < line.size() && line[colon + 1] == ',') {
+      nsma = true;
+      return false;
+    }
+    if (first) {
+      first = false;
+      edx = line.front() == '\'';
+      csv = line.find_first_of(",;") != std::string_view::npos;
+    }
+    if (numbers >= 0) {
+      numbers = SplitWords(line).size() == 1 && ParseRadioMobileValue(line) ? numbers + 1 : -1;
+    }
+    return !edx;
   });
-  return format;
+  if (nsma) return PatternFormat::kNsma;
+  if (edx) return PatternFormat::kEdx;
+  if (numbers == kRadioMobileValues || numbers == 2 * kRadioMobileValues) {
+    return PatternFormat::kRadioMobile;
+  }
+  return csv ? PatternFormat::kCsv : PatternFormat::kMsi;
 }
 
 PatternReading ParsePatternText(std::string_view text, PatternFormat format) {
   if (text.size() > kMaxPatternFileBytes) return {std::nullopt, "the text is larger than 10 MB"};
-  return format == PatternFormat::kCsv ? ParseCsvPattern(text) : ParseMsiPattern(text);
+  PatternReading reading;
+  switch (format) {
+    case PatternFormat::kCsv:
+      reading = ParseCsvPattern(text);
+      break;
+    case PatternFormat::kNsma:
+      reading = ParseNsmaPattern(text);
+      break;
+    case PatternFormat::kEdx:
+      reading = ParseEdxPattern(text);
+      break;
+    case PatternFormat::kRadioMobile:
+      reading = ParseRadioMobilePattern(text);
+      break;
+    case PatternFormat::kMsi:
+      reading = ParseMsiPattern(text);
+      break;
+  }
+  if (reading.file) reading.file->format = format;
+  return reading;
 }
 
 PatternReading ReadPatternFile(const std::string& path) {

@@ -22,7 +22,13 @@ struct CutPoint {
   int line = 0;
 };
 
+enum class PatternFormat { kMsi, kCsv, kNsma, kEdx, kRadioMobile };
+
 struct PatternFile {
+  PatternFormat format = PatternFormat::kMsi;
+  // Half a unit of the last decimal the file writes its values with, in dB
+  // (0.05 for one decimal, 0.005 for two): what rounding may hide.
+  double halfUnitDb = 0.0;
   // Keywords other than the two sections, as written, with the rest of
   // their line (NAME, MAKE, FREQUENCY, GAIN, TILT, COMMENT, ...).
   std::vector<std::pair<std::string, std::string>> metadata;
@@ -40,12 +46,13 @@ struct PatternReading {
   std::string error;
 };
 
-enum class PatternFormat { kMsi, kCsv };
-
 PatternReading ParsePatternText(std::string_view text, PatternFormat format);
 
-// ".csv" (any case) is CSV, every other name MSI Planet; standard input ("-")
-// is CSV when its first line that is not blank holds a comma or semicolon.
+// By the name's ending (any case): ".csv" CSV, ".adf" NSMA, ".pat" EDX,
+// ".ant" Radio Mobile, every other name (".msi", ".pln", ".txt", ".prn")
+// MSI Planet. Standard input ("-") is recognised by its text: NSMA by its
+// "KEYWORD:," lines, EDX by a quoted name first, Radio Mobile by one number
+// a line, CSV by a comma or semicolon on its first line that is not blank.
 PatternFormat FormatOfPath(const std::string& path);
 PatternFormat FormatOfText(std::string_view text);
 
@@ -53,10 +60,40 @@ PatternFormat FormatOfText(std::string_view text);
 // kMaxPatternFileBytes; errors name the path.
 PatternReading ReadPatternFile(const std::string& path);
 
-// Reads the two fields of one value: both numbers, the angle in 0..360, the
-// loss not negative. A message naming the line, or nothing.
-std::optional<std::string> ReadCutPoint(std::string_view angle, std::string_view loss, int line,
-                                        CutPoint& point);
+// The short name of a format, as reports give it: "msi", "csv", "nsma",
+// "edx", "radio-mobile".
+const char* FormatName(PatternFormat format);
+
+// The file dialog's filter of every readable format (Qt's filter syntax).
+std::string PatternImportFilter();
+
+// Reads a signed value (a loss or a gain) into `point.loss`. The angle is
+// turned into 0..360 when `wrapAngle` (any angle from -360 to 360 accepted;
+// `fromElevation`: the angle is an elevation above the horizon, turned into
+// the vertical cut's angle), else it must lie in 0..360. Counts the value's
+// decimals into `decimals` (the largest seen).
+struct SignedReading {
+  bool wrapAngle = false;
+  bool fromElevation = false;
+  const char* valueName = "loss";  // in messages
+};
+std::optional<std::string> ReadSignedPoint(std::string_view angle, std::string_view value, int line,
+                                           SignedReading how, CutPoint& point, int& decimals);
+
+// Losses as MSI Planet and CSV files write them may also be gains: when no
+// value is positive and most are negative the values are gains (loss = -value);
+// otherwise a negative value is refused, naming its line.
+std::optional<std::string> ResolveSignedLosses(PatternFile& file);
+
+// The digits after the decimal point of a number as written.
+int DecimalsOf(std::string_view number);
+
+// Half a unit of `decimals` decimals: 0.5 for none, 0.05 for one, ...
+double HalfUnit(int decimals);
+
+// Values read as gains (larger is stronger) become losses from the largest
+// value of both cuts, or from 0 dB when no value is positive.
+void GainsToLosses(PatternFile& file);
 
 // Refuses an angle given twice with two different losses (360 is the same
 // direction as 0); a message naming the later line, or nothing.

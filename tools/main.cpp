@@ -56,13 +56,20 @@ Commands:
               [--format msi|csv] --output FILE   (FILE '-': standard output)
             The loss is the combined attenuation in dB under the rule (with
             --component, that component's own attenuation; the other cut 0 dB).
-  fit       find the codes that best describe the cuts of a pattern file:
-              FILE [--criterion envelope|rms] [--tolerance DB] [--top N]
-              [--csv] [--exhaustive]
+  fit       find the codes that best describe the cuts of pattern files:
+              FILE... [--criterion envelope|rms] [--tolerance DB] [--top N]
+              [--csv | --json] [--no-align] [--exhaustive]
+            FILE: MSI Planet (.msi .pln .txt .prn), NSMA (.adf), EDX (.pat),
+            Radio Mobile (.ant) or CSV (.csv). Each cut is turned to its own
+            maximum and normalised to 0 dB there (--no-align: the file's 0 and
+            losses as they are); the report gives the main direction, the
+            3-dB beamwidths and the front-to-back ratio.
             envelope: the code's attenuation is at most the measured loss plus
-            the tolerance at every angle; the smallest mean excess ranks first.
+            the tolerance at every angle (default: half a unit of the file's
+            last decimal); the smallest mean excess ranks first.
             rms: the smallest root-mean-square difference. Losses above 40 dB
-            count as 40. Equal scores rank by code text.
+            count as 40. Codes of the same cut are one result. --json: one
+            object per file (an array for several).
 
 Angles of the pattern files (1 degree apart, 0..359):
   horizontal  relative azimuth: 0 = main direction, increasing clockwise seen

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Arbitrary bytes through the MSI Planet and CSV readers (the first byte
-// chooses the format). Aborts when a reading succeeds with a value outside
-// the accepted ranges, when a refusal does not name its line, or when the
-// 1-degree grid leaves the range of the values read.
+// Arbitrary bytes through the MSI Planet, CSV, NSMA, EDX and Radio Mobile
+// readers (the first byte chooses the format). Aborts when a reading succeeds
+// with a value outside the accepted ranges, when a refusal does not name its
+// line, when the 1-degree grid leaves the range of the values read, or when a
+// cut's main direction, beamwidth or aligned losses leave their ranges.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "interchange/pattern_alignment.h"
 #include "interchange/pattern_file.h"
 
 namespace {
@@ -35,14 +37,27 @@ void CheckCut(const std::vector<veltrisko::CutPoint>& points) {
   for (double loss : veltrisko::LossesOnDegreeGrid(points)) {
     Require(loss >= lowest && loss <= highest, "interpolated loss outside the values read");
   }
+  const veltrisko::CutShape shape = veltrisko::MeasureCut(points);
+  Require(shape.mainAngle > -180.0 && shape.mainAngle <= 180.0, "main direction out of range");
+  Require(shape.peakLoss == lowest, "the maximum is not the smallest loss");
+  Require(!shape.beamwidth3Db || (*shape.beamwidth3Db > 0.0 && *shape.beamwidth3Db <= 360.0),
+          "beamwidth out of range");
+  Require(shape.backLossDb >= 0.0 && shape.backLossDb <= highest - lowest,
+          "back loss out of range");
+  for (double loss : veltrisko::AlignedLosses(points, shape)) {
+    Require(loss >= 0.0 && loss <= highest - lowest, "aligned loss outside the values read");
+  }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  const auto format =
-      data[0] % 2 == 0 ? veltrisko::PatternFormat::kMsi : veltrisko::PatternFormat::kCsv;
+  constexpr veltrisko::PatternFormat kFormats[] = {
+      veltrisko::PatternFormat::kMsi, veltrisko::PatternFormat::kCsv,
+      veltrisko::PatternFormat::kNsma, veltrisko::PatternFormat::kEdx,
+      veltrisko::PatternFormat::kRadioMobile};
+  const veltrisko::PatternFormat format = kFormats[data[0] % 5];
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
   const veltrisko::PatternReading reading = veltrisko::ParsePatternText(text, format);
   if (!reading.file) {
@@ -50,6 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   Require(reading.file->horizontal || reading.file->vertical, "a file without a cut");
+  Require(reading.file->format == format, "the format read is not the one asked for");
+  Require(reading.file->halfUnitDb >= 0.0 && reading.file->halfUnitDb <= 5.0,
+          "rounding unit out of range");
   if (format == veltrisko::PatternFormat::kMsi) {
     Require(reading.file->horizontal && reading.file->vertical, "MSI file without both sections");
   }

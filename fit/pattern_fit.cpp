@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+#include "fit/pattern_fit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "model/parsed_antenna_code.h"
+
+namespace veltrisko {
+namespace {
+
+// A cut whose main lobe is narrower than this has a direction that a
+// non-directional code does not describe.
+constexpr double kDirectionalBeamwidth = 180.0;
+
+CutFit Prepare(const std::vector<CutPoint>& points, bool align) {
+  CutFit cut;
+  cut.shape = MeasureCut(points);
+  cut.fitted = align ? AlignedLosses(points, cut.shape) : LossesOnDegreeGrid(points);
+  return cut;
+}
+
+bool HasMainLobe(const CutFit& cut) {
+  return cut.shape.beamwidth3Db && *cut.shape.beamwidth3Db < kDirectionalBeamwidth;
+}
+
+bool LeadIsFlat(const std::vector<RankedCode>& results) {
+  if (results.empty()) return false;
+  const CutLosses losses = ComponentCut(ParsedAntennaCode(results.front().code.c_str()));
+  CodeCut cut;
+  std::copy(losses.begin(), losses.end(), cut.begin());
+  return IsFlatCut(cut);
+}
+
+std::optional<CutLosses> Fitted(const std::optional<CutFit>& cut, bool wanted = true) {
+  if (!cut || !wanted) return std::nullopt;
+  return cut->fitted;
+}
+
+// "12,3" with `decimals` decimals.
+std::string German(double value, int decimals) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value + 0.0);
+  std::string german(text);
+  std::replace(german.begin(), german.end(), '.', ',');
+  // A value rounded to zero has no sign.
+  if (german.front() == '-' && german.find_first_of("123456789") == std::string::npos) {
+    german.erase(0, 1);
+  }
+  return german;
+}
+
+std::string Degrees(const std::optional<double>& value) {
+  return value ? German(*value, 1) + "°" : std::string("—");
+}
+
+}  // namespace
+
+std::optional<double> PatternFit::HorizontalMainDirection() const {
+  if (!horizontal) return std::nullopt;
+  return horizontal->shape.mainAngle;
+}
+
+std::optional<double> PatternFit::VerticalMainElevation() const {
+  if (!vertical) return std::nullopt;
+  return -vertical->shape.mainAngle + 0.0;
+}
+
+std::optional<double> PatternFit::HorizontalBeamwidth() const {
+  return horizontal ? horizontal->shape.beamwidth3Db : std::nullopt;
+}
+
+std::optional<double> PatternFit::VerticalBeamwidth() const {
+  return vertical ? vertical->shape.beamwidth3Db : std::nullopt;
+}
+
+std::optional<double> PatternFit::FrontToBack() const {
+  if (horizontal) return horizontal->shape.backLossDb;
+  if (vertical) return vertical->shape.backLossDb;
+  return std::nullopt;
+}
+
+PatternFit FitPattern(const PatternFile& file, const PatternFitRequest& request,
+                      const CodeSpace& space, int threads) {
+  PatternFit fit;
+  fit.criterion = request.criterion;
+  fit.toleranceDb = request.toleranceDb.value_or(file.halfUnitDb);
+  fit.aligned = request.align;
+  if (file.horizontal) fit.horizontal = Prepare(*file.horizontal, request.align);
+  if (file.vertical) fit.vertical = Prepare(*file.vertical, request.align);
+
+  FitSettings settings;
+  settings.criterion = request.criterion;
+  settings.toleranceDb = fit.toleranceDb;
+  settings.top = request.top;
+  settings.horizontalReference = request.horizontalReference;
+  settings.verticalReference = request.verticalReference;
+  const CodeFit codes = FitCodes(Fitted(fit.horizontal), Fitted(fit.vertical), settings, space,
+                                 request.search, threads);
+  fit.codesSearched = codes.codesSearched;
+  if (fit.horizontal) fit.horizontal->results = *codes.horizontal;
+  if (fit.vertical) fit.vertical->results = *codes.vertical;
+
+  // Under the envelope a cut with a main lobe that only non-directional
+  // codes stay within gets the best codes by RMS instead.
+  if (request.criterion == FitCriterion::kEnvelope) {
+    const auto lacksCode = [](const std::optional<CutFit>& cut) {
+      return cut && HasMainLobe(*cut) && LeadIsFlat(cut->results);
+    };
+    const bool horizontal = lacksCode(fit.horizontal);
+    const bool vertical = lacksCode(fit.vertical);
+    if (horizontal || vertical) {
+      settings.criterion = FitCriterion::kRms;
+      const CodeFit rms =
+          FitCodes(Fitted(fit.horizontal, horizontal), Fitted(fit.vertical, vertical), settings,
+                   space, request.search, threads);
+      if (horizontal) {
+        fit.horizontal->results = *rms.horizontal;
+        fit.horizontal->noDirectionalCode = true;
+      }
+      if (vertical) {
+        fit.vertical->results = *rms.vertical;
+        fit.vertical->noDirectionalCode = true;
+      }
+    }
+  }
+
+  if (fit.horizontal && fit.vertical && !fit.horizontal->results.empty() &&
+      !fit.vertical->results.empty()) {
+    PairCheck pair;
+    pair.horizontal = fit.horizontal->results.front().code;
+    pair.vertical = fit.vertical->results.front().code;
+    pair.v6 = CombinedDeviation(pair.horizontal, pair.vertical, fit.horizontal->fitted,
+                                fit.vertical->fitted, CombinationRule::kV6);
+    pair.v7 = CombinedDeviation(pair.horizontal, pair.vertical, fit.horizontal->fitted,
+                                fit.vertical->fitted, CombinationRule::kV7);
+    fit.bestPair = pair;
+  }
+  return fit;
+}
+
+std::string EqualCodesText(const RankedCode& result) {
+  const std::vector<std::string>& codes = result.equalCodes;
+  if (codes.size() <= 1) return result.code;
+  const auto [first, last] = std::minmax_element(codes.begin(), codes.end());
+  return *first + " … " + *last + ", " + std::to_string(codes.size()) + " Codes";
+}
+
+std::vector<std::string> FitInfoLines(const PatternFit& fit) {
+  std::vector<std::string> lines;
+  lines.push_back("Hauptrichtung: Azimut " + Degrees(fit.HorizontalMainDirection()) +
+                  ", Elevation " + Degrees(fit.VerticalMainElevation()));
+  lines.push_back("3-dB-Breite: horizontal " + Degrees(fit.HorizontalBeamwidth()) + ", vertikal " +
+                  Degrees(fit.VerticalBeamwidth()));
+  const std::optional<double> frontToBack = fit.FrontToBack();
+  lines.push_back("Vor-Rück-Verhältnis: " +
+                  (frontToBack ? German(*frontToBack, 1) + " dB" : std::string("—")));
+  if (fit.criterion == FitCriterion::kEnvelope) {
+    const int decimals = fit.toleranceDb > 0.0 && fit.toleranceDb < 0.05
+                             ? static_cast<int>(std::ceil(-std::log10(fit.toleranceDb) - 1e-9))
+                             : 2;
+    lines.push_back("Toleranz: " + German(fit.toleranceDb, std::min(decimals, 6)) + " dB");
+  }
+  return lines;
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fit/candidate_score.h"
+#include "fit/code_fit.h"
+#include "fit/pair_deviation.h"
+#include "interchange/pattern_alignment.h"
+#include "interchange/pattern_file.h"
+
+namespace veltrisko {
+
+// How to fit the codes to a pattern file.
+struct PatternFitRequest {
+  FitCriterion criterion = FitCriterion::kEnvelope;
+  // None: half a unit of the file's last written decimal.
+  std::optional<double> toleranceDb;
+  int top = 5;
+  // Each cut turned to its own maximum and normalised to 0 dB there; off,
+  // the file's 0 is the main direction and its losses are taken as they are.
+  bool align = true;
+  FitSearch search = FitSearch::kFast;
+  std::string horizontalReference;
+  std::string verticalReference;
+};
+
+struct CutFit {
+  CutShape shape;                   // from the file's values
+  CutLosses fitted;                 // what the codes were fitted to, 0..359
+  std::vector<RankedCode> results;  // best first
+  // Under the envelope only non-directional codes stay within it although
+  // the cut has a main lobe: `results` holds the best codes by RMS instead.
+  bool noDirectionalCode = false;
+};
+
+struct PairCheck {
+  std::string horizontal;
+  std::string vertical;
+  PairDeviation v6;
+  PairDeviation v7;
+};
+
+struct PatternFit {
+  FitCriterion criterion = FitCriterion::kEnvelope;
+  double toleranceDb = 0.0;
+  bool aligned = true;
+  std::optional<CutFit> horizontal;
+  std::optional<CutFit> vertical;
+  std::size_t codesSearched = 0;
+  // The first code of each cut's best result, combined, against both cuts.
+  std::optional<PairCheck> bestPair;
+
+  // The azimuth of the horizontal cut's maximum off the file's 0.
+  std::optional<double> HorizontalMainDirection() const;
+  // The elevation of the vertical cut's maximum, negative below the horizon.
+  std::optional<double> VerticalMainElevation() const;
+  std::optional<double> HorizontalBeamwidth() const;
+  std::optional<double> VerticalBeamwidth() const;
+  // The maximum over the loss 180 degrees behind it: in the horizontal cut,
+  // else in the vertical one.
+  std::optional<double> FrontToBack() const;
+};
+
+PatternFit FitPattern(const PatternFile& file, const PatternFitRequest& request,
+                      const CodeSpace& space, int threads = 0);
+
+// One result as the viewer lists it: its code, or for several codes the
+// first and last in code order and their number ("075KA00 … 075KA19, 20 Codes").
+std::string EqualCodesText(const RankedCode& result);
+
+// The fit dialog's lines about the measured pattern: main direction, 3-dB
+// beamwidths, front-to-back ratio and the tolerance used.
+std::vector<std::string> FitInfoLines(const PatternFit& fit);
+
+}  // namespace veltrisko

@@ -113,9 +113,9 @@ bool PatternFileFeatures::ExportTo(const QString& path) {
 }
 
 void PatternFileFeatures::AskAndImport() {
-  const QString path = QFileDialog::getOpenFileName(
-      &window_, QStringLiteral("Diagramm importieren"), QString(),
-      QStringLiteral("Diagramme (*.msi *.pln *.csv *.MSI *.PLN *.CSV);;Alle Dateien (*)"));
+  const QString path =
+      QFileDialog::getOpenFileName(&window_, QStringLiteral("Diagramm importieren"), QString(),
+                                   QString::fromStdString(PatternImportFilter()));
   if (!path.isEmpty()) ImportFrom(path);
 }
 
@@ -127,7 +127,7 @@ bool PatternFileFeatures::ImportFrom(const QString& path) {
     return false;
   }
   const PatternFile& file = *reading.file;
-  LoadedPattern loaded{QFileInfo(path).fileName(), std::nullopt, std::nullopt};
+  LoadedPattern loaded{QFileInfo(path).fileName(), file, std::nullopt, std::nullopt};
   if (file.horizontal) loaded.horizontal = LossesOnDegreeGrid(*file.horizontal);
   if (file.vertical) loaded.vertical = LossesOnDegreeGrid(*file.vertical);
   loaded_ = loaded;
@@ -138,7 +138,7 @@ bool PatternFileFeatures::ImportFrom(const QString& path) {
       loaded.fileName, file.horizontal ? HorizontalPoints(*file.horizontal) : QList<QPointF>(),
       file.vertical ? VerticalPoints(*file.vertical) : QList<QPointF>());
   analysis->DiagramsAction()->trigger();
-  if (fit_) fit_->SetMeasurement(loaded.fileName, loaded.horizontal, loaded.vertical);
+  if (fit_) fit_->SetMeasurement(loaded.fileName, loaded.file);
   FitLegendHeight();
   window_.RepaintAll();
   return true;
@@ -164,8 +164,9 @@ void PatternFileFeatures::OpenFit() {
           return std::pair<std::string, std::string>(
               horizontalPanel.Code() ? horizontalPanel.Code() : "",
               verticalPanel.Code() ? verticalPanel.Code() : "");
-        });
-    fit_->SetMeasurement(loaded_->fileName, loaded_->horizontal, loaded_->vertical);
+        },
+        [this](double azimuth, double elevation) { TurnTo(azimuth, elevation); });
+    fit_->SetMeasurement(loaded_->fileName, loaded_->file);
   }
   fit_->show();
   fit_->raise();
@@ -179,6 +180,12 @@ void PatternFileFeatures::UseCode(bool horizontal, const QString& code) {
     window_.OpenConfigDialog();
   ConfigDialogWidget* dialog = window_.Dialog();
   (horizontal ? dialog->Horizontal() : dialog->Vertical()).edit->setText(code);
+}
+
+void PatternFileFeatures::TurnTo(double azimuth, double elevation) {
+  sceneState.azimuth = static_cast<float>(azimuth);
+  sceneState.elevation = static_cast<float>(elevation);
+  window_.RepaintAll();
 }
 
 void PatternFileFeatures::ShowProblem(const QString& text) {

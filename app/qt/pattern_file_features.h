@@ -10,6 +10,7 @@
 
 #include "app/qt/pattern_fit_dialog.h"
 #include "interchange/pattern_cuts.h"
+#include "interchange/pattern_file.h"
 
 class QAction;
 
@@ -17,10 +18,11 @@ namespace veltrisko {
 
 class MainWindow;
 
-// The measured pattern the viewer has loaded: its file name and its cuts on
-// the 1-degree grid the fit needs.
+// The measured pattern the viewer has loaded: its file name, the file as
+// read, and its cuts on the 1-degree grid.
 struct LoadedPattern {
   QString fileName;
+  PatternFile file;
   std::optional<CutLosses> horizontal;
   std::optional<CutLosses> vertical;
 };
@@ -61,6 +63,8 @@ class PatternFileFeatures final : public QObject {
   void ShowProblem(const QString& text);
   // Sets a code in the configuration dialog's edit field, as if typed.
   void UseCode(bool horizontal, const QString& code);
+  // Turns the antenna's main direction to the measured one.
+  void TurnTo(double azimuth, double elevation);
   void FitLegendHeight();
 
   MainWindow& window_;

@@ -6,7 +6,8 @@
 #include <functional>
 #include <optional>
 
-#include "fit/code_fit.h"
+#include "fit/pattern_fit.h"
+#include "interchange/pattern_file.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -19,22 +20,25 @@ class QThread;
 namespace veltrisko {
 
 // "Antennencode anpassen": the codes that best describe the loaded measured
-// cuts, one list per component (code, largest deviation, RMS, mean excess).
-// The search runs on a worker thread; choosing a row hands its code on.
+// cuts, one list per component (codes, largest deviation, RMS, mean excess),
+// and what was measured: main direction, 3-dB widths, front-to-back ratio.
+// The search runs on a worker thread; choosing a row hands its code on, and
+// "Ausrichtung übernehmen" hands on the measured main direction.
 class PatternFitDialog final : public QDialog {
   Q_OBJECT
 
  public:
   // `choose` receives a chosen code and whether it is the horizontal one;
   // `references` gives the codes in force, which win ties.
+  // `align` receives the main direction (azimuth, elevation in degrees).
   PatternFitDialog(QWidget* parent,
                    std::function<void(bool horizontal, const QString& code)> choose,
-                   std::function<std::pair<std::string, std::string>()> references);
+                   std::function<std::pair<std::string, std::string>()> references,
+                   std::function<void(double azimuth, double elevation)> align);
   ~PatternFitDialog() override;
 
-  // The cuts to fit; a component without a cut gets no list. Clears the lists.
-  void SetMeasurement(const QString& name, const std::optional<CutLosses>& horizontal,
-                      const std::optional<CutLosses>& vertical);
+  // The file to fit; a component without a cut gets no list. Clears the lists.
+  void SetMeasurement(const QString& name, const PatternFile& file);
   // Fits with the settings shown; the lists fill when FitFinished is emitted.
   // Does nothing while a fit runs.
   void StartFit();
@@ -44,23 +48,30 @@ class PatternFitDialog final : public QDialog {
   QDoubleSpinBox* ToleranceBox() const { return tolerance_; }
   QSpinBox* TopBox() const { return top_; }
   QTableWidget* List(bool horizontal) const { return horizontal ? lists_[0] : lists_[1]; }
+  // The measured pattern's lines, shown once a fit has run.
+  QLabel* Findings() const { return findings_; }
+  QPushButton* AlignButton() const { return alignButton_; }
 
  signals:
   void FitFinished();
 
  private:
-  void ShowFit(const CodeFit& fit, double seconds);
-  void FillList(int which, const std::optional<std::vector<RankedCode>>& codes);
+  void ShowFit(const PatternFit& fit, double seconds);
+  void FillList(int which, const std::optional<CutFit>& cut);
 
   std::function<void(bool, const QString&)> choose_;
   std::function<std::pair<std::string, std::string>()> references_;
-  std::optional<CutLosses> measured_[2];
+  std::function<void(double, double)> align_;
+  std::optional<PatternFile> measured_;
+  std::optional<PatternFit> fit_;
   QLabel* measurementName_;
   QComboBox* criterion_;
   QDoubleSpinBox* tolerance_;
   QSpinBox* top_;
   QPushButton* start_;
   QLabel* status_;
+  QLabel* findings_;
+  QPushButton* alignButton_;
   QLabel* titles_[2];
   QTableWidget* lists_[2];
   QThread* worker_ = nullptr;

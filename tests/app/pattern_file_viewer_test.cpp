@@ -7,9 +7,11 @@
 #include <QChart>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -163,8 +165,9 @@ class PatternFileViewerTest : public QObject {
     QVERIFY(fit->Running());
     QVERIFY(finished.wait(20000));
     QCOMPARE(fit->List(true)->rowCount(), 3);
-    QCOMPARE(fit->List(true)->item(0, 0)->text(), QString("030EA10"));
-    QCOMPARE(fit->List(false)->item(0, 0)->text(), QString("000ND00"));
+    // Codes of one cut are one row, the nearest code first.
+    QCOMPARE(fit->List(true)->item(0, 0)->text(), QString("030EA10 … 300WA29, 12 Codes"));
+    QCOMPARE(fit->List(false)->item(0, 0)->text(), QString("000ND00 … 100KA99, 401 Codes"));
     // The numbers of the command-line fit of the same file.
     QCOMPARE(fit->List(false)->item(0, 1)->text(), QString("20,00"));
     QCOMPARE(fit->List(false)->item(0, 3)->text(), QString("2,60"));
@@ -172,10 +175,12 @@ class PatternFileViewerTest : public QObject {
     fit->List(true)->selectRow(0);
     QCOMPARE(QString(horizontalPanel.Code()), QString("030EA10"));
     QCOMPARE(window_->Dialog()->Horizontal().edit->text(), QString("030EA10"));
-    const QString second = fit->List(false)->item(1, 0)->text();
-    QVERIFY(second != "000ND00");
-    fit->List(false)->selectRow(1);
-    QCOMPARE(QString(verticalPanel.Code()), second);
+    // Every non-directional code is the one row of the vertical list.
+    QCOMPARE(fit->List(false)->rowCount(), 1);
+    const QString second = fit->List(true)->item(1, 0)->data(Qt::UserRole).toString();
+    QVERIFY(second != "030EA10");
+    fit->List(true)->selectRow(1);
+    QCOMPARE(QString(horizontalPanel.Code()), second);
     PhotographScreen("fit.png");
 
     // The other criterion gives its own lists.
@@ -183,10 +188,33 @@ class PatternFileViewerTest : public QObject {
     QVERIFY(!fit->ToleranceBox()->isEnabled());
     fit->StartFit();
     QVERIFY(finished.wait(20000));
-    QCOMPARE(fit->List(true)->item(0, 0)->text(), QString("030EA10"));
+    QCOMPARE(fit->List(true)->item(0, 0)->data(Qt::UserRole).toString(), QString("030EA10"));
     // Closing the viewer while a fit runs waits for it (cleanup).
     fit->StartFit();
     QVERIFY(fit->Running());
+  }
+
+  void fitOfATiltedAntennaReportsAndTakesOverItsMainDirection() {
+    if (PatternFitDialog* running = Files()->FitDialog()) {
+      QSignalSpy finished(running, &PatternFitDialog::FitFinished);
+      if (running->Running()) QVERIFY(finished.wait(20000));
+    }
+    QVERIFY(Files()->ImportFrom(VELTRISKO_TILTED_EXAMPLE));
+    Files()->FitAction()->trigger();
+    PatternFitDialog* fit = Files()->FitDialog();
+    QVERIFY(!fit->AlignButton()->isEnabled());
+    QSignalSpy finished(fit, &PatternFitDialog::FitFinished);
+    fit->StartFit();
+    QVERIFY(finished.wait(20000));
+    const QString findings = fit->Findings()->text();
+    QVERIFY2(findings.contains("Hauptrichtung: Azimut 0,0°, Elevation -6,0°"),
+             qPrintable(findings));
+    QVERIFY2(findings.contains("Toleranz: 0,05 dB"), qPrintable(findings));
+    QCOMPARE(fit->List(false)->item(0, 0)->text(), QString("012EA15"));
+    sceneState.azimuth = 40.0F;
+    fit->AlignButton()->click();
+    QCOMPARE(sceneState.azimuth, 0.0F);
+    QCOMPARE(sceneState.elevation, -6.0F);
   }
 };
 

@@ -77,8 +77,10 @@ set(queries
   # (the attributes are part of the row's key: a new row).
   "DELETE FROM `Upgrade` WHERE `ActionProperty` = 'OLDERVERSIONFOUND'"
   "INSERT INTO `Upgrade` (`UpgradeCode`, `VersionMin`, `VersionMax`, `Attributes`, `ActionProperty`) VALUES ('${UPGRADE_CODE}', '0.0.0', '${VERSION}', 769, 'OLDERVERSIONFOUND')"
-  # An immediate action that sets a property, without a deferred-only flag.
-  "UPDATE `CustomAction` SET `Type` = 51 WHERE `Action` = 'PerMachineFolder'"
+  # Immediate actions that set a property, without a deferred-only flag.
+  "UPDATE `CustomAction` SET `Type` = 51 WHERE `Type` = 2099"
+  # The registry search looks at the 64-bit registry (+16).
+  "UPDATE `RegLocator` SET `Type` = 18 WHERE `Type` = 2"
   # The folder at the end of PATH, removed again on uninstall (-), in the
   # user's or (*) the system's environment.
   "UPDATE `Component` SET `Condition` = 'NOT ALLUSERS=1' WHERE `Component` = 'UserPath'"

@@ -187,6 +187,10 @@ def run(prefix, package, version, work, msi_script, package_command):
                                       "-P", msi_script], check=True, stdout=subprocess.DEVNULL)
     prefix.msiexec("/i", higher_package)
     check_installed(prefix, user_folder, higher, pictures, r"HKCU\Software\Classes", user_path)
+    # The lower version refuses to replace it.
+    expect(prefix.run("msiexec", "/i", package, "/qn").returncode != 0,
+           "the lower version installed over the higher one")
+    check_installed(prefix, user_folder, higher, pictures, r"HKCU\Software\Classes", user_path)
 
     prefix.msiexec("/x", higher_package)
     check_removed(prefix, user_folder, r"HKCU\Software\Classes", user_path)

@@ -177,7 +177,10 @@ def run(prefix, package, version, work, msi_script, package_command):
     expect(viewer_shows_window(prefix, os.path.join(user_folder, "veltrisko.exe")),
            "the installed viewer shows no window")
 
-    # The same package again, then a higher version: one installation.
+    # The same package again repairs, then a higher version replaces: one
+    # installation.
+    for name in ("README.md", "veltrisko-pattern.exe"):
+        os.remove(os.path.join(user_folder, name))
     prefix.msiexec("/i", package)
     check_installed(prefix, user_folder, version, pictures, r"HKCU\Software\Classes", user_path)
     higher = bumped(version)

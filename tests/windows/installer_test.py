@@ -190,11 +190,16 @@ def run(prefix, package, version, work, msi_script, package_command):
                                       "-P", msi_script], check=True, stdout=subprocess.DEVNULL)
     prefix.msiexec("/i", higher_package)
     check_installed(prefix, user_folder, higher, pictures, r"HKCU\Software\Classes", user_path)
-    # The lower version refuses to replace it.
+    prefix.msiexec("/x", higher_package)
+    check_removed(prefix, user_folder, r"HKCU\Software\Classes", user_path)
+
+    # The lower version refuses to replace a higher one. Tried on a fresh
+    # installation: Wine removes the replaced product only after registering
+    # the new one, and forgets the upgrade code of both.
+    prefix.msiexec("/i", higher_package)
     expect(prefix.run("msiexec", "/i", package, "/qn").returncode != 0,
            "the lower version installed over the higher one")
     check_installed(prefix, user_folder, higher, pictures, r"HKCU\Software\Classes", user_path)
-
     prefix.msiexec("/x", higher_package)
     check_removed(prefix, user_folder, r"HKCU\Software\Classes", user_path)
 

@@ -22,6 +22,8 @@ MAIN_WINDOW = "Veltrisko   HCM"
 UNINSTALL = r"Software\Microsoft\Windows\CurrentVersion\Uninstall"
 SYSTEM_ENVIRONMENT = r"HKLM\System\CurrentControlSet\Control\Session Manager\Environment"
 PATTERN_TYPES = {".pln", ".adf", ".pat", ".ant"}
+PRODUCTS = (r"HKCU\Software\Microsoft\Installer\Products",
+            r"HKLM\Software\Classes\Installer\Products")
 SHORTCUT = ("AppData", "Roaming", "Microsoft", "Windows", "Start Menu", "Programs",
             "Veltrisko.lnk")
 
@@ -108,6 +110,11 @@ def check_installed(prefix, folder, version, pictures, classes, path_key):
     expect(entries[0].get("DisplayVersion") == version and
            entries[0].get("Publisher") == "The Veltrisko developers",
            "uninstall entry %s" % entries[0])
+    # "Apps & features" shows the icon the product registration names.
+    icons = [values.get("ProductIcon", "") for root in PRODUCTS
+             for values in prefix.registry(root).values()
+             if values.get("ProductName") == "Veltrisko"]
+    expect(len(icons) == 1 and icons[0].endswith("\\veltrisko.ico"), "product icons %s" % icons)
 
     types = prefix.registry(classes + r"\Applications\veltrisko.exe\SupportedTypes")
     supported = set(next(iter(types.values()), {}))

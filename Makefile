@@ -8,6 +8,7 @@ SANITIZE_BUILD ?= build-sanitize
 WINDOWS_BUILD ?= build-windows
 VERSION := $(shell grep -o -m1 'Veltrisko VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
 WINDOWS_ZIP := veltrisko-$(VERSION)-win64.zip
+WINDOWS_MSI := veltrisko-$(VERSION)-x64.msi
 WINE_RUN := scripts/wine-run --prefix $(abspath $(WINDOWS_BUILD))/wine-prefix
 # Warnings fail the build on CI.
 WERROR ?= $(if $(CI),ON,OFF)
@@ -84,14 +85,16 @@ test-windows: build windows-build
 	  status=$$?; cd $(CURDIR) && $(WINE_RUN) --stop; exit $$status
 
 # The zip for Windows users: both programs, the user guide with its pictures,
-# the README and the licence.
+# the README and the licence; beside it the Windows Installer package with
+# the same files, which the Windows build makes (packaging/windows).
 windows: windows-build
 	rm -rf $(WINDOWS_BUILD)/zip && mkdir -p $(WINDOWS_BUILD)/zip
 	cp -r $(addprefix $(WINDOWS_BUILD)/bin/,veltrisko.exe veltrisko-pattern.exe user-guide.html docs) \
 	  README.md $(wildcard LICENSE) $(WINDOWS_BUILD)/zip/
 	x86_64-w64-mingw32-strip $(WINDOWS_BUILD)/zip/*.exe
 	rm -f $(WINDOWS_ZIP) && cd $(WINDOWS_BUILD)/zip && zip -q -X -r $(CURDIR)/$(WINDOWS_ZIP) .
-	@echo "Wrote $(WINDOWS_ZIP)"
+	cp $(WINDOWS_BUILD)/$(WINDOWS_MSI) $(WINDOWS_MSI).tmp && mv $(WINDOWS_MSI).tmp $(WINDOWS_MSI)
+	@echo "Wrote $(WINDOWS_ZIP) and $(WINDOWS_MSI)"
 
 bench: build
 	$(BUILD)/bin/veltrisko-bench
@@ -101,4 +104,4 @@ package: build
 	cmake --build $(BUILD) --target package
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(SOAK_BUILD) $(WINDOWS_BUILD) $(WINDOWS_ZIP)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(SOAK_BUILD) $(WINDOWS_BUILD) $(WINDOWS_ZIP) $(WINDOWS_MSI)

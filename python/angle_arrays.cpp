@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "python/angle_arrays.h"
 
+#include <algorithm>
+#include <exception>
 #include <string>
+#include <system_error>
+#include <thread>
 
 namespace veltrisko::python {
 
@@ -33,6 +37,34 @@ AngleArrays BroadcastAngles(const std::vector<py::handle>& angles) {
   const FloatArray& first = result.arrays.front();
   result.shape.assign(first.shape(), first.shape() + first.ndim());
   return result;
+}
+
+void ForEachPart(py::ssize_t size, const std::function<void(py::ssize_t, py::ssize_t)>& work) {
+  // Below this a thread costs more than it saves.
+  constexpr py::ssize_t kSmallestPart = 16384;
+  const py::ssize_t cores = std::max(1u, std::thread::hardware_concurrency());
+  const py::ssize_t parts = std::clamp<py::ssize_t>(size / kSmallestPart, 1, cores);
+  std::vector<std::exception_ptr> failures(parts);
+  const auto part = [&](py::ssize_t p) {
+    try {
+      work(size * p / parts, size * (p + 1) / parts);
+    } catch (...) {
+      failures[p] = std::current_exception();
+    }
+  };
+  std::vector<std::thread> helpers;
+  py::ssize_t started = 1;
+  try {
+    for (; started < parts; ++started) helpers.emplace_back(part, started);
+  } catch (const std::system_error&) {
+    // Fewer threads: this one does the parts not started.
+  }
+  part(0);
+  for (py::ssize_t p = started; p < parts; ++p) part(p);
+  for (std::thread& helper : helpers) helper.join();
+  for (const std::exception_ptr& failure : failures) {
+    if (failure) std::rethrow_exception(failure);
+  }
 }
 
 }  // namespace veltrisko::python

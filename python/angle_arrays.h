@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 namespace veltrisko::python {
@@ -29,8 +30,14 @@ AngleArrays BroadcastAngles(const std::vector<py::handle>& angles);
 // other object.
 bool PlainNumber(py::handle angle, float& value);
 
+// Calls `work(begin, end)` on consecutive parts of [0, size) that together
+// cover it, on every core for a large size; the first exception of a part is
+// passed on after all parts are done.
+void ForEachPart(py::ssize_t size, const std::function<void(py::ssize_t, py::ssize_t)>& work);
+
 // `evaluate(const float* angles)` at every position of the broadcast angles,
-// with the interpreter released during the loop: a float for numbers, a
+// on every core with the interpreter released (`evaluate` must be safe to
+// call from several threads at once): a float for numbers, a
 // float64 array of the broadcast shape otherwise.
 template <std::size_t N, typename Evaluate>
 py::object MapAngles(const std::array<py::handle, N>& angles, const Evaluate& evaluate) {
@@ -48,14 +55,14 @@ py::object MapAngles(const std::array<py::handle, N>& angles, const Evaluate& ev
   }
   py::array_t<double> result(broadcast.shape);
   double* out = result.mutable_data();
-  const py::ssize_t size = result.size();
-  {
-    py::gil_scoped_release release;
-    for (py::ssize_t i = 0; i < size; ++i) {
-      for (std::size_t k = 0; k < N; ++k) values[k] = in[k][i];
-      out[i] = evaluate(values.data());
+  py::gil_scoped_release release;
+  ForEachPart(result.size(), [&](py::ssize_t begin, py::ssize_t end) {
+    std::array<float, N> angle{};
+    for (py::ssize_t i = begin; i < end; ++i) {
+      for (std::size_t k = 0; k < N; ++k) angle[k] = in[k][i];
+      out[i] = evaluate(angle.data());
     }
-  }
+  });
   return result;
 }
 

@@ -21,6 +21,7 @@ set(layers
   "app/win32:app/win32|app/logic|analysis|render/gl|dialog|render|scene|model|units|files"
   "tools/cli:tools/cli|scene|model|units"
   "tools:tools|tools/cli|app/logic|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
+  "python:python|analysis|fit|interchange|render|dialog|scene|model|units|files"
   "bench:bench|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
 )
 # Layers that know no window system and no OpenGL.

@@ -9,6 +9,8 @@
 #include "model/parsed_antenna_code.h"
 #include "tools/cli/option_reader.h"
 #include "tools/commands.h"
+#include "tools/compare_figures.h"
+#include "tools/compare_pairs.h"
 
 namespace veltrisko::tool {
 namespace {
@@ -18,34 +20,55 @@ namespace {
 constexpr float kSmallestCompareStep = 0.05f;
 
 struct CompareOptions {
-  std::string horizontalCode;
-  std::string verticalCode;
+  std::optional<std::string> horizontalCode;
+  std::optional<std::string> verticalCode;
   float step = 1.0f;
   bool csv = false;
+  std::optional<std::string> pairs;
+  std::optional<std::string> output;
 };
+
+TakeValue Into(std::optional<std::string>& into) {
+  return [&into](const std::string& value) {
+    into = value;
+    return true;
+  };
+}
 
 std::optional<std::string> ParseOptions(const std::vector<std::string>& args,
                                         CompareOptions& options) {
   OptionReader reader("compare");
-  reader.Value("--horizontal", "CODE", TextInto(options.horizontalCode)).Required();
-  reader.Value("--vertical", "CODE", TextInto(options.verticalCode)).Required();
+  reader.Value("--horizontal", "CODE", Into(options.horizontalCode));
+  reader.Value("--vertical", "CODE", Into(options.verticalCode));
   reader.Value("--step", "DEG",
                NumberInto(options.step,
                           [](float step) { return step >= kSmallestCompareStep && step <= 90.0f; }),
                "must be a number from 0.05 to 90");
   reader.Flag("--csv", [&options] { options.csv = true; });
-  return reader.Read(args);
+  reader.Value("--pairs", "FILE.csv", Into(options.pairs));
+  reader.Value("--output", "FILE.csv", Into(options.output));
+  if (std::optional<std::string> problem = reader.Read(args)) return problem;
+  if (options.pairs) {
+    if (options.horizontalCode || options.verticalCode || options.csv) {
+      return "compare: --pairs takes the codes from its list, without --horizontal, --vertical "
+             "and --csv";
+    }
+    return std::nullopt;
+  }
+  if (options.output) return "compare: --output goes with --pairs";
+  if (!options.horizontalCode) return "compare: --horizontal CODE is required";
+  if (!options.verticalCode) return "compare: --vertical CODE is required";
+  return std::nullopt;
 }
 
 void PrintSummary(const RuleDifferenceSurvey& s) {
-  const RuleComparison& m = s.largest;
-  std::printf(
-      "largest difference: %.2f dB at azimuth %.2f, elevation %.2f (V6 %.2f dB, V7 %.2f dB)\n",
-      m.differenceDb, m.azimuth + 0.0f, m.elevation + 0.0f, m.v6Db + 0.0f, m.v7Db + 0.0f);
-  std::printf("mean difference: %.2f dB\n", s.meanDb);
-  std::printf("share above 1 dB: %.2f %%\n", 100.0 * s.shareAbove1Db);
-  std::printf("share above 3 dB: %.2f %%\n", 100.0 * s.shareAbove3Db);
-  std::printf("share above 6 dB: %.2f %%\n", 100.0 * s.shareAbove6Db);
+  const CompareFigures f = FiguresOf(s);
+  std::printf("largest difference: %s dB at azimuth %s, elevation %s (V6 %s dB, V7 %s dB)\n",
+              f[0].c_str(), f[1].c_str(), f[2].c_str(), f[3].c_str(), f[4].c_str());
+  std::printf("mean difference: %s dB\n", f[5].c_str());
+  std::printf("share above 1 dB: %s %%\n", f[6].c_str());
+  std::printf("share above 3 dB: %s %%\n", f[7].c_str());
+  std::printf("share above 6 dB: %s %%\n", f[8].c_str());
 }
 
 }  // namespace
@@ -55,16 +78,20 @@ int RunCompare(const std::vector<std::string>& args) {
   if (const std::optional<std::string> problem = ParseOptions(args, options)) {
     return UsageError(*problem);
   }
-  const ParsedAntennaCode horizontal(options.horizontalCode.c_str());
-  const ParsedAntennaCode vertical(options.verticalCode.c_str());
+  if (options.pairs)
+    return RunComparePairs(*options.pairs, options.step, options.output.value_or("-"));
+  const std::string& horizontalCode = *options.horizontalCode;
+  const std::string& verticalCode = *options.verticalCode;
+  const ParsedAntennaCode horizontal(horizontalCode.c_str());
+  const ParsedAntennaCode vertical(verticalCode.c_str());
   if (!horizontal.Accepted() || !horizontal.Scans()) {
     std::fprintf(stderr, "veltrisko-pattern: invalid horizontal antenna code '%s'\n",
-                 options.horizontalCode.c_str());
+                 horizontalCode.c_str());
     return 1;
   }
   if (!vertical.Accepted() || !vertical.Scans()) {
     std::fprintf(stderr, "veltrisko-pattern: invalid vertical antenna code '%s'\n",
-                 options.verticalCode.c_str());
+                 verticalCode.c_str());
     return 1;
   }
   std::function<void(const RuleComparison&)> row;

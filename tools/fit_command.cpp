@@ -11,7 +11,7 @@
 #include "interchange/pattern_file.h"
 #include "tools/cli/option_reader.h"
 #include "tools/commands.h"
-#include "tools/fit_report.h"
+#include "fit/fit_report.h"
 
 namespace veltrisko::tool {
 namespace {

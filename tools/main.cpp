@@ -50,6 +50,13 @@ Commands:
             angle each grid direction stands for. --step: 0.05 to 90.
             With --csv it writes the whole grid instead, as CSV:
             azimuth,elevation,v6,v7,difference (dB).
+              --pairs FILE.csv [--step DEG] [--output FILE.csv]
+            compares every row of a list of code pairs: a CSV file whose
+            header names the columns horizontal and vertical (other columns
+            are kept). Writes the list with the figures above appended to
+            each row (shares in percent) and an error column for a rejected
+            code, and a summary on standard error; a pair given twice is
+            computed once. Exit status 1 when a row was not compared.
   export    write the cuts of a code pair as an MSI Planet or CSV file:
               --horizontal CODE --vertical CODE [--rule v6|v7]
               [--component horizontal|vertical] [--gain DBI] [--name TEXT]

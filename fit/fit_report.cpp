@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "tools/fit_report.h"
+#include "fit/fit_report.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <vector>
 
-namespace veltrisko::tool {
+namespace veltrisko {
 namespace {
 
 std::string Format(const char* format, double value) {
@@ -219,4 +219,4 @@ std::string FitJson(const std::string& path, PatternFormat format, const Pattern
   return text + "\n}";
 }
 
-}  // namespace veltrisko::tool
+}  // namespace veltrisko

@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
-#include <QWindow>
 #include <algorithm>
 
 #include "app/logic/code_feedback.h"
@@ -254,12 +253,10 @@ bool ConfigDialogWidget::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ConfigDialogWidget::StayAboveOwner() {
-  QWindow* dialogWindow = windowHandle();
-  QWindow* ownerWindow = owner_ != nullptr ? owner_->window()->windowHandle() : nullptr;
-  if (dialogWindow == nullptr || ownerWindow == nullptr) return;
-  // Setting the owner again makes the window manager read it anew.
-  dialogWindow->setTransientParent(nullptr);
-  dialogWindow->setTransientParent(ownerWindow);
+  // The window system learns the owner when the dialog is shown (Qt writes
+  // WM_TRANSIENT_FOR then), so the owner must be on the screen before it;
+  // a window manager then keeps the dialog above it. Raising here serves
+  // where no window manager stacks them.
   raise();
 }
 

@@ -132,7 +132,7 @@ ConfigDialogWidget::ConfigDialogWidget(QWidget* owner, const DialogTargets& targ
       ShowState();
     });
     // Tab enters a radio group on its checked button; the arrows move within.
-    connect(button, &QRadioButton::toggled, button, [button](bool checked) {
+    connect(button, &QRadioButton::toggled, button, [button = button](bool checked) {
       button->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
     });
     button->setFocusPolicy(Qt::ClickFocus);

@@ -15,6 +15,19 @@ namespace {
 
 double GainOfField(float field) { return 20.0 * std::log10(static_cast<double>(field)); }
 
+// An angle as the readout shows it, to a tenth of a degree.
+float ToTenth(float degrees) {
+  return static_cast<float>(std::round(static_cast<double>(degrees) * 10.0) / 10.0);
+}
+
+// The relative direction as shown: a tenth of a degree, the azimuth kept in
+// (-180, 180] after rounding.
+RelativeDirection ShownRelative(RelativeDirection exact) {
+  RelativeDirection shown{ToTenth(exact.azimuth), ToTenth(exact.elevation)};
+  if (shown.azimuth <= -180.0f) shown.azimuth += 360.0f;
+  return shown;
+}
+
 }  // namespace
 
 ComponentGains ComponentGainsOf(bool useHcmV7, RelativeDirection direction,
@@ -29,13 +42,19 @@ ComponentGains ComponentGainsOf(bool useHcmV7, RelativeDirection direction,
           vertical.ComponentAttenuation(v6.verticalAngle, false)};
 }
 
+WorldDirection ShownDirection(WorldDirection world) {
+  return {ToTenth(world.azimuth), ToTenth(world.elevation)};
+}
+
 std::optional<DirectionReadout> ReadDirection(const SceneState& scene, const char* horizontalCode,
                                               const char* verticalCode, WorldDirection world) {
   const ParsedAntennaCode horizontal(horizontalCode ? horizontalCode : "");
   const ParsedAntennaCode vertical(verticalCode ? verticalCode : "");
   DirectionReadout readout;
-  readout.world = world;
-  readout.relative = RelativeDirectionOf(scene, world);
+  // Every number is computed at the angles as shown, so that each can be
+  // checked by evaluating the codes there.
+  readout.world = ShownDirection(world);
+  readout.relative = ShownRelative(RelativeDirectionOf(scene, readout.world));
   readout.useHcmV7 = scene.useHcmV7;
   try {
     const float az = readout.relative.azimuth;

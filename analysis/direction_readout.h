@@ -33,8 +33,14 @@ struct DirectionReadout {
   float displayValue = 0.0f;
 };
 
+// A world direction as the readout shows it: both angles to a tenth of a
+// degree.
+WorldDirection ShownDirection(WorldDirection world);
+
 // The readout of a world direction for the scene and the two code texts;
-// nothing when a code cannot be evaluated there.
+// nothing when a code cannot be evaluated there. The direction is taken as
+// shown (ShownDirection) and so is the relative direction: the numbers are
+// those of the codes evaluated at the relative angles the readout shows.
 std::optional<DirectionReadout> ReadDirection(const SceneState& scene, const char* horizontalCode,
                                               const char* verticalCode, WorldDirection world);
 

@@ -59,7 +59,8 @@ std::optional<Vector3> SurfacePointOf(const SceneState& scene, const char* horiz
   const std::optional<DirectionReadout> readout =
       ReadDirection(scene, horizontalCode, verticalCode, world);
   if (!readout) return std::nullopt;
-  Vector3 p = SphericalPoint(world.azimuth, world.elevation, readout->displayValue);
+  Vector3 p =
+      SphericalPoint(readout->world.azimuth, readout->world.elevation, readout->displayValue);
   p.Transform(scene.modelRotation);
   return p;
 }

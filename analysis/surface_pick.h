@@ -27,8 +27,9 @@ struct ProjectedPoint {
 std::optional<ProjectedPoint> ProjectToClient(const SceneState& scene, const ClientRect& client,
                                               const Vector3& rotatedPoint);
 
-// The drawn point of a world direction (after the model rotation) at the
-// pattern's display value there; nothing when a code cannot be evaluated.
+// The drawn point of a world direction as the readout shows it (after the
+// model rotation) at the pattern's display value there; nothing when a code
+// cannot be evaluated.
 std::optional<Vector3> SurfacePointOf(const SceneState& scene, const char* horizontalCode,
                                       const char* verticalCode, WorldDirection world);
 

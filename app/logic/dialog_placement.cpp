@@ -16,4 +16,32 @@ LegendRect PlaceDialog(const LegendRect& ownerFrame, int dialogWidth, int dialog
   return {x, y, dialogWidth, dialogHeight};
 }
 
+namespace {
+
+bool Overlap(const LegendRect& a, const LegendRect& b) {
+  return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
+}  // namespace
+
+LegendRect PlaceReadoutBox(int cursorX, int cursorY, int boxWidth, int boxHeight, int viewWidth,
+                           int viewHeight, const LegendRect& dialog) {
+  // A margin of two pixels from the view's right and bottom edges.
+  const auto inside = [&](int x, int y) {
+    x = std::max(std::min(x, viewWidth - boxWidth - 2), 0);
+    y = std::max(std::min(y, viewHeight - boxHeight - 2), 0);
+    return LegendRect{x, y, boxWidth, boxHeight};
+  };
+  const int right = cursorX + kReadoutBoxOffset;
+  const int left = cursorX - kReadoutBoxOffset - boxWidth;
+  const int below = cursorY + kReadoutBoxOffset;
+  const int above = cursorY - kReadoutBoxOffset - boxHeight;
+  const LegendRect sides[] = {inside(right, below), inside(left, below), inside(right, above),
+                              inside(left, above)};
+  for (const LegendRect& side : sides) {
+    if (dialog.width <= 0 || dialog.height <= 0 || !Overlap(side, dialog)) return side;
+  }
+  return sides[0];
+}
+
 }  // namespace veltrisko

@@ -9,6 +9,7 @@
 
 #include "app/logic/main_menu.h"
 #include "app/logic/process_objects.h"
+#include "app/qt/config_dialog_widget.h"
 #include "app/qt/diagram_window.h"
 #include "app/qt/direction_readout.h"
 #include "app/qt/legend_widgets.h"
@@ -33,12 +34,18 @@ AnalysisFeatures::AnalysisFeatures(MainWindow& window)
       [this] {
         analysisView.pinned = readout_->Pinned();
         window_.RepaintAll();
+      },
+      [this] {
+        const ConfigDialogWidget* dialog = window_.Dialog();
+        return dialog != nullptr && dialog->isVisible() ? dialog->frameGeometry() : QRect();
       });
   window.Client()->MakeOverlay(readout_->Box());
 
   diagramsAction_ = window.Action(kCmdDiagrams);
   connect(diagramsAction_, &QAction::triggered, this, [this] {
     DiagramWindow* diagrams = Diagrams();
+    // A minimised window comes back as it was before, then to the front.
+    diagrams->setWindowState(diagrams->windowState() & ~Qt::WindowMinimized);
     diagrams->show();
     diagrams->raise();
     diagrams->activateWindow();

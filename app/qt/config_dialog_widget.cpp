@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
-#include <QWindow>
 #include <algorithm>
 
 #include "app/logic/code_feedback.h"
@@ -133,7 +132,7 @@ ConfigDialogWidget::ConfigDialogWidget(QWidget* owner, const DialogTargets& targ
       ShowState();
     });
     // Tab enters a radio group on its checked button; the arrows move within.
-    connect(button, &QRadioButton::toggled, button, [button](bool checked) {
+    connect(button, &QRadioButton::toggled, button, [button = button](bool checked) {
       button->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
     });
     button->setFocusPolicy(Qt::ClickFocus);
@@ -254,12 +253,10 @@ bool ConfigDialogWidget::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ConfigDialogWidget::StayAboveOwner() {
-  QWindow* dialogWindow = windowHandle();
-  QWindow* ownerWindow = owner_ != nullptr ? owner_->window()->windowHandle() : nullptr;
-  if (dialogWindow == nullptr || ownerWindow == nullptr) return;
-  // Setting the owner again makes the window manager read it anew.
-  dialogWindow->setTransientParent(nullptr);
-  dialogWindow->setTransientParent(ownerWindow);
+  // The window system learns the owner when the dialog is shown (Qt writes
+  // WM_TRANSIENT_FOR then), so the owner must be on the screen before it;
+  // a window manager then keeps the dialog above it. Raising here serves
+  // where no window manager stacks them.
   raise();
 }
 

@@ -61,8 +61,7 @@ class ConfigDialogWidget final : public QDialog, private DialogWindow {
   void ShowPanelState(const PanelWidgets& widgets, const AntennaPanel& panel,
                       const char* component);
   void SetTabOrder();
-  // Makes the window manager see this dialog as owned by its owner's window
-  // and raises it above that window.
+  // Raises the dialog above its owner's window.
   void StayAboveOwner();
 
   std::function<void()> repaint_;

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "analysis/surface_pick.h"
+#include "app/logic/dialog_placement.h"
 #include "app/logic/main_menu.h"
 #include "app/qt/pattern_view.h"
 
@@ -29,12 +30,13 @@ ClientRect DeviceClientOf(const PatternView* view) {
 
 DirectionReadoutController::DirectionReadoutController(
     PatternView* view, QWidget* overlayParent, std::function<void(const QString&)> statusLine,
-    std::function<void()> repaint)
+    std::function<void()> repaint, std::function<QRect()> keepClear)
     : QObject(view),
       view_(view),
       box_(new QLabel(overlayParent)),
       statusLine_(std::move(statusLine)),
-      repaint_(std::move(repaint)) {
+      repaint_(std::move(repaint)),
+      keepClear_(std::move(keepClear)) {
   box_->setObjectName(QStringLiteral("directionReadout"));
   box_->setStyleSheet(
       QStringLiteral("QLabel { background: #ffffe1; color: black; border: 1px solid #767676;"
@@ -61,6 +63,7 @@ QString DirectionReadoutController::CurrentText() const {
 
 void DirectionReadoutController::Show(const std::optional<DirectionReadout>& readout, QPoint near) {
   shown_ = readout;
+  shownNear_ = near;
   if (!readout) {
     box_->hide();
     statusLine_(QString());
@@ -68,11 +71,16 @@ void DirectionReadoutController::Show(const std::optional<DirectionReadout>& rea
   }
   box_->setText(QString::fromStdString(ReadoutText(*readout)));
   box_->adjustSize();
-  // Beside the cursor, kept inside the view.
-  QPoint at = near + QPoint(16, 16);
-  at.setX(std::min(at.x(), view_->width() - box_->width() - 2));
-  at.setY(std::min(at.y(), view_->height() - box_->height() - 2));
-  box_->move(std::max(at.x(), 0), std::max(at.y(), 0));
+  // Beside the cursor, kept inside the view and clear of the dialog, which
+  // stands above the main window and would hide it.
+  LegendRect dialog{0, 0, 0, 0};
+  if (const QRect keepClear = keepClear_(); !keepClear.isEmpty()) {
+    const QPoint topLeft = view_->mapFromGlobal(keepClear.topLeft());
+    dialog = {topLeft.x(), topLeft.y(), keepClear.width(), keepClear.height()};
+  }
+  const LegendRect place = PlaceReadoutBox(near.x(), near.y(), box_->width(), box_->height(),
+                                           view_->width(), view_->height(), dialog);
+  box_->move(place.x, place.y);
   box_->show();
   box_->raise();
   statusLine_(QString::fromStdString(ReadoutStatusLine(*readout)));
@@ -108,7 +116,7 @@ void DirectionReadoutController::Refresh() {
   if (pinned_) {
     const FrameSource source = view_->Source();
     Show(ReadDirection(source.scene, source.horizontalCode, source.verticalCode, *pinned_),
-         box_->pos() - QPoint(16, 16));
+         shownNear_);
   } else if (shown_) {
     Show(ReadoutAt(lastHover_), lastHover_);
   }

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -27,10 +28,11 @@ class DirectionReadoutController final : public QObject {
  public:
   // The box is a child of `overlayParent`, which lies exactly over the
   // view. `statusLine` shows a line of text (empty: clear); `repaint` asks
-  // for a new frame after the pinned direction changed.
+  // for a new frame after the pinned direction changed; `keepClear` tells
+  // the screen rectangle the box must not go under (empty: none).
   DirectionReadoutController(PatternView* view, QWidget* overlayParent,
                              std::function<void(const QString&)> statusLine,
-                             std::function<void()> repaint);
+                             std::function<void()> repaint, std::function<QRect()> keepClear);
 
   // The readout of the direction under a view position (logical pixels).
   std::optional<DirectionReadout> ReadoutAt(QPoint position) const;
@@ -61,9 +63,11 @@ class DirectionReadoutController final : public QObject {
   QLabel* box_;
   std::function<void(const QString&)> statusLine_;
   std::function<void()> repaint_;
+  std::function<QRect()> keepClear_;
   std::optional<WorldDirection> pinned_;
   std::optional<DirectionReadout> shown_;
   QPoint lastHover_;
+  QPoint shownNear_;  // the cursor position the box was placed beside
   std::optional<QPoint> pressedAt_;
   std::optional<QPoint> rightPressedAt_;
 };

@@ -36,14 +36,17 @@ StartedViewer StartViewer(const StartOptions& options, const std::string& progra
     window.resize(available.width() * 3 / 4, available.height() * 3 / 4);
     window.move(available.topLeft());
   }
+  // The owner is mapped first: a window manager takes a dialog for the
+  // owner's only if it manages the owner when the dialog appears; otherwise a
+  // click into the main window raises it over the dialog.
+  window.show();
   window.OpenConfigDialog();
   TypeCode(window.Dialog()->Horizontal().edit, options.horizontalCode, horizontalPanel,
            "horizontal", programName, started.warnings);
   TypeCode(window.Dialog()->Vertical().edit, options.verticalCode, verticalPanel, "vertical",
            programName, started.warnings);
-  // Shown last, so that it is active and the keys turn the view at once; the
-  // dialog stays above it as its owned window.
-  window.show();
+  // Active, so that the keys turn the view at once; the dialog stays above it
+  // as its owned window.
   window.activateWindow();  // also where no window manager activates it
   return started;
 }

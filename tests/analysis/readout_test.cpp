@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 #include "analysis/direction_readout.h"
 #include "analysis/surface_pick.h"
+#include "model/combination.h"
 
 namespace veltrisko {
 namespace {
@@ -63,6 +66,43 @@ TEST(DirectionReadout, PickedAtTheProjectedSurfacePointGivesTheAgreedValues) {
     // The picked direction is the same to the shown precision.
     EXPECT_NEAR(r->v6Db, c.v6, 0.02);
     EXPECT_NEAR(r->v7Db, c.v7, 0.02);
+  }
+}
+
+// The number after `label` in a readout text, read back as eval reads it.
+float NumberAfter(const std::string& text, const std::string& label) {
+  const std::size_t at = text.find(label);
+  if (at == std::string::npos) return NAN;
+  std::string number = text.substr(
+      at + label.size(), text.find_first_of(" \n", at + label.size()) - at - label.size());
+  for (char& c : number) {
+    if (c == ',') c = '.';
+  }
+  return std::strtof(number.c_str(), nullptr);
+}
+
+TEST(DirectionReadout, NumbersAreThoseOfTheCodesAtTheShownAngles) {
+  // Directions off the tenth-degree grid, under a view turned by key steps
+  // (whose angles are off that grid too), by both rules: evaluating the codes
+  // at the relative angles the text shows gives the numbers it shows.
+  for (const bool v7 : {false, true}) {
+    SceneState scene = TurnedScene(v7);
+    scene.ChangeAzimuth(kViewStepRadians);
+    scene.ChangeElevation(-kViewStepRadians);
+    for (float az = -179.37f; az < 180.0f; az += 7.13f) {
+      for (float el = -85.21f; el < 90.0f; el += 6.07f) {
+        const auto r = ReadDirection(scene, kH, kV, {az, el});
+        ASSERT_TRUE(r);
+        const std::string text = ReadoutText(*r);
+        SCOPED_TRACE(text);
+        const float phi = NumberAfter(text, "φ ");
+        const float theta = NumberAfter(text, "θ ");
+        EXPECT_EQ(GermanNumber(CombinedAttenuationV6(phi, theta, kH, kV), 2),
+                  GermanNumber(NumberAfter(text, "Dämpfung V6: "), 2));
+        EXPECT_EQ(GermanNumber(CombinedAttenuationV7(phi, theta, kH, kV), 2),
+                  GermanNumber(NumberAfter(text, "Dämpfung V7: "), 2));
+      }
+    }
   }
 }
 

@@ -22,6 +22,26 @@ TEST(PlaceDialog, SitsOverTheOwnersLowerRightInsideTheScreen) {
   for (const Case& c : cases) EXPECT_EQ(PlaceDialog(c.owner, 500, 400, screen), c.want);
 }
 
+TEST(PlaceReadoutBox, BesideTheCursorInsideTheViewAndClearOfTheDialog) {
+  const LegendRect none{0, 0, 0, 0};
+  const LegendRect lowerRight{500, 400, 300, 200};  // the dialog over the view's corner
+  struct Case {
+    int x, y;
+    LegendRect dialog;
+    LegendRect want;
+  };
+  const Case cases[] = {
+      {100, 100, none, {116, 116, 150, 100}},
+      {790, 590, none, {648, 498, 150, 100}},        // kept inside the view
+      {400, 350, lowerRight, {234, 366, 150, 100}},  // below left: right would cover it
+      {600, 300, lowerRight, {616, 184, 150, 100}},  // above right
+      {5, 5, {0, 0, 800, 600}, {21, 21, 150, 100}},  // no side is clear
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PlaceReadoutBox(c.x, c.y, 150, 100, 800, 600, c.dialog), c.want) << c.x << "," << c.y;
+  }
+}
+
 TEST(DocumentationTarget, WebPageWithAHostElseTheInstalledGuide) {
   const DocumentationTarget web = DocumentationTargetOf("docs.example.org", "/opt/v/bin");
   EXPECT_TRUE(web.isWebPage);

@@ -4,11 +4,13 @@
 // the mouse and the command line.
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 #include <cmath>
@@ -16,10 +18,14 @@
 #include "app/logic/code_feedback.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/process_objects.h"
+#include "app/qt/analysis_features.h"
 #include "app/qt/code_message.h"
 #include "app/qt/config_dialog_widget.h"
+#include "app/qt/diagram_window.h"
+#include "app/qt/direction_readout.h"
 #include "app/qt/legend_widgets.h"
 #include "app/qt/main_window.h"
+#include "app/qt/pattern_file_features.h"
 #include "app/qt/pattern_view.h"
 #include "app/qt/surface_format.h"
 #include "app/qt/viewer_start.h"
@@ -93,6 +99,13 @@ class ViewerUxTest : public QObject {
     Dialog()->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), Dialog());
   }
+  // Both codes non-directional: the picture is a sphere, whose middle is on
+  // the pattern from any view.
+  static StartOptions Sphere() {
+    StartOptions options;
+    options.horizontalCode = options.verticalCode = "000ND00";
+    return options;
+  }
   void Type(QLineEdit* edit, const QString& text) {
     edit->setFocus();
     edit->selectAll();
@@ -138,6 +151,71 @@ class ViewerUxTest : public QObject {
     window_->HandleCommand(kCmdAntennaType);
     QVERIFY(QTest::qWaitForWindowExposed(Dialog()));
     CheckDialogPlacement();
+  }
+
+  void dialogStaysAboveWhenTheMainWindowIsClicked() {
+    // A window manager raises the window a user clicks into; a dialog it
+    // knows as owned stays above its owner then.
+    if (!WindowManagerRunning()) QSKIP("only a window manager raises a clicked window");
+    Start(Sphere());
+    QTRY_VERIFY(IsAbove(Dialog(), window_.get()));
+    const auto click = [](QPoint at) {
+      Run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    };
+    // A click into the picture (it pins the readout) at the sphere's middle.
+    PatternView* view = window_->Client()->View();
+    const int side = std::min(view->width(), view->height());
+    click(view->mapToGlobal(QPoint(side / 2, side / 2)));
+    QTRY_VERIFY(window_->Analysis()->Readout()->Pinned().has_value());
+    QTest::qWait(300);
+    QVERIFY(IsAbove(Dialog(), window_.get()));
+    // A click on the menu bar, which opens the menu.
+    QMenuBar* bar = window_->menuBar();
+    click(bar->mapToGlobal(bar->actionGeometry(bar->actions().first()).center()));
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    QTest::qWait(300);
+    QVERIFY(IsAbove(Dialog(), window_.get()));
+    QApplication::activePopupWidget()->close();
+  }
+
+  void readoutBoxStaysClearOfTheDialog() {
+    Start(Sphere());
+    // The dialog just below and right of the sphere's middle, where the box
+    // would go beside the cursor.
+    PatternView* view = window_->Client()->View();
+    const int side = std::min(view->width(), view->height());
+    const QPoint middle(side / 2, side / 2);
+    Dialog()->move(view->mapToGlobal(middle) + QPoint(40, 40));
+    QTRY_VERIFY(Dialog()->frameGeometry().contains(view->mapToGlobal(middle) + QPoint(60, 60)));
+    QTest::mouseMove(view, middle);
+    QLabel* box = window_->Analysis()->Readout()->Box();
+    QTRY_VERIFY(box->isVisible());
+    const QRect onScreen(box->mapToGlobal(QPoint(0, 0)), box->size());
+    QVERIFY(!onScreen.intersects(Dialog()->frameGeometry()));
+  }
+
+  void minimisedDiagramWindowComesBack() {
+    // By its menu entry and by an import, which shows the imported curves.
+    Start();
+    AnalysisFeatures* analysis = window_->Analysis();
+    auto* files = window_->findChild<PatternFileFeatures*>();
+    QTemporaryDir dir;
+    const QString pattern = dir.filePath("p.msi");
+    QVERIFY(files->ExportTo(pattern));
+    const std::function<void()> ways[] = {[analysis] { analysis->DiagramsAction()->trigger(); },
+                                          [files, pattern] { files->ImportFrom(pattern); }};
+    for (const auto& bringBack : ways) {
+      analysis->DiagramsAction()->trigger();
+      DiagramWindow* diagrams = analysis->Diagrams();
+      QVERIFY(QTest::qWaitForWindowExposed(diagrams));
+      diagrams->showMinimized();
+      QTRY_VERIFY(diagrams->isMinimized());
+      if (WindowManagerRunning()) QTRY_VERIFY(!diagrams->windowHandle()->isExposed());
+      bringBack();
+      QTRY_VERIFY(!diagrams->isMinimized());
+      QTRY_VERIFY(diagrams->windowHandle()->isExposed());
+      if (WindowManagerRunning()) QTRY_VERIFY(IsAbove(diagrams, window_.get()));
+    }
   }
 
   void dialogHasAFixedSizeAndNoMaximiseButton() {

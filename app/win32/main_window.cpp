@@ -102,7 +102,9 @@ void Paint(HWND window) {
   const HDC dc = BeginPaint(window, &ps);
   const ClientRect view = PictureRect();
   std::string problem;
-  if (frameStale) {
+  // Nothing is drawn before the dialog has composed the codes.
+  const bool codesComposed = *horizontalPanel.Code() != '\0' || *verticalPanel.Code() != '\0';
+  if (frameStale && codesComposed) {
     const std::optional<DifferenceFindings> before = picture.Findings();
     if (!picture.Render(view.right, view.bottom, sceneState, horizontalPanel.Code(),
                         verticalPanel.Code(), FrameOptionsOf(analysisView)))
@@ -413,7 +415,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   // above it on every window manager.
   ShowWindow(mainWindow, showCommand);
   MoveLegends();
-  UpdateWindow(mainWindow);
   OpenConfigDialog(instance, mainWindow);
   TypeStartCodes(*start.options);
   // The picture and the legends show the codes the dialog composed.

@@ -15,15 +15,18 @@
 namespace veltrisko {
 namespace {
 
-constexpr int kSurfaceStep = 256;
+// A frame leaves OpenGL state behind that the next one starts with (the
+// current normal, which lights the axes). Each frame is drawn after one of
+// the same scene with the codes the dialog starts with, so that the picture
+// of a state does not depend on the frames before it (and equals the Linux
+// viewer's steady frame of that state).
+constexpr char kWarmUpCode[] = "030EA00";
 constexpr int kMessageMargin = 8;
 constexpr COLORREF kMessageText = RGB(160, 0, 0);
 constexpr COLORREF kMessageBackground = RGB(255, 255, 255);
 constexpr COLORREF kReadoutBackground = RGB(255, 255, 225);
 constexpr COLORREF kReadoutBorder = RGB(118, 118, 118);
 constexpr int kReadoutPadding = 4;
-
-int RoundUp(int value) { return (value + kSurfaceStep - 1) / kSurfaceStep * kSurfaceStep; }
 
 // The user's message font, as the system draws tooltips and message boxes.
 HFONT MessageFont() {
@@ -49,11 +52,13 @@ void WithFont(HDC dc, Draw draw) {
 PatternPicture::~PatternPicture() { context_.DeleteContext(); }
 
 bool PatternPicture::EnsureSurface(int width, int height) {
-  if (surface_ && surface_->Width() >= width && surface_->Height() >= height &&
+  // Exactly the picture's size: OpenGL may rasterise the same frame a little
+  // differently in a larger buffer.
+  if (surface_ && surface_->Width() == width && surface_->Height() == height &&
       context_.HasContext())
     return true;
   context_.DeleteContext();
-  surface_ = std::make_unique<HeadlessSurface>(RoundUp(width), RoundUp(height));
+  surface_ = std::make_unique<HeadlessSurface>(width, height);
   if (context_.MakeCurrent(surface_.get())) return true;
   error_ = surface_->Error();
   context_.DeleteContext();
@@ -70,10 +75,9 @@ bool PatternPicture::Render(int width, int height, const SceneState& scene,
   findings_.reset();
   if (width_ == 0 || height_ == 0) return true;
   if (!EnsureSurface(width_, height_) || !context_.MakeCurrent(surface_.get())) return false;
-  // The frame lies in the buffer's bottom-left corner, where a window of this
-  // size would have it.
-  DrawPattern(scene, ClientRect{0, 0, width_, height_}, horizontalCode, verticalCode, options,
-              &findings_);
+  const ClientRect client{0, 0, width_, height_};
+  DrawPattern(scene, client, kWarmUpCode, kWarmUpCode);
+  DrawPattern(scene, client, horizontalCode, verticalCode, options, &findings_);
   DumpFrame(width_, height_);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
   glReadBuffer(GL_BACK);

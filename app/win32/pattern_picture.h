@@ -42,7 +42,6 @@ class PatternPicture {
  private:
   bool EnsureSurface(int width, int height);
 
-  // The buffer grows in steps, so that resizing seldom needs a new one.
   std::unique_ptr<HeadlessSurface> surface_;
   GLContext context_;               // declared after the surface it lives on
   std::vector<std::uint8_t> bgra_;  // bottom row first, as OpenGL reads it

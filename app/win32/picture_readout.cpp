@@ -2,6 +2,7 @@
 #include "app/win32/picture_readout.h"
 
 #include <cstring>
+#include <string>
 
 #include "analysis/surface_pick.h"
 #include "app/logic/process_objects.h"
@@ -28,6 +29,8 @@ void PictureReadout::Show(const std::optional<DirectionReadout>& readout) {
 
 void PictureReadout::Hover(POINT cursor, const ClientRect& view) {
   lastHover_ = cursor;
+  DumpText("hover", std::to_string(cursor.x) + "," + std::to_string(cursor.y) + " " +
+                        std::to_string(view.right) + "x" + std::to_string(view.bottom) + "\n");
   if (pinned_) return;
   anchor_ = cursor;
   Show(ReadoutAt(cursor, view));

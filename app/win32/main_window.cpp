@@ -299,9 +299,11 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
       RedrawOverlays();
       return 0;
     case WM_CONTEXTMENU: {
-      // From the keyboard: at the cursor.
-      POINT screen = PointOf(lParam);
-      if (lParam == -1) GetCursorPos(&screen);
+      // From the keyboard (at the cursor); the mouse's right click in the
+      // picture is handled at its release, elsewhere the system's menus hold.
+      if (lParam != -1) return DefWindowProcW(window, message, wParam, lParam);
+      POINT screen;
+      GetCursorPos(&screen);
       OpenReadoutMenu(screen);
       return 0;
     }

@@ -50,13 +50,21 @@ def shown_on_screen(shot, dump):
     return False
 
 
-def legends_shown(viewer, work, name, colour_too=True):
-    shot = screen(work, name)
-    expect(shown_on_screen(shot, os.path.join(viewer.dumps, "info-legend.ppm")),
-           "%s: the information legend is not on the screen" % name)
-    if colour_too:
-        expect(shown_on_screen(shot, os.path.join(viewer.dumps, "colour-legend.ppm")),
-               "%s: the colour legend is not on the screen" % name)
+def legends_shown(viewer, work, name, colour_too=True, patience=30):
+    """Photographs the screen until both legends are on it; a busy machine
+    may take a while to paint a resized window."""
+    dumps = ["info-legend"] + (["colour-legend"] if colour_too else [])
+    end = time.time() + patience
+    while True:
+        shot = screen(work, name)
+        missing = [d for d in dumps
+                   if not shown_on_screen(shot, os.path.join(viewer.dumps, d + ".ppm"))]
+        if not missing:
+            return
+        if time.time() > end:
+            raise Failure("%s: not on the screen: %s" % (name, ", ".join(missing)))
+        time.sleep(1)
+        viewer.settle()
 
 
 def stacked_above(upper, lower):

@@ -105,8 +105,9 @@ class Viewer:
         os.makedirs(self.dumps)
         # No browser: "&Dokumentation" must then say where the guide is.
         env = dict(os.environ, VELTRISKO_DUMP_DIR=self.dumps, WINEDLLOVERRIDES="winebrowser.exe=d")
-        self.process = subprocess.Popen(wine_run + [exe, *arguments], env=env, stdin=subprocess.DEVNULL,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.process = subprocess.Popen(wine_run + [exe, *arguments], env=env,
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
         self.main = self.window(MAIN)
         self.dialog = self.window(DIALOG)
         # The first frame (with a new OpenGL context) may take a while.
@@ -130,13 +131,21 @@ class Viewer:
         end = time.time() + timeout
         last, since = None, time.time()
         while time.time() < end:
-            stamp = sorted((n, os.stat(os.path.join(self.dumps, n)).st_mtime_ns)
-                           for n in os.listdir(self.dumps))
+            stamp = sorted(self.stamps())
             if stamp != last:
                 last, since = stamp, time.time()
             elif time.time() - since >= quiet and stamp:
                 return
             time.sleep(0.1)
+
+    def stamps(self):
+        """Each dump file's name and time; a file being replaced just then
+        (written under another name and renamed) counts as a change."""
+        for name in os.listdir(self.dumps):
+            try:
+                yield name, os.stat(os.path.join(self.dumps, name)).st_mtime_ns
+            except FileNotFoundError:
+                yield name, 0
 
     def click(self, window, x, y):
         """Clicks at a point of a window; without a window manager this is

@@ -105,7 +105,11 @@ def run(viewer, work):
     if pictures:
         # The dialog beside the picture, clear of both legends.
         subprocess.run(["xdotool", "windowmove", viewer.dialog, "790", "560"], check=True)
-        viewer.settle()
+        # The readout of a point of the pattern beside the cursor.
+        for x in (410, 420):
+            subprocess.run(["xdotool", "mousemove", "--window", viewer.main, str(x), "400"],
+                           check=True)
+            viewer.settle()
         subprocess.run(["import", "-window", "root", "-crop", "1590x1000+0+0", "+repage",
                         os.path.join(pictures, "windows-viewer.png")], check=True)
 

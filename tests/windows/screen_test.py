@@ -17,7 +17,7 @@ import sys
 import time
 
 import viewer_test
-from viewer_test import Failure, Viewer, expect, read_ppm
+from viewer_test import EMPTY_PICTURE_POINT, Failure, Viewer, expect, read_ppm
 
 
 def screen(work, name):
@@ -99,6 +99,9 @@ def run(viewer, work):
     viewer.type("120LA10")
     expect("hor.:  120LA10" in viewer.text("info-legend"), "code not taken")
     legends_shown(viewer, work, "code-changed")
+    # An owned dialog stays above its owner also when the owner is clicked.
+    viewer.click(viewer.main, *EMPTY_PICTURE_POINT)
+    viewer.settle()
     expect(stacked_above(viewer.dialog, viewer.main), "the dialog went below the main window")
 
     pictures = os.environ.get("VELTRISKO_SCREENSHOTS")

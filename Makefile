@@ -20,7 +20,7 @@ SOAK_ACTIONS ?= 10000
 SOAK_SEED ?= 1
 
 .PHONY: all deps build run test test-core test-gui test-sanitize test-soak test-windows \
-	sanitize-build fuzz-long soak windows windows-build bench package clean
+	sanitize-build fuzz-long soak soak-windows windows windows-build bench package clean
 
 all: build
 
@@ -69,6 +69,11 @@ soak: deps
 	cmake --build $(SOAK_BUILD) -j $(JOBS) --target veltrisko
 	python3 scripts/gui-soak --viewer $(SOAK_BUILD)/bin/veltrisko --actions $(SOAK_ACTIONS) \
 	  --seed $(SOAK_SEED)
+
+# The long soak of the Windows viewer under Wine.
+soak-windows: windows-build
+	python3 scripts/gui-soak-windows --viewer $(WINDOWS_BUILD)/bin/veltrisko.exe \
+	  --actions $(SOAK_ACTIONS) --seed $(SOAK_SEED)
 
 # The Windows programs, cross-built with mingw-w64; their tests run under Wine
 # and compare the Windows programs' answers with the Linux ones.

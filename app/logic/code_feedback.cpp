@@ -20,6 +20,11 @@ std::string RejectedPart(const char* code, const char* component) {
   return std::string(code) + " (" + component + ")";
 }
 
+// The three bytes as the Colour layout holds them: red lowest.
+constexpr Colour RgbColour(int red, int green, int blue) {
+  return static_cast<Colour>(red | green << 8 | blue << 16);
+}
+
 }  // namespace
 
 bool ModelRejectsCode(const char* code) {
@@ -31,6 +36,18 @@ bool ModelRejectsCode(const char* code) {
   } catch (const std::exception&) {
     return true;
   }
+}
+
+std::optional<Colour> CodeFieldTint(CodeFieldState state) {
+  switch (state) {
+    case CodeFieldState::kNotInForce:
+      return RgbColour(255, 236, 179);
+    case CodeFieldState::kRejected:
+      return RgbColour(255, 205, 205);
+    case CodeFieldState::kInForce:
+      break;
+  }
+  return std::nullopt;
 }
 
 CodeFieldFeedback CodeFieldFeedbackOf(const std::string& fieldText, const char* codeInForce,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/logic/legend_content.h"
@@ -19,6 +20,10 @@ enum class CodeFieldState {
   kNotInForce,  // incomplete or unreadable text: the previous code still holds
   kRejected,    // the code in force is the field's, but the model rejects it
 };
+
+// The code field's background while its code is not in force (light orange)
+// or rejected (light red); nothing: the field keeps its usual background.
+std::optional<Colour> CodeFieldTint(CodeFieldState state);
 
 struct CodeFieldFeedback {
   CodeFieldState state;

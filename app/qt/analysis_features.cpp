@@ -20,10 +20,7 @@ namespace veltrisko {
 
 AnalysisViewState analysisView;
 
-FrameOptions AnalysisFrameOptions() {
-  return FrameOptions{.differenceColouring = analysisView.differenceView,
-                      .markedDirection = analysisView.pinned};
-}
+FrameOptions AnalysisFrameOptions() { return FrameOptionsOf(analysisView); }
 
 AnalysisFeatures::AnalysisFeatures(MainWindow& window)
     : QObject(&window), window_(window), status_(new QLabel(&window)) {

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include "app/logic/readout_view.h"
 #include "render/pattern_frame.h"
 
 class QAction;
@@ -14,13 +15,6 @@ namespace veltrisko {
 class DiagramWindow;
 class DirectionReadoutController;
 class MainWindow;
-
-// The frame additions the viewer's analysis features ask for: the difference
-// view and the pinned direction's marker.
-struct AnalysisViewState {
-  bool differenceView = false;
-  std::optional<WorldDirection> pinned;
-};
 
 // The one state of the viewer's analysis features, read by the wiring code.
 extern AnalysisViewState analysisView;

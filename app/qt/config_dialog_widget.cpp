@@ -52,15 +52,8 @@ std::vector<std::string> AllValueTexts(PanelSlider slider) {
 
 // A light tint behind a code that is not (or not validly) in force.
 QColor TintOf(CodeFieldState state, const QColor& normal) {
-  switch (state) {
-    case CodeFieldState::kNotInForce:
-      return QColor(255, 236, 179);
-    case CodeFieldState::kRejected:
-      return QColor(255, 205, 205);
-    case CodeFieldState::kInForce:
-      break;
-  }
-  return normal;
+  const std::optional<Colour> tint = CodeFieldTint(state);
+  return tint ? QColor(RedOf(*tint), GreenOf(*tint), BlueOf(*tint)) : normal;
 }
 
 LegendRect RectOf(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }

@@ -12,13 +12,11 @@
 #include "analysis/surface_pick.h"
 #include "app/logic/dialog_placement.h"
 #include "app/logic/main_menu.h"
+#include "app/logic/readout_view.h"
 #include "app/qt/pattern_view.h"
 
 namespace veltrisko {
 namespace {
-
-// A press and release this close together count as a click, not a drag.
-constexpr int kClickSlack = 3;
 
 ClientRect DeviceClientOf(const PatternView* view) {
   const qreal ratio = view->devicePixelRatio();

@@ -1,12 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "app/win32/config_dialog_window.h"
 
+// clang-format off
+#include <windows.h>  // first: commctrl.h needs it
+#include <commctrl.h>
+// clang-format on
+
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 
+#include "app/logic/code_feedback.h"
+#include "app/logic/dialog_placement.h"
 #include "app/logic/process_objects.h"
+#include "app/win32/test_dumps.h"
 #include "app/win32/win32_controls.h"
 #include "dialog/config_dialog.h"
+#include "dialog/slider_value_text.h"
 
 namespace veltrisko {
 
@@ -20,6 +31,10 @@ constexpr std::array<int, 11> kHorizontalControlIds = {1020, 1000, 1002, 1004, 1
                                                        1001, 1003, 1005, 1007, 1009};
 constexpr std::array<int, 11> kVerticalControlIds = {1021, 1010, 1012, 1014, 1016, 1018,
                                                      1011, 1013, 1015, 1017, 1019};
+// The value texts beside the type and P1..P4 sliders, and beside the dB range.
+constexpr std::array<int, 5> kHorizontalValueIds = {1027, 1028, 1029, 1030, 1031};
+constexpr std::array<int, 5> kVerticalValueIds = {1032, 1033, 1034, 1035, 1036};
+constexpr int kDbRangeValueId = 1037;
 
 // One open dialog: its window, its controls as the panels see them and the
 // dialog logic; lives from WM_INITDIALOG to the window's last message.
@@ -38,6 +53,40 @@ class DialogBinding final : public DialogWindow {
 
   ConfigDialog& Logic() { return logic_; }
 
+  // Shows what the sliders' positions mean and whether each typed code is in
+  // force; after every event the dialog handles.
+  void ShowState() {
+    std::string dump;
+    ShowPanelState(kHorizontalControlIds, kHorizontalValueIds, horizontalPanel, "horizontal", 0,
+                   dump);
+    ShowPanelState(kVerticalControlIds, kVerticalValueIds, verticalPanel, "vertikal", 1, dump);
+    const HWND dbValue = GetDlgItem(dialog_, kDbRangeValueId);
+    const bool dbShown = IsWindowVisible(GetDlgItem(dialog_, kDbRangeSliderId)) != FALSE;
+    const std::string dbText = DbRangeValueText(dbRange_.Position());
+    SetWindowTextW(dbValue, Widen(dbText).c_str());
+    ShowWindow(dbValue, dbShown ? SW_SHOW : SW_HIDE);
+    if (dbShown) dump += "dB: " + dbText + "\n";
+    DumpText("dialog", dump);
+  }
+
+  // The edit field's background while its code is not in force or rejected;
+  // null: the usual one.
+  HBRUSH TintBrush(HWND edit) const {
+    for (int panel = 0; panel < 2; ++panel) {
+      if (edit ==
+          GetDlgItem(dialog_, (panel == 0 ? kHorizontalControlIds : kVerticalControlIds)[0]))
+        return tintBrushes_[panel];
+    }
+    return nullptr;
+  }
+
+  ~DialogBinding() override {
+    for (HBRUSH brush : tintBrushes_) {
+      if (brush != nullptr) DeleteObject(brush);
+    }
+    if (toolTip_ != nullptr) DestroyWindow(toolTip_);
+  }
+
   void CheckButton(DialogControlId button) override {
     const bool version = button == kHcmV6ButtonId || button == kHcmV7ButtonId;
     CheckRadioButton(dialog_, version ? kHcmV6ButtonId : kLinearButtonId,
@@ -46,6 +95,59 @@ class DialogBinding final : public DialogWindow {
   SliderControl& DbRangeSlider() override { return dbRange_; }
   void PostRepaintRequest() override { PostMessageW(GetParent(dialog_), WM_USER, 0, 0); }
   void EndDialog() override { ::EndDialog(dialog_, IDCANCEL); }
+
+ private:
+  void ShowPanelState(const std::array<int, 11>& controlIds, const std::array<int, 5>& valueIds,
+                      const AntennaPanel& panel, const char* component, int index,
+                      std::string& dump) {
+    for (int i = 0; i < 5; ++i) {
+      const HWND slider = GetDlgItem(dialog_, controlIds[static_cast<std::size_t>(1 + i)]);
+      const HWND value = GetDlgItem(dialog_, valueIds[static_cast<std::size_t>(i)]);
+      const bool shown = IsWindowVisible(slider) != FALSE;
+      const std::string text =
+          SliderValueText(panel.TypeIndex(), static_cast<PanelSlider>(i),
+                          static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0)));
+      SetWindowTextW(value, Widen(text).c_str());
+      ShowWindow(value, shown ? SW_SHOW : SW_HIDE);
+      if (shown) dump += std::string(component) + " " + std::to_string(i) + ": " + text + "\n";
+    }
+    const HWND edit = GetDlgItem(dialog_, controlIds[0]);
+    const CodeFieldFeedback feedback =
+        CodeFieldFeedbackOf(WindowTextControl(edit).Text(), panel.Code(), component);
+    const std::optional<Colour> tint = CodeFieldTint(feedback.state);
+    HBRUSH& brush = tintBrushes_[index];
+    if (brush != nullptr) DeleteObject(brush);
+    brush = tint ? CreateSolidBrush(*tint) : nullptr;
+    tintColours_[index] = tint ? *tint : 0;
+    SetToolTip(edit, feedback.toolTip);
+    InvalidateRect(edit, nullptr, TRUE);
+    static constexpr const char* kStates[] = {"in force", "not in force", "rejected"};
+    dump += std::string(component) + " field: " + kStates[static_cast<int>(feedback.state)] +
+            (feedback.toolTip.empty() ? "" : " | " + feedback.toolTip) + "\n";
+  }
+
+  void SetToolTip(HWND edit, const std::string& text) {
+    if (toolTip_ == nullptr) {
+      toolTip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                 dialog_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    }
+    std::wstring wide = Widen(text);
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = dialog_;
+    tool.uId = reinterpret_cast<UINT_PTR>(edit);
+    tool.lpszText = wide.data();
+    // Without a text the field has no tip.
+    SendMessageW(toolTip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!wide.empty()) SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+
+ public:
+  COLORREF TintColour(HWND edit) const {
+    return edit == GetDlgItem(dialog_, kHorizontalControlIds[0]) ? tintColours_[0]
+                                                                 : tintColours_[1];
+  }
 
  private:
   PanelControls Bind(const std::array<int, 11>& ids, int panel) {
@@ -65,19 +167,23 @@ class DialogBinding final : public DialogWindow {
   std::unique_ptr<TrackbarControl> sliders_[2][5];
   std::unique_ptr<WindowTextControl> texts_[2][6];
   ConfigDialog logic_;
+  HBRUSH tintBrushes_[2] = {nullptr, nullptr};
+  COLORREF tintColours_[2] = {0, 0};
+  HWND toolTip_ = nullptr;
 };
 
 DialogBinding* BindingOf(HWND dialog) {
   return reinterpret_cast<DialogBinding*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-INT_PTR CALLBACK ConfigDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK ConfigDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     configDialogWindow = dialog;
     auto* binding = new DialogBinding(dialog);
     // Stored before the panels compose: writing the edit fields calls back.
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(binding));
     binding->Start();
+    binding->ShowState();
     return TRUE;
   }
   DialogBinding* binding = BindingOf(dialog);
@@ -87,10 +193,19 @@ INT_PTR CALLBACK ConfigDialogProcedure(HWND dialog, UINT message, WPARAM wParam,
       binding->Logic().OnCommand(LOWORD(wParam), HIWORD(wParam) == EN_CHANGE
                                                      ? DialogNotification::kEditChange
                                                      : DialogNotification::kClicked);
+      if (BindingOf(dialog) != nullptr) binding->ShowState();
       return TRUE;
     case WM_HSCROLL:
       binding->Logic().OnScroll();
+      binding->ShowState();
       return TRUE;
+    case WM_CTLCOLOREDIT: {
+      const HWND edit = reinterpret_cast<HWND>(lParam);
+      const HBRUSH brush = binding->TintBrush(edit);
+      if (brush == nullptr) return FALSE;
+      SetBkColor(reinterpret_cast<HDC>(wParam), binding->TintColour(edit));
+      return reinterpret_cast<INT_PTR>(brush);
+    }
     case WM_CLOSE:
       binding->Logic().OnClose();
       configDialogWindow = nullptr;
@@ -112,7 +227,21 @@ INT_PTR CALLBACK ConfigDialogProcedure(HWND dialog, UINT message, WPARAM wParam,
 void OpenConfigDialog(HINSTANCE instance, HWND mainWindow) {
   const HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(kConfigDialogTemplate),
                                          mainWindow, ConfigDialogProcedure, 0);
-  if (dialog != nullptr) ShowWindow(dialog, SW_SHOWNORMAL);
+  if (dialog == nullptr) return;
+  // Over the lower right part of the main window, wholly on its screen.
+  RECT owner, frame;
+  GetWindowRect(mainWindow, &owner);
+  GetWindowRect(dialog, &frame);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  const LegendRect place =
+      PlaceDialog({owner.left, owner.top, owner.right - owner.left, owner.bottom - owner.top},
+                  frame.right - frame.left, frame.bottom - frame.top,
+                  {work.left, work.top, work.right - work.left, work.bottom - work.top});
+  SetWindowPos(dialog, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(dialog, SW_SHOWNORMAL);
 }
 
 }  // namespace veltrisko

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/win32/legend_windows.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/logic/legend_content.h"
@@ -12,11 +13,23 @@ namespace veltrisko {
 namespace {
 
 constexpr COLORREF kKeyOutlineColour = RGB(64, 64, 64);
+// A code the model rejects is printed in red and underlined.
+constexpr COLORREF kMarkedTextColour = RGB(200, 0, 0);
 
-HFONT LegendFont(int weight) {
-  return CreateFontW(0, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                     L"MS Sans Serif");
+std::function<InfoLegendContent()> infoContent = [] {
+  return InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code());
+};
+std::function<ColourLegendContent()> colourContent = [] { return ColourLegendOf(sceneState); };
+
+// The legends' fixed layout has 20-pixel lines; the face at its default
+// height is larger on some systems (under Wine the lines overlap and the
+// labels are cut), so both viewers ask for 11-pixel characters.
+constexpr int kLegendCharacterHeight = -11;
+
+HFONT LegendFont(int weight, bool underline = false) {
+  return CreateFontW(kLegendCharacterHeight, 0, 0, 0, weight, FALSE, underline, FALSE,
+                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
 }
 
 void DrawText(HDC dc, int x, int y, const std::string& utf8) {
@@ -55,8 +68,7 @@ void PaintInfoLegend(HDC dc, const RECT& client) {
   SetTextAlign(dc, TA_LEFT | TA_TOP);
   SetBkMode(dc, TRANSPARENT);
 
-  const InfoLegendContent content =
-      InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code());
+  const InfoLegendContent content = infoContent();
   std::string drawn;
   for (const KeyEntry& key : content.keys) {
     const HBRUSH brush = CreateSolidBrush(key.colour);
@@ -71,17 +83,24 @@ void PaintInfoLegend(HDC dc, const RECT& client) {
     DrawText(dc, key.x + 12, key.y, key.label);
     drawn += key.label + "\n";
   }
-  for (const TextLine& line : content.lines) {
+  const HFONT markedFont = LegendFont(FW_DONTCARE, true);
+  for (std::size_t i = 0; i < content.lines.size(); ++i) {
+    const TextLine& line = content.lines[i];
+    const bool marked = std::find(content.markedLines.begin(), content.markedLines.end(), i) !=
+                        content.markedLines.end();
+    SelectObject(dc, marked ? markedFont : font);
+    SetTextColor(dc, marked ? kMarkedTextColour : RGB(0, 0, 0));
     DrawText(dc, line.x, line.y, line.text);
-    drawn += line.text + "\n";
+    drawn += (marked ? "[marked] " : "") + line.text + "\n";
   }
   SelectObject(dc, oldFont);
+  DeleteObject(markedFont);
   DeleteObject(font);
   DumpText("info-legend", drawn);
 }
 
 void PaintColourLegend(HDC dc, const RECT& client) {
-  const ColourLegendContent content = ColourLegendOf(sceneState);
+  const ColourLegendContent content = colourContent();
   for (const ColourBand& band : content.bands) {
     const RECT area{band.left, client.top, band.right, client.bottom};
     const HBRUSH brush = CreateSolidBrush(band.colour);
@@ -102,6 +121,12 @@ void PaintColourLegend(HDC dc, const RECT& client) {
 }
 
 }  // namespace
+
+void SetLegendContent(std::function<InfoLegendContent()> info,
+                      std::function<ColourLegendContent()> colours) {
+  infoContent = std::move(info);
+  colourContent = std::move(colours);
+}
 
 LRESULT CALLBACK InfoLegendProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);

@@ -1,31 +1,35 @@
 // SPDX-License-Identifier: MIT
-// The Windows viewer: the entry, the main window with its menu, accelerators
-// and OpenGL paint, the two legend windows and the modeless dialog.
+// The Windows viewer: the entry, the main window with its menu, accelerators,
+// picture, mouse and status bar, the two legend windows and the modeless
+// dialog. Features in other files join through viewer_hooks.h.
 // clang-format off
 #include <windows.h>  // first: commctrl.h needs it
 #include <commctrl.h>
+#include <windowsx.h>
 // clang-format on
 
+#include <optional>
 #include <string>
 
+#include "app/logic/code_feedback.h"
+#include "app/logic/difference_legend.h"
 #include "app/logic/legend_content.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/process_objects.h"
+#include "app/logic/readout_view.h"
 #include "app/logic/scene_commands.h"
+#include "app/logic/view_drag.h"
 #include "app/win32/config_dialog_window.h"
 #include "app/win32/documentation.h"
 #include "app/win32/legend_windows.h"
+#include "app/win32/pattern_picture.h"
+#include "app/win32/picture_readout.h"
+#include "app/win32/start_command_line.h"
 #include "app/win32/test_dumps.h"
-#include "app/win32/wgl_surface.h"
-#include "render/gl/draw_pattern.h"
-#include "render/gl/gl_context.h"
+#include "app/win32/viewer_hooks.h"
+#include "app/win32/win32_controls.h"
 
 namespace veltrisko {
-
-// The main window's surface outlives the context record declared after it,
-// whose destruction at process exit deletes the context.
-WglSurface mainWindowSurface;
-GLContext glContext;
 
 namespace {
 
@@ -34,30 +38,108 @@ constexpr int kIcon = 104;
 constexpr wchar_t kMainClass[] = L"VeltriskoWndClass";
 
 HINSTANCE instance = nullptr;
+HWND mainWindow = nullptr;
 HWND infoLegend = nullptr;
 HWND colourLegend = nullptr;
+HWND statusBar = nullptr;
 
-void MoveLegends(HWND window) {
+PatternPicture picture;
+bool frameStale = true;
+PictureReadout readout;
+AnalysisViewState analysisView;
+
+// The mouse in the picture: the drag of the button held, and where it was
+// pressed (a release there is a click).
+struct MouseState {
+  std::optional<DragMode> drag;
+  UINT button = 0;  // WM_LBUTTONDOWN or WM_RBUTTONDOWN while held
+  POINT pressedAt{0, 0};
+  POINT last{0, 0};
+  bool trackingLeave = false;
+};
+MouseState mouse;
+
+// The picture: the client area above the status bar.
+ClientRect PictureRect() {
   RECT client;
-  GetClientRect(window, &client);
-  const LegendPlacement place = PlaceLegends(client.right, client.bottom);
-  MoveWindow(infoLegend, place.info.x, place.info.y, place.info.width, place.info.height, TRUE);
-  MoveWindow(colourLegend, place.colour.x, place.colour.y, place.colour.width, place.colour.height,
-             TRUE);
+  GetClientRect(mainWindow, &client);
+  RECT status{0, 0, 0, 0};
+  if (statusBar != nullptr && IsWindowVisible(statusBar)) GetWindowRect(statusBar, &status);
+  const int height = client.bottom - (status.bottom - status.top);
+  return ClientRect{0, 0, client.right, height > 0 ? height : 0};
+}
+
+void MoveLegends() {
+  const ClientRect view = PictureRect();
+  const LegendPlacement place = PlaceLegends(view.right, view.bottom);
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  SetWindowPos(infoLegend, nullptr, place.info.x, place.info.y, place.info.width, place.info.height,
+               flags);
+  SetWindowPos(colourLegend, nullptr, place.colour.x, place.colour.y, place.colour.width,
+               place.colour.height, flags);
+}
+
+void ShowStatusLine() {
+  const std::string line = readout.StatusLine();
+  SendMessageW(statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(line).c_str()));
+  DumpText("status", line);
+}
+
+// The readout's box moved or changed: the kept frame is drawn again with it.
+void RedrawOverlays() {
+  ShowStatusLine();
+  InvalidateRect(mainWindow, nullptr, FALSE);
+}
+
+void ShowInfoLegendFor(InfoLegendContent& content) {
+  MarkRejectedCodes(content, horizontalPanel.Code(), verticalPanel.Code());
+  if (const auto& found = picture.Findings()) ShowDifferenceInInfoLegend(content, found->largestDb);
+  AddToInfoLegend(content);
 }
 
 void Paint(HWND window) {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(window, &ps);
-  RECT client;
-  GetClientRect(window, &client);
-  mainWindowSurface.SetDeviceContext(dc);
-  glContext.MakeCurrent(&mainWindowSurface);
-  DrawPattern(sceneState, ClientRect{client.left, client.top, client.right, client.bottom},
-              horizontalPanel.Code(), verticalPanel.Code());
-  DumpFrame(client.right - client.left, client.bottom - client.top);
-  SwapBuffers(dc);
-  glContext.MakeCurrent(nullptr);
+  const ClientRect view = PictureRect();
+  std::string problem;
+  // Nothing is drawn before the dialog has composed the codes.
+  const bool codesComposed = *horizontalPanel.Code() != '\0' || *verticalPanel.Code() != '\0';
+  if (frameStale && codesComposed) {
+    const std::optional<DifferenceFindings> before = picture.Findings();
+    if (!picture.Render(view.right, view.bottom, sceneState, horizontalPanel.Code(),
+                        verticalPanel.Code(), FrameOptionsOf(analysisView)))
+      problem = "Keine OpenGL-Darstellung möglich: " + picture.Error();
+    frameStale = false;
+    const auto& after = picture.Findings();
+    const bool same = before.has_value() == after.has_value() &&
+                      (!before || (before->largestDb == after->largestDb &&
+                                   before->scaleEndDb == after->scaleEndDb));
+    if (!same) {
+      InvalidateRect(infoLegend, nullptr, TRUE);
+      InvalidateRect(colourLegend, nullptr, TRUE);
+    }
+  }
+  // Composed in memory and copied at once: the frame, the rejected code's
+  // line and the readout box.
+  const int width = view.right, height = view.bottom;
+  if (width > 0 && height > 0) {
+    const HDC memory = CreateCompatibleDC(dc);
+    const HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+    const HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    const RECT all{0, 0, width, height};
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    picture.CopyTo(memory);
+    const std::string message =
+        problem.empty() ? RejectedCodeMessage(horizontalPanel.Code(), verticalPanel.Code())
+                        : problem;
+    DrawCodeMessage(memory, message);
+    DumpText("code-message", message);
+    DrawReadoutBox(memory, readout.Text(), readout.Anchor(), SIZE{width, height});
+    BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+  }
   EndPaint(window, &ps);
 }
 
@@ -68,8 +150,9 @@ void CheckMenu(HMENU menu) {
   for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i) {
     const UINT command = GetMenuItemID(menu, i);
     if (command == static_cast<UINT>(-1)) continue;
-    const std::optional<bool> mark =
-        CheckMarkOf(sceneState, legendsVisible, static_cast<int>(command));
+    std::optional<bool> mark = CheckMarkOf(sceneState, legendsVisible, static_cast<int>(command));
+    bool featureMark = false;
+    if (!mark && FeatureCheckMark(static_cast<int>(command), featureMark)) mark = featureMark;
     if (!mark) continue;
     CheckMenuItem(menu, command, MF_BYCOMMAND | (*mark ? MF_CHECKED : MF_UNCHECKED));
     // What the menu now shows, read back from it.
@@ -80,12 +163,15 @@ void CheckMenu(HMENU menu) {
 }
 
 // Carries out one menu or accelerator command; false for numbers it does not
-// know, which cause no repaint.
+// know or that change nothing, which cause no repaint.
 bool RunCommand(HWND window, int command) {
   if (ApplySceneCommand(sceneState, command)) return true;
+  bool changed = false;
+  if (RunFeatureCommand(command, changed)) return changed;
   switch (command) {
     case kCmdAntennaType:
       if (configDialogWindow != nullptr) {
+        ShowWindow(configDialogWindow, SW_SHOWNORMAL);
         SetForegroundWindow(configDialogWindow);
       } else {
         OpenConfigDialog(instance, window);
@@ -105,16 +191,122 @@ bool RunCommand(HWND window, int command) {
   }
 }
 
+// The readout's, the pinned marker's and the difference view's commands.
+void AddAnalysisCommands() {
+  AddCommandHandler(kCmdUnpinReadout, [] {
+    if (!readout.Unpin()) return false;
+    analysisView.pinned.reset();
+    return true;
+  });
+  AddCommandHandler(kCmdCopyReadout, [] {
+    CopyToClipboard(mainWindow, readout.Text());
+    return false;
+  });
+  AddCommandHandler(kCmdDifference, [] {
+    analysisView.differenceView = !analysisView.differenceView;
+    return true;
+  });
+  AddCheckMark(kCmdDifference, [] { return analysisView.differenceView; });
+}
+
+void OpenReadoutMenu(POINT screen) {
+  const HMENU menu = CreatePopupMenu();
+  const UINT enabled = readout.Text().empty() ? MF_GRAYED : MF_ENABLED;
+  AppendMenuW(menu, MF_STRING | enabled, kCmdCopyReadout,
+              Widen(std::string(kCopyReadoutText)).c_str());
+  DumpText("context-menu",
+           std::string(kCopyReadoutText) + (enabled == MF_GRAYED ? " grayed\n" : "\n"));
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
+                 mainWindow, nullptr);
+  DestroyMenu(menu);
+}
+
+POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+void PressButton(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (mouse.drag) return;  // a second button does not change the drag
+  const bool shift = (wParam & MK_SHIFT) != 0;
+  mouse.drag = message == WM_RBUTTONDOWN || shift ? DragMode::kTilt : DragMode::kTurn;
+  mouse.button = message;
+  mouse.pressedAt = mouse.last = PointOf(lParam);
+  SetCapture(mainWindow);
+}
+
+void MoveMouse(LPARAM lParam) {
+  const POINT at = PointOf(lParam);
+  if (mouse.drag) {
+    const int dx = at.x - mouse.last.x, dy = at.y - mouse.last.y;
+    mouse.last = at;
+    if (ApplyDrag(sceneState, *mouse.drag, dx, dy)) RequestRepaint();
+    return;
+  }
+  if (!mouse.trackingLeave) {
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, mainWindow, 0};
+    mouse.trackingLeave = TrackMouseEvent(&track) != FALSE;
+  }
+  readout.Hover(at, PictureRect());
+  RedrawOverlays();
+}
+
+void ReleaseButton(UINT message, LPARAM lParam) {
+  const UINT pressed = message == WM_LBUTTONUP ? WM_LBUTTONDOWN : WM_RBUTTONDOWN;
+  if (!mouse.drag || mouse.button != pressed) return;
+  mouse.drag.reset();
+  ReleaseCapture();
+  const POINT at = PointOf(lParam);
+  if (!IsClick(at.x - mouse.pressedAt.x, at.y - mouse.pressedAt.y)) return;
+  if (message == WM_LBUTTONUP) {
+    if (readout.Click(at, PictureRect())) {
+      analysisView.pinned = readout.Pinned();
+      RequestRepaint();
+    }
+  } else {
+    POINT screen = at;
+    ClientToScreen(mainWindow, &screen);
+    OpenReadoutMenu(screen);
+  }
+}
+
 LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
-      return 0;
     case WM_SIZE:
-      MoveLegends(window);
+      if (statusBar != nullptr) SendMessageW(statusBar, WM_SIZE, 0, 0);
+      if (infoLegend != nullptr) MoveLegends();
+      frameStale = true;
       return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers the whole picture
     case WM_PAINT:
       Paint(window);
       return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      PressButton(message, wParam, lParam);
+      return 0;
+    case WM_MOUSEMOVE:
+      MoveMouse(lParam);
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+      ReleaseButton(message, lParam);
+      return 0;
+    case WM_CAPTURECHANGED:
+      mouse.drag.reset();
+      return 0;
+    case WM_MOUSELEAVE:
+      mouse.trackingLeave = false;
+      readout.Leave();
+      RedrawOverlays();
+      return 0;
+    case WM_CONTEXTMENU: {
+      // From the keyboard (at the cursor); the mouse's right click in the
+      // picture is handled at its release, elsewhere the system's menus hold.
+      if (lParam != -1) return DefWindowProcW(window, message, wParam, lParam);
+      POINT screen;
+      GetCursorPos(&screen);
+      OpenReadoutMenu(screen);
+      return 0;
+    }
     case WM_NCDESTROY:
       PostQuitMessage(0);
       return 0;
@@ -123,12 +315,12 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
       if (command == kCmdQuit) {
         DestroyWindow(window);
       } else if (RunCommand(window, command)) {
-        InvalidateRect(window, nullptr, TRUE);
+        RequestRepaint();
       }
       return 0;
     }
     case WM_USER:
-      InvalidateRect(window, nullptr, TRUE);
+      RequestRepaint();
       return 0;
     case WM_INITMENUPOPUP:
       CheckMenu(reinterpret_cast<HMENU>(wParam));
@@ -153,39 +345,83 @@ void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, UINT style) {
 }
 
 HWND CreateLegend(const wchar_t* className, HWND parent, int width, int height) {
-  return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, width, height,
-                         parent, nullptr, instance, nullptr);
+  // Siblings clip each other: the readout box and the message never draw
+  // over a legend.
+  return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_CLIPSIBLINGS, 0,
+                         0, width, height, parent, nullptr, instance, nullptr);
 }
 
-}  // namespace
-}  // namespace veltrisko
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-  using namespace veltrisko;
-  veltrisko::instance = instance;
-
-  RegisterWindowClass(kMainClass, MainWindowProcedure, CS_HREDRAW | CS_VREDRAW);
-  const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
-  const HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
-  // The pattern files, the 2-D diagrams, the difference view and the code fit
-  // are offered by the Linux viewer only so far.
-  for (int command = kCmdImportPattern; command <= kCmdFitCode; ++command)
-    EnableMenuItem(menu, command, MF_BYCOMMAND | MF_GRAYED);
-  const HWND mainWindow = CreateWindowExW(
-      0, kMainClass, L"Veltrisko   HCM-Antennendiagramme", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance, nullptr);
-
+void CreateWindows(HMENU menu) {
+  // The picture is painted around its children, so the legends stay on top.
+  mainWindow = CreateWindowExW(0, kMainClass, L"Veltrisko   HCM-Antennendiagramme",
+                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance, nullptr);
   RegisterWindowClass(kInfoLegendClass, InfoLegendProcedure, 0);
   infoLegend = CreateLegend(kInfoLegendClass, mainWindow, kInfoLegendWidth, kInfoLegendHeight);
   RegisterWindowClass(kColourLegendClass, ColourLegendProcedure, 0);
   colourLegend =
       CreateLegend(kColourLegendClass, mainWindow, kColourLegendWidth, kColourLegendHeight);
+  statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0,
+                              0, 0, 0, mainWindow, nullptr, instance, nullptr);
+  SetLegendContent(
+      [] {
+        InfoLegendContent content =
+            InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code());
+        ShowInfoLegendFor(content);
+        return content;
+      },
+      [] {
+        if (const auto& found = picture.Findings())
+          return DifferenceColourLegendOf(found->scaleEndDb);
+        return ColourLegendOf(sceneState);
+      });
+}
 
-  const INITCOMMONCONTROLSEX commonControls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+}  // namespace
+
+HWND MainWindowHandle() { return mainWindow; }
+HINSTANCE ProgramInstance() { return instance; }
+
+void RequestRepaint() {
+  frameStale = true;
+  readout.Refresh(PictureRect());
+  ShowStatusLine();
+  RedrawWindow(mainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  NotifyRepaintListeners();
+}
+
+}  // namespace veltrisko
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+  using namespace veltrisko;
+  veltrisko::instance = instance;
+  const StartRequest start = ReadStartCommandLine();
+  if (!start.options) return start.exitStatus;
+  // The dialog shows the rule and the display mode it finds in the scene.
+  ApplyStartOptions(sceneState, *start.options);
+
+  const INITCOMMONCONTROLSEX commonControls{sizeof(INITCOMMONCONTROLSEX),
+                                            ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&commonControls);
-  OpenConfigDialog(instance, mainWindow);
+  RegisterWindowClass(kMainClass, MainWindowProcedure, CS_HREDRAW | CS_VREDRAW);
+  const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
+  const HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
+  AddAnalysisCommands();
+  // Entries of the shared menu whose feature this viewer does not have yet.
+  for (int command = kCmdImportPattern; command <= kCmdFitCode; ++command) {
+    if (!HasFeatureCommand(command)) EnableMenuItem(menu, command, MF_BYCOMMAND | MF_GRAYED);
+  }
+  CreateWindows(menu);
+
+  // The main window is shown first: a dialog owned by a shown window stays
+  // above it on every window manager.
   ShowWindow(mainWindow, showCommand);
-  MoveLegends(mainWindow);
+  MoveLegends();
+  OpenConfigDialog(instance, mainWindow);
+  TypeStartCodes(*start.options);
+  // The picture and the legends show the codes the dialog composed.
+  RequestRepaint();
+  SetForegroundWindow(mainWindow);
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -19,6 +19,9 @@ import zlib
 
 DIALOG = "Konfiguration des Antennentyps"
 MAIN = "Veltrisko   HCM"
+# A point of the main window (X window coordinates, below the menu bar) where
+# the picture shows no pattern at the default view.
+EMPTY_PICTURE_POINT = (40, 80)
 STEP = struct.unpack("f", struct.pack("f", 0.02))[0]
 DEGREES_PER_RADIAN = 57.29577951308232
 
@@ -95,17 +98,22 @@ def read_png(path):
 
 
 class Viewer:
-    def __init__(self, wine_run, exe, tool, work):
+    def __init__(self, wine_run, exe, tool, work, arguments=()):
         self.tool, self.work = tool, work
         self.dumps = os.path.join(work, "dumps")
         shutil.rmtree(self.dumps, ignore_errors=True)
         os.makedirs(self.dumps)
         # No browser: "&Dokumentation" must then say where the guide is.
         env = dict(os.environ, VELTRISKO_DUMP_DIR=self.dumps, WINEDLLOVERRIDES="winebrowser.exe=d")
-        self.process = subprocess.Popen(wine_run + [exe], env=env, stdin=subprocess.DEVNULL,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.process = subprocess.Popen(wine_run + [exe, *arguments], env=env,
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
         self.main = self.window(MAIN)
         self.dialog = self.window(DIALOG)
+        # The first frame (with a new OpenGL context) may take a while.
+        end = time.time() + 60
+        while time.time() < end and not os.path.exists(os.path.join(self.dumps, "frame.ppm")):
+            time.sleep(0.2)
         self.settle()
 
     def window(self, name, timeout=60):
@@ -123,13 +131,21 @@ class Viewer:
         end = time.time() + timeout
         last, since = None, time.time()
         while time.time() < end:
-            stamp = sorted((n, os.stat(os.path.join(self.dumps, n)).st_mtime_ns)
-                           for n in os.listdir(self.dumps))
+            stamp = sorted(self.stamps())
             if stamp != last:
                 last, since = stamp, time.time()
             elif time.time() - since >= quiet and stamp:
                 return
             time.sleep(0.1)
+
+    def stamps(self):
+        """Each dump file's name and time; a file being replaced just then
+        (written under another name and renamed) counts as a change."""
+        for name in os.listdir(self.dumps):
+            try:
+                yield name, os.stat(os.path.join(self.dumps, name)).st_mtime_ns
+            except FileNotFoundError:
+                yield name, 0
 
     def click(self, window, x, y):
         """Clicks at a point of a window; without a window manager this is
@@ -143,13 +159,14 @@ class Viewer:
         geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", self.dialog],
                                   capture_output=True, text=True, check=True).stdout
         size = dict(line.split("=") for line in geometry.split())
-        scale_x, scale_y = int(size["WIDTH"]) / 279, int(size["HEIGHT"]) / 247
+        scale_x, scale_y = int(size["WIDTH"]) / 453, int(size["HEIGHT"]) / 247
         self.click(self.dialog, int((x + width / 2) * scale_x), int((y + height / 2) * scale_y))
         self.settle()
 
     def keys(self, window, *keys):
-        # The main window's picture area, or the dialog's empty corner.
-        self.click(window, *((300, 400) if window == self.main else (3, 3)))
+        # An empty corner of the main window's picture (a click on the pattern
+        # would pin the readout), or the dialog's empty corner.
+        self.click(window, *(EMPTY_PICTURE_POINT if window == self.main else (3, 3)))
         self.press(*keys)
 
     def press(self, *keys):

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: MIT
+#include "app/win32/pattern_picture.h"
+
+#include <GL/gl.h>
+
+#include "app/logic/readout_view.h"
+#include "app/win32/test_dumps.h"
+#include "app/win32/win32_controls.h"
+#include "render/gl/draw_pattern.h"
+
+#ifndef GL_BGRA_EXT
+#define GL_BGRA_EXT 0x80E1
+#endif
+
+namespace veltrisko {
+namespace {
+
+// A frame leaves OpenGL state behind that the next one starts with (the
+// current normal, which lights the axes). Each frame is drawn after one of
+// the same scene with the codes the dialog starts with, so that the picture
+// of a state does not depend on the frames before it (and equals the Linux
+// viewer's steady frame of that state).
+constexpr char kWarmUpCode[] = "030EA00";
+constexpr int kMessageMargin = 8;
+constexpr COLORREF kMessageText = RGB(160, 0, 0);
+constexpr COLORREF kMessageBackground = RGB(255, 255, 255);
+constexpr COLORREF kReadoutBackground = RGB(255, 255, 225);
+constexpr COLORREF kReadoutBorder = RGB(118, 118, 118);
+constexpr int kReadoutPadding = 4;
+
+// The user's message font, as the system draws tooltips and message boxes.
+HFONT MessageFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    return CreateFontIndirectW(&metrics.lfMessageFont);
+  return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+// Runs `draw` with the message font selected.
+template <typename Draw>
+void WithFont(HDC dc, Draw draw) {
+  const HFONT font = MessageFont();
+  const HGDIOBJ old = SelectObject(dc, font);
+  draw();
+  SelectObject(dc, old);
+  DeleteObject(font);
+}
+
+}  // namespace
+
+PatternPicture::~PatternPicture() { context_.DeleteContext(); }
+
+bool PatternPicture::EnsureSurface(int width, int height) {
+  // Exactly the picture's size: OpenGL may rasterise the same frame a little
+  // differently in a larger buffer.
+  if (surface_ && surface_->Width() == width && surface_->Height() == height &&
+      context_.HasContext())
+    return true;
+  context_.DeleteContext();
+  surface_ = std::make_unique<HeadlessSurface>(width, height);
+  if (context_.MakeCurrent(surface_.get())) return true;
+  error_ = surface_->Error();
+  context_.DeleteContext();
+  surface_.reset();
+  return false;
+}
+
+bool PatternPicture::Render(int width, int height, const SceneState& scene,
+                            const char* horizontalCode, const char* verticalCode,
+                            const FrameOptions& options) {
+  width_ = width > 0 ? width : 0;
+  height_ = height > 0 ? height : 0;
+  bgra_.assign(static_cast<std::size_t>(width_) * height_ * 4, 0xFF);
+  findings_.reset();
+  if (width_ == 0 || height_ == 0) return true;
+  if (!EnsureSurface(width_, height_) || !context_.MakeCurrent(surface_.get())) return false;
+  const ClientRect client{0, 0, width_, height_};
+  DrawPattern(scene, client, kWarmUpCode, kWarmUpCode);
+  DrawPattern(scene, client, horizontalCode, verticalCode, options, &findings_);
+  DumpFrame(width_, height_);
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glReadBuffer(GL_BACK);
+  glReadPixels(0, 0, width_, height_, GL_BGRA_EXT, GL_UNSIGNED_BYTE, bgra_.data());
+  context_.MakeCurrent(nullptr);
+  return true;
+}
+
+void PatternPicture::CopyTo(HDC dc) const {
+  if (width_ == 0 || height_ == 0) return;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width_;
+  info.bmiHeader.biHeight = height_;  // bottom row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(width_), static_cast<DWORD>(height_), 0, 0, 0,
+                    static_cast<UINT>(height_), bgra_.data(), &info, DIB_RGB_COLORS);
+}
+
+void DrawCodeMessage(HDC dc, const std::string& utf8) {
+  if (utf8.empty()) return;
+  const std::wstring text = Widen(utf8);
+  WithFont(dc, [&] {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    const RECT area{kMessageMargin, kMessageMargin, kMessageMargin + size.cx + 8,
+                    kMessageMargin + size.cy + 4};
+    const HBRUSH background = CreateSolidBrush(kMessageBackground);
+    FillRect(dc, &area, background);
+    DeleteObject(background);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kMessageText);
+    SetTextAlign(dc, TA_LEFT | TA_TOP);
+    TextOutW(dc, area.left + 4, area.top + 2, text.c_str(), static_cast<int>(text.size()));
+  });
+}
+
+void DrawReadoutBox(HDC dc, const std::string& utf8, POINT cursor, SIZE view) {
+  if (utf8.empty()) return;
+  const std::wstring text = Widen(utf8);
+  WithFont(dc, [&] {
+    RECT measure{0, 0, 0, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measure,
+              DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
+    const int width = measure.right + 2 * kReadoutPadding;
+    const int height = measure.bottom + 2 * kReadoutPadding;
+    const BoxPosition at = ReadoutBoxPosition(cursor.x, cursor.y, width, height, view.cx, view.cy);
+    const HBRUSH background = CreateSolidBrush(kReadoutBackground);
+    const HPEN border = CreatePen(PS_SOLID, 1, kReadoutBorder);
+    const HGDIOBJ oldBrush = SelectObject(dc, background);
+    const HGDIOBJ oldPen = SelectObject(dc, border);
+    Rectangle(dc, at.x, at.y, at.x + width, at.y + height);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(border);
+    DeleteObject(background);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    RECT area{at.x + kReadoutPadding, at.y + kReadoutPadding, at.x + width - kReadoutPadding,
+              at.y + height - kReadoutPadding};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_NOPREFIX | DT_LEFT);
+  });
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#include "app/win32/start_command_line.h"
+
+#include <windows.h>
+// clang-format off
+#include <shellapi.h>  // after windows.h
+// clang-format on
+
+#include <vector>
+
+#include "app/logic/process_objects.h"
+#include "app/win32/config_dialog_window.h"
+#include "app/win32/test_dumps.h"
+#include "app/win32/win32_controls.h"
+
+#ifndef VELTRISKO_VERSION
+#error "VELTRISKO_VERSION must name the program's version"
+#endif
+
+namespace veltrisko {
+namespace {
+
+std::vector<std::string> ArgumentsAfterProgram() {
+  int count = 0;
+  wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> arguments;
+  for (int i = 1; i < count; ++i) arguments.push_back(Narrow(words[i]));
+  if (words != nullptr) LocalFree(words);
+  return arguments;
+}
+
+// A handle the program was started with (a file, a pipe or a console).
+bool UsableHandle(HANDLE handle) {
+  return handle != nullptr && handle != INVALID_HANDLE_VALUE &&
+         GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+
+bool WriteToHandle(HANDLE handle, const std::string& utf8) {
+  DWORD mode = 0;
+  if (GetConsoleMode(handle, &mode)) {
+    const std::wstring text = Widen(utf8);
+    DWORD written = 0;
+    return WriteConsoleW(handle, text.c_str(), static_cast<DWORD>(text.size()), &written,
+                         nullptr) != FALSE;
+  }
+  DWORD written = 0;
+  return WriteFile(handle, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr) !=
+         FALSE;
+}
+
+}  // namespace
+
+void TellUser(const std::string& utf8, bool isError) {
+  DumpText(isError ? "told-error" : "told", utf8);
+  const HANDLE given = GetStdHandle(isError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+  if (UsableHandle(given) && WriteToHandle(given, utf8)) return;
+  if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+    const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, 0, nullptr);
+    const bool written = console != INVALID_HANDLE_VALUE && WriteToHandle(console, utf8);
+    if (console != INVALID_HANDLE_VALUE) CloseHandle(console);
+    FreeConsole();
+    if (written) return;
+  }
+  MessageBoxW(nullptr, Widen(utf8).c_str(), L"Veltrisko",
+              MB_OK | (isError ? MB_ICONERROR : MB_ICONINFORMATION));
+}
+
+StartRequest ReadStartCommandLine() {
+  const CommandLine commandLine = ParseCommandLine(ArgumentsAfterProgram());
+  switch (commandLine.action) {
+    case CommandLineAction::kHelp:
+      TellUser(UsageText(kWindowsProgramName), false);
+      return {std::nullopt, 0};
+    case CommandLineAction::kVersion:
+      TellUser(std::string(kWindowsProgramName) + " " + VELTRISKO_VERSION + "\n", false);
+      return {std::nullopt, 0};
+    case CommandLineAction::kError:
+      TellUser(std::string(kWindowsProgramName) + ": " + commandLine.error + "\n" +
+                   UsageText(kWindowsProgramName),
+               true);
+      return {std::nullopt, 2};
+    case CommandLineAction::kRun:
+      break;
+  }
+  return {commandLine.options, 0};
+}
+
+void TypeStartCodes(const StartOptions& options) {
+  if (configDialogWindow == nullptr) return;
+  std::string warnings;
+  const auto type = [&](int editId, const std::optional<std::string>& code,
+                        const AntennaPanel& panel, const char* component) {
+    if (!code) return;
+    SetDlgItemTextW(configDialogWindow, editId, Widen(*code).c_str());
+    const std::string warning =
+        StartCodeWarning(kWindowsProgramName, component, *code, panel.Code());
+    if (!warning.empty()) warnings += warning + "\n";
+  };
+  type(kHorizontalEditId, options.horizontalCode, horizontalPanel, "horizontal");
+  type(kVerticalEditId, options.verticalCode, verticalPanel, "vertical");
+  if (!warnings.empty()) TellUser(warnings, true);
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#include "app/logic/readout_view.h"
+
+#include <gtest/gtest.h>
+
+#include "app/logic/code_feedback.h"
+
+namespace veltrisko {
+namespace {
+
+TEST(IsClick, AllowsThreePixelsOfMovementInAll) {
+  struct Case {
+    int dx, dy;
+    bool click;
+  };
+  const Case cases[] = {{0, 0, true},   {3, 0, true},  {-1, 2, true},
+                        {0, -4, false}, {2, 2, false}, {-3, 1, false}};
+  for (const Case& c : cases) EXPECT_EQ(IsClick(c.dx, c.dy), c.click) << c.dx << "," << c.dy;
+}
+
+TEST(ReadoutBoxPosition, SitsBesideTheCursorInsideTheView) {
+  struct Case {
+    int cursorX, cursorY, boxWidth, boxHeight, viewWidth, viewHeight;
+    BoxPosition expected;
+  };
+  const Case cases[] = {
+      {100, 50, 200, 120, 800, 600, {116, 66}},    // room enough
+      {700, 550, 200, 120, 800, 600, {598, 478}},  // pushed back from the right and bottom
+      {10, 10, 900, 700, 800, 600, {0, 0}},        // larger than the view: top left
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReadoutBoxPosition(c.cursorX, c.cursorY, c.boxWidth, c.boxHeight, c.viewWidth,
+                                 c.viewHeight),
+              c.expected)
+        << c.cursorX << "," << c.cursorY;
+  }
+}
+
+TEST(CodeFieldTint, OrangeWhileNotInForceRedWhenRejected) {
+  EXPECT_FALSE(CodeFieldTint(CodeFieldState::kInForce).has_value());
+  EXPECT_EQ(CodeFieldTint(CodeFieldState::kNotInForce), Colour{0xB3ECFF});  // (255, 236, 179)
+  EXPECT_EQ(CodeFieldTint(CodeFieldState::kRejected), Colour{0xCDCDFF});    // (255, 205, 205)
+}
+
+}  // namespace
+}  // namespace veltrisko

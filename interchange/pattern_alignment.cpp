@@ -148,4 +148,14 @@ CutLosses AlignedLosses(const std::vector<CutPoint>& points, const CutShape& sha
   return losses;
 }
 
+std::vector<CutPoint> AlignedPoints(const std::vector<CutPoint>& points, const CutShape& shape) {
+  std::vector<CutPoint> aligned = points;
+  for (CutPoint& point : aligned) {
+    const double angle = std::fmod(point.angle - shape.mainAngle, 360.0);
+    point.angle = angle < 0.0 ? angle + 360.0 : angle;
+    point.loss = std::max(0.0, point.loss - shape.peakLoss) + 0.0;
+  }
+  return aligned;
+}
+
 }  // namespace veltrisko

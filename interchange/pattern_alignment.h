@@ -30,4 +30,9 @@ CutShape MeasureCut(const std::vector<CutPoint>& points);
 // smallest loss (linear between the nearest points around the turn).
 CutLosses AlignedLosses(const std::vector<CutPoint>& points, const CutShape& shape);
 
+// The measured points themselves, turned so that the maximum lies at 0
+// (angles in [0, 360)) and relative to the smallest loss: what the codes are
+// fitted to, at the file's own angles.
+std::vector<CutPoint> AlignedPoints(const std::vector<CutPoint>& points, const CutShape& shape);
+
 }  // namespace veltrisko

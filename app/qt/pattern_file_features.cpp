@@ -20,6 +20,7 @@
 #include "app/qt/pattern_fit_dialog.h"
 #include "files/atomic_file.h"
 #include "fit/candidate_score.h"
+#include "interchange/pattern_alignment.h"
 #include "interchange/pattern_export.h"
 #include "interchange/pattern_file.h"
 #include "model/invalid_antenna_code.h"
@@ -134,9 +135,14 @@ bool PatternFileFeatures::ImportFrom(const QString& path) {
   loadedPatternName = loaded.fileName.toStdString();
 
   AnalysisFeatures* analysis = window_.Analysis();
+  // Drawn as the fit sees them: each cut turned to its own maximum.
   analysis->Diagrams()->SetMeasuredCuts(
-      loaded.fileName, file.horizontal ? HorizontalPoints(*file.horizontal) : QList<QPointF>(),
-      file.vertical ? VerticalPoints(*file.vertical) : QList<QPointF>());
+      loaded.fileName,
+      file.horizontal
+          ? HorizontalPoints(AlignedPoints(*file.horizontal, MeasureCut(*file.horizontal)))
+          : QList<QPointF>(),
+      file.vertical ? VerticalPoints(AlignedPoints(*file.vertical, MeasureCut(*file.vertical)))
+                    : QList<QPointF>());
   analysis->DiagramsAction()->trigger();
   if (fit_) fit_->SetMeasurement(loaded.fileName, loaded.file);
   FitLegendHeight();

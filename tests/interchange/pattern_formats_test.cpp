@@ -156,6 +156,15 @@ TEST(PatternAlignment, FindsTheMaximumItsBeamwidthAndBackLoss) {
   EXPECT_DOUBLE_EQ(aligned[0], 0.0);
   EXPECT_DOUBLE_EQ(aligned[2], 0.5);
   EXPECT_DOUBLE_EQ(aligned[180], 20.0);
+  // The file's own points, turned and relative to the maximum.
+  const std::vector<CutPoint> points = AlignedPoints(steered, MeasureCut(steered));
+  const std::vector<std::pair<double, double>> expected = {
+      {328, 6.5}, {358, 0.5}, {0, 0}, {2, 0.5}, {180, 20}};
+  ASSERT_EQ(points.size(), expected.size());
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    EXPECT_DOUBLE_EQ(points[i].angle, expected[i].first);
+    EXPECT_DOUBLE_EQ(points[i].loss, expected[i].second);
+  }
 }
 
 }  // namespace

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "fit/fit_report.h"
 #include "fit/pattern_fit.h"
 #include "interchange/pattern_file.h"
 #include "tools/cli/option_reader.h"
 #include "tools/commands.h"
-#include "fit/fit_report.h"
 
 namespace veltrisko::tool {
 namespace {

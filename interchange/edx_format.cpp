@@ -17,17 +17,6 @@ constexpr double kZeroFieldLoss = 100.0;
 // 20 / ln 10: dB per relative change of a field near 1.
 constexpr double kDbPerFieldUnit = 8.685889638065035;
 
-std::vector<std::string_view> Fields(std::string_view line) {
-  std::vector<std::string_view> fields;
-  std::size_t at = 0;
-  while (at <= line.size()) {
-    const std::size_t end = std::min(line.find_first_of(", \t\r", at), line.size());
-    if (end > at) fields.push_back(line.substr(at, end - at));
-    at = end + 1;
-  }
-  return fields;
-}
-
 bool ReadCount(std::string_view text, long& count) {
   return std::from_chars(text.data(), text.data() + text.size(), count).ptr ==
              text.data() + text.size() &&
@@ -89,7 +78,7 @@ PatternReading ParseEdxPattern(std::string_view text) {
           error = LineError(number, "expected 'name', gain, kind (a quoted name first)");
           return false;
         }
-        const std::vector<std::string_view> rest = Fields(line.substr(close + 1));
+        const std::vector<std::string_view> rest = CommaOrBlankFields(line.substr(close + 1));
         const std::string_view kind = rest.size() >= 2 ? rest[1] : std::string_view();
         if (rest.size() != 2 || !ParseDecimal(rest[0]) || (kind != "1" && kind != "2")) {
           error = LineError(number, "expected 'name', gain, kind (1: relative field, 2: dB)");
@@ -102,7 +91,7 @@ PatternReading ParseEdxPattern(std::string_view text) {
         return true;
       }
       case Stage::kHorizontal: {
-        const std::vector<std::string_view> fields = Fields(line);
+        const std::vector<std::string_view> fields = CommaOrBlankFields(line);
         if (fields.size() == 1 && ParseDecimal(fields[0]) == 999.0) {
           stage = Stage::kSlices;
           return true;
@@ -110,7 +99,7 @@ PatternReading ParseEdxPattern(std::string_view text) {
         return readPoint(fields, number, horizontal);
       }
       case Stage::kSlices: {
-        const std::vector<std::string_view> fields = Fields(line);
+        const std::vector<std::string_view> fields = CommaOrBlankFields(line);
         if (fields.size() != 2 || !ReadCount(fields[0], slices) ||
             !ReadCount(fields[1], perSlice)) {
           error = LineError(number, "expected the number of vertical slices and of their values");
@@ -120,7 +109,7 @@ PatternReading ParseEdxPattern(std::string_view text) {
         return true;
       }
       case Stage::kSliceAzimuth: {
-        const std::vector<std::string_view> fields = Fields(line);
+        const std::vector<std::string_view> fields = CommaOrBlankFields(line);
         const std::optional<double> azimuth =
             fields.size() == 1 ? ParseDecimal(fields[0]) : std::nullopt;
         if (!azimuth) {
@@ -139,7 +128,8 @@ PatternReading ParseEdxPattern(std::string_view text) {
       }
       case Stage::kSliceValues: {
         std::vector<CutPoint> skipped;
-        if (!readPoint(Fields(line), number, takeSlice ? vertical : skipped)) return false;
+        if (!readPoint(CommaOrBlankFields(line), number, takeSlice ? vertical : skipped))
+          return false;
         if (++inSlice == perSlice)
           stage = slice + 1 == slices ? Stage::kDone : Stage::kSliceAzimuth;
         return true;

@@ -20,18 +20,6 @@ std::string UpperCase(std::string_view text) {
   return upper;
 }
 
-// The fields of a line, split at commas, blanks and tabs; empty ones dropped.
-std::vector<std::string_view> Fields(std::string_view line) {
-  std::vector<std::string_view> fields;
-  std::size_t at = 0;
-  while (at <= line.size()) {
-    const std::size_t end = std::min(line.find_first_of(", \t\r", at), line.size());
-    if (end > at) fields.push_back(line.substr(at, end - at));
-    at = end + 1;
-  }
-  return fields;
-}
-
 struct Cut {
   enum class Plane { kNone, kHorizontal, kVertical } plane = Plane::kNone;
   bool copolar = true;
@@ -76,7 +64,7 @@ PatternReading ParseNsmaPattern(std::string_view text) {
     if (line.empty()) return true;
     const std::size_t colon = line.find(':');
     if (colon == std::string_view::npos) {
-      const std::vector<std::string_view> fields = Fields(line);
+      const std::vector<std::string_view> fields = CommaOrBlankFields(line);
       if (!inData) {
         error = LineError(number,
                           "a value outside a cut (no NUPOIN before it, or more values "
@@ -108,7 +96,7 @@ PatternReading ParseNsmaPattern(std::string_view text) {
     }
     std::string_view rest = line.substr(colon + 1);
     if (!rest.empty() && rest.front() == ',') rest.remove_prefix(1);
-    const std::vector<std::string_view> values = Fields(rest);
+    const std::vector<std::string_view> values = CommaOrBlankFields(rest);
     const std::string first = values.empty() ? std::string() : UpperCase(values[0]);
     if (keyword == "ENDFIL") {
       ended = true;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "interchange/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -37,6 +38,17 @@ std::vector<std::string_view> SplitWords(std::string_view line) {
     at = end == std::string_view::npos ? end : line.find_first_not_of(kBlanks, end);
   }
   return words;
+}
+
+std::vector<std::string_view> CommaOrBlankFields(std::string_view line) {
+  std::vector<std::string_view> fields;
+  std::size_t at = 0;
+  while (at <= line.size()) {
+    const std::size_t end = std::min(line.find_first_of(", \t\r", at), line.size());
+    if (end > at) fields.push_back(line.substr(at, end - at));
+    at = end + 1;
+  }
+  return fields;
 }
 
 }  // namespace veltrisko

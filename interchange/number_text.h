@@ -17,6 +17,9 @@ std::string_view TrimBlanks(std::string_view text);
 // The blank-separated words of a line.
 std::vector<std::string_view> SplitWords(std::string_view line);
 
+// The fields of a line, split at commas, blanks and tabs; empty ones dropped.
+std::vector<std::string_view> CommaOrBlankFields(std::string_view line);
+
 // Calls `take(lineNumber, line)` for every line of `text` (LF or CRLF ends),
 // numbered from 1; stops early when `take` returns false.
 template <class Take>

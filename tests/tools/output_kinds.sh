@@ -1,6 +1,6 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
-# special_output.sh CASE TOOL FOLDER: runs `TOOL export … --output X` where X
+# output_kinds.sh CASE TOOL FOLDER: runs `TOOL export … --output X` where X
 # is a device, a pipe, a link or a file with metadata of its own (CASE), and
 # checks that X is still what it was and got the content. Exit 77: the case
 # needs root.

@@ -128,9 +128,7 @@ bool PatternFileFeatures::ImportFrom(const QString& path) {
     return false;
   }
   const PatternFile& file = *reading.file;
-  LoadedPattern loaded{QFileInfo(path).fileName(), file, std::nullopt, std::nullopt};
-  if (file.horizontal) loaded.horizontal = LossesOnDegreeGrid(*file.horizontal);
-  if (file.vertical) loaded.vertical = LossesOnDegreeGrid(*file.vertical);
+  const LoadedPattern loaded{QFileInfo(path).fileName(), file};
   loaded_ = loaded;
   loadedPatternName = loaded.fileName.toStdString();
 

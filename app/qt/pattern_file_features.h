@@ -9,7 +9,6 @@
 #include <string>
 
 #include "app/qt/pattern_fit_dialog.h"
-#include "interchange/pattern_cuts.h"
 #include "interchange/pattern_file.h"
 
 class QAction;
@@ -18,13 +17,11 @@ namespace veltrisko {
 
 class MainWindow;
 
-// The measured pattern the viewer has loaded: its file name, the file as
-// read, and its cuts on the 1-degree grid.
+// The measured pattern the viewer has loaded: its file name and the file as
+// read.
 struct LoadedPattern {
   QString fileName;
   PatternFile file;
-  std::optional<CutLosses> horizontal;
-  std::optional<CutLosses> vertical;
 };
 
 // The loaded file's name, empty while none is loaded (for the legend).

@@ -199,7 +199,8 @@ class Describer {
 
   void NoCurvesNote(Point at) {
     if (input_.Cut(kind_)) return;
-    Text("Die Antennencodes können nicht ausgewertet werden.", at, kLineSize, kGrey,
+    const std::string note = "Die Antennencodes können nicht ausgewertet werden.";
+    Text(note, at, FittingSize(note, kLineSize, false, width_ - 2.0 * kMargin), kGrey,
          Anchor::kMiddle, LabelRole::kTitle);
   }
 

@@ -11,6 +11,7 @@
 
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_legend.h"
+#include "app/logic/pattern_file_texts.h"
 #include "app/logic/process_objects.h"
 #include "app/qt/analysis_features.h"
 #include "app/qt/config_dialog_widget.h"
@@ -19,7 +20,6 @@
 #include "app/qt/main_window.h"
 #include "app/qt/pattern_fit_dialog.h"
 #include "files/atomic_file.h"
-#include "fit/candidate_score.h"
 #include "interchange/pattern_export.h"
 #include "interchange/pattern_file.h"
 #include "model/invalid_antenna_code.h"
@@ -29,41 +29,11 @@ namespace {
 
 std::string loadedPatternName;
 
-const QString kTitle = QStringLiteral("Veltrisko");
-const QString kMsiFilter = QStringLiteral("MSI Planet (*.msi *.pln)");
-const QString kCsvFilter = QStringLiteral("CSV (*.csv)");
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-double GainOf(double loss) { return -std::min(loss, kLossCap); }
-
-// The measured horizontal cut over relative azimuth -180..180.
-QList<QPointF> HorizontalPoints(const std::vector<CutPoint>& cut) {
-  QList<QPointF> points;
-  for (const CutPoint& p : cut) {
-    const double azimuth = p.angle > 180.0 ? p.angle - 360.0 : p.angle;
-    points.append(QPointF(azimuth, GainOf(p.loss)));
-    // The direction behind closes the curve at both ends.
-    if (p.angle == 180.0) points.append(QPointF(-180.0, GainOf(p.loss)));
-  }
-  std::stable_sort(points.begin(), points.end(),
-                   [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
-  return points;
-}
-
-// The front half of the measured vertical cut over relative elevation
-// -90..90 (0..90 is below the horizon, 270..360 above it).
-QList<QPointF> VerticalPoints(const std::vector<CutPoint>& cut) {
-  QList<QPointF> points;
-  for (const CutPoint& p : cut) {
-    if (p.angle <= 90.0) {
-      points.append(QPointF(-p.angle, GainOf(p.loss)));
-    } else if (p.angle >= 270.0) {
-      points.append(QPointF(360.0 - p.angle, GainOf(p.loss)));
-    }
-  }
-  std::stable_sort(points.begin(), points.end(),
-                   [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
-  return points;
-}
+const QString kTitle = Text(kPatternMessageTitle);
+const QString kMsiFilterText = Text(FilterText(kMsiFilter));
+const QString kCsvFilterText = Text(FilterText(kCsvFilter));
 
 }  // namespace
 
@@ -81,11 +51,11 @@ PatternFileFeatures::PatternFileFeatures(MainWindow& window) : QObject(&window),
 PatternFileFeatures::~PatternFileFeatures() { loadedPatternName.clear(); }
 
 void PatternFileFeatures::AskAndExport() {
-  QString filter = kMsiFilter;
-  QString path = QFileDialog::getSaveFileName(&window_, QStringLiteral("Diagramm exportieren"),
-                                              QString(), kMsiFilter + ";;" + kCsvFilter, &filter);
+  QString filter = kMsiFilterText;
+  QString path = QFileDialog::getSaveFileName(&window_, Text(kExportPatternTitle), QString(),
+                                              kMsiFilterText + ";;" + kCsvFilterText, &filter);
   if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += filter == kCsvFilter ? ".csv" : ".msi";
+  if (QFileInfo(path).suffix().isEmpty()) path += filter == kCsvFilterText ? ".csv" : ".msi";
   ExportTo(path);
 }
 
@@ -98,15 +68,12 @@ bool PatternFileFeatures::ExportTo(const QString& path) {
   try {
     text = ExportedPairText(horizontal, vertical, rule, FormatOfPath(file));
   } catch (const InvalidAntennaCode&) {
-    ShowProblem(QStringLiteral("Das Diagramm kann nicht exportiert werden: die Antennencodes "
-                               "%1 / %2 sind ungültig.")
-                    .arg(QString::fromStdString(horizontal), QString::fromStdString(vertical)));
+    ShowProblem(Text(InvalidCodesForExportMessage(horizontal, vertical)));
     return false;
   }
   const std::string problem = WriteTextFileAtomically(file, text);
   if (!problem.empty()) {
-    ShowProblem(QStringLiteral("Das Diagramm kann nicht exportiert werden:\n%1")
-                    .arg(QString::fromStdString(problem)));
+    ShowProblem(Text(ExportFailedMessage(problem)));
     return false;
   }
   return true;
@@ -114,16 +81,15 @@ bool PatternFileFeatures::ExportTo(const QString& path) {
 
 void PatternFileFeatures::AskAndImport() {
   const QString path = QFileDialog::getOpenFileName(
-      &window_, QStringLiteral("Diagramm importieren"), QString(),
-      QStringLiteral("Diagramme (*.msi *.pln *.csv *.MSI *.PLN *.CSV);;Alle Dateien (*)"));
+      &window_, Text(kImportPatternTitle), QString(),
+      Text(FilterText(kPatternFilesFilter) + ";;" + FilterText(kAllFilesFilter)));
   if (!path.isEmpty()) ImportFrom(path);
 }
 
 bool PatternFileFeatures::ImportFrom(const QString& path) {
   const PatternReading reading = ReadPatternFile(path.toStdString());
   if (!reading.file) {
-    ShowProblem(QStringLiteral("Das Diagramm kann nicht gelesen werden:\n%1")
-                    .arg(QString::fromStdString(reading.error)));
+    ShowProblem(Text(ImportFailedMessage(reading.error)));
     return false;
   }
   const PatternFile& file = *reading.file;
@@ -134,9 +100,7 @@ bool PatternFileFeatures::ImportFrom(const QString& path) {
   loadedPatternName = loaded.fileName.toStdString();
 
   AnalysisFeatures* analysis = window_.Analysis();
-  analysis->Diagrams()->SetMeasuredCuts(
-      loaded.fileName, file.horizontal ? HorizontalPoints(*file.horizontal) : QList<QPointF>(),
-      file.vertical ? VerticalPoints(*file.vertical) : QList<QPointF>());
+  analysis->Diagrams()->SetImportedCuts(loaded.fileName, loaded.horizontal, loaded.vertical);
   analysis->DiagramsAction()->trigger();
   if (fit_) fit_->SetMeasurement(loaded.fileName, loaded.horizontal, loaded.vertical);
   FitLegendHeight();

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "app/logic/legend_content.h"
+#include "app/logic/pattern_file_legend.h"
 #include "app/logic/process_objects.h"
+#include "app/win32/pattern_file_commands.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/win32_controls.h"
 
@@ -55,8 +57,9 @@ void PaintInfoLegend(HDC dc, const RECT& client) {
   SetTextAlign(dc, TA_LEFT | TA_TOP);
   SetBkMode(dc, TRANSPARENT);
 
-  const InfoLegendContent content =
+  InfoLegendContent content =
       InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code());
+  ShowPatternFileInInfoLegend(content, LoadedPatternFileName());
   std::string drawn;
   for (const KeyEntry& key : content.keys) {
     const HBRUSH brush = CreateSolidBrush(key.colour);

@@ -10,11 +10,14 @@
 
 #include "app/logic/legend_content.h"
 #include "app/logic/main_menu.h"
+#include "app/logic/pattern_file_legend.h"
 #include "app/logic/process_objects.h"
 #include "app/logic/scene_commands.h"
 #include "app/win32/config_dialog_window.h"
+#include "app/win32/diagram_window.h"
 #include "app/win32/documentation.h"
 #include "app/win32/legend_windows.h"
+#include "app/win32/pattern_file_commands.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/wgl_surface.h"
 #include "render/gl/draw_pattern.h"
@@ -41,7 +44,9 @@ void MoveLegends(HWND window) {
   RECT client;
   GetClientRect(window, &client);
   const LegendPlacement place = PlaceLegends(client.right, client.bottom);
-  MoveWindow(infoLegend, place.info.x, place.info.y, place.info.width, place.info.height, TRUE);
+  const int infoHeight =
+      LoadedPatternFileName().empty() ? place.info.height : kInfoLegendHeightWithFile;
+  MoveWindow(infoLegend, place.info.x, place.info.y, place.info.width, infoHeight, TRUE);
   MoveWindow(colourLegend, place.colour.x, place.colour.y, place.colour.width, place.colour.height,
              TRUE);
 }
@@ -59,6 +64,7 @@ void Paint(HWND window) {
   SwapBuffers(dc);
   glContext.MakeCurrent(nullptr);
   EndPaint(window, &ps);
+  RefreshDiagramWindow();
 }
 
 // Sets the check marks of the menu that is about to open.
@@ -83,6 +89,7 @@ void CheckMenu(HMENU menu) {
 // know, which cause no repaint.
 bool RunCommand(HWND window, int command) {
   if (ApplySceneCommand(sceneState, command)) return true;
+  if (RunPatternFileCommand(instance, window, command)) return false;
   switch (command) {
     case kCmdAntennaType:
       if (configDialogWindow != nullptr) {
@@ -94,6 +101,9 @@ bool RunCommand(HWND window, int command) {
     case kCmdDocumentation:
       OpenDocumentation(window);
       return true;
+    case kCmdDiagrams:
+      OpenDiagramWindow(instance, window);
+      return false;
     case kCmdLegend: {
       const int show = IsWindowVisible(infoLegend) ? SW_HIDE : SW_SHOW;
       ShowWindow(infoLegend, show);
@@ -167,9 +177,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   RegisterWindowClass(kMainClass, MainWindowProcedure, CS_HREDRAW | CS_VREDRAW);
   const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
   const HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
-  // The pattern files, the 2-D diagrams, the difference view and the code fit
-  // are offered by the Linux viewer only so far.
-  for (int command = kCmdImportPattern; command <= kCmdFitCode; ++command)
+  // The difference view and the code fit are offered by the Linux viewer
+  // only so far.
+  for (const int command : {kCmdDifference, kCmdFitCode})
     EnableMenuItem(menu, command, MF_BYCOMMAND | MF_GRAYED);
   const HWND mainWindow = CreateWindowExW(
       0, kMainClass, L"Veltrisko   HCM-Antennendiagramme", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,

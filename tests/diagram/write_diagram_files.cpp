@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Writes what the 2-D window exports for one state, for comparing the
 // Windows viewer's files with these byte for byte:
-//   write_diagram_files H V v6|v7 OUTPUT_PREFIX [PATTERN_FILE]
+//   write_diagram_files H V v6|v7 polar|cartesian OUTPUT_PREFIX [PATTERN_FILE]
 // makes OUTPUT_PREFIX.svg, OUTPUT_PREFIX-horizontal.csv and
 // OUTPUT_PREFIX-vertical.csv.
 #include <cstdio>
@@ -16,18 +16,20 @@
 using namespace veltrisko;
 
 int main(int argc, char** argv) {
-  if (argc != 5 && argc != 6) {
-    std::fprintf(stderr, "usage: %s H V v6|v7 OUTPUT_PREFIX [PATTERN_FILE]\n", argv[0]);
+  if (argc != 6 && argc != 7) {
+    std::fprintf(stderr, "usage: %s H V v6|v7 polar|cartesian OUTPUT_PREFIX [PATTERN_FILE]\n",
+                 argv[0]);
     return 2;
   }
   DiagramInput input = ComputeDiagramInput(argv[1], argv[2], std::string(argv[3]) == "v7");
-  if (argc == 6) {
-    const PatternReading reading = ReadPatternFile(argv[5]);
+  if (std::string(argv[4]) == "cartesian") input.style = DiagramStyle::kCartesian;
+  if (argc == 7) {
+    const PatternReading reading = ReadPatternFile(argv[6]);
     if (!reading.file) {
       std::fprintf(stderr, "%s\n", reading.error.c_str());
       return 1;
     }
-    input.importedName = std::filesystem::path(argv[5]).filename().string();
+    input.importedName = std::filesystem::path(argv[6]).filename().string();
     if (reading.file->horizontal)
       input.importedHorizontal =
           ImportedGains(CutKind::kHorizontal, LossesOnDegreeGrid(*reading.file->horizontal));
@@ -35,7 +37,7 @@ int main(int argc, char** argv) {
       input.importedVertical =
           ImportedGains(CutKind::kVertical, LossesOnDegreeGrid(*reading.file->vertical));
   }
-  const std::string prefix = argv[4];
+  const std::string prefix = argv[5];
   for (const auto& [path, text] :
        {std::pair{prefix + ".svg", DiagramSvg(input)},
         std::pair{prefix + "-horizontal.csv", DiagramCsv(input, CutKind::kHorizontal)},

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+#include "app/win32/pattern_file_commands.h"
+
+#include <commdlg.h>
+
+#include <initializer_list>
+
+#include "app/logic/main_menu.h"
+#include "app/logic/pattern_file_texts.h"
+#include "app/logic/process_objects.h"
+#include "app/win32/diagram_window.h"
+#include "app/win32/test_dumps.h"
+#include "app/win32/win32_controls.h"
+#include "files/atomic_file.h"
+#include "interchange/pattern_export.h"
+#include "interchange/pattern_file.h"
+#include "model/invalid_antenna_code.h"
+
+namespace veltrisko {
+namespace {
+
+std::string loadedName;
+
+// "Name (*.a *.b)\0*.a;*.b\0..." as the common dialogs take it.
+std::wstring FilterOf(std::initializer_list<FileFilter> filters) {
+  std::wstring text;
+  for (const FileFilter& filter : filters) {
+    std::string patterns = filter.patterns;
+    for (char& c : patterns) c = c == ' ' ? ';' : c;
+    text += Widen(FilterText(filter)) + L'\0' + Widen(patterns) + L'\0';
+  }
+  return text;
+}
+
+void ShowProblem(HWND owner, const std::string& text) {
+  MessageBoxW(owner, Widen(text).c_str(), Widen(kPatternMessageTitle).c_str(),
+              MB_OK | MB_ICONWARNING);
+}
+
+// The path the user chose, UTF-8; empty when cancelled.
+std::string AskForPath(HWND owner, bool save, const char* title, const std::wstring& filter) {
+  wchar_t path[MAX_PATH * 4] = L"";
+  const std::wstring caption = Widen(title);
+  const std::wstring extension = Widen(kMsiFilter.defaultExtension);
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.lpstrFile = path;
+  dialog.nMaxFile = static_cast<DWORD>(std::size(path));
+  dialog.lpstrTitle = caption.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
+                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  if (save) dialog.lpstrDefExt = extension.c_str();
+  const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+  return chosen ? Narrow(path) : std::string();
+}
+
+void Export(HWND mainWindow) {
+  const std::string path =
+      AskForPath(mainWindow, true, kExportPatternTitle, FilterOf({kMsiFilter, kCsvFilter}));
+  if (path.empty()) return;
+  const std::string horizontal = horizontalPanel.Code() ? horizontalPanel.Code() : "";
+  const std::string vertical = verticalPanel.Code() ? verticalPanel.Code() : "";
+  const CombinationRule rule = sceneState.useHcmV7 ? CombinationRule::kV7 : CombinationRule::kV6;
+  std::string text;
+  try {
+    text = ExportedPairText(horizontal, vertical, rule, FormatOfPath(path));
+  } catch (const InvalidAntennaCode&) {
+    ShowProblem(mainWindow, InvalidCodesForExportMessage(horizontal, vertical));
+    return;
+  }
+  const std::string problem = WriteTextFileAtomically(path, text);
+  if (!problem.empty()) ShowProblem(mainWindow, ExportFailedMessage(problem));
+}
+
+void Import(HINSTANCE instance, HWND mainWindow) {
+  const std::string path = AskForPath(mainWindow, false, kImportPatternTitle,
+                                      FilterOf({kPatternFilesFilter, kAllFilesFilter}));
+  if (path.empty()) return;
+  const PatternReading reading = ReadPatternFile(path);
+  DumpText("pattern-import", path + "\n" + reading.error + "\n");
+  if (!reading.file) {
+    ShowProblem(mainWindow, ImportFailedMessage(reading.error));
+    return;
+  }
+  std::optional<CutLosses> horizontal, vertical;
+  if (reading.file->horizontal) horizontal = LossesOnDegreeGrid(*reading.file->horizontal);
+  if (reading.file->vertical) vertical = LossesOnDegreeGrid(*reading.file->vertical);
+  loadedName = FileNameOf(path);
+  SetDiagramImportedCuts(loadedName, horizontal, vertical);
+  OpenDiagramWindow(instance, mainWindow);
+  // The information legend names the file; it grows by that line at the
+  // main window's next layout (moving a legend now can stall Wine's X11
+  // driver while the picture is drawn).
+  RedrawWindow(mainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+}  // namespace
+
+bool RunPatternFileCommand(HINSTANCE instance, HWND mainWindow, int command) {
+  if (command == kCmdExportPattern) {
+    Export(mainWindow);
+  } else if (command == kCmdImportPattern) {
+    Import(instance, mainWindow);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+const std::string& LoadedPatternFileName() { return loadedName; }
+
+}  // namespace veltrisko

@@ -1,0 +1,186 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Drives the Windows viewer's 2-D window under Wine with xdotool: opened by
+"Ansicht -> 2D-Diagramme", following the dialog, its check boxes, its style,
+the reading at the mouse, and its SVG and CSV exports through the common file
+dialog, which must equal the Linux ones byte for byte for three states.
+
+    diagram_window_test.py WINE_RUN_COMMAND... -- VIEWER.exe STEADY_FRAME
+        WRITE_DIAGRAM_FILES WORK_DIR
+
+WRITE_DIAGRAM_FILES (tests/diagram/write_diagram_files.cpp) writes what the
+Linux viewer's 2-D window exports for a state.
+"""
+import os
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from viewer_test import Failure, Viewer, expect  # noqa: E402
+
+WINDOW = "2D-Diagramme"
+MEASURED = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
+                                         "tools", "fit_input_horizontal.csv"))
+
+
+def wine_path(path):
+    return "Z:" + path.replace("/", "\\")
+
+
+class Diagrams:
+    def __init__(self, viewer):
+        self.viewer = viewer
+        viewer.keys(viewer.main, "alt+a")
+        viewer.press("2")  # "&2D-Diagramme"
+        self.window = viewer.window(WINDOW, timeout=30)
+        expect(self.window is not None, "no 2-D window after Ansicht -> 2D-Diagramme")
+        viewer.settle()
+
+    def controls(self):
+        """id -> (x, y, text) of the visible controls, on the screen."""
+        found = {}
+        for line in self.viewer.text("diagram-controls").splitlines():
+            ident, x, y, text = (line.split("\t") + [""])[:4]
+            found[int(ident), text] = (int(x), int(y))
+        return found
+
+    def click(self, text):
+        for (ident, label), (x, y) in self.controls().items():
+            if label == text:
+                subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
+                time.sleep(0.3)
+                self.viewer.settle()
+                return
+        raise Failure("no control '%s' in %s" % (text, self.controls()))
+
+    def plot_centre(self, ident):
+        for (i, label), at in self.controls().items():
+            if i == ident and label == "":
+                return at
+        raise Failure("no plot %d" % ident)
+
+    def export(self, button, path):
+        """Saves through the button's common file dialog."""
+        if os.path.exists(path):
+            os.remove(path)
+        self.click(button)
+        dialog = self.viewer.window("Exportieren", timeout=20)
+        expect(dialog is not None, "no file dialog after %s" % button)
+        time.sleep(0.5)
+        subprocess.run(["xdotool", "key", "--window", dialog, "ctrl+a"], check=True)
+        subprocess.run(["xdotool", "type", "--delay", "30", wine_path(path)], check=True)
+        subprocess.run(["xdotool", "key", "Return"], check=True)
+        end = time.time() + 20
+        while time.time() < end and not os.path.exists(path):
+            time.sleep(0.2)
+        expect(os.path.exists(path), "%s did not write %s" % (button, path))
+
+
+def same_files(diagrams, writer, work, label, arguments):
+    """The three exports of the window equal the Linux ones."""
+    linux = os.path.join(work, label + "-linux")
+    subprocess.run([writer, *arguments[:4], linux, *arguments[4:]], check=True)
+    for button, suffix in (("SVG…", ".svg"), ("CSV horizontal…", "-horizontal.csv"),
+                           ("CSV vertikal…", "-vertical.csv")):
+        windows = os.path.join(work, label + "-windows" + suffix)
+        diagrams.export(button, windows)
+        with open(windows, "rb") as w, open(linux + suffix, "rb") as l:
+            expect(w.read() == l.read(), "%s%s differs from the Linux file" % (label, suffix))
+
+
+def set_code(viewer, edit_field, code):
+    viewer.click_dialog_item(*edit_field)
+    viewer.press("End", "shift+Home")
+    viewer.type(code)
+
+
+def run(viewer, writer, work):
+    expect(viewer.main is not None and viewer.dialog is not None, "the viewer did not start")
+    set_code(viewer, (44, 19, 52, 14), "030ea10")
+    set_code(viewer, (183, 19, 48, 14), "020ea05")
+    viewer.click_dialog_item(13, 196, 43, 10)  # "HCM V6"
+    diagrams = Diagrams(viewer)
+
+    # Every plot names the codes and the rule and shows all five curves.
+    for cut, points in (("horizontal", 361), ("vertical", 181)):
+        drawn = viewer.text("diagram-" + cut).splitlines()
+        expect("hor. 030EA10   vert. 020EA05   HCM V6" in drawn, "%s plot:\n%s" % (cut, drawn))
+        for curve in range(5):
+            expect("curve %d %d" % (curve, points) in drawn, "%s: curve %d" % (cut, curve))
+    same_files(diagrams, writer, work, "v6", ["030EA10", "020EA05", "v6", "polar"])
+
+    # The reading at the mouse angle below the plots.
+    x, y = diagrams.plot_centre(0)
+    subprocess.run(["xdotool", "mousemove", str(x), str(y - 30)], check=True)
+    viewer.settle()
+    reading = viewer.text("diagram-reading")
+    expect(reading.startswith("Azimut 0,0°:  hor. ") and "V6 " in reading, "reading: " + reading)
+
+    # A curve's check box, and the cartesian style.
+    diagrams.click("Kombination HCM V6")
+    expect("curve 2 361" not in viewer.text("diagram-horizontal"), "V6 still drawn")
+    diagrams.click("Kombination HCM V6")
+    expect("curve 2 361" in viewer.text("diagram-horizontal"), "V6 not back")
+    diagrams.click("Polar")  # opens the list below the box: its second item
+    x, y = [at for (i, _), at in diagrams.controls().items() if i == 100][0]
+    subprocess.run(["xdotool", "mousemove", str(x), str(y + 30), "click", "1"], check=True)
+    viewer.settle()
+    expect("Azimut relativ (°)" in viewer.text("diagram-horizontal"), "not cartesian")
+
+    # Following the dialog live: the other rule, a logarithmic display.
+    viewer.click_dialog_item(67, 196, 43, 10)  # "HCM V7"
+    viewer.click_dialog_item(67, 226, 57, 10)  # "logarithmisch"
+    set_code(viewer, (44, 19, 52, 14), "120la10")
+    expect("hor. 120LA10   vert. 020EA05   HCM V7" in viewer.text("diagram-vertical"),
+           "the plots did not follow the dialog")
+    same_files(diagrams, writer, work, "log", ["120LA10", "020EA05", "v7", "cartesian"])
+
+    # "Datei -> Diagramm importieren…": the file's curve in the plots, its
+    # check box and its name in the legend.
+    viewer.click(viewer.main, 300, 780)  # below the 2-D window
+    viewer.press("alt+d")
+    viewer.press("i")
+    dialog = viewer.window("Diagramm importieren", timeout=20)
+    expect(dialog is not None, "no file dialog after Diagramm importieren")
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "type", "--delay", "30", wine_path(MEASURED)], check=True)
+    subprocess.run(["xdotool", "key", "Return"], check=True)
+    name = os.path.basename(MEASURED)
+    end = time.time() + 20
+    while time.time() < end and "Datei: " + name not in viewer.text("info-legend"):
+        time.sleep(0.3)
+    viewer.settle()
+    expect("Datei: " + name in viewer.text("info-legend"), "legend:\n" + viewer.text("info-legend"))
+    drawn = viewer.text("diagram-horizontal").splitlines()
+    expect("Datei: " + name in drawn and "curve 5 361" in drawn, "imported plot:\n%s" % drawn)
+    expect(("Datei: " + name) in [label for _, label in diagrams.controls()], "no check box")
+    same_files(diagrams, writer, work, "imported", ["120LA10", "020EA05", "v7", "cartesian", MEASURED])
+
+
+def main():
+    split = sys.argv.index("--")
+    wine_run = sys.argv[1:split]
+    exe, tool, writer, work = sys.argv[split + 1:split + 5]
+    os.makedirs(work, exist_ok=True)
+    viewer = Viewer(wine_run, exe, tool, work)
+    failures = []
+    try:
+        run(viewer, writer, work)
+    except Failure as failure:
+        failures.append(str(failure))
+        # What the screen showed, kept beside the other files of the run.
+        subprocess.run(["import", "-window", "root", os.path.join(work, "failure.png")])
+    finally:
+        if viewer.process.poll() is None:
+            viewer.process.kill()
+    for failure in failures:
+        print("FAILED:", failure)
+    if failures:
+        return 1
+    print("The Windows 2-D window passed.")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

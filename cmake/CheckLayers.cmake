@@ -17,7 +17,7 @@ set(layers
   "interchange:interchange|model|files|units"
   "fit:fit|interchange|dialog|scene|model|units|files"
   "diagram:diagram|analysis|interchange|render|model|scene|units|files"
-  "app/logic:app/logic|analysis|dialog|render|scene|model|units|files"
+  "app/logic:app/logic|analysis|fit|interchange|dialog|render|scene|model|units|files"
   "app/qt:app/qt|app/logic|diagram|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
   "app/win32:app/win32|app/logic|diagram|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
   "tools/cli:tools/cli|scene|model|units"

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "app/logic/fit_rows.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_legend.h"
 #include "app/logic/pattern_file_texts.h"
@@ -110,9 +111,7 @@ bool PatternFileFeatures::ImportFrom(const QString& path) {
 
 void PatternFileFeatures::OpenFit() {
   if (!loaded_) {
-    ShowProblem(
-        QStringLiteral("Zum Anpassen zuerst ein gemessenes Diagramm laden "
-                       "(Datei → Diagramm importieren…). Jetzt eines importieren?"));
+    ShowProblem(Text(kFitNeedsPattern));
     message_->setIcon(QMessageBox::Question);
     message_->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     QMessageBox* box = message_;

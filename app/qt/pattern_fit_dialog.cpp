@@ -15,19 +15,18 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "analysis/direction_readout.h"
+#include "app/logic/fit_rows.h"
 
 namespace veltrisko {
 namespace {
 
-constexpr int kMostListed = 100;
-const char* const kComponentNames[2] = {"Horizontal", "Vertikal"};
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 QTableWidget* NewList(QWidget* parent) {
   auto* list = new QTableWidget(0, 4, parent);
-  list->setHorizontalHeaderLabels({QStringLiteral("Code"), QStringLiteral("max. Abw. (dB)"),
-                                   QStringLiteral("RMS (dB)"),
-                                   QStringLiteral("mittl. Überschuss (dB)")});
+  QStringList headers;
+  for (const char* column : kFitColumns) headers << Text(column);
+  list->setHorizontalHeaderLabels(headers);
   list->verticalHeader()->setVisible(true);
   list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -36,8 +35,8 @@ QTableWidget* NewList(QWidget* parent) {
   return list;
 }
 
-QTableWidgetItem* NumberItem(double value) {
-  auto* item = new QTableWidgetItem(QString::fromStdString(GermanNumber(value, 2)));
+QTableWidgetItem* NumberItem(const std::string& value) {
+  auto* item = new QTableWidgetItem(Text(value));
   item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return item;
 }
@@ -57,22 +56,20 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
                                    std::function<void(bool horizontal, const QString& code)> choose,
                                    std::function<std::pair<std::string, std::string>()> references)
     : QDialog(parent), choose_(std::move(choose)), references_(std::move(references)) {
-  setWindowTitle(QStringLiteral("Antennencode anpassen"));
+  setWindowTitle(Text(kFitTitle));
   measurementName_ = new QLabel(this);
   criterion_ = new QComboBox(this);
-  criterion_->addItem(QStringLiteral("Hüllkurve (Code dämpft nie mehr als gemessen)"),
-                      static_cast<int>(FitCriterion::kEnvelope));
-  criterion_->addItem(QStringLiteral("kleinste mittlere quadratische Abweichung (RMS)"),
-                      static_cast<int>(FitCriterion::kRms));
+  for (const FitCriterionChoice& choice : kFitCriteria)
+    criterion_->addItem(Text(choice.text), static_cast<int>(choice.criterion));
   tolerance_ = new QDoubleSpinBox(this);
   tolerance_->setRange(0.0, 40.0);
   tolerance_->setDecimals(1);
   tolerance_->setSingleStep(0.5);
   tolerance_->setSuffix(QStringLiteral(" dB"));
   top_ = new QSpinBox(this);
-  top_->setRange(1, kMostListed);
+  top_->setRange(1, kMostFitRows);
   top_->setValue(FitSettings{}.top);
-  start_ = new QPushButton(QStringLiteral("&Anpassen"), this);
+  start_ = new QPushButton(Text(kFitStartButton), this);
   status_ = new QLabel(this);
   connect(start_, &QPushButton::clicked, this, &PatternFitDialog::StartFit);
   connect(criterion_, &QComboBox::currentIndexChanged, this, [this] {
@@ -81,10 +78,10 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   });
 
   auto* settings = new QFormLayout;
-  settings->addRow(QStringLiteral("Messung:"), measurementName_);
-  settings->addRow(QStringLiteral("Kriterium:"), criterion_);
-  settings->addRow(QStringLiteral("Toleranz:"), tolerance_);
-  settings->addRow(QStringLiteral("Anzahl:"), top_);
+  settings->addRow(Text(kFitMeasurementLabel), measurementName_);
+  settings->addRow(Text(kFitCriterionLabel), criterion_);
+  settings->addRow(Text(kFitToleranceLabel), tolerance_);
+  settings->addRow(Text(kFitCountLabel), top_);
   auto* run = new QHBoxLayout;
   run->addWidget(start_);
   run->addWidget(status_, 1);
@@ -92,7 +89,7 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   auto* columns = new QHBoxLayout;
   for (int which = 0; which < 2; ++which) {
     auto* column = new QVBoxLayout;
-    titles_[which] = new QLabel(QString::fromUtf8(kComponentNames[which]), this);
+    titles_[which] = new QLabel(Text(kFitComponentNames[which]), this);
     lists_[which] = NewList(this);
     column->addWidget(titles_[which]);
     column->addWidget(lists_[which]);
@@ -109,11 +106,9 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   layout->addLayout(settings);
   layout->addLayout(run);
   layout->addLayout(columns, 1);
-  layout->addWidget(new QLabel(
-      QStringLiteral("Eine gewählte Zeile setzt ihren Code im Dialog "
-                     "„Konfiguration des Antennentyps“. Gleich gute Codes: zuerst der mit den "
-                     "wenigsten geänderten Zeichen gegenüber dem aktuellen Code."),
-      this));
+  auto* hint = new QLabel(Text(kFitHint), this);
+  hint->setWordWrap(true);
+  layout->addWidget(hint);
   resize(900, 520);
 }
 
@@ -159,16 +154,14 @@ void PatternFitDialog::StartFit() {
     emit FitFinished();
   });
   start_->setEnabled(false);
-  status_->setText(QStringLiteral("Suche läuft …"));
+  status_->setText(Text(kFitRunning));
   worker_->start();
 }
 
 void PatternFitDialog::ShowFit(const CodeFit& fit, double seconds) {
   FillList(0, fit.horizontal);
   FillList(1, fit.vertical);
-  status_->setText(QStringLiteral("%1 Codes je Komponente durchsucht in %2 s")
-                       .arg(fit.codesSearched)
-                       .arg(QString::fromStdString(GermanNumber(seconds, 2))));
+  status_->setText(Text(FitStatus(fit.codesSearched, seconds)));
 }
 
 void PatternFitDialog::FillList(int which, const std::optional<std::vector<RankedCode>>& codes) {
@@ -177,21 +170,14 @@ void PatternFitDialog::FillList(int which, const std::optional<std::vector<Ranke
   const QSignalBlocker quiet(list);
   list->clearContents();
   list->setRowCount(0);
-  QString title = QString::fromUtf8(kComponentNames[which]);
-  if (!measured_[which]) {
-    title += QStringLiteral(": kein Schnitt in der Datei");
-  } else if (codes && codes->empty()) {
-    title += QStringLiteral(": kein Code bleibt innerhalb der Hüllkurve");
-  }
-  titles_[which]->setText(title);
+  titles_[which]->setText(Text(FitListTitle(which, measured_[which].has_value(), codes)));
   if (!codes) return;
   list->setRowCount(static_cast<int>(codes->size()));
   for (int row = 0; row < list->rowCount(); ++row) {
-    const RankedCode& ranked = (*codes)[static_cast<std::size_t>(row)];
-    list->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(ranked.code)));
-    list->setItem(row, 1, NumberItem(ranked.score.maxDeviation));
-    list->setItem(row, 2, NumberItem(ranked.Rms()));
-    list->setItem(row, 3, NumberItem(ranked.MeanExcess()));
+    const std::array<std::string, 4> cells = FitRow((*codes)[static_cast<std::size_t>(row)]);
+    list->setItem(row, 0, new QTableWidgetItem(Text(cells[0])));
+    for (int column = 1; column < 4; ++column)
+      list->setItem(row, column, NumberItem(cells[column]));
   }
 }
 

@@ -177,10 +177,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   RegisterWindowClass(kMainClass, MainWindowProcedure, CS_HREDRAW | CS_VREDRAW);
   const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
   const HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
-  // The difference view and the code fit are offered by the Linux viewer
-  // only so far.
-  for (const int command : {kCmdDifference, kCmdFitCode})
-    EnableMenuItem(menu, command, MF_BYCOMMAND | MF_GRAYED);
+  // The difference view is offered by the Linux viewer only so far.
+  EnableMenuItem(menu, kCmdDifference, MF_BYCOMMAND | MF_GRAYED);
   const HWND mainWindow = CreateWindowExW(
       0, kMainClass, L"Veltrisko   HCM-Antennendiagramme", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance, nullptr);

@@ -5,10 +5,12 @@
 
 #include <initializer_list>
 
+#include "app/logic/fit_rows.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_texts.h"
 #include "app/logic/process_objects.h"
 #include "app/win32/diagram_window.h"
+#include "app/win32/fit_window.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/win32_controls.h"
 #include "files/atomic_file.h"
@@ -20,6 +22,7 @@ namespace veltrisko {
 namespace {
 
 std::string loadedName;
+std::optional<CutLosses> loadedCuts[2];
 
 // "Name (*.a *.b)\0*.a;*.b\0..." as the common dialogs take it.
 std::wstring FilterOf(std::initializer_list<FileFilter> filters) {
@@ -88,6 +91,8 @@ void Import(HINSTANCE instance, HWND mainWindow) {
   if (reading.file->horizontal) horizontal = LossesOnDegreeGrid(*reading.file->horizontal);
   if (reading.file->vertical) vertical = LossesOnDegreeGrid(*reading.file->vertical);
   loadedName = FileNameOf(path);
+  loadedCuts[0] = horizontal;
+  loadedCuts[1] = vertical;
   SetDiagramImportedCuts(loadedName, horizontal, vertical);
   OpenDiagramWindow(instance, mainWindow);
   // The information legend names the file; it grows by that line at the
@@ -103,6 +108,14 @@ bool RunPatternFileCommand(HINSTANCE instance, HWND mainWindow, int command) {
     Export(mainWindow);
   } else if (command == kCmdImportPattern) {
     Import(instance, mainWindow);
+  } else if (command == kCmdFitCode) {
+    // Without a loaded file the fit offers to import one first.
+    if (loadedName.empty() &&
+        MessageBoxW(mainWindow, Widen(kFitNeedsPattern).c_str(),
+                    Widen(kPatternMessageTitle).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES)
+      Import(instance, mainWindow);
+    if (!loadedName.empty())
+      OpenFitWindow(instance, mainWindow, loadedName, loadedCuts[0], loadedCuts[1]);
   } else {
     return false;
   }

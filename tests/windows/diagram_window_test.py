@@ -3,13 +3,16 @@
 """Drives the Windows viewer's 2-D window under Wine with xdotool: opened by
 "Ansicht -> 2D-Diagramme", following the dialog, its check boxes, its style,
 the reading at the mouse, and its SVG and CSV exports through the common file
-dialog, which must equal the Linux ones byte for byte for three states.
+dialog, which must equal the Linux ones byte for byte for three states (the
+last with a file imported by "Datei -> Diagramm importieren…"); then the code
+fit of that file, whose rows must equal those of `veltrisko-pattern fit`.
 
     diagram_window_test.py WINE_RUN_COMMAND... -- VIEWER.exe STEADY_FRAME
-        WRITE_DIAGRAM_FILES WORK_DIR
+        WRITE_DIAGRAM_FILES PATTERN_TOOL WORK_DIR
 
 WRITE_DIAGRAM_FILES (tests/diagram/write_diagram_files.cpp) writes what the
-Linux viewer's 2-D window exports for a state.
+Linux viewer's 2-D window exports for a state; PATTERN_TOOL is the Linux
+veltrisko-pattern.
 """
 import os
 import subprocess
@@ -158,15 +161,59 @@ def run(viewer, writer, work):
     same_files(diagrams, writer, work, "imported", ["120LA10", "020EA05", "v7", "cartesian", MEASURED])
 
 
+def fit_rows_of_tool(pattern_tool, top):
+    """The horizontal rows `veltrisko-pattern fit` prints, as the dialog shows
+    them (code, largest deviation, RMS, mean excess; decimal commas)."""
+    text = subprocess.run([pattern_tool, "fit", MEASURED, "--top", str(top)],
+                          capture_output=True, text=True, check=True).stdout
+    rows = []
+    for line in text.splitlines():
+        words = line.split()
+        if len(words) == 5 and words[0].isdigit():
+            rows.append("\t".join([words[1]] + [w.replace(".", ",") for w in words[2:]]))
+    return rows
+
+
+def fit(viewer, pattern_tool):
+    """Extras -> Antennencode anpassen…: the rows equal the tool's; a chosen
+    row sets the horizontal code."""
+    viewer.click(viewer.main, 300, 780)
+    viewer.press("alt+e")
+    viewer.press("a")
+    expect(viewer.window("Antennencode anpassen", timeout=20) is not None, "no fit window")
+    viewer.settle()
+    places = dict((line.split("\t")[0], line.split("\t")[1:])
+                  for line in viewer.text("fit-controls").splitlines())
+    x, y = map(int, places["203"])
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
+    end = time.time() + 60
+    while time.time() < end and not viewer.text("fit-rows"):
+        time.sleep(0.3)
+    lines = viewer.text("fit-rows").splitlines()
+    expect(lines and lines[0] == "Horizontal", "fit rows:\n%s" % lines)
+    shown = lines[1:lines.index("Vertikal")]
+    expected = fit_rows_of_tool(pattern_tool, len(shown))
+    expect(shown == expected, "fit rows %s, the tool's %s" % (shown, expected))
+    # The second row: below the list's header, one row height further.
+    x, y = map(int, places["210"])
+    subprocess.run(["xdotool", "mousemove", str(x), str(y - 150 + 20 + 14 + 7), "click", "1"],
+                   check=True)
+    viewer.settle()
+    code = shown[1].split("\t")[0]
+    expect("hor.:  " + code in viewer.text("info-legend"),
+           "row %s not taken:\n%s" % (code, viewer.text("info-legend")))
+
+
 def main():
     split = sys.argv.index("--")
     wine_run = sys.argv[1:split]
-    exe, tool, writer, work = sys.argv[split + 1:split + 5]
+    exe, tool, writer, pattern_tool, work = sys.argv[split + 1:split + 6]
     os.makedirs(work, exist_ok=True)
     viewer = Viewer(wine_run, exe, tool, work)
     failures = []
     try:
         run(viewer, writer, work)
+        fit(viewer, pattern_tool)
     except Failure as failure:
         failures.append(str(failure))
         # What the screen showed, kept beside the other files of the run.

@@ -23,8 +23,18 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from viewer_test import Failure, Viewer, expect  # noqa: E402
 
 WINDOW = "2D-Diagramme"
+PATTERN_TOOL = []  # the Linux veltrisko-pattern, from the command line
 MEASURED = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
                                          "tools", "fit_input_horizontal.csv"))
+
+
+def text_with(viewer, name, needle, timeout=30):
+    """The dump `name` once it holds `needle` (or as it is after `timeout`):
+    a loaded machine may paint a while after the last dump went quiet."""
+    end = time.time() + timeout
+    while time.time() < end and needle not in viewer.text(name):
+        time.sleep(0.3)
+    return viewer.text(name)
 
 
 def wine_path(path):
@@ -107,7 +117,7 @@ def run(viewer, writer, work):
 
     # Every plot names the codes and the rule and shows all five curves.
     for cut, points in (("horizontal", 361), ("vertical", 181)):
-        drawn = viewer.text("diagram-" + cut).splitlines()
+        drawn = text_with(viewer, "diagram-" + cut, "curve 4 %d" % points).splitlines()
         expect("hor. 030EA10   vert. 020EA05   HCM V6" in drawn, "%s plot:\n%s" % (cut, drawn))
         for curve in range(5):
             expect("curve %d %d" % (curve, points) in drawn, "%s: curve %d" % (cut, curve))
@@ -117,27 +127,53 @@ def run(viewer, writer, work):
     x, y = diagrams.plot_centre(0)
     subprocess.run(["xdotool", "mousemove", str(x), str(y - 30)], check=True)
     viewer.settle()
-    reading = viewer.text("diagram-reading")
+    reading = text_with(viewer, "diagram-reading", "Azimut")
     expect(reading.startswith("Azimut 0,0°:  hor. ") and "V6 " in reading, "reading: " + reading)
 
     # A curve's check box, and the cartesian style.
     diagrams.click("Kombination HCM V6")
+    end = time.time() + 30
+    while time.time() < end and "curve 2 361" in viewer.text("diagram-horizontal"):
+        time.sleep(0.3)
     expect("curve 2 361" not in viewer.text("diagram-horizontal"), "V6 still drawn")
     diagrams.click("Kombination HCM V6")
-    expect("curve 2 361" in viewer.text("diagram-horizontal"), "V6 not back")
+    expect("curve 2 361" in text_with(viewer, "diagram-horizontal", "curve 2 361"), "V6 not back")
     diagrams.click("Polar")  # opens the list below the box: its second item
     x, y = [at for (i, _), at in diagrams.controls().items() if i == 100][0]
     subprocess.run(["xdotool", "mousemove", str(x), str(y + 30), "click", "1"], check=True)
     viewer.settle()
-    expect("Azimut relativ (°)" in viewer.text("diagram-horizontal"), "not cartesian")
+    expect("Azimut relativ (°)" in text_with(viewer, "diagram-horizontal", "Azimut relativ (°)"),
+           "not cartesian")
 
     # Following the dialog live: the other rule, a logarithmic display.
     viewer.click_dialog_item(67, 196, 43, 10)  # "HCM V7"
     viewer.click_dialog_item(67, 226, 57, 10)  # "logarithmisch"
     set_code(viewer, (44, 19, 52, 14), "120la10")
-    expect("hor. 120LA10   vert. 020EA05   HCM V7" in viewer.text("diagram-vertical"),
+    identity = "hor. 120LA10   vert. 020EA05   HCM V7"
+    expect(identity in text_with(viewer, "diagram-vertical", identity),
            "the plots did not follow the dialog")
     same_files(diagrams, writer, work, "log", ["120LA10", "020EA05", "v7", "cartesian"])
+
+    # "Datei -> Diagramm exportieren…": the file the tool writes.
+    exported = os.path.join(work, "exported-windows.msi")
+    if os.path.exists(exported):
+        os.remove(exported)
+    viewer.click(viewer.main, 300, 780)  # below the 2-D window
+    viewer.press("alt+d")
+    viewer.press("e")
+    dialog = viewer.window("Diagramm exportieren", timeout=20)
+    expect(dialog is not None, "no file dialog after Diagramm exportieren")
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "type", "--delay", "30", wine_path(exported)], check=True)
+    subprocess.run(["xdotool", "key", "Return"], check=True)
+    end = time.time() + 20
+    while time.time() < end and not os.path.exists(exported):
+        time.sleep(0.2)
+    expect(os.path.exists(exported), "Diagramm exportieren wrote nothing")
+    tool = subprocess.run([PATTERN_TOOL[0], "export", "--horizontal", "120LA10", "--vertical",
+                           "020EA05", "--output", "-"], capture_output=True, check=True).stdout
+    with open(exported, "rb") as f:
+        expect(f.read() == tool, "the exported file differs from the tool's")
 
     # "Datei -> Diagramm importieren…": the file's curve in the plots, its
     # check box and its name in the legend.
@@ -155,7 +191,7 @@ def run(viewer, writer, work):
         time.sleep(0.3)
     viewer.settle()
     expect("Datei: " + name in viewer.text("info-legend"), "legend:\n" + viewer.text("info-legend"))
-    drawn = viewer.text("diagram-horizontal").splitlines()
+    drawn = text_with(viewer, "diagram-horizontal", "curve 5 361").splitlines()
     expect("Datei: " + name in drawn and "curve 5 361" in drawn, "imported plot:\n%s" % drawn)
     expect(("Datei: " + name) in [label for _, label in diagrams.controls()], "no check box")
     same_files(diagrams, writer, work, "imported", ["120LA10", "020EA05", "v7", "cartesian", MEASURED])
@@ -208,6 +244,7 @@ def main():
     split = sys.argv.index("--")
     wine_run = sys.argv[1:split]
     exe, tool, writer, pattern_tool, work = sys.argv[split + 1:split + 6]
+    PATTERN_TOOL.append(pattern_tool)
     os.makedirs(work, exist_ok=True)
     viewer = Viewer(wine_run, exe, tool, work)
     failures = []

@@ -16,16 +16,17 @@ set(layers
   "dialog:dialog|scene|model|units"
   "interchange:interchange|model|files|units"
   "fit:fit|interchange|dialog|scene|model|units|files"
-  "app/logic:app/logic|analysis|dialog|render|scene|model|units|files"
-  "app/qt:app/qt|app/logic|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
-  "app/win32:app/win32|app/logic|analysis|render/gl|dialog|render|scene|model|units|files"
+  "diagram:diagram|analysis|interchange|render|model|scene|units|files"
+  "app/logic:app/logic|analysis|fit|interchange|dialog|render|scene|model|units|files"
+  "app/qt:app/qt|app/logic|diagram|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
+  "app/win32:app/win32|app/logic|diagram|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
   "tools/cli:tools/cli|scene|model|units"
   "tools:tools|tools/cli|app/logic|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
   "python:python|analysis|fit|interchange|render|dialog|scene|model|units|files"
   "bench:bench|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
 )
 # Layers that know no window system and no OpenGL.
-set(plain_layers units model files scene render analysis dialog interchange fit app/logic tools/cli)
+set(plain_layers units model files scene render analysis dialog interchange fit diagram app/logic tools/cli)
 
 set(failures "")
 foreach(entry ${layers})

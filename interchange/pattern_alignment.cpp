@@ -158,4 +158,12 @@ std::vector<CutPoint> AlignedPoints(const std::vector<CutPoint>& points, const C
   return aligned;
 }
 
+AlignedCuts AlignedCutsOf(const PatternFile& file) {
+  AlignedCuts cuts;
+  if (file.horizontal)
+    cuts.horizontal = AlignedLosses(*file.horizontal, MeasureCut(*file.horizontal));
+  if (file.vertical) cuts.vertical = AlignedLosses(*file.vertical, MeasureCut(*file.vertical));
+  return cuts;
+}
+
 }  // namespace veltrisko

@@ -30,6 +30,14 @@ CutShape MeasureCut(const std::vector<CutPoint>& points);
 // smallest loss (linear between the nearest points around the turn).
 CutLosses AlignedLosses(const std::vector<CutPoint>& points, const CutShape& shape);
 
+// A file's cuts as the diagrams draw them and the fit sees them: each
+// cut's AlignedLosses (none for a cut the file does not have).
+struct AlignedCuts {
+  std::optional<CutLosses> horizontal;
+  std::optional<CutLosses> vertical;
+};
+AlignedCuts AlignedCutsOf(const PatternFile& file);
+
 // The measured points themselves, turned so that the maximum lies at 0
 // (angles in [0, 360)) and relative to the smallest loss: what the codes are
 // fitted to, at the file's own angles.

@@ -152,14 +152,6 @@ const char* FormatName(PatternFormat format) {
   return "msi";
 }
 
-std::string PatternImportFilter() {
-  return "Diagramme (*.msi *.pln *.txt *.prn *.adf *.pat *.ant *.csv "
-         "*.MSI *.PLN *.TXT *.PRN *.ADF *.PAT *.ANT *.CSV);;"
-         "MSI Planet (*.msi *.pln *.txt *.prn *.MSI *.PLN *.TXT *.PRN);;"
-         "NSMA (*.adf *.ADF);;EDX (*.pat *.PAT);;Radio Mobile (*.ant *.ANT);;"
-         "CSV (*.csv *.CSV);;Alle Dateien (*)";
-}
-
 std::optional<std::string> CheckRepeatedAngles(const std::vector<CutPoint>& points,
                                                std::string_view cutName) {
   std::vector<CutPoint> sorted = points;

@@ -64,9 +64,6 @@ PatternReading ReadPatternFile(const std::string& path);
 // "edx", "radio-mobile".
 const char* FormatName(PatternFormat format);
 
-// The file dialog's filter of every readable format (Qt's filter syntax).
-std::string PatternImportFilter();
-
 // Reads a signed value (a loss or a gain) into `point.loss`. The angle is
 // turned into 0..360 when `wrapAngle` (any angle from -360 to 360 accepted;
 // `fromElevation`: the angle is an elevation above the horizon, turned into

@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <vector>
 
 #include "app/logic/code_feedback.h"
 
@@ -79,6 +80,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       result.options.dbRange = *range;
     }
   }
+  std::vector<std::string> files;
+  std::erase_if(codes, [&files](const std::string& word) {
+    if (word.find_first_of("./\\") == std::string::npos) return false;
+    files.push_back(word);
+    return true;
+  });
+  if (files.size() > 1) return Failure("at most one pattern file, got " + files[1]);
+  if (!files.empty()) result.options.patternFile = files[0];
   if (codes.size() > 2) return Failure("at most two antenna codes, got " + codes[2]);
   if (!codes.empty()) result.options.horizontalCode = Upper(codes[0]);
   if (codes.size() == 2) result.options.verticalCode = Upper(codes[1]);
@@ -87,10 +96,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 
 std::string UsageText(const std::string& program) {
   return "Usage: " + program +
-         " [--rule v6|v7] [--log DBRANGE] [HCODE [VCODE]]\n"
+         " [--rule v6|v7] [--log DBRANGE] [HCODE [VCODE]] [PATTERNFILE]\n"
          "Shows the radiation pattern of an antenna given by two HCM antenna codes.\n"
          "\n"
          "  HCODE, VCODE    horizontal and vertical antenna code (default 030EA00)\n"
+         "  PATTERNFILE     a pattern file to import (MSI Planet, NSMA, EDX, Radio Mobile,\n"
+         "                  CSV), shown in the 2-D diagrams\n"
          "  --rule v6|v7    combine the components by HCM V6 or V7 (default v7)\n"
          "  --log DBRANGE   logarithmic display over DBRANGE dB, 1 to 40\n"
          "                  (default: linear display)\n"

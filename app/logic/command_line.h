@@ -9,7 +9,7 @@
 
 namespace veltrisko {
 
-// veltrisko [--rule v6|v7] [--log DBRANGE] [HCODE [VCODE]]
+// veltrisko [--rule v6|v7] [--log DBRANGE] [HCODE [VCODE]] [PATTERNFILE]
 
 // What the command line asks the viewer to start with; anything absent keeps
 // the usual start-up.
@@ -18,6 +18,9 @@ struct StartOptions {
   std::optional<int> dbRange;  // given: logarithmic display over this range
   std::optional<std::string> horizontalCode;
   std::optional<std::string> verticalCode;
+  // A pattern file to import at start-up ("Öffnen mit" passes its path): an
+  // argument with a dot or a folder separator, which no antenna code has.
+  std::optional<std::string> patternFile;
 };
 
 enum class CommandLineAction { kRun, kHelp, kVersion, kError };

@@ -9,8 +9,10 @@
 #include <algorithm>
 #include <exception>
 
+#include "app/logic/fit_rows.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_legend.h"
+#include "app/logic/pattern_file_texts.h"
 #include "app/logic/process_objects.h"
 #include "app/qt/analysis_features.h"
 #include "app/qt/config_dialog_widget.h"
@@ -19,7 +21,6 @@
 #include "app/qt/main_window.h"
 #include "app/qt/pattern_fit_dialog.h"
 #include "files/atomic_file.h"
-#include "fit/candidate_score.h"
 #include "interchange/pattern_alignment.h"
 #include "interchange/pattern_export.h"
 #include "interchange/pattern_file.h"
@@ -30,41 +31,11 @@ namespace {
 
 std::string loadedPatternName;
 
-const QString kTitle = QStringLiteral("Veltrisko");
-const QString kMsiFilter = QStringLiteral("MSI Planet (*.msi *.pln)");
-const QString kCsvFilter = QStringLiteral("CSV (*.csv)");
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-double GainOf(double loss) { return -std::min(loss, kLossCap); }
-
-// The measured horizontal cut over relative azimuth -180..180.
-QList<QPointF> HorizontalPoints(const std::vector<CutPoint>& cut) {
-  QList<QPointF> points;
-  for (const CutPoint& p : cut) {
-    const double azimuth = p.angle > 180.0 ? p.angle - 360.0 : p.angle;
-    points.append(QPointF(azimuth, GainOf(p.loss)));
-    // The direction behind closes the curve at both ends.
-    if (p.angle == 180.0) points.append(QPointF(-180.0, GainOf(p.loss)));
-  }
-  std::stable_sort(points.begin(), points.end(),
-                   [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
-  return points;
-}
-
-// The front half of the measured vertical cut over relative elevation
-// -90..90 (0..90 is below the horizon, 270..360 above it).
-QList<QPointF> VerticalPoints(const std::vector<CutPoint>& cut) {
-  QList<QPointF> points;
-  for (const CutPoint& p : cut) {
-    if (p.angle <= 90.0) {
-      points.append(QPointF(-p.angle, GainOf(p.loss)));
-    } else if (p.angle >= 270.0) {
-      points.append(QPointF(360.0 - p.angle, GainOf(p.loss)));
-    }
-  }
-  std::stable_sort(points.begin(), points.end(),
-                   [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
-  return points;
-}
+const QString kTitle = Text(kPatternMessageTitle);
+const QString kMsiFilterText = Text(FilterText(kMsiFilter));
+const QString kCsvFilterText = Text(FilterText(kCsvFilter));
 
 }  // namespace
 
@@ -82,11 +53,11 @@ PatternFileFeatures::PatternFileFeatures(MainWindow& window) : QObject(&window),
 PatternFileFeatures::~PatternFileFeatures() { loadedPatternName.clear(); }
 
 void PatternFileFeatures::AskAndExport() {
-  QString filter = kMsiFilter;
-  QString path = QFileDialog::getSaveFileName(&window_, QStringLiteral("Diagramm exportieren"),
-                                              QString(), kMsiFilter + ";;" + kCsvFilter, &filter);
+  QString filter = kMsiFilterText;
+  QString path = QFileDialog::getSaveFileName(&window_, Text(kExportPatternTitle), QString(),
+                                              kMsiFilterText + ";;" + kCsvFilterText, &filter);
   if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += filter == kCsvFilter ? ".csv" : ".msi";
+  if (QFileInfo(path).suffix().isEmpty()) path += filter == kCsvFilterText ? ".csv" : ".msi";
   ExportTo(path);
 }
 
@@ -99,32 +70,29 @@ bool PatternFileFeatures::ExportTo(const QString& path) {
   try {
     text = ExportedPairText(horizontal, vertical, rule, FormatOfPath(file));
   } catch (const InvalidAntennaCode&) {
-    ShowProblem(QStringLiteral("Das Diagramm kann nicht exportiert werden: die Antennencodes "
-                               "%1 / %2 sind ungültig.")
-                    .arg(QString::fromStdString(horizontal), QString::fromStdString(vertical)));
+    ShowProblem(Text(InvalidCodesForExportMessage(horizontal, vertical)));
     return false;
   }
   const std::string problem = WriteTextFileAtomically(file, text);
   if (!problem.empty()) {
-    ShowProblem(QStringLiteral("Das Diagramm kann nicht exportiert werden:\n%1")
-                    .arg(QString::fromStdString(problem)));
+    ShowProblem(Text(ExportFailedMessage(problem)));
     return false;
   }
   return true;
 }
 
 void PatternFileFeatures::AskAndImport() {
-  const QString path =
-      QFileDialog::getOpenFileName(&window_, QStringLiteral("Diagramm importieren"), QString(),
-                                   QString::fromStdString(PatternImportFilter()));
+  QStringList filters;
+  for (const FileFilter& filter : kImportFilters) filters << Text(FilterText(filter));
+  const QString path = QFileDialog::getOpenFileName(&window_, Text(kImportPatternTitle), QString(),
+                                                    filters.join(QStringLiteral(";;")));
   if (!path.isEmpty()) ImportFrom(path);
 }
 
 bool PatternFileFeatures::ImportFrom(const QString& path) {
   const PatternReading reading = ReadPatternFile(path.toStdString());
   if (!reading.file) {
-    ShowProblem(QStringLiteral("Das Diagramm kann nicht gelesen werden:\n%1")
-                    .arg(QString::fromStdString(reading.error)));
+    ShowProblem(Text(ImportFailedMessage(reading.error)));
     return false;
   }
   const PatternFile& file = *reading.file;
@@ -134,13 +102,8 @@ bool PatternFileFeatures::ImportFrom(const QString& path) {
 
   AnalysisFeatures* analysis = window_.Analysis();
   // Drawn as the fit sees them: each cut turned to its own maximum.
-  analysis->Diagrams()->SetMeasuredCuts(
-      loaded.fileName,
-      file.horizontal
-          ? HorizontalPoints(AlignedPoints(*file.horizontal, MeasureCut(*file.horizontal)))
-          : QList<QPointF>(),
-      file.vertical ? VerticalPoints(AlignedPoints(*file.vertical, MeasureCut(*file.vertical)))
-                    : QList<QPointF>());
+  const AlignedCuts cuts = AlignedCutsOf(file);
+  analysis->Diagrams()->SetImportedCuts(loaded.fileName, cuts.horizontal, cuts.vertical);
   analysis->DiagramsAction()->trigger();
   if (fit_) fit_->SetMeasurement(loaded.fileName, loaded.file);
   FitLegendHeight();
@@ -150,9 +113,7 @@ bool PatternFileFeatures::ImportFrom(const QString& path) {
 
 void PatternFileFeatures::OpenFit() {
   if (!loaded_) {
-    ShowProblem(
-        QStringLiteral("Zum Anpassen zuerst ein gemessenes Diagramm laden "
-                       "(Datei → Diagramm importieren…). Jetzt eines importieren?"));
+    ShowProblem(Text(kFitNeedsPattern));
     message_->setIcon(QMessageBox::Question);
     message_->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     QMessageBox* box = message_;

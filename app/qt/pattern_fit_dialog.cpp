@@ -15,33 +15,27 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "analysis/direction_readout.h"
+#include "app/logic/fit_rows.h"
 
 namespace veltrisko {
 namespace {
 
-constexpr int kMostListed = 100;
 // The tolerance box's lowest value stands for the file's own tolerance.
 constexpr double kToleranceFromFile = -0.05;
-const char* const kComponentNames[2] = {"Horizontal", "Vertikal"};
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 QTableWidget* NewList(QWidget* parent) {
   auto* list = new QTableWidget(0, 4, parent);
-  list->setHorizontalHeaderLabels({QStringLiteral("Code"), QStringLiteral("max. Abw. (dB)"),
-                                   QStringLiteral("RMS (dB)"),
-                                   QStringLiteral("mittl. Überschuss (dB)")});
+  QStringList columns;
+  for (const char* column : kFitColumns) columns << QString::fromUtf8(column);
+  list->setHorizontalHeaderLabels(columns);
   list->verticalHeader()->setVisible(true);
   list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   list->setSelectionBehavior(QAbstractItemView::SelectRows);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   return list;
-}
-
-QTableWidgetItem* NumberItem(double value) {
-  auto* item = new QTableWidgetItem(QString::fromStdString(GermanNumber(value, 2)));
-  item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  return item;
 }
 
 // What one fit needs, copied for the worker, and what it gives back.
@@ -62,28 +56,26 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
       choose_(std::move(choose)),
       references_(std::move(references)),
       align_(std::move(align)) {
-  setWindowTitle(QStringLiteral("Antennencode anpassen"));
+  setWindowTitle(Text(kFitTitle));
   measurementName_ = new QLabel(this);
   criterion_ = new QComboBox(this);
-  criterion_->addItem(QStringLiteral("Hüllkurve (Code dämpft nie mehr als gemessen)"),
-                      static_cast<int>(FitCriterion::kEnvelope));
-  criterion_->addItem(QStringLiteral("kleinste mittlere quadratische Abweichung (RMS)"),
-                      static_cast<int>(FitCriterion::kRms));
+  for (const FitCriterionChoice& choice : kFitCriteria)
+    criterion_->addItem(Text(choice.text), static_cast<int>(choice.criterion));
   tolerance_ = new QDoubleSpinBox(this);
   tolerance_->setRange(kToleranceFromFile, 40.0);
   tolerance_->setDecimals(2);
   tolerance_->setSingleStep(0.05);
   tolerance_->setSuffix(QStringLiteral(" dB"));
-  tolerance_->setSpecialValueText(QStringLiteral("aus der Datei"));
+  tolerance_->setSpecialValueText(Text(kFitToleranceFromFile));
   tolerance_->setValue(kToleranceFromFile);
   top_ = new QSpinBox(this);
-  top_->setRange(1, kMostListed);
+  top_->setRange(1, kMostFitRows);
   top_->setValue(PatternFitRequest{}.top);
-  start_ = new QPushButton(QStringLiteral("&Anpassen"), this);
+  start_ = new QPushButton(Text(kFitStartButton), this);
   status_ = new QLabel(this);
   findings_ = new QLabel(this);
   findings_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  alignButton_ = new QPushButton(QStringLiteral("Ausrichtung &übernehmen"), this);
+  alignButton_ = new QPushButton(Text(kFitAlignButton), this);
   alignButton_->setEnabled(false);
   connect(start_, &QPushButton::clicked, this, &PatternFitDialog::StartFit);
   connect(alignButton_, &QPushButton::clicked, this, [this] {
@@ -97,10 +89,10 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   });
 
   auto* settings = new QFormLayout;
-  settings->addRow(QStringLiteral("Messung:"), measurementName_);
-  settings->addRow(QStringLiteral("Kriterium:"), criterion_);
-  settings->addRow(QStringLiteral("Toleranz:"), tolerance_);
-  settings->addRow(QStringLiteral("Anzahl:"), top_);
+  settings->addRow(Text(kFitMeasurementLabel), measurementName_);
+  settings->addRow(Text(kFitCriterionLabel), criterion_);
+  settings->addRow(Text(kFitToleranceLabel), tolerance_);
+  settings->addRow(Text(kFitCountLabel), top_);
   auto* run = new QHBoxLayout;
   run->addWidget(start_);
   run->addWidget(status_, 1);
@@ -111,7 +103,7 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   auto* columns = new QHBoxLayout;
   for (int which = 0; which < 2; ++which) {
     auto* column = new QVBoxLayout;
-    titles_[which] = new QLabel(QString::fromUtf8(kComponentNames[which]), this);
+    titles_[which] = new QLabel(Text(kFitComponentNames[which]), this);
     lists_[which] = NewList(this);
     column->addWidget(titles_[which]);
     column->addWidget(lists_[which]);
@@ -129,11 +121,9 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   layout->addLayout(run);
   layout->addLayout(found);
   layout->addLayout(columns, 1);
-  layout->addWidget(new QLabel(
-      QStringLiteral("Eine gewählte Zeile setzt ihren Code im Dialog "
-                     "„Konfiguration des Antennentyps“. Gleich gute Codes: zuerst der mit den "
-                     "wenigsten geänderten Zeichen gegenüber dem aktuellen Code."),
-      this));
+  auto* hint = new QLabel(Text(kFitHint), this);
+  hint->setWordWrap(true);
+  layout->addWidget(hint);
   resize(900, 520);
 }
 
@@ -178,7 +168,7 @@ void PatternFitDialog::StartFit() {
     emit FitFinished();
   });
   start_->setEnabled(false);
-  status_->setText(QStringLiteral("Suche läuft …"));
+  status_->setText(Text(kFitRunning));
   worker_->start();
 }
 
@@ -187,12 +177,10 @@ void PatternFitDialog::ShowFit(const PatternFit& fit, double seconds) {
   FillList(0, fit.horizontal);
   FillList(1, fit.vertical);
   QStringList lines;
-  for (const std::string& line : FitInfoLines(fit)) lines << QString::fromStdString(line);
+  for (const std::string& line : FitInfoLines(fit)) lines << Text(line);
   findings_->setText(lines.join(QLatin1Char('\n')));
   alignButton_->setEnabled(fit.HorizontalMainDirection() || fit.VerticalMainElevation());
-  status_->setText(QStringLiteral("%1 Codes je Komponente durchsucht in %2 s")
-                       .arg(fit.codesSearched)
-                       .arg(QString::fromStdString(GermanNumber(seconds, 2))));
+  status_->setText(Text(FitStatus(fit.codesSearched, seconds)));
 }
 
 void PatternFitDialog::FillList(int which, const std::optional<CutFit>& cut) {
@@ -201,27 +189,19 @@ void PatternFitDialog::FillList(int which, const std::optional<CutFit>& cut) {
   const QSignalBlocker quiet(list);
   list->clearContents();
   list->setRowCount(0);
-  QString title = QString::fromUtf8(kComponentNames[which]);
   const bool hasCut = measured_ && (which == 0 ? measured_->horizontal : measured_->vertical);
-  if (!hasCut) {
-    title += QStringLiteral(": kein Schnitt in der Datei");
-  } else if (cut && cut->noDirectionalCode) {
-    title += QStringLiteral(
-        ": kein gerichteter Code bleibt innerhalb der Hüllkurve; die besten Codes nach RMS");
-  } else if (cut && cut->results.empty()) {
-    title += QStringLiteral(": kein Code bleibt innerhalb der Hüllkurve");
-  }
-  titles_[which]->setText(title);
+  titles_[which]->setText(Text(FitListTitle(which, hasCut, cut)));
   if (!cut) return;
   list->setRowCount(static_cast<int>(cut->results.size()));
   for (int row = 0; row < list->rowCount(); ++row) {
     const RankedCode& ranked = cut->results[static_cast<std::size_t>(row)];
-    auto* codes = new QTableWidgetItem(QString::fromStdString(EqualCodesText(ranked)));
-    codes->setData(Qt::UserRole, QString::fromStdString(ranked.code));
-    list->setItem(row, 0, codes);
-    list->setItem(row, 1, NumberItem(ranked.score.maxDeviation));
-    list->setItem(row, 2, NumberItem(ranked.Rms()));
-    list->setItem(row, 3, NumberItem(ranked.MeanExcess()));
+    const std::array<std::string, 4> cells = FitRow(ranked);
+    for (int column = 0; column < 4; ++column) {
+      auto* item = new QTableWidgetItem(Text(cells[static_cast<std::size_t>(column)]));
+      if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      list->setItem(row, column, item);
+    }
+    list->item(row, 0)->setData(Qt::UserRole, Text(ranked.code));
   }
 }
 

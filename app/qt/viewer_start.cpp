@@ -7,6 +7,7 @@
 #include "app/logic/process_objects.h"
 #include "app/qt/config_dialog_widget.h"
 #include "app/qt/main_window.h"
+#include "app/qt/pattern_file_features.h"
 
 namespace veltrisko {
 
@@ -45,6 +46,13 @@ StartedViewer StartViewer(const StartOptions& options, const std::string& progra
            "horizontal", programName, started.warnings);
   TypeCode(window.Dialog()->Vertical().edit, options.verticalCode, verticalPanel, "vertical",
            programName, started.warnings);
+  // A file given on the command line ("Öffnen mit") is imported as
+  // "Diagramm importieren…" would; a problem shows in the message box.
+  if (options.patternFile) {
+    auto* files = window.findChild<PatternFileFeatures*>();
+    if (!files->ImportFrom(QString::fromStdString(*options.patternFile)))
+      started.warnings.push_back(programName + ": cannot import " + *options.patternFile);
+  }
   // Active, so that the keys turn the view at once; the dialog stays above it
   // as its owned window.
   window.activateWindow();  // also where no window manager activates it

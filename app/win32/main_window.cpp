@@ -15,6 +15,7 @@
 #include "app/logic/difference_legend.h"
 #include "app/logic/legend_content.h"
 #include "app/logic/main_menu.h"
+#include "app/logic/pattern_file_legend.h"
 #include "app/logic/process_objects.h"
 #include "app/logic/readout_view.h"
 #include "app/logic/scene_commands.h"
@@ -22,6 +23,7 @@
 #include "app/win32/config_dialog_window.h"
 #include "app/win32/documentation.h"
 #include "app/win32/legend_windows.h"
+#include "app/win32/pattern_file_commands.h"
 #include "app/win32/pattern_picture.h"
 #include "app/win32/picture_readout.h"
 #include "app/win32/start_command_line.h"
@@ -36,6 +38,10 @@ namespace {
 constexpr int kMenuAndAccelerators = 103;
 constexpr int kIcon = 104;
 constexpr wchar_t kMainClass[] = L"VeltriskoWndClass";
+
+// Posted by RequestLayout(): moving a legend while the picture is drawn can
+// stall Wine's X11 driver, so it waits for its own message.
+constexpr UINT kLayoutMessage = WM_APP + 1;
 
 HINSTANCE instance = nullptr;
 HWND mainWindow = nullptr;
@@ -72,8 +78,10 @@ ClientRect PictureRect() {
 void MoveLegends() {
   const ClientRect view = PictureRect();
   const LegendPlacement place = PlaceLegends(view.right, view.bottom);
+  const int infoHeight =
+      LoadedPatternFileName().empty() ? place.info.height : kInfoLegendHeightWithFile;
   const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-  SetWindowPos(infoLegend, nullptr, place.info.x, place.info.y, place.info.width, place.info.height,
+  SetWindowPos(infoLegend, nullptr, place.info.x, place.info.y, place.info.width, infoHeight,
                flags);
   SetWindowPos(colourLegend, nullptr, place.colour.x, place.colour.y, place.colour.width,
                place.colour.height, flags);
@@ -322,6 +330,9 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_USER:
       RequestRepaint();
       return 0;
+    case kLayoutMessage:
+      MoveLegends();
+      return 0;
     case WM_INITMENUPOPUP:
       CheckMenu(reinterpret_cast<HMENU>(wParam));
       return 0;
@@ -382,6 +393,8 @@ void CreateWindows(HMENU menu) {
 HWND MainWindowHandle() { return mainWindow; }
 HINSTANCE ProgramInstance() { return instance; }
 
+void RequestLayout() { PostMessageW(mainWindow, kLayoutMessage, 0, 0); }
+
 void RequestRepaint() {
   frameStale = true;
   readout.Refresh(PictureRect());
@@ -407,6 +420,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
   const HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
   AddAnalysisCommands();
+  AddPatternFileCommands();
   // Entries of the shared menu whose feature this viewer does not have yet.
   for (int command = kCmdImportPattern; command <= kCmdFitCode; ++command) {
     if (!HasFeatureCommand(command)) EnableMenuItem(menu, command, MF_BYCOMMAND | MF_GRAYED);
@@ -421,6 +435,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   TypeStartCodes(*start.options);
   // The picture and the legends show the codes the dialog composed.
   RequestRepaint();
+  // A file given on the command line ("Öffnen mit") is imported at once.
+  if (start.options->patternFile) ImportPatternFile(*start.options->patternFile);
   SetForegroundWindow(mainWindow);
 
   MSG message;

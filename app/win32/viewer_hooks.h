@@ -32,6 +32,9 @@ HINSTANCE ProgramInstance();
 // Asks the picture, both legends and every listener to show the current
 // state.
 void RequestRepaint();
+// Asks the main window to place its legends again (e.g. when the information
+// legend gains a line), once the current message is handled.
+void RequestLayout();
 
 // For the main window: the registered feature of a command, the check mark
 // of a command, and telling the listeners.

@@ -3,12 +3,10 @@
 // does. With VELTRISKO_SCREENSHOTS set to a folder it also photographs the
 // screen at each stage (import -window root), for the README.
 #include <QApplication>
-#include <QChart>
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QMenu>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -24,6 +22,7 @@
 #include "app/logic/process_objects.h"
 #include "app/qt/analysis_features.h"
 #include "app/qt/config_dialog_widget.h"
+#include "app/qt/diagram_painter.h"
 #include "app/qt/diagram_window.h"
 #include "app/qt/direction_readout.h"
 #include "app/qt/main_window.h"
@@ -197,14 +196,20 @@ class AnalysisViewerTest : public QObject {
     DiagramWindow* diagrams = Analysis()->Diagrams();
     QVERIFY(QTest::qWaitForWindowExposed(diagrams));
     diagrams->move(0, 0);
-    for (int k = 0; k < kDiagramCurveCount; ++k) {
-      // Polar: the horizontal cut closes its circle with one more point.
-      QCOMPARE(diagrams->Series(CutKind::kHorizontal, DiagramCurve(k))->count(), 362);
-      QCOMPARE(diagrams->Series(CutKind::kVertical, DiagramCurve(k))->count(), 181);
+    const auto pointsOf = [&](CutKind kind, DiagramCurve curve) {
+      for (const Shape& shape : diagrams->Plot(kind).drawing.shapes) {
+        if (const auto* line = std::get_if<Polyline>(&shape); line && line->curve == curve)
+          return static_cast<int>(line->points.size());
+      }
+      return 0;
+    };
+    for (int k = 0; k < static_cast<int>(DiagramCurve::kImported); ++k) {
+      QCOMPARE(pointsOf(CutKind::kHorizontal, DiagramCurve(k)), 361);
+      QCOMPARE(pointsOf(CutKind::kVertical, DiagramCurve(k)), 181);
     }
     PhotographScreen("diagrams-polar.png");
     diagrams->SetStyle(DiagramStyle::kCartesian);
-    QCOMPARE(diagrams->Series(CutKind::kHorizontal, DiagramCurve::kV7)->count(), 361);
+    QCOMPARE(pointsOf(CutKind::kHorizontal, DiagramCurve::kV7), 361);
     // Following the dialog: the V6 curve of the vertical cut after a change.
     QTest::mouseClick(window_->Dialog()->Button(kHcmV6ButtonId), Qt::LeftButton);
     SetCodes("060LA05", "020EB00");
@@ -215,6 +220,14 @@ class AnalysisViewerTest : public QObject {
              qPrintable(readout));
     PhotographScreen("diagrams-cartesian.png");
 
+    // The mouse over a plot reads the curves at its angle.
+    const CutPlot plot = diagrams->Plot(CutKind::kHorizontal);
+    const QPoint middle(static_cast<int>((plot.frame.left + plot.frame.right) / 2),
+                        static_cast<int>(plot.frame.bottom) - 5);
+    QTest::mouseMove(diagrams->PlotWidget(CutKind::kHorizontal), middle);
+    QTRY_VERIFY2(diagrams->ReadingLine()->text().startsWith("Azimut 0,0°:"),
+                 qPrintable(diagrams->ReadingLine()->text()));
+
     QTemporaryDir dir;
     const auto startOf = [](const QString& path, int n) {
       QFile file(path);
@@ -223,17 +236,47 @@ class AnalysisViewerTest : public QObject {
     QVERIFY(diagrams->ExportPng(dir.filePath("d.png")));
     QCOMPARE(startOf(dir.filePath("d.png"), 4), QByteArray("\x89PNG"));
     QVERIFY(diagrams->ExportSvg(dir.filePath("d.svg")));
-    QVERIFY(startOf(dir.filePath("d.svg"), 200).contains("<svg"));
+    QVERIFY(startOf(dir.filePath("d.svg"), 400).contains("hor. 060LA05   vert. 020EB00   HCM V6"));
     QVERIFY(diagrams->ExportPdf(dir.filePath("d.pdf")));
     QCOMPARE(startOf(dir.filePath("d.pdf"), 4), QByteArray("%PDF"));
     QVERIFY(diagrams->ExportCsv(dir.filePath("h.csv"), CutKind::kHorizontal));
     const QList<QByteArray> rows = startOf(dir.filePath("h.csv"), 1 << 20).split('\n');
-    QCOMPARE(rows.size(), 1 + 361 + 1);
-    QVERIFY(rows[0].startsWith("azimuth,elevation,horizontal_gain_db"));
+    QCOMPARE(rows.size(), 1 + 1 + 361 + 1);
+    QVERIFY(rows[0].contains("horizontal 060LA05, vertical 020EB00; rule HCM V6"));
+    QVERIFY(rows[1].startsWith("azimuth,elevation,horizontal_gain_db"));
     QVERIFY(!diagrams->ExportCsv(dir.filePath("missing/h.csv"), CutKind::kHorizontal));
+  }
 
-    diagrams->SetMeasuredCuts("Messung", {{-10, -3}, {0, 0}, {10, -3}}, {{0, 0}});
-    QCOMPARE(diagrams->Chart(CutKind::kHorizontal)->series().size(), kDiagramCurveCount + 1);
+  void everyPlotTextIsWholeInTheViewersFont() {
+    Analysis()->DiagramsAction()->trigger();
+    DiagramWindow* diagrams = Analysis()->Diagrams();
+    QVERIFY(QTest::qWaitForWindowExposed(diagrams));
+    CutLosses losses{};
+    diagrams->SetImportedCuts("Messung Sektorantenne Nord 2024-05-17.msi", losses, losses);
+    // The narrowest the window gets, and a wide one.
+    for (const QSize size : {QSize(100, 560), QSize(1600, 700)}) {
+      for (const DiagramStyle style : {DiagramStyle::kPolar, DiagramStyle::kCartesian}) {
+        diagrams->resize(size);
+        diagrams->SetStyle(style);
+        QTest::qWait(100);
+        for (const CutKind kind : {CutKind::kHorizontal, CutKind::kVertical}) {
+          const CutPlot plot = diagrams->Plot(kind);
+          int keys = 0;
+          for (const Shape& shape : plot.drawing.shapes) {
+            const auto* label = std::get_if<Label>(&shape);
+            if (label == nullptr) continue;
+            keys += label->role == LabelRole::kKey;
+            const double width = QtTextWidth(label->text, label->size, label->bold);
+            const double left = label->at.x - (label->anchor == Anchor::kStart    ? 0.0
+                                               : label->anchor == Anchor::kMiddle ? width / 2
+                                                                                  : width);
+            QVERIFY2(left >= 0 && left + width <= plot.drawing.width,
+                     qPrintable(QString::fromStdString(label->text)));
+          }
+          QCOMPARE(keys, kDiagramCurveCount);
+        }
+      }
+    }
   }
 
   void differenceViewAgreesWithCompareAndLeavesWhenUnchecked() {

@@ -49,6 +49,27 @@ TEST(ParseCommandLine, ReadsRuleDisplayAndCodes) {
   }
 }
 
+TEST(ParseCommandLine, TakesOnePatternFileBesideTheCodes) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::optional<std::string> file, horizontal;
+    bool error;
+  };
+  const Case cases[] = {
+      {{"C:\\Messungen\\Sektor Süd"}, "C:\\Messungen\\Sektor Süd", {}, false},
+      {{"130VA20", "mess/sektor", "--rule", "v6"}, "mess/sektor", "130VA20", false},
+      {{"--", "-tilt.adf", "030EA10"}, "-tilt.adf", "030EA10", false},
+      {{"a.pln", "b.pln"}, {}, {}, true},
+  };
+  for (const Case& c : cases) {
+    const CommandLine line = ParseCommandLine(c.arguments);
+    EXPECT_EQ(line.action == CommandLineAction::kError, c.error) << c.arguments[0];
+    if (c.error) continue;
+    EXPECT_EQ(line.options.patternFile, c.file) << c.arguments[0];
+    EXPECT_EQ(line.options.horizontalCode, c.horizontal) << c.arguments[0];
+  }
+}
+
 TEST(ApplyStartOptions, ChangesOnlyWhatWasGiven) {
   SceneState untouched;
   ApplyStartOptions(untouched, {});

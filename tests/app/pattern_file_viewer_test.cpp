@@ -4,12 +4,11 @@
 // through the features' slots with a path instead of the file dialog. With
 // VELTRISKO_SCREENSHOTS set to a folder it also photographs the screen.
 #include <QApplication>
-#include <QChart>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,6 +20,7 @@
 #include <cmath>
 #include <fstream>
 
+#include "analysis/direction_readout.h"
 #include "app/logic/pattern_file_legend.h"
 #include "app/logic/process_objects.h"
 #include "app/qt/analysis_features.h"
@@ -31,6 +31,7 @@
 #include "app/qt/pattern_file_features.h"
 #include "app/qt/pattern_fit_dialog.h"
 #include "app/qt/surface_format.h"
+#include "app/qt/viewer_start.h"
 #include "dialog/config_dialog.h"
 #include "interchange/pattern_file.h"
 #include "model/combination.h"
@@ -119,14 +120,30 @@ class PatternFileViewerTest : public QObject {
     DiagramWindow* diagrams = window_->Analysis()->Diagrams();
     QTRY_VERIFY(diagrams->isVisible());
     // The measured curve beside the computed ones: the whole horizontal cut
-    // (180 at both ends) and the front half of the vertical one.
-    for (const auto& [kind, points] :
-         {std::pair{CutKind::kHorizontal, 361}, std::pair{CutKind::kVertical, 181}}) {
-      const QList<QAbstractSeries*> series = diagrams->Chart(kind)->series();
-      QCOMPARE(series.size(), kDiagramCurveCount + 1);
-      QCOMPARE(series.last()->name(), QString("pair.msi"));
-      QCOMPARE(static_cast<QLineSeries*>(series.last())->count(), points);
-    }
+    // (180 at both ends) and the front half of the vertical one, with its
+    // check box, its key entry and its value in the reading.
+    const auto imported = [&](CutKind kind) {
+      for (const Shape& shape : diagrams->Plot(kind).drawing.shapes) {
+        if (const auto* line = std::get_if<Polyline>(&shape);
+            line && line->curve == DiagramCurve::kImported)
+          return static_cast<int>(line->points.size());
+      }
+      return 0;
+    };
+    QCOMPARE(imported(CutKind::kHorizontal), 361);
+    QCOMPARE(imported(CutKind::kVertical), 181);
+    QCheckBox* box = diagrams->CurveBox(DiagramCurve::kImported);
+    QVERIFY(box->isVisible() && box->isChecked());
+    QCOMPARE(box->text(), QString("Datei: pair.msi"));
+    // Elevation -30 is the file's vertical angle 30.
+    const double loss = (*ReadPatternFile(pair.toStdString()).file->vertical)[30].loss;
+    const QString reading = diagrams->ReadoutAtAngle(CutKind::kVertical, -30.0);
+    QVERIFY2(reading.endsWith(
+                 QString::fromStdString(",  Datei pair.msi " + GermanNumber(-loss, 2) + " dB")),
+             qPrintable(reading));
+    box->click();
+    QCOMPARE(imported(CutKind::kHorizontal), 0);
+    box->click();
     // The legend grows by the file's line and keeps it through a resize.
     QCOMPARE(info->height(), static_cast<int>(kInfoLegendHeightWithFile * info->Scale()));
     QVERIFY(info->height() > plainHeight);
@@ -215,6 +232,24 @@ class PatternFileViewerTest : public QObject {
     fit->AlignButton()->click();
     QCOMPARE(sceneState.azimuth, 0.0F);
     QCOMPARE(sceneState.elevation, -6.0F);
+  }
+
+  void aFileOnTheCommandLineIsImportedAtTheStart() {
+    cleanup();
+    StartOptions options;
+    options.patternFile = VELTRISKO_TILTED_EXAMPLE;
+    StartedViewer started = StartViewer(options, "veltrisko");
+    window_ = started.window.release();
+    QCOMPARE(LoadedPatternName(), std::string("example-tilted-sector.msi"));
+    QTRY_VERIFY(window_->Analysis()->Diagrams()->isVisible());
+    QVERIFY(started.warnings.empty());
+
+    cleanup();
+    options.patternFile = dir_.filePath("absent.pln").toStdString();
+    started = StartViewer(options, "veltrisko");
+    window_ = started.window.release();
+    QCOMPARE(started.warnings.size(), std::size_t{1});
+    QVERIFY(TakeMessage().contains("absent.pln"));
   }
 };
 

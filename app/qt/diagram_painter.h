@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QFont>
+
+#include "diagram/drawing.h"
+
+class QPainter;
+
+namespace veltrisko {
+
+// The face every diagram text is drawn in, at whole pixels (rounded down, so
+// that a text never gets wider than it was measured).
+QFont DiagramFont(double size, bool bold);
+
+// TextWidth measured with DiagramFont.
+double QtTextWidth(const std::string& utf8, double size, bool bold);
+
+// Draws a diagram description on a white background.
+void PaintDrawing(QPainter& painter, const Drawing& drawing);
+
+}  // namespace veltrisko

@@ -1,0 +1,426 @@
+// SPDX-License-Identifier: MIT
+#include "app/win32/diagram_window.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "app/logic/process_objects.h"
+#include "app/win32/gdi_diagram_painter.h"
+#include "app/win32/test_dumps.h"
+#include "app/win32/win32_controls.h"
+#include "diagram/cut_diagram.h"
+#include "diagram/diagram_files.h"
+#include "diagram/diagram_texts.h"
+#include "diagram/imported_cut.h"
+#include "files/atomic_file.h"
+
+namespace veltrisko {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"VeltriskoDiagramWindow";
+constexpr wchar_t kPlotClass[] = L"VeltriskoDiagramPlot";
+// Child window ids: the plots are 0 (horizontal) and 1 (vertical).
+enum : int { kStyleId = 100, kFirstBoxId = 110, kFirstButtonId = 130 };
+constexpr int kGap = 8;
+constexpr int kRowHeight = 24;
+
+struct DiagramWindowState {
+  HWND window = nullptr;
+  HWND styleLabel = nullptr;
+  HWND style = nullptr;
+  std::array<HWND, kDiagramCurveCount> boxes{};
+  std::array<HWND, 2> plots{};
+  std::array<PlotFrame, 2> frames{};
+  HWND reading = nullptr;
+  std::vector<std::pair<DiagramExport, HWND>> buttons;
+  DiagramInput input;
+};
+DiagramWindowState state;
+
+HFONT UiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+CutKind KindOf(HWND plot) {
+  return GetDlgCtrlID(plot) == 0 ? CutKind::kHorizontal : CutKind::kVertical;
+}
+
+HWND Child(const wchar_t* className, const std::string& text, DWORD style, int id) {
+  const HWND child = CreateWindowExW(
+      0, className, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, state.window,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(state.window, GWLP_HINSTANCE)), nullptr);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
+  return child;
+}
+
+int TextWidthOf(HWND control) {
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(control, text.data(), length + 1);
+  const HDC dc = GetDC(control);
+  const HGDIOBJ old = SelectObject(dc, UiFont());
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.c_str(), length, &extent);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return extent.cx;
+}
+
+// Where each control's middle is on the screen, for tests that click them.
+void DumpControls() {
+  if (!DumpsWanted()) return;
+  std::string lines;
+  for (HWND child = GetWindow(state.window, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    RECT r;
+    GetWindowRect(child, &r);
+    // A combo box's window reaches down over its dropped list.
+    if (child == state.style) r.bottom = r.top + 22;
+    const int length = GetWindowTextLengthW(child);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(child, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    lines += std::to_string(GetDlgCtrlID(child)) + "\t" + std::to_string((r.left + r.right) / 2) +
+             "\t" + std::to_string((r.top + r.bottom) / 2) + "\t" + Narrow(text) + "\n";
+  }
+  DumpText("diagram-controls", lines);
+}
+
+// The controls in rows at the top (flowing to the next row where they do not
+// fit), the two plots side by side, the reading and the buttons below.
+void Layout() {
+  RECT client;
+  GetClientRect(state.window, &client);
+  const int width = client.right;
+  int x = kGap, y = kGap;
+  // `below`: what a combo box's window reaches beyond its visible height.
+  const auto place = [&](HWND control, int w, int h, int below = 0) {
+    if (x > kGap && x + w > width - kGap) {
+      x = kGap;
+      y += kRowHeight + 4;
+    }
+    MoveWindow(control, x, y + (kRowHeight - h) / 2, w, h + below, TRUE);
+    x += w + kGap;
+  };
+  place(state.styleLabel, TextWidthOf(state.styleLabel) + 4, 16);
+  place(state.style, 110, 22, 180);
+  for (HWND box : state.boxes) {
+    if (IsWindowVisible(box)) place(box, TextWidthOf(box) + 24, 20);
+  }
+  const int plotsTop = y + kRowHeight + kGap;
+  const int buttonsTop = client.bottom - kGap - 26;
+  const int readingTop = buttonsTop - 26;
+  x = kGap;
+  for (const auto& [what, button] : state.buttons) {
+    const int w = TextWidthOf(button) + 24;
+    MoveWindow(button, x, buttonsTop, w, 26, TRUE);
+    x += w + kGap;
+  }
+  MoveWindow(state.reading, kGap, readingTop, width - 2 * kGap, 20, TRUE);
+  const int plotHeight = std::max(10, readingTop - 4 - plotsTop);
+  const int half = std::max(10, (width - 3 * kGap) / 2);
+  MoveWindow(state.plots[0], kGap, plotsTop, half, plotHeight, TRUE);
+  MoveWindow(state.plots[1], 2 * kGap + half, plotsTop, half, plotHeight, TRUE);
+  DumpControls();
+}
+
+void Repaint() {
+  for (HWND plot : state.plots) InvalidateRect(plot, nullptr, FALSE);
+}
+
+void SetReading(const std::string& text) {
+  SetWindowTextW(state.reading, Widen(text).c_str());
+  DumpText("diagram-reading", text);
+}
+
+void UpdateImportedBox() {
+  const HWND box = state.boxes[static_cast<int>(DiagramCurve::kImported)];
+  if (box == nullptr) return;
+  SetWindowTextW(box, Widen(CurveBoxText(state.input, DiagramCurve::kImported)).c_str());
+  ShowWindow(box, state.input.importedName.empty() ? SW_HIDE : SW_SHOW);
+  Layout();
+}
+
+bool Write(DiagramExport what, const std::string& path) {
+  switch (what) {
+    case DiagramExport::kPng: {
+      std::string error;
+      return WritePng(path,
+                      DrawingImage(DescribeDiagramPage(state.input, kDiagramPageWidth,
+                                                       kDiagramPageHeight, GdiTextWidth)),
+                      error);
+    }
+    case DiagramExport::kSvg:
+      return WriteTextFileAtomically(path, DiagramSvg(state.input)).empty();
+    default: {
+      const std::string csv =
+          DiagramCsv(state.input, what == DiagramExport::kCsvHorizontal ? CutKind::kHorizontal
+                                                                        : CutKind::kVertical);
+      return !csv.empty() && WriteTextFileAtomically(path, csv).empty();
+    }
+  }
+}
+
+void AskAndExport(const DiagramExportLook& look) {
+  const std::wstring name = Widen(look.filterName), extension = Widen(look.extension);
+  std::wstring filter = name + L" (*." + extension + L")";
+  filter += L'\0';
+  filter += L"*." + extension;
+  filter += L'\0';
+  std::wstring title = Widen(kDiagramExportTitle);
+  wchar_t path[MAX_PATH * 4] = L"";
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = state.window;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.lpstrFile = path;
+  dialog.nMaxFile = static_cast<DWORD>(std::size(path));
+  dialog.lpstrTitle = title.c_str();
+  dialog.lpstrDefExt = extension.c_str();
+  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
+  if (!GetSaveFileNameW(&dialog)) return;
+  const std::string chosen = Narrow(path);
+  if (!Write(look.what, chosen)) SetReading(kDiagramWriteFailed + chosen);
+}
+
+// Both plots on one page of the printer the user picks.
+void Print() {
+  PRINTDLGW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = state.window;
+  dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS;
+  if (!PrintDlgW(&dialog) || dialog.hDC == nullptr) return;
+  const HDC dc = dialog.hDC;
+  const std::wstring title = Widen(kDiagramWindowTitle);
+  DOCINFOW document{};
+  document.cbSize = sizeof document;
+  document.lpszDocName = title.c_str();
+  if (StartDocW(dc, &document) > 0) {
+    StartPage(dc);
+    const double scale = std::min(GetDeviceCaps(dc, HORZRES) / kDiagramPageWidth,
+                                  GetDeviceCaps(dc, VERTRES) / kDiagramPageHeight);
+    PaintDrawingGdi(
+        dc, DescribeDiagramPage(state.input, kDiagramPageWidth, kDiagramPageHeight, GdiTextWidth),
+        scale);
+    EndPage(dc);
+    EndDoc(dc);
+  }
+  DeleteDC(dc);
+  if (dialog.hDevMode != nullptr) GlobalFree(dialog.hDevMode);
+  if (dialog.hDevNames != nullptr) GlobalFree(dialog.hDevNames);
+}
+
+void OnCommand(int id, int code) {
+  if (id == kStyleId && code == CBN_SELCHANGE) {
+    const auto index = SendMessageW(state.style, CB_GETCURSEL, 0, 0);
+    state.input.style = index == 1 ? DiagramStyle::kCartesian : DiagramStyle::kPolar;
+    Repaint();
+  } else if (id >= kFirstBoxId && id < kFirstBoxId + kDiagramCurveCount) {
+    const HWND box = state.boxes[static_cast<std::size_t>(id - kFirstBoxId)];
+    state.input.visible[static_cast<std::size_t>(id - kFirstBoxId)] =
+        SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    Repaint();
+  } else if (id >= kFirstButtonId &&
+             id < kFirstButtonId + static_cast<int>(std::size(kDiagramExports))) {
+    const DiagramExportLook& look = kDiagramExports[id - kFirstButtonId];
+    if (look.what == DiagramExport::kPrint) {
+      Print();
+    } else {
+      AskAndExport(look);
+    }
+  }
+}
+
+void CreateControls() {
+  state.styleLabel = Child(L"STATIC", kDiagramStyleLabel, SS_LEFT, -1);
+  state.style = Child(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_TABSTOP | WS_VSCROLL, kStyleId);
+  for (const char* name : kDiagramStyleNames)
+    SendMessageW(state.style, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(name).c_str()));
+  SendMessageW(state.style, CB_SETCURSEL, state.input.style == DiagramStyle::kPolar ? 0 : 1, 0);
+  for (int k = 0; k < kDiagramCurveCount; ++k) {
+    const auto curve = static_cast<DiagramCurve>(k);
+    state.boxes[k] = Child(L"BUTTON", CurveBoxText(state.input, curve),
+                           BS_AUTOCHECKBOX | WS_TABSTOP, kFirstBoxId + k);
+    SendMessageW(state.boxes[k], BM_SETCHECK, state.input.visible[k] ? BST_CHECKED : BST_UNCHECKED,
+                 0);
+  }
+  for (int k = 0; k < 2; ++k) state.plots[k] = Child(kPlotClass, "", 0, k);
+  state.reading = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1);
+  state.buttons.clear();
+  for (std::size_t i = 0; i < std::size(kDiagramExports); ++i) {
+    // A PDF comes from the system's PDF printer through "Drucken…".
+    if (kDiagramExports[i].what == DiagramExport::kPdf) continue;
+    state.buttons.emplace_back(
+        kDiagramExports[i].what,
+        Child(L"BUTTON", kDiagramExports[i].button, BS_PUSHBUTTON | WS_TABSTOP,
+              kFirstButtonId + static_cast<int>(i)));
+  }
+  const bool imported = !state.input.importedName.empty();
+  ShowWindow(state.boxes[static_cast<int>(DiagramCurve::kImported)], imported ? SW_SHOW : SW_HIDE);
+}
+
+LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      state.window = window;
+      CreateControls();
+      return 0;
+    case WM_SIZE:
+      Layout();
+      return 0;
+    case WM_MOVE:
+      DumpControls();
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_CTLCOLORSTATIC: {
+      // The check boxes in their curves' colours.
+      const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+      const HDC dc = reinterpret_cast<HDC>(wParam);
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      if (id >= kFirstBoxId && id < kFirstBoxId + kDiagramCurveCount) {
+        const Rgb c = LookOf(static_cast<DiagramCurve>(id - kFirstBoxId)).colour;
+        SetTextColor(dc, RGB(c.r, c.g, c.b));
+      }
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_DESTROY: {
+      // The curves and choices stay for the next opening.
+      DiagramInput input = std::move(state.input);
+      state = DiagramWindowState();
+      state.input = std::move(input);
+      return 0;
+    }
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+void PaintPlot(HWND plot) {
+  PAINTSTRUCT ps;
+  const HDC dc = BeginPaint(plot, &ps);
+  RECT client;
+  GetClientRect(plot, &client);
+  const CutKind kind = KindOf(plot);
+  const CutPlot described =
+      DescribeCutPlot(state.input, kind, client.right, client.bottom, GdiTextWidth);
+  state.frames[kind == CutKind::kHorizontal ? 0 : 1] = described.frame;
+  const HDC memory = CreateCompatibleDC(dc);
+  const HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  PaintDrawingGdi(memory, described.drawing);
+  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  EndPaint(plot, &ps);
+  if (DumpsWanted()) {
+    // The texts drawn, one a line, and the curves drawn with their points.
+    std::string drawn;
+    for (const Shape& shape : described.drawing.shapes) {
+      if (const auto* label = std::get_if<Label>(&shape)) drawn += label->text + "\n";
+      if (const auto* line = std::get_if<Polyline>(&shape); line && line->curve)
+        drawn += "curve " + std::to_string(static_cast<int>(*line->curve)) + " " +
+                 std::to_string(line->points.size()) + "\n";
+    }
+    DumpText(kind == CutKind::kHorizontal ? "diagram-horizontal" : "diagram-vertical", drawn);
+  }
+}
+
+LRESULT CALLBACK PlotProcedure(HWND plot, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      PaintPlot(plot);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_MOUSEMOVE: {
+      const CutKind kind = KindOf(plot);
+      const Point at{static_cast<double>(static_cast<short>(LOWORD(lParam))),
+                     static_cast<double>(static_cast<short>(HIWORD(lParam)))};
+      if (const std::optional<double> angle =
+              CutAngleAt(state.frames[kind == CutKind::kHorizontal ? 0 : 1], at))
+        SetReading(DiagramReading(state.input, kind, *angle));
+      return 0;
+    }
+    default:
+      return DefWindowProcW(plot, message, wParam, lParam);
+  }
+}
+
+void RegisterClasses(HINSTANCE instance) {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = WindowProcedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassExW(&windowClass);
+  windowClass.lpfnWndProc = PlotProcedure;
+  windowClass.hbrBackground = nullptr;
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32515));  // IDC_CROSS
+  windowClass.lpszClassName = kPlotClass;
+  RegisterClassExW(&windowClass);
+}
+
+// The codes and rule in force, recomputed only when one of them changed.
+bool TakeCurrentState() {
+  const std::string horizontal = horizontalPanel.Code() ? horizontalPanel.Code() : "";
+  const std::string vertical = verticalPanel.Code() ? verticalPanel.Code() : "";
+  DiagramInput& input = state.input;
+  if (input.horizontalCode == horizontal && input.verticalCode == vertical &&
+      input.useHcmV7 == sceneState.useHcmV7 && (input.horizontal || input.vertical))
+    return false;
+  DiagramInput fresh = ComputeDiagramInput(horizontal, vertical, sceneState.useHcmV7);
+  input.horizontalCode = horizontal;
+  input.verticalCode = vertical;
+  input.useHcmV7 = sceneState.useHcmV7;
+  input.horizontal = std::move(fresh.horizontal);
+  input.vertical = std::move(fresh.vertical);
+  return true;
+}
+
+}  // namespace
+
+void OpenDiagramWindow(HINSTANCE instance, HWND owner) {
+  if (state.window == nullptr) {
+    RegisterClasses(instance);
+    TakeCurrentState();
+    CreateWindowExW(0, kWindowClass, Widen(kDiagramWindowTitle).c_str(),
+                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 1100, 680,
+                    owner, nullptr, instance, nullptr);
+  }
+  if (IsIconic(state.window)) ShowWindow(state.window, SW_RESTORE);
+  ShowWindow(state.window, SW_SHOW);
+  SetForegroundWindow(state.window);
+}
+
+void RefreshDiagramWindow() {
+  if (state.window != nullptr && TakeCurrentState()) Repaint();
+}
+
+void SetDiagramImportedCuts(const std::string& name, const std::optional<CutLosses>& horizontal,
+                            const std::optional<CutLosses>& vertical) {
+  DiagramInput& input = state.input;
+  input.importedName = name;
+  input.importedHorizontal.reset();
+  input.importedVertical.reset();
+  if (!name.empty() && horizontal)
+    input.importedHorizontal = ImportedGains(CutKind::kHorizontal, *horizontal);
+  if (!name.empty() && vertical)
+    input.importedVertical = ImportedGains(CutKind::kVertical, *vertical);
+  if (state.window == nullptr) return;
+  UpdateImportedBox();
+  Repaint();
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,311 @@
+// SPDX-License-Identifier: MIT
+#include "app/win32/fit_window.h"
+
+// clang-format off
+#include <windows.h>  // first: commctrl.h needs it
+#include <commctrl.h>
+// clang-format on
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/logic/fit_rows.h"
+#include "app/logic/process_objects.h"
+#include "app/win32/config_dialog_window.h"
+#include "app/win32/test_dumps.h"
+#include "app/win32/viewer_hooks.h"
+#include "app/win32/win32_controls.h"
+#include "interchange/number_text.h"
+
+namespace veltrisko {
+namespace {
+
+constexpr wchar_t kFitClass[] = L"VeltriskoFitWindow";
+constexpr UINT kFitDone = WM_APP + 1;
+enum : int { kCriterionId = 200, kToleranceId, kCountId, kStartId, kAlignId, kFirstListId = 210 };
+// The configuration dialog's code fields (resources/veltrisko.rc).
+constexpr int kCodeEdit[2] = {1020, 1021};
+
+// What one fit needs, copied for the worker, and what it gives back.
+struct FitJob {
+  PatternFile file;
+  PatternFitRequest request;
+  PatternFit result;
+  double seconds = 0.0;
+};
+
+struct FitWindowState {
+  HINSTANCE instance = nullptr;
+  HWND mainWindow = nullptr;
+  HWND window = nullptr;
+  HWND name = nullptr, criterion = nullptr, tolerance = nullptr, count = nullptr;
+  HWND start = nullptr, status = nullptr, findings = nullptr, align = nullptr;
+  HWND titles[2]{}, lists[2]{};
+  std::string fileName;
+  PatternFile file;
+  std::optional<PatternFit> fit;
+  std::vector<std::string> rowCodes[2];  // the code a row sets, per list
+  std::thread worker;
+  bool filling = false;
+};
+FitWindowState state;
+
+HWND Child(const wchar_t* className, const std::string& text, DWORD style, int id, int x, int y,
+           int w, int h, DWORD extended = 0) {
+  const HWND child = CreateWindowExW(
+      extended, className, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h,
+      state.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), state.instance, nullptr);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+               FALSE);
+  return child;
+}
+
+std::string TextOf(HWND control) {
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(control, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(length));
+  return Narrow(text);
+}
+
+void FillList(int which, const std::optional<CutFit>& cut, std::string& dump) {
+  const HWND list = state.lists[which];
+  state.filling = true;  // filling is no choice of the user's
+  ListView_DeleteAllItems(list);
+  state.rowCodes[which].clear();
+  const bool hasCut =
+      which == 0 ? state.file.horizontal.has_value() : state.file.vertical.has_value();
+  SetWindowTextW(state.titles[which], Widen(FitListTitle(which, hasCut, cut)).c_str());
+  if (cut) {
+    for (std::size_t row = 0; row < cut->results.size(); ++row) {
+      state.rowCodes[which].push_back(cut->results[row].code);
+      const std::array<std::string, 4> cells = FitRow(cut->results[row]);
+      for (int column = 0; column < 4; ++column) {
+        std::wstring text = Widen(cells[column]);
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = static_cast<int>(row);
+        item.iSubItem = column;
+        item.pszText = text.data();
+        if (column == 0) {
+          SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        } else {
+          SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        }
+        dump += cells[column] + (column == 3 ? "\n" : "\t");
+      }
+    }
+  }
+  state.filling = false;
+}
+
+// The lists and the measured pattern's lines of a fit, or empty ones.
+void ShowFit(const PatternFit* fit) {
+  std::string dump;
+  for (int which = 0; which < 2; ++which) {
+    dump += std::string(kFitComponentNames[which]) + "\n";
+    FillList(which, fit ? (which == 0 ? fit->horizontal : fit->vertical) : std::nullopt, dump);
+  }
+  std::string lines;
+  if (fit != nullptr) {
+    for (const std::string& line : FitInfoLines(*fit)) lines += (lines.empty() ? "" : "\n") + line;
+  }
+  SetWindowTextW(state.findings, Widen(lines).c_str());
+  EnableWindow(state.align,
+               fit != nullptr && (fit->HorizontalMainDirection() || fit->VerticalMainElevation()));
+  if (fit != nullptr) DumpText("fit-rows", dump + lines + "\n");
+}
+
+void StartFit() {
+  if (state.worker.joinable()) return;
+  auto job = std::make_unique<FitJob>();
+  job->file = state.file;
+  const auto choice = SendMessageW(state.criterion, CB_GETCURSEL, 0, 0);
+  job->request.criterion = kFitCriteria[choice == 1 ? 1 : 0].criterion;
+  // A number (decimal comma or point) is the tolerance; anything else, as
+  // the field's first text "aus der Datei", leaves the file's own.
+  std::string tolerance = TextOf(state.tolerance);
+  for (char& c : tolerance) c = c == ',' ? '.' : c;
+  if (const std::optional<double> given = ParseDecimal(tolerance))
+    job->request.toleranceDb = std::clamp(*given, 0.0, 40.0);
+  const std::optional<double> count = ParseDecimal(TextOf(state.count));
+  job->request.top =
+      std::clamp(static_cast<int>(count.value_or(PatternFitRequest{}.top)), 1, kMostFitRows);
+  job->request.horizontalReference = horizontalPanel.Code() ? horizontalPanel.Code() : "";
+  job->request.verticalReference = verticalPanel.Code() ? verticalPanel.Code() : "";
+  EnableWindow(state.start, FALSE);
+  SetWindowTextW(state.status, Widen(kFitRunning).c_str());
+  const HWND window = state.window;
+  state.worker = std::thread([window, job = job.release()] {
+    const auto begin = std::chrono::steady_clock::now();
+    job->result = FitPattern(job->file, job->request, CodeSpace::Full());
+    job->seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    PostMessageW(window, kFitDone, 0, reinterpret_cast<LPARAM>(job));
+  });
+}
+
+void FinishFit(FitJob* done) {
+  const std::unique_ptr<FitJob> job(done);
+  if (state.worker.joinable()) state.worker.join();
+  EnableWindow(state.start, TRUE);
+  state.fit = job->result;
+  ShowFit(&*state.fit);
+  SetWindowTextW(state.status, Widen(FitStatus(job->result.codesSearched, job->seconds)).c_str());
+}
+
+// A chosen row's code goes into the dialog's field as if typed; a closed
+// dialog opens again so that the user sees the change.
+void UseRow(int which, int row) {
+  const std::vector<std::string>& codes = state.rowCodes[which];
+  if (row < 0 || static_cast<std::size_t>(row) >= codes.size()) return;
+  if (configDialogWindow == nullptr) OpenConfigDialog(state.instance, state.mainWindow);
+  SetDlgItemTextW(configDialogWindow, kCodeEdit[which],
+                  Widen(codes[static_cast<std::size_t>(row)]).c_str());
+}
+
+// "Ausrichtung übernehmen": the view turns to the measured main direction.
+void TakeAlignment() {
+  if (!state.fit) return;
+  sceneState.azimuth = static_cast<float>(state.fit->HorizontalMainDirection().value_or(0.0));
+  sceneState.elevation = static_cast<float>(state.fit->VerticalMainElevation().value_or(0.0));
+  RequestRepaint();
+}
+
+void CreateControls() {
+  const int labelW = 80, fieldX = 96;
+  Child(L"STATIC", kFitMeasurementLabel, SS_LEFT, -1, 8, 10, labelW, 18);
+  state.name = Child(L"STATIC", state.fileName, SS_LEFT | SS_NOPREFIX, -1, fieldX, 10, 500, 18);
+  Child(L"STATIC", kFitCriterionLabel, SS_LEFT, -1, 8, 36, labelW, 18);
+  state.criterion =
+      Child(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_TABSTOP, kCriterionId, fieldX, 32, 360, 120);
+  for (const FitCriterionChoice& choice : kFitCriteria)
+    SendMessageW(state.criterion, CB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(Widen(choice.text).c_str()));
+  SendMessageW(state.criterion, CB_SETCURSEL, 0, 0);
+  Child(L"STATIC", kFitToleranceLabel, SS_LEFT, -1, 8, 62, labelW, 18);
+  state.tolerance = Child(L"EDIT", kFitToleranceFromFile, ES_AUTOHSCROLL | WS_TABSTOP, kToleranceId,
+                          fieldX, 60, 100, 20, WS_EX_CLIENTEDGE);
+  Child(L"STATIC", "dB", SS_LEFT, -1, fieldX + 106, 62, 30, 18);
+  Child(L"STATIC", kFitCountLabel, SS_LEFT, -1, 8, 88, labelW, 18);
+  state.count = Child(L"EDIT", std::to_string(PatternFitRequest{}.top), ES_NUMBER | WS_TABSTOP,
+                      kCountId, fieldX, 86, 60, 20, WS_EX_CLIENTEDGE);
+  state.start =
+      Child(L"BUTTON", kFitStartButton, BS_DEFPUSHBUTTON | WS_TABSTOP, kStartId, 8, 114, 100, 26);
+  state.status = Child(L"STATIC", "", SS_LEFT, -1, 120, 119, 600, 18);
+  state.findings = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1, 8, 148, 700, 64);
+  state.align =
+      Child(L"BUTTON", kFitAlignButton, BS_PUSHBUTTON | WS_TABSTOP, kAlignId, 720, 186, 160, 26);
+  for (int which = 0; which < 2; ++which) {
+    const int x = 8 + which * 446;
+    state.titles[which] =
+        Child(L"STATIC", kFitComponentNames[which], SS_LEFT | SS_NOPREFIX, -1, x, 218, 430, 18);
+    state.lists[which] =
+        Child(WC_LISTVIEWW, "", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
+              kFirstListId + which, x, 238, 430, 300, WS_EX_CLIENTEDGE);
+    ListView_SetExtendedListViewStyle(state.lists[which], LVS_EX_FULLROWSELECT);
+    for (int column = 0; column < 4; ++column) {
+      std::wstring text = Widen(kFitColumns[static_cast<std::size_t>(column)]);
+      LVCOLUMNW c{};
+      c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+      c.fmt = column == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT;
+      c.cx = column == 0 ? 170 : column == 3 ? 110 : 70;
+      c.pszText = text.data();
+      SendMessageW(state.lists[which], LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
+    }
+  }
+  Child(L"STATIC", kFitHint, SS_LEFT, -1, 8, 548, 870, 36);
+  ShowFit(nullptr);
+}
+
+// Where each button and list is on the screen, for tests that click them.
+void DumpControls() {
+  if (!DumpsWanted()) return;
+  std::string lines;
+  for (const HWND control : {state.start, state.align, state.lists[0], state.lists[1]}) {
+    RECT r;
+    GetWindowRect(control, &r);
+    lines += std::to_string(GetDlgCtrlID(control)) + "\t" + std::to_string((r.left + r.right) / 2) +
+             "\t" + std::to_string((r.top + r.bottom) / 2) + "\n";
+  }
+  DumpText("fit-controls", lines);
+}
+
+LRESULT CALLBACK FitProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      state.window = window;
+      CreateControls();
+      return 0;
+    case WM_MOVE:
+    case WM_SIZE:
+      DumpControls();
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kStartId) StartFit();
+      if (LOWORD(wParam) == kAlignId) TakeAlignment();
+      if (LOWORD(wParam) == kCriterionId && HIWORD(wParam) == CBN_SELCHANGE)
+        EnableWindow(state.tolerance, SendMessageW(state.criterion, CB_GETCURSEL, 0, 0) == 0);
+      return 0;
+    case WM_NOTIFY: {
+      const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+      const int which = static_cast<int>(change->hdr.idFrom) - kFirstListId;
+      if (change->hdr.code == LVN_ITEMCHANGED && (which == 0 || which == 1) && !state.filling &&
+          (change->uNewState & LVIS_SELECTED) != 0 && (change->uOldState & LVIS_SELECTED) == 0)
+        UseRow(which, change->iItem);
+      return 0;
+    }
+    case kFitDone:
+      FinishFit(reinterpret_cast<FitJob*>(lParam));
+      return 0;
+    case WM_DESTROY:
+      // The worker posts to this window; wait for it before the window goes.
+      if (state.worker.joinable()) state.worker.join();
+      for (MSG pending; PeekMessageW(&pending, window, kFitDone, kFitDone, PM_REMOVE);)
+        delete reinterpret_cast<FitJob*>(pending.lParam);
+      state.window = nullptr;
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+void OpenFitWindow(HINSTANCE instance, HWND mainWindow, const std::string& fileName,
+                   const PatternFile& file) {
+  state.instance = instance;
+  state.mainWindow = mainWindow;
+  state.fileName = fileName;
+  state.file = file;
+  state.fit.reset();
+  if (state.window == nullptr) {
+    static bool registered = false;
+    if (!registered) {
+      const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
+      InitCommonControlsEx(&controls);
+      WNDCLASSEXW windowClass{};
+      windowClass.cbSize = sizeof windowClass;
+      windowClass.lpfnWndProc = FitProcedure;
+      windowClass.hInstance = instance;
+      windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+      windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+      windowClass.lpszClassName = kFitClass;
+      registered = RegisterClassExW(&windowClass) != 0;
+    }
+    CreateWindowExW(0, kFitClass, Widen(kFitTitle).c_str(),
+                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                    CW_USEDEFAULT, 900, 630, mainWindow, nullptr, instance, nullptr);
+  } else {
+    SetWindowTextW(state.name, Widen(fileName).c_str());
+    ShowFit(nullptr);
+  }
+  if (IsIconic(state.window)) ShowWindow(state.window, SW_RESTORE);
+  ShowWindow(state.window, SW_SHOW);
+  SetForegroundWindow(state.window);
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+#include "app/win32/gdi_diagram_painter.h"
+
+#include <cmath>
+#include <vector>
+
+#include "app/win32/win32_controls.h"
+
+namespace veltrisko {
+namespace {
+
+COLORREF ColourOf(Rgb c) { return RGB(c.r, c.g, c.b); }
+
+int Pixels(double value, double scale) { return static_cast<int>(std::lround(value * scale)); }
+
+// Whole pixels rounded down, so that a text never gets wider than measured.
+HFONT FontOf(double size, bool bold, double scale) {
+  const int height = std::max(1, static_cast<int>(std::floor(size * scale)));
+  return CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                     DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                     VARIABLE_PITCH | FF_SWISS, L"Tahoma");
+}
+
+HPEN PenOf(Rgb colour, double width, Stroke stroke, double scale) {
+  LOGBRUSH brush{BS_SOLID, ColourOf(colour), 0};
+  const DWORD style = stroke == Stroke::kDashed   ? PS_DASH
+                      : stroke == Stroke::kDotted ? PS_DOT
+                                                  : PS_SOLID;
+  return ExtCreatePen(PS_GEOMETRIC | style | PS_ENDCAP_FLAT | PS_JOIN_ROUND,
+                      std::max(1, Pixels(width, scale)), &brush, 0, nullptr);
+}
+
+class GdiPainter {
+ public:
+  GdiPainter(HDC dc, double scale) : dc_(dc), scale_(scale) {
+    SetBkMode(dc, TRANSPARENT);
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+  }
+
+  void operator()(const Polyline& line) {
+    std::vector<POINT> points;
+    points.reserve(line.points.size());
+    for (const Point& p : line.points) points.push_back({Pixels(p.x, scale_), Pixels(p.y, scale_)});
+    const HPEN pen = PenOf(line.colour, line.width, line.stroke, scale_);
+    const HGDIOBJ old = SelectObject(dc_, pen);
+    ::Polyline(dc_, points.data(), static_cast<int>(points.size()));
+    SelectObject(dc_, old);
+    DeleteObject(pen);
+  }
+
+  void operator()(const Circle& circle) {
+    const HPEN pen = PenOf(circle.colour, circle.width, Stroke::kSolid, scale_);
+    const HGDIOBJ old = SelectObject(dc_, pen);
+    const double r = circle.radius;
+    Ellipse(dc_, Pixels(circle.centre.x - r, scale_), Pixels(circle.centre.y - r, scale_),
+            Pixels(circle.centre.x + r, scale_) + 1, Pixels(circle.centre.y + r, scale_) + 1);
+    SelectObject(dc_, old);
+    DeleteObject(pen);
+  }
+
+  void operator()(const Label& label) {
+    const HFONT font = FontOf(label.size, label.bold, scale_);
+    const HGDIOBJ old = SelectObject(dc_, font);
+    const UINT align = label.anchor == Anchor::kStart    ? TA_LEFT
+                       : label.anchor == Anchor::kMiddle ? TA_CENTER
+                                                         : TA_RIGHT;
+    SetTextAlign(dc_, align | TA_BASELINE | TA_NOUPDATECP);
+    SetTextColor(dc_, ColourOf(label.colour));
+    const std::wstring text = Widen(label.text);
+    TextOutW(dc_, Pixels(label.at.x, scale_), Pixels(label.at.y, scale_), text.c_str(),
+             static_cast<int>(text.size()));
+    SelectObject(dc_, old);
+    DeleteObject(font);
+  }
+
+ private:
+  HDC dc_;
+  double scale_;
+};
+
+}  // namespace
+
+double GdiTextWidth(const std::string& utf8, double size, bool bold) {
+  static const HDC measuring = CreateCompatibleDC(nullptr);
+  const HFONT font = FontOf(size, bold, 1.0);
+  const HGDIOBJ old = SelectObject(measuring, font);
+  const std::wstring text = Widen(utf8);
+  SIZE extent{};
+  GetTextExtentPoint32W(measuring, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(measuring, old);
+  DeleteObject(font);
+  return extent.cx;
+}
+
+void PaintDrawingGdi(HDC dc, const Drawing& drawing, double scale) {
+  const RECT all{0, 0, Pixels(drawing.width, scale), Pixels(drawing.height, scale)};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  GdiPainter painter(dc, scale);
+  for (const Shape& shape : drawing.shapes) std::visit(painter, shape);
+}
+
+RgbImage DrawingImage(const Drawing& drawing) {
+  RgbImage image;
+  image.width = static_cast<int>(std::lround(drawing.width));
+  image.height = static_cast<int>(std::lround(drawing.height));
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = image.width;
+  info.bmiHeader.biHeight = -image.height;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  const HDC dc = CreateCompatibleDC(nullptr);
+  const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap == nullptr) {
+    DeleteDC(dc);
+    return {};
+  }
+  const HGDIOBJ old = SelectObject(dc, bitmap);
+  PaintDrawingGdi(dc, drawing);
+  GdiFlush();
+  const auto* bgrx = static_cast<const unsigned char*>(bits);
+  const std::size_t pixels = static_cast<std::size_t>(image.width) * image.height;
+  image.rgb.reserve(pixels * 3);
+  for (std::size_t i = 0; i < pixels; ++i)
+    image.rgb.insert(image.rgb.end(), {bgrx[4 * i + 2], bgrx[4 * i + 1], bgrx[4 * i]});
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return image;
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace veltrisko {
+
+// Registers with the main window: "Ansicht -> 2D-Diagramme" (the window
+// follows every change); "Datei -> Diagramm importieren…" and
+// "Datei -> Diagramm exportieren…" through the common file dialogs: an imported file's cuts join
+// the 2-D window (opened) and its name the information legend; the export writes the pattern in
+// force, CSV for ".csv" and MSI Planet otherwise. Problems are shown in a message box. "Extras ->
+// Antennencode anpassen…" fits the loaded file (or offers to import one first).
+void AddPatternFileCommands();
+
+// Imports a file as "Diagramm importieren…" does once it is chosen (for a
+// file given on the command line); false, after a message box, when it
+// cannot be read.
+bool ImportPatternFile(const std::string& path);
+
+// The loaded file's name, empty while none is loaded.
+const std::string& LoadedPatternFileName();
+
+}  // namespace veltrisko

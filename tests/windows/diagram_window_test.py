@@ -1,0 +1,293 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Drives the Windows viewer's 2-D window under Wine with xdotool: opened by
+"Ansicht -> 2D-Diagramme", following the dialog, its check boxes, its style,
+the reading at the mouse, and its SVG and CSV exports through the common file
+dialog, which must equal the Linux ones byte for byte for three states (the
+last with a file imported by "Datei -> Diagramm importieren…"); then the code
+fit of that file, whose rows must equal those of `veltrisko-pattern fit`.
+
+    diagram_window_test.py WINE_RUN_COMMAND... -- VIEWER.exe STEADY_FRAME
+        WRITE_DIAGRAM_FILES PATTERN_TOOL WORK_DIR
+
+WRITE_DIAGRAM_FILES (tests/diagram/write_diagram_files.cpp) writes what the
+Linux viewer's 2-D window exports for a state; PATTERN_TOOL is the Linux
+veltrisko-pattern.
+"""
+import os
+import re
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from viewer_test import Failure, Viewer, expect  # noqa: E402
+
+WINDOW = "2D-Diagramme"
+PATTERN_TOOL = []  # the Linux veltrisko-pattern, from the command line
+MEASURED = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
+                                         "tools", "fit_input_horizontal.csv"))
+
+
+def text_with(viewer, name, needle, timeout=30):
+    """The dump `name` once it holds `needle` (or as it is after `timeout`):
+    a loaded machine may paint a while after the last dump went quiet."""
+    end = time.time() + timeout
+    while time.time() < end and needle not in viewer.text(name):
+        time.sleep(0.3)
+    return viewer.text(name)
+
+
+def wine_path(path):
+    return "Z:" + path.replace("/", "\\")
+
+
+class Diagrams:
+    def __init__(self, viewer):
+        self.viewer = viewer
+        viewer.keys(viewer.main, "alt+a")
+        viewer.press("2")  # "&2D-Diagramme"
+        self.window = viewer.window(WINDOW, timeout=30)
+        expect(self.window is not None, "no 2-D window after Ansicht -> 2D-Diagramme")
+        viewer.settle()
+
+    def controls(self):
+        """id -> (x, y, text) of the visible controls, on the screen."""
+        found = {}
+        for line in self.viewer.text("diagram-controls").splitlines():
+            ident, x, y, text = (line.split("\t") + [""])[:4]
+            found[int(ident), text] = (int(x), int(y))
+        return found
+
+    def click(self, text):
+        for (ident, label), (x, y) in self.controls().items():
+            if label == text:
+                subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
+                time.sleep(0.3)
+                self.viewer.settle()
+                return
+        raise Failure("no control '%s' in %s" % (text, self.controls()))
+
+    def plot_centre(self, ident):
+        for (i, label), at in self.controls().items():
+            if i == ident and label == "":
+                return at
+        raise Failure("no plot %d" % ident)
+
+    def export(self, button, path):
+        """Saves through the button's common file dialog."""
+        if os.path.exists(path):
+            os.remove(path)
+        self.click(button)
+        dialog = self.viewer.window("Exportieren", timeout=20)
+        expect(dialog is not None, "no file dialog after %s" % button)
+        time.sleep(0.5)
+        subprocess.run(["xdotool", "key", "--window", dialog, "ctrl+a"], check=True)
+        subprocess.run(["xdotool", "type", "--delay", "30", wine_path(path)], check=True)
+        subprocess.run(["xdotool", "key", "Return"], check=True)
+        end = time.time() + 20
+        while time.time() < end and not os.path.exists(path):
+            time.sleep(0.2)
+        expect(os.path.exists(path), "%s did not write %s" % (button, path))
+
+
+def same_files(diagrams, writer, work, label, arguments):
+    """The three exports of the window equal the Linux ones."""
+    linux = os.path.join(work, label + "-linux")
+    subprocess.run([writer, *arguments[:4], linux, *arguments[4:]], check=True)
+    for button, suffix in (("SVG…", ".svg"), ("CSV horizontal…", "-horizontal.csv"),
+                           ("CSV vertikal…", "-vertical.csv")):
+        windows = os.path.join(work, label + "-windows" + suffix)
+        diagrams.export(button, windows)
+        with open(windows, "rb") as w, open(linux + suffix, "rb") as l:
+            expect(w.read() == l.read(), "%s%s differs from the Linux file" % (label, suffix))
+
+
+def set_code(viewer, edit_field, code):
+    viewer.click_dialog_item(*edit_field)
+    viewer.press("End", "shift+Home")
+    viewer.type(code)
+
+
+def run(viewer, writer, work):
+    expect(viewer.main is not None and viewer.dialog is not None, "the viewer did not start")
+    set_code(viewer, (44, 19, 52, 14), "030ea10")
+    set_code(viewer, (183, 19, 48, 14), "020ea05")
+    viewer.click_dialog_item(13, 196, 43, 10)  # "HCM V6"
+    diagrams = Diagrams(viewer)
+
+    # Every plot names the codes and the rule and shows all five curves.
+    for cut, points in (("horizontal", 361), ("vertical", 181)):
+        drawn = text_with(viewer, "diagram-" + cut, "curve 4 %d" % points).splitlines()
+        expect("hor. 030EA10   vert. 020EA05   HCM V6" in drawn, "%s plot:\n%s" % (cut, drawn))
+        for curve in range(5):
+            expect("curve %d %d" % (curve, points) in drawn, "%s: curve %d" % (cut, curve))
+    same_files(diagrams, writer, work, "v6", ["030EA10", "020EA05", "v6", "polar"])
+
+    # The reading at the mouse angle below the plots.
+    x, y = diagrams.plot_centre(0)
+    subprocess.run(["xdotool", "mousemove", str(x), str(y - 30)], check=True)
+    viewer.settle()
+    reading = text_with(viewer, "diagram-reading", "Azimut")
+    expect(reading.startswith("Azimut 0,0°:  hor. ") and "V6 " in reading, "reading: " + reading)
+
+    # A curve's check box, and the cartesian style.
+    diagrams.click("Kombination HCM V6")
+    end = time.time() + 30
+    while time.time() < end and "curve 2 361" in viewer.text("diagram-horizontal"):
+        time.sleep(0.3)
+    expect("curve 2 361" not in viewer.text("diagram-horizontal"), "V6 still drawn")
+    diagrams.click("Kombination HCM V6")
+    expect("curve 2 361" in text_with(viewer, "diagram-horizontal", "curve 2 361"), "V6 not back")
+    diagrams.click("Polar")  # opens the list below the box: its second item
+    x, y = [at for (i, _), at in diagrams.controls().items() if i == 100][0]
+    subprocess.run(["xdotool", "mousemove", str(x), str(y + 30), "click", "1"], check=True)
+    viewer.settle()
+    expect("Azimut relativ (°)" in text_with(viewer, "diagram-horizontal", "Azimut relativ (°)"),
+           "not cartesian")
+
+    # Following the dialog live: the other rule, a logarithmic display.
+    viewer.click_dialog_item(67, 196, 43, 10)  # "HCM V7"
+    viewer.click_dialog_item(67, 226, 57, 10)  # "logarithmisch"
+    set_code(viewer, (44, 19, 52, 14), "120la10")
+    identity = "hor. 120LA10   vert. 020EA05   HCM V7"
+    expect(identity in text_with(viewer, "diagram-vertical", identity),
+           "the plots did not follow the dialog")
+    same_files(diagrams, writer, work, "log", ["120LA10", "020EA05", "v7", "cartesian"])
+
+    # "Datei -> Diagramm exportieren…": the file the tool writes.
+    exported = os.path.join(work, "exported-windows.msi")
+    if os.path.exists(exported):
+        os.remove(exported)
+    viewer.click(viewer.main, 300, 780)  # below the 2-D window
+    viewer.press("alt+d")
+    viewer.press("e")
+    dialog = viewer.window("Diagramm exportieren", timeout=20)
+    expect(dialog is not None, "no file dialog after Diagramm exportieren")
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "type", "--delay", "30", wine_path(exported)], check=True)
+    subprocess.run(["xdotool", "key", "Return"], check=True)
+    end = time.time() + 20
+    while time.time() < end and not os.path.exists(exported):
+        time.sleep(0.2)
+    expect(os.path.exists(exported), "Diagramm exportieren wrote nothing")
+    tool = subprocess.run([PATTERN_TOOL[0], "export", "--horizontal", "120LA10", "--vertical",
+                           "020EA05", "--output", "-"], capture_output=True, check=True).stdout
+    with open(exported, "rb") as f:
+        expect(f.read() == tool, "the exported file differs from the tool's")
+
+    # "Datei -> Diagramm importieren…": the file's curve in the plots, its
+    # check box and its name in the legend.
+    viewer.click(viewer.main, 300, 780)  # below the 2-D window
+    viewer.press("alt+d")
+    viewer.press("i")
+    dialog = viewer.window("Diagramm importieren", timeout=20)
+    expect(dialog is not None, "no file dialog after Diagramm importieren")
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "type", "--delay", "30", wine_path(MEASURED)], check=True)
+    subprocess.run(["xdotool", "key", "Return"], check=True)
+    name = os.path.basename(MEASURED)
+    end = time.time() + 20
+    while time.time() < end and "Datei: " + name not in viewer.text("info-legend"):
+        time.sleep(0.3)
+    viewer.settle()
+    expect("Datei: " + name in viewer.text("info-legend"), "legend:\n" + viewer.text("info-legend"))
+    drawn = text_with(viewer, "diagram-horizontal", "curve 5 361").splitlines()
+    expect("Datei: " + name in drawn and "curve 5 361" in drawn, "imported plot:\n%s" % drawn)
+    expect(("Datei: " + name) in [label for _, label in diagrams.controls()], "no check box")
+    same_files(diagrams, writer, work, "imported", ["120LA10", "020EA05", "v7", "cartesian", MEASURED])
+
+
+def fit_rows_of_tool(pattern_tool, top):
+    """The horizontal rows `veltrisko-pattern fit` prints, as the dialog shows
+    them (code, largest deviation, RMS, mean excess; decimal commas)."""
+    text = subprocess.run([pattern_tool, "fit", MEASURED, "--top", str(top)],
+                          capture_output=True, text=True, check=True).stdout
+    rows = []
+    for line in text.splitlines():
+        row = re.match(r"\s*\d+\s+(\S+)(?: \.\. (\S+) \((\d+) codes\))?\s+"
+                       r"([\d.]+)\s+([\d.]+)\s+([\d.]+)$", line)
+        if row:
+            first, last, count = row.group(1, 2, 3)
+            codes = first if last is None else "%s … %s, %s Codes" % (first, last, count)
+            rows.append("\t".join([codes] + [w.replace(".", ",") for w in row.group(4, 5, 6)]))
+    return rows
+
+
+def fit(viewer, pattern_tool):
+    """Extras -> Antennencode anpassen…: the rows equal the tool's; a chosen
+    row sets the horizontal code."""
+    viewer.click(viewer.main, 300, 780)
+    viewer.press("alt+e")
+    viewer.press("a")
+    expect(viewer.window("Antennencode anpassen", timeout=20) is not None, "no fit window")
+    viewer.settle()
+    places = dict((line.split("\t")[0], line.split("\t")[1:])
+                  for line in viewer.text("fit-controls").splitlines())
+    x, y = map(int, places["203"])
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
+    end = time.time() + 60
+    while time.time() < end and not viewer.text("fit-rows"):
+        time.sleep(0.3)
+    lines = viewer.text("fit-rows").splitlines()
+    expect(lines and lines[0] == "Horizontal", "fit rows:\n%s" % lines)
+    shown = lines[1:lines.index("Vertikal")]
+    expected = fit_rows_of_tool(pattern_tool, len(shown))
+    expect(shown == expected, "fit rows %s, the tool's %s" % (shown, expected))
+    # The second row: below the list's header, one row height further.
+    x, y = map(int, places["210"])
+    subprocess.run(["xdotool", "mousemove", str(x), str(y - 150 + 20 + 14 + 7), "click", "1"],
+                   check=True)
+    viewer.settle()
+    code = shown[1].split()[0]
+    expect("hor.:  " + code in viewer.text("info-legend"),
+           "row %s not taken:\n%s" % (code, viewer.text("info-legend")))
+
+
+def opened_on_command_line(wine_run, exe, tool, work):
+    """A pattern file given on the command line ("Öffnen mit" passes it so)
+    is imported at the start: its curve in the 2-D window, its name in the
+    legend."""
+    viewer = Viewer(wine_run, exe, tool, os.path.join(work, "opened"), [wine_path(MEASURED)])
+    try:
+        name = os.path.basename(MEASURED)
+        expect(viewer.window(WINDOW, timeout=30) is not None, "no 2-D window for the file")
+        drawn = text_with(viewer, "diagram-horizontal", "curve 5 361").splitlines()
+        expect("Datei: " + name in drawn and "curve 5 361" in drawn, "opened plot:\n%s" % drawn)
+        legend = text_with(viewer, "info-legend", "Datei: " + name)
+        expect("Datei: " + name in legend, "legend:\n" + legend)
+    finally:
+        viewer.process.kill()
+
+
+def main():
+    split = sys.argv.index("--")
+    wine_run = sys.argv[1:split]
+    exe, tool, writer, pattern_tool, work = sys.argv[split + 1:split + 6]
+    PATTERN_TOOL.append(pattern_tool)
+    os.makedirs(work, exist_ok=True)
+    viewer = Viewer(wine_run, exe, tool, work)
+    failures = []
+    try:
+        run(viewer, writer, work)
+        fit(viewer, pattern_tool)
+        viewer.process.kill()
+        viewer.process.wait()
+        opened_on_command_line(wine_run, exe, tool, work)
+    except Failure as failure:
+        failures.append(str(failure))
+        # What the screen showed, kept beside the other files of the run.
+        subprocess.run(["import", "-window", "root", os.path.join(work, "failure.png")])
+    finally:
+        if viewer.process.poll() is None:
+            viewer.process.kill()
+    for failure in failures:
+        print("FAILED:", failure)
+    if failures:
+        return 1
+    print("The Windows 2-D window passed.")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -49,6 +49,9 @@ class Diagrams:
         viewer.press("2")  # "&2D-Diagramme"
         self.window = viewer.window(WINDOW, timeout=30)
         expect(self.window is not None, "no 2-D window after Ansicht -> 2D-Diagramme")
+        # Below the dialog and over the main window's lower part.
+        subprocess.run(["xdotool", "windowsize", self.window, "1100", "470"], check=True)
+        subprocess.run(["xdotool", "windowmove", self.window, "0", "725"], check=True)
         viewer.settle()
 
     def controls(self):
@@ -111,8 +114,11 @@ def set_code(viewer, edit_field, code):
 
 def run(viewer, writer, work):
     expect(viewer.main is not None and viewer.dialog is not None, "the viewer did not start")
+    # The dialog top right, the 2-D window (see Diagrams) below: all in reach.
+    subprocess.run(["xdotool", "windowmove", viewer.dialog, "805", "0"], check=True)
+    viewer.settle()
     set_code(viewer, (44, 19, 52, 14), "030ea10")
-    set_code(viewer, (183, 19, 48, 14), "020ea05")
+    set_code(viewer, (270, 19, 48, 14), "020ea05")
     viewer.click_dialog_item(13, 196, 43, 10)  # "HCM V6"
     diagrams = Diagrams(viewer)
 
@@ -159,8 +165,7 @@ def run(viewer, writer, work):
     exported = os.path.join(work, "exported-windows.msi")
     if os.path.exists(exported):
         os.remove(exported)
-    viewer.click(viewer.main, 300, 780)  # below the 2-D window
-    viewer.press("alt+d")
+    viewer.keys(viewer.main, "alt+d")
     viewer.press("e")
     dialog = viewer.window("Diagramm exportieren", timeout=20)
     expect(dialog is not None, "no file dialog after Diagramm exportieren")
@@ -178,8 +183,7 @@ def run(viewer, writer, work):
 
     # "Datei -> Diagramm importieren…": the file's curve in the plots, its
     # check box and its name in the legend.
-    viewer.click(viewer.main, 300, 780)  # below the 2-D window
-    viewer.press("alt+d")
+    viewer.keys(viewer.main, "alt+d")
     viewer.press("i")
     dialog = viewer.window("Diagramm importieren", timeout=20)
     expect(dialog is not None, "no file dialog after Diagramm importieren")
@@ -217,8 +221,7 @@ def fit_rows_of_tool(pattern_tool, top):
 def fit(viewer, pattern_tool):
     """Extras -> Antennencode anpassen…: the rows equal the tool's; a chosen
     row sets the horizontal code."""
-    viewer.click(viewer.main, 300, 780)
-    viewer.press("alt+e")
+    viewer.keys(viewer.main, "alt+e")
     viewer.press("a")
     expect(viewer.window("Antennencode anpassen", timeout=20) is not None, "no fit window")
     viewer.settle()

@@ -22,15 +22,4 @@ FrameOptions FrameOptionsOf(const AnalysisViewState& state);
 inline constexpr int kClickSlack = 3;
 bool IsClick(int dx, int dy);
 
-// Where the readout box's top-left corner goes for a cursor position: 16
-// pixels right of and below the cursor, kept 2 pixels inside a view of the
-// given size as far as the box fits.
-struct BoxPosition {
-  int x = 0;
-  int y = 0;
-  bool operator==(const BoxPosition&) const = default;
-};
-BoxPosition ReadoutBoxPosition(int cursorX, int cursorY, int boxWidth, int boxHeight, int viewWidth,
-                               int viewHeight);
-
 }  // namespace veltrisko

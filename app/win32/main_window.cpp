@@ -87,6 +87,22 @@ void MoveLegends() {
                place.colour.height, flags);
 }
 
+std::string RectText(const char* name, const LegendRect& r) {
+  return std::string(name) + " " + std::to_string(r.x) + " " + std::to_string(r.y) + " " +
+         std::to_string(r.width) + " " + std::to_string(r.height) + "\n";
+}
+
+// The configuration dialog in the picture's pixels, which the readout box
+// keeps clear of: the dialog stands above the main window and would hide it.
+LegendRect DialogInPicture() {
+  if (configDialogWindow == nullptr || !IsWindowVisible(configDialogWindow)) return {0, 0, 0, 0};
+  RECT frame;
+  GetWindowRect(configDialogWindow, &frame);
+  POINT topLeft{frame.left, frame.top};
+  ScreenToClient(mainWindow, &topLeft);
+  return {topLeft.x, topLeft.y, frame.right - frame.left, frame.bottom - frame.top};
+}
+
 void ShowStatusLine() {
   const std::string line = readout.StatusLine();
   SendMessageW(statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(line).c_str()));
@@ -142,7 +158,10 @@ void Paint(HWND window) {
                         : problem;
     DrawCodeMessage(memory, message);
     DumpText("code-message", message);
-    DrawReadoutBox(memory, readout.Text(), readout.Anchor(), SIZE{width, height});
+    const LegendRect dialog = DialogInPicture();
+    const LegendRect box =
+        DrawReadoutBox(memory, readout.Text(), readout.Anchor(), SIZE{width, height}, dialog);
+    DumpText("readout-box", RectText("box", box) + RectText("dialog", dialog));
     BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
     SelectObject(memory, oldBitmap);
     DeleteObject(bitmap);

@@ -3,7 +3,7 @@
 
 #include <GL/gl.h>
 
-#include "app/logic/readout_view.h"
+#include "app/logic/dialog_placement.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/win32_controls.h"
 #include "render/gl/draw_pattern.h"
@@ -117,8 +117,10 @@ void DrawCodeMessage(HDC dc, const std::string& utf8) {
   });
 }
 
-void DrawReadoutBox(HDC dc, const std::string& utf8, POINT cursor, SIZE view) {
-  if (utf8.empty()) return;
+LegendRect DrawReadoutBox(HDC dc, const std::string& utf8, POINT cursor, SIZE view,
+                          const LegendRect& keepClear) {
+  LegendRect at{0, 0, 0, 0};
+  if (utf8.empty()) return at;
   const std::wstring text = Widen(utf8);
   WithFont(dc, [&] {
     RECT measure{0, 0, 0, 0};
@@ -126,7 +128,7 @@ void DrawReadoutBox(HDC dc, const std::string& utf8, POINT cursor, SIZE view) {
               DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
     const int width = measure.right + 2 * kReadoutPadding;
     const int height = measure.bottom + 2 * kReadoutPadding;
-    const BoxPosition at = ReadoutBoxPosition(cursor.x, cursor.y, width, height, view.cx, view.cy);
+    at = PlaceReadoutBox(cursor.x, cursor.y, width, height, view.cx, view.cy, keepClear);
     const HBRUSH background = CreateSolidBrush(kReadoutBackground);
     const HPEN border = CreatePen(PS_SOLID, 1, kReadoutBorder);
     const HGDIOBJ oldBrush = SelectObject(dc, background);
@@ -142,6 +144,7 @@ void DrawReadoutBox(HDC dc, const std::string& utf8, POINT cursor, SIZE view) {
               at.y + height - kReadoutPadding};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_NOPREFIX | DT_LEFT);
   });
+  return at;
 }
 
 }  // namespace veltrisko

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/logic/legend_content.h"
 #include "render/gl/gl_context.h"
 #include "render/gl/headless_surface.h"
 #include "render/pattern_frame.h"
@@ -56,7 +57,11 @@ class PatternPicture {
 void DrawCodeMessage(HDC dc, const std::string& utf8);
 
 // The readout box (black on light yellow, grey border) with its lines of
-// text beside a cursor position, kept inside a view of the given size.
-void DrawReadoutBox(HDC dc, const std::string& utf8, POINT cursor, SIZE view);
+// text beside a cursor position, kept inside a view of the given size and
+// clear of `keepClear` (the configuration dialog in the view's pixels; width
+// 0 for none) where some side of the cursor allows. Returns where it stands
+// (width 0 for no text).
+LegendRect DrawReadoutBox(HDC dc, const std::string& utf8, POINT cursor, SIZE view,
+                          const LegendRect& keepClear);
 
 }  // namespace veltrisko

@@ -18,24 +18,6 @@ TEST(IsClick, AllowsThreePixelsOfMovementInAll) {
   for (const Case& c : cases) EXPECT_EQ(IsClick(c.dx, c.dy), c.click) << c.dx << "," << c.dy;
 }
 
-TEST(ReadoutBoxPosition, SitsBesideTheCursorInsideTheView) {
-  struct Case {
-    int cursorX, cursorY, boxWidth, boxHeight, viewWidth, viewHeight;
-    BoxPosition expected;
-  };
-  const Case cases[] = {
-      {100, 50, 200, 120, 800, 600, {116, 66}},    // room enough
-      {700, 550, 200, 120, 800, 600, {598, 478}},  // pushed back from the right and bottom
-      {10, 10, 900, 700, 800, 600, {0, 0}},        // larger than the view: top left
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ReadoutBoxPosition(c.cursorX, c.cursorY, c.boxWidth, c.boxHeight, c.viewWidth,
-                                 c.viewHeight),
-              c.expected)
-        << c.cursorX << "," << c.cursorY;
-  }
-}
-
 TEST(CodeFieldTint, OrangeWhileNotInForceRedWhenRejected) {
   EXPECT_FALSE(CodeFieldTint(CodeFieldState::kInForce).has_value());
   EXPECT_EQ(CodeFieldTint(CodeFieldState::kNotInForce), Colour{0xB3ECFF});  // (255, 236, 179)

@@ -40,6 +40,8 @@ TEST(PlaceReadoutBox, BesideTheCursorInsideTheViewAndClearOfTheDialog) {
   for (const Case& c : cases) {
     EXPECT_EQ(PlaceReadoutBox(c.x, c.y, 150, 100, 800, 600, c.dialog), c.want) << c.x << "," << c.y;
   }
+  // Larger than the view: its top left corner.
+  EXPECT_EQ(PlaceReadoutBox(10, 10, 900, 700, 800, 600, none), (LegendRect{0, 0, 900, 700}));
 }
 
 TEST(DocumentationTarget, WebPageWithAHostElseTheInstalledGuide) {

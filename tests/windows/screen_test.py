@@ -106,14 +106,25 @@ def run(viewer, work):
 
     pictures = os.environ.get("VELTRISKO_SCREENSHOTS")
     if pictures:
-        # The dialog beside the picture, clear of both legends.
-        subprocess.run(["xdotool", "windowmove", viewer.dialog, "790", "560"], check=True)
+        # The picture top left, the dialog beside it, the 2-D window below both.
+        # (Positions of the windows themselves, their title bars above them.)
+        subprocess.run(["xdotool", "windowsize", viewer.main, "800", "580"], check=True)
+        subprocess.run(["xdotool", "windowmove", viewer.main, "0", "28"], check=True)
+        subprocess.run(["xdotool", "windowmove", viewer.dialog, "805", "28"], check=True)
+        viewer.settle()
+        viewer.keys(viewer.main, "alt+a")
+        viewer.press("2")  # "&2D-Diagramme"
+        diagrams = viewer.window("2D-Diagramme", timeout=30)
+        expect(diagrams is not None, "no 2-D window")
+        subprocess.run(["xdotool", "windowsize", diagrams, "1596", "540"], check=True)
+        subprocess.run(["xdotool", "windowmove", diagrams, "0", "650"], check=True)
+        viewer.settle()
         # The readout of a point of the pattern beside the cursor.
-        for x in (410, 420):
-            subprocess.run(["xdotool", "mousemove", "--window", viewer.main, str(x), "400"],
+        for x in (430, 440):
+            subprocess.run(["xdotool", "mousemove", "--window", viewer.main, str(x), "290"],
                            check=True)
             viewer.settle()
-        subprocess.run(["import", "-window", "root", "-crop", "1590x1000+0+0", "+repage",
+        subprocess.run(["import", "-window", "root",
                         os.path.join(pictures, "windows-viewer.png")], check=True)
 
 

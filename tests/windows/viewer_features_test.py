@@ -134,6 +134,27 @@ def check_readout(viewer, linux_bin):
     expect(viewer.text("clipboard").replace("\r\n", "\n") == hovered,
            "the menu copied %r" % viewer.text("clipboard"))
 
+    # The box keeps clear of the dialog: with the dialog's corner just below
+    # and right of the cursor, the box stands on another side.
+    def rectangles():
+        return dict((words[0], [int(w) for w in words[1:]])
+                    for words in map(str.split, viewer.text("readout-box").splitlines()))
+    x, y = on_pattern(viewer, 1)
+    hover(viewer, x, y)
+    dialog = rectangles()["dialog"]
+    geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", viewer.dialog],
+                              capture_output=True, text=True, check=True).stdout
+    place = dict(line.split("=") for line in geometry.split())
+    moved_x = int(place["X"]) + x + 30 - dialog[0]
+    moved_y = int(place["Y"]) + y - MENU_BAR + 30 - dialog[1]
+    mouse(viewer, "windowmove", viewer.dialog, str(moved_x), str(moved_y))
+    hover(viewer, x, y)
+    found = rectangles()
+    box, dialog = found["box"], found["dialog"]
+    apart = (box[0] + box[2] <= dialog[0] or dialog[0] + dialog[2] <= box[0] or
+             box[1] + box[3] <= dialog[1] or dialog[1] + dialog[3] <= box[1])
+    expect(box[2] > 0 and dialog[2] > 0 and apart, "the readout box covers the dialog: %s" % found)
+
 
 def check_difference(viewer):
     frame = os.path.join(viewer.dumps, "frame.ppm")

@@ -153,7 +153,7 @@ class ViewerTest : public QObject {
       if (entry.kind != MenuEntryKind::kItem) continue;
       QAction* action = window_->Action(entry.command);
       QVERIFY(action != nullptr);
-      QCOMPARE(action->text(), QString::fromUtf8(entry.text.data(), entry.text.size()));
+      QCOMPARE(action->text(), QString::fromUtf8(entry.text.de.data(), entry.text.de.size()));
       QCOMPARE(action->isChecked(), entry.initiallyChecked);
     }
   }

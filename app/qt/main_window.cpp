@@ -61,8 +61,6 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
-
 }  // namespace
 
 ClientArea::ClientArea(QWidget* parent, const Language& language)

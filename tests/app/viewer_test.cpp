@@ -174,8 +174,9 @@ class ViewerTest : public QObject {
     QCOMPARE(file[3]->text(), QString("Diagramm &exportieren…"));
     QVERIFY(file[4]->isSeparator());
     const QList<QAction*> view = popups[1]->menu()->actions();
-    // The specified items, then the analysis features after a separator.
-    QCOMPARE(view.size(), 12);
+    // The specified items, then the analysis features and the language after
+    // separators.
+    QCOMPARE(view.size(), 14);
     QVERIFY(view[7]->isSeparator());
     QCOMPARE(view[8]->text(), QString("Auflösung"));
     QCOMPARE(view[8]->menu()->actions().size(), 5);
@@ -183,6 +184,9 @@ class ViewerTest : public QObject {
     QCOMPARE(view[10]->text(), QString("&2D-Diagramme"));
     QCOMPARE(view[11]->text(), QString("&Unterschied V6/V7"));
     QVERIFY(view[11]->isCheckable() && !view[11]->isChecked());
+    // Then the language, after another separator.
+    QVERIFY(view[12]->isSeparator());
+    QCOMPARE(view[13]->text(), QString("S&prache"));
   }
 
   void movingASliderRecomposesBothCodesAndRepaints() {

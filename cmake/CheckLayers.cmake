@@ -7,26 +7,27 @@ cmake_policy(VERSION 3.25)
 # too, so that a new library states its place.
 set(layers
   "units:units"
+  "text:text"
   "model:model|units"
   "files:files"
   "scene:scene|units"
   "render:render|model|scene|units"
   "render/gl:render/gl|render|model|scene|units|files"
-  "analysis:analysis|render|model|scene|units"
-  "dialog:dialog|scene|model|units"
+  "analysis:analysis|render|model|scene|units|text"
+  "dialog:dialog|scene|model|units|text"
   "interchange:interchange|model|files|units"
-  "fit:fit|interchange|dialog|scene|model|units|files"
-  "diagram:diagram|analysis|interchange|render|model|scene|units|files"
-  "app/logic:app/logic|analysis|fit|interchange|dialog|render|scene|model|units|files"
-  "app/qt:app/qt|app/logic|diagram|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
-  "app/win32:app/win32|app/logic|diagram|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
+  "fit:fit|interchange|dialog|scene|model|units|files|text"
+  "diagram:diagram|analysis|interchange|render|model|scene|units|files|text"
+  "app/logic:app/logic|analysis|fit|interchange|dialog|render|scene|model|units|files|text"
+  "app/qt:app/qt|app/logic|diagram|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files|text"
+  "app/win32:app/win32|app/logic|diagram|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files|text"
   "tools/cli:tools/cli|scene|model|units"
-  "tools:tools|tools/cli|app/logic|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
-  "python:python|analysis|fit|interchange|render|dialog|scene|model|units|files"
-  "bench:bench|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files"
+  "tools:tools|tools/cli|app/logic|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files|text"
+  "python:python|analysis|fit|interchange|render|dialog|scene|model|units|files|text"
+  "bench:bench|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files|text"
 )
 # Layers that know no window system and no OpenGL.
-set(plain_layers units model files scene render analysis dialog interchange fit diagram app/logic tools/cli)
+set(plain_layers units text model files scene render analysis dialog interchange fit diagram app/logic tools/cli)
 
 set(failures "")
 foreach(entry ${layers})

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "dialog/panel_catalogue.h"
+#include "text/dialog_texts.h"
 
 namespace veltrisko {
 
@@ -14,33 +15,30 @@ constexpr int kTypeMaximum = kCatalogueSize - 1;
 // An edit field hands out at most this many characters.
 constexpr std::size_t kEditTextLimit = 99;
 
+constexpr Text kNoLabel{"", ""};
+
 // The labels that SetType writes; a null text leaves the label as it is.
 struct KindLabels {
-  const char* p1;
-  const char* p3;
-  const char* p4;
+  const Text* p1;
+  const Text* p3;
+  const Text* p4;
 };
 
 KindLabels LabelsOf(PanelKind kind) {
   switch (kind) {
     case PanelKind::kNone:
-      return {"", nullptr, nullptr};
+      return {&kNoLabel, nullptr, nullptr};
     case PanelKind::kHalfPower:
     case PanelKind::kV:
-      return {"1/2-Leistung-Winkel", "Nebenkeulenradius", nullptr};
+      return {&texts::kHalfPowerAngle, &texts::kSideLobeRadius, nullptr};
     case PanelKind::kConstriction:
-      return {"Einschnürfaktor", "Nebenkeulenradius", nullptr};
+      return {&texts::kConstrictionFactor, &texts::kSideLobeRadius, nullptr};
     case PanelKind::kW:
-      return {"1/2-Leistung-Winkel", "Nebenkeulenradius in Rückrichtung",
-              "Nebenkeulenradius auf Vorderseite"};
+      return {&texts::kHalfPowerAngle, &texts::kBackSideLobeRadius, &texts::kFrontSideLobeRadius};
     case PanelKind::kTa:
-      return {"1/2-Leistung-Winkel * 10", "Nebenkeulenradius", nullptr};
+      return {&texts::kHalfPowerAngleTimesTen, &texts::kSideLobeRadius, nullptr};
   }
   return {nullptr, nullptr, nullptr};
-}
-
-void SetText(TextControl* control, const char* text) {
-  if (control != nullptr && text != nullptr) control->SetText(text);
 }
 void SetRange(SliderControl* slider, int maximum) {
   if (slider != nullptr) slider->SetRange(0, maximum);
@@ -110,7 +108,28 @@ class UpdatingEditText {
 
 }  // namespace
 
-void AntennaPanel::Bind(const PanelControls& controls) { controls_ = controls; }
+void AntennaPanel::Bind(const PanelControls& controls) {
+  controls_ = controls;
+  shownLabels_ = {};
+}
+
+void AntennaPanel::SetLabel(TextControl* control, const Text* text) {
+  if (control == nullptr || text == nullptr) return;
+  control->SetText(InString(language_, *text));
+  if (control == controls_.p1Label) shownLabels_.p1 = text;
+  if (control == controls_.p3Label) shownLabels_.p3 = text;
+  if (control == controls_.p4Label) shownLabels_.p4 = text;
+}
+
+void AntennaPanel::SetLanguage(Language language) {
+  language_ = language;
+  SetLabel(controls_.typeLabel, &texts::kTypeGroup);
+  SetLabel(controls_.p2Label, &texts::kHalfAngleBetweenBeams);
+  const ShownLabels shown = shownLabels_;
+  SetLabel(controls_.p1Label, shown.p1);
+  SetLabel(controls_.p3Label, shown.p3);
+  SetLabel(controls_.p4Label, shown.p4);
+}
 
 bool AntennaPanel::HasControls() const {
   return controls_.editField != nullptr && controls_.typeSlider != nullptr &&
@@ -126,9 +145,9 @@ void AntennaPanel::SetType(int typeIndex) {
   SetPosition(controls_.typeSlider, typeIndex);
 
   const KindLabels labels = LabelsOf(kind);
-  SetText(controls_.p1Label, labels.p1);
-  SetText(controls_.p3Label, labels.p3);
-  SetText(controls_.p4Label, labels.p4);
+  SetLabel(controls_.p1Label, labels.p1);
+  SetLabel(controls_.p3Label, labels.p3);
+  SetLabel(controls_.p4Label, labels.p4);
 
   const SliderRanges ranges = SliderRangesOf(typeIndex);
   SetRange(controls_.typeSlider, kTypeMaximum);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dialog/panel_controls.h"
+#include "text/language.h"
 
 namespace veltrisko {
 
@@ -24,6 +25,9 @@ class AntennaPanel {
   // True when the edit field's text was taken over as the new code.
   bool ParseTypedCode();
   static const char* TypeName(unsigned typeIndex);
+  // Writes the labels in `language` from now on, and rewrites the bound ones.
+  void SetLanguage(Language language);
+  Language LabelLanguage() const { return language_; }
 
   // The current code; empty before the first composition.
   const char* Code() const { return code_.c_str(); }
@@ -33,11 +37,22 @@ class AntennaPanel {
   // Composing and reading need the edit field and all five sliders; labels
   // that are not bound are skipped.
   bool HasControls() const;
+  // Writes a label and remembers which text it shows; null leaves it as is.
+  void SetLabel(TextControl* control, const Text* text);
+
+  // The parameter labels' texts as last written, null where none was.
+  struct ShownLabels {
+    const Text* p1 = nullptr;
+    const Text* p3 = nullptr;
+    const Text* p4 = nullptr;
+  };
 
   bool& updatingEditText_;
   PanelControls controls_;
   std::string code_;
   int typeIndex_ = 0;
+  Language language_ = kDefaultLanguage;
+  ShownLabels shownLabels_;
 };
 
 }  // namespace veltrisko

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "dialog/panel_catalogue.h"
+#include "text/dialog_texts.h"
 
 namespace veltrisko {
 
@@ -11,81 +12,85 @@ namespace {
 
 // What a type is, after its letters; V and W name their back field (the
 // second letter A..I gives 0 .. 0,4).
-const char* TypeMeaning(int typeIndex, PanelKind kind) {
+const Text& TypeMeaning(int typeIndex, PanelKind kind) {
   switch (kind) {
     case PanelKind::kNone:
-      return "ungerichtet";
+      return texts::kOmnidirectional;
     case PanelKind::kHalfPower:
       switch (typeIndex) {
         case 2:
-          return "gerichtet, Rückfeld 0,2";
+          return texts::kDirectionalBackField02;
         case 3:
-          return "gerichtet, Rückfeld 0,4";
+          return texts::kDirectionalBackField04;
         case 4:
-          return "vorn und hinten gleich";
+          return texts::kFrontEqualsBack;
         case 5:
-          return "gerichtet, ohne Rückkeule";
+          return texts::kNoBackLobe;
         default:
-          return "gerichtet";
+          return texts::kDirectional;
       }
     case PanelKind::kConstriction:
       switch (typeIndex) {
         case 6:
-          return "Einschnürung nach hinten";
+          return texts::kBackConstriction;
         case 7:
-          return "zwei Einschnürungen";
+          return texts::kTwoConstrictions;
         case 8:
-          return "drei Einschnürungen";
+          return texts::kThreeConstrictions;
         default:
-          return "vier Einschnürungen";
+          return texts::kFourConstrictions;
       }
     case PanelKind::kV:
     case PanelKind::kW:
-      return "Doppelstrahl";
+      return texts::kTwinBeam;
     case PanelKind::kTa:
-      return "schmaler Strahl";
+      return texts::kNarrowBeam;
   }
-  return "";
+  return texts::kDirectional;
 }
 
-// A number with one decimal and a decimal comma, as German texts write it.
-std::string Tenths(int tenths) {
+// A number with one decimal: a decimal comma in German, a point in English.
+std::string Tenths(int tenths, Language language) {
   char text[32];
   const int whole = tenths / 10;
   const int rest = tenths % 10 < 0 ? -(tenths % 10) : tenths % 10;
-  std::snprintf(text, sizeof text, "%s%d,%d", tenths < 0 && whole == 0 ? "-" : "", whole, rest);
+  std::snprintf(text, sizeof text, "%s%d%c%d", tenths < 0 && whole == 0 ? "-" : "", whole,
+                language == Language::kGerman ? ',' : '.', rest);
   return text;
 }
 
 // The relative back field of a V or W type from its second letter: A gives 0,
 // each further letter 0,05 more.
-std::string BackField(char letter) {
+std::string BackField(char letter, Language language) {
   const int hundredths = 5 * (letter - 'A');
   if (hundredths == 0) return "0";
-  if (hundredths % 10 == 0) return Tenths(hundredths / 10);
+  if (hundredths % 10 == 0) return Tenths(hundredths / 10, language);
   char text[16];
-  std::snprintf(text, sizeof text, "0,%02d", hundredths);
+  std::snprintf(text, sizeof text, "0%c%02d", language == Language::kGerman ? ',' : '.',
+                hundredths);
   return text;
 }
 
 std::string Degrees(int degrees) { return std::to_string(degrees) + "°"; }
 std::string Percent(int percent) { return std::to_string(percent) + " %"; }
 // A digit step with what it stands for, e.g. "Stufe 3 (30°)".
-std::string Step(int step, const std::string& meaning) {
-  return "Stufe " + std::to_string(step) + " (" + meaning + ")";
+std::string Step(int step, const std::string& meaning, Language language) {
+  return InString(language, texts::kStep) + " " + std::to_string(step) + " (" + meaning + ")";
 }
 
 }  // namespace
 
-std::string SliderValueText(int typeIndex, PanelSlider slider, int position) {
+std::string SliderValueText(int typeIndex, PanelSlider slider, int position, Language language) {
   if (typeIndex < 0 || typeIndex >= kCatalogueSize) return {};
   const CatalogueEntry& entry = CatalogueEntryAt(typeIndex);
   const PanelKind kind = entry.kind;
   const bool twoBeams = kind == PanelKind::kV || kind == PanelKind::kW;
   switch (slider) {
     case PanelSlider::kType:
-      return std::string(entry.letters) + " – " + TypeMeaning(typeIndex, kind) +
-             (twoBeams ? ", Rückfeld " + BackField(entry.letters[1]) : std::string());
+      return std::string(entry.letters) + " – " + InString(language, TypeMeaning(typeIndex, kind)) +
+             (twoBeams ? ", " + InString(language, texts::kBackField) + " " +
+                             BackField(entry.letters[1], language)
+                       : std::string());
     case PanelSlider::kP1:
       switch (kind) {
         case PanelKind::kNone:
@@ -95,11 +100,11 @@ std::string SliderValueText(int typeIndex, PanelSlider slider, int position) {
         case PanelKind::kConstriction:
           return Percent(position);
         case PanelKind::kTa:
-          return Tenths(position) + "°";
+          return Tenths(position, language) + "°";
         case PanelKind::kV:
         case PanelKind::kW:
           // The digit is a beam-width step: 15° + 5° per step.
-          return Step(position, Degrees(15 + 5 * position));
+          return Step(position, Degrees(15 + 5 * position), language);
       }
       return {};
     case PanelSlider::kP2:
@@ -108,10 +113,12 @@ std::string SliderValueText(int typeIndex, PanelSlider slider, int position) {
     case PanelSlider::kP3:
       if (kind == PanelKind::kNone) return {};
       // W: a step of the back side-lobe floor, 5 % each.
-      return kind == PanelKind::kW ? Step(position, Percent(5 * position)) : Percent(position);
+      return kind == PanelKind::kW ? Step(position, Percent(5 * position), language)
+                                   : Percent(position);
     case PanelSlider::kP4:
       // W only: the front side-lobe floor, 35 % plus 5 % per step.
-      return kind == PanelKind::kW ? Step(position, Percent(35 + 5 * position)) : std::string();
+      return kind == PanelKind::kW ? Step(position, Percent(35 + 5 * position), language)
+                                   : std::string();
   }
   return {};
 }

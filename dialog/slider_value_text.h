@@ -3,15 +3,19 @@
 
 #include <string>
 
+#include "text/language.h"
+
 namespace veltrisko {
 
 // Which slider of a panel a value text describes, in the panel's order.
 enum class PanelSlider { kType, kP1, kP2, kP3, kP4 };
 
-// The short German text shown beside a panel slider: what its position means
-// for the catalogue type `typeIndex`, in the unit of that type ("30°",
-// "10 %", "Stufe 3 (30°)", "8,9°"). Empty for a slider the type hides.
-std::string SliderValueText(int typeIndex, PanelSlider slider, int position);
+// The short text shown beside a panel slider: what its position means for
+// the catalogue type `typeIndex`, in the unit of that type ("30°", "10 %",
+// "Stufe 3 (30°)", "8,9°"; in English "step 3 (30°)", "8.9°"). Empty for a
+// slider the type hides.
+std::string SliderValueText(int typeIndex, PanelSlider slider, int position,
+                            Language language = kDefaultLanguage);
 
 // The text beside the dB-range slider, e.g. "−40 dB".
 std::string DbRangeValueText(int position);

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "model/component_attenuation.h"
+#include "text/dialog_texts.h"
 
 namespace veltrisko {
 
@@ -51,24 +52,29 @@ std::optional<Colour> CodeFieldTint(CodeFieldState state) {
 }
 
 CodeFieldFeedback CodeFieldFeedbackOf(const std::string& fieldText, const char* codeInForce,
-                                      const char* component) {
+                                      const char* component, Language language) {
   const std::string inForce = codeInForce != nullptr ? codeInForce : "";
   if (fieldText != inForce) {
-    const char* what = fieldText.size() < kCodeLength ? "unvollständiger Code" : "unlesbarer Code";
-    return {CodeFieldState::kNotInForce, std::string(what) + " – es gilt " + inForce};
+    const Text& what =
+        fieldText.size() < kCodeLength ? texts::kIncompleteCode : texts::kUnreadableCode;
+    return {CodeFieldState::kNotInForce,
+            InString(language, what) + " – " + InString(language, texts::kInForce) + " " + inForce};
   }
   if (ModelRejectsCode(codeInForce))
     return {CodeFieldState::kRejected,
-            "Ungültiger Antennencode: " + RejectedPart(codeInForce, component)};
+            InString(language, texts::kInvalidCode) + " " + RejectedPart(codeInForce, component)};
   return {CodeFieldState::kInForce, {}};
 }
 
-std::string RejectedCodeMessage(const char* horizontalCode, const char* verticalCode) {
+std::string RejectedCodeMessage(const char* horizontalCode, const char* verticalCode,
+                                Language language) {
   std::string parts;
-  if (ModelRejectsCode(horizontalCode)) parts = RejectedPart(horizontalCode, "horizontal");
+  if (ModelRejectsCode(horizontalCode))
+    parts = RejectedPart(horizontalCode, In(language, texts::kHorizontal).data());
   if (ModelRejectsCode(verticalCode))
-    parts += (parts.empty() ? "" : ", ") + RejectedPart(verticalCode, "vertikal");
-  return parts.empty() ? parts : "Ungültiger Antennencode: " + parts;
+    parts += (parts.empty() ? "" : ", ") +
+             RejectedPart(verticalCode, In(language, texts::kVertical).data());
+  return parts.empty() ? parts : InString(language, texts::kInvalidCode) + " " + parts;
 }
 
 void MarkRejectedCodes(InfoLegendContent& content, const char* horizontalCode,

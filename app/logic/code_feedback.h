@@ -30,13 +30,14 @@ struct CodeFieldFeedback {
   std::string toolTip;  // empty while the code is in force
 };
 
-// `component` is "horizontal" or "vertikal".
+// `component` is "horizontal" or "vertikal" (in English "vertical").
 CodeFieldFeedback CodeFieldFeedbackOf(const std::string& fieldText, const char* codeInForce,
-                                      const char* component);
+                                      const char* component, Language language = kDefaultLanguage);
 
 // The one line the view shows over the picture while a code is rejected,
 // e.g. "Ungültiger Antennencode: 000EA10 (horizontal)"; empty otherwise.
-std::string RejectedCodeMessage(const char* horizontalCode, const char* verticalCode);
+std::string RejectedCodeMessage(const char* horizontalCode, const char* verticalCode,
+                                Language language = kDefaultLanguage);
 
 // Marks the information legend's code lines of rejected codes.
 void MarkRejectedCodes(InfoLegendContent& content, const char* horizontalCode,

@@ -64,7 +64,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (word == "--help" || word == "-h") return CommandLine{CommandLineAction::kHelp, {}, {}};
     if (word == "--version") return CommandLine{CommandLineAction::kVersion, {}, {}};
     auto [name, value] = SplitOption(word);
-    if (name != "--rule" && name != "--log") return Failure("unknown option " + word);
+    if (name != "--rule" && name != "--log" && name != "--lang")
+      return Failure("unknown option " + word);
     if (!value) {
       if (i + 1 == arguments.size()) return Failure(name + " needs a value");
       value = arguments[++i];
@@ -73,6 +74,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       const std::string rule = Lower(*value);
       if (rule != "v6" && rule != "v7") return Failure("--rule takes v6 or v7, not " + *value);
       result.options.useHcmV7 = rule == "v7";
+    } else if (name == "--lang") {
+      result.options.language = LanguageOfCode(Lower(*value));
+      if (!result.options.language) return Failure("--lang takes de or en, not " + *value);
     } else {
       const std::optional<int> range = WholeNumber(*value);
       if (!range || *range < kLowestDbRange || *range > kHighestDbRange)
@@ -96,7 +100,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 
 std::string UsageText(const std::string& program) {
   return "Usage: " + program +
-         " [--rule v6|v7] [--log DBRANGE] [HCODE [VCODE]] [PATTERNFILE]\n"
+         " [--rule v6|v7] [--log DBRANGE] [--lang de|en] [HCODE [VCODE]] [PATTERNFILE]\n"
          "Shows the radiation pattern of an antenna given by two HCM antenna codes.\n"
          "\n"
          "  HCODE, VCODE    horizontal and vertical antenna code (default 030EA00)\n"
@@ -105,6 +109,8 @@ std::string UsageText(const std::string& program) {
          "  --rule v6|v7    combine the components by HCM V6 or V7 (default v7)\n"
          "  --log DBRANGE   logarithmic display over DBRANGE dB, 1 to 40\n"
          "                  (default: linear display)\n"
+         "  --lang de|en    German or English texts, kept for the next start\n"
+         "                  (default: the language chosen last, at first German)\n"
          "  --help          show this text and exit\n"
          "  --version       show the version and exit\n";
 }

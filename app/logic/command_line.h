@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "scene/scene_state.h"
+#include "text/language.h"
 
 namespace veltrisko {
 
-// veltrisko [--rule v6|v7] [--log DBRANGE] [HCODE [VCODE]] [PATTERNFILE]
+// veltrisko [--rule v6|v7] [--log DBRANGE] [--lang de|en] [HCODE [VCODE]] [PATTERNFILE]
 
 // What the command line asks the viewer to start with; anything absent keeps
 // the usual start-up.
@@ -21,6 +22,8 @@ struct StartOptions {
   // A pattern file to import at start-up ("Öffnen mit" passes its path): an
   // argument with a dot or a folder separator, which no antenna code has.
   std::optional<std::string> patternFile;
+  // Given: the language of the viewer's texts, and the one it remembers.
+  std::optional<Language> language;
 };
 
 enum class CommandLineAction { kRun, kHelp, kVersion, kError };

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "dialog/config_dialog.h"
+#include "text/legend_texts.h"
 
 namespace veltrisko {
 
@@ -28,6 +29,9 @@ constexpr Colour Rgb(unsigned r, unsigned g, unsigned b) { return r | (g << 8) |
 
 const char* OrEmpty(const char* text) { return text != nullptr ? text : ""; }
 
+// The catalogue's texts are literals, so their views end in a zero.
+const char* Z(Language language, const Text& text) { return In(language, text).data(); }
+
 }  // namespace
 
 LegendPlacement PlaceLegends(int clientWidth, int clientHeight) {
@@ -39,33 +43,37 @@ LegendPlacement PlaceLegends(int clientWidth, int clientHeight) {
 }
 
 InfoLegendContent InfoLegendOf(const SceneState& scene, const char* horizontalCode,
-                               const char* verticalCode) {
+                               const char* verticalCode, Language language) {
   InfoLegendContent content;
   if (scene.showHorizontalDiagram)
-    content.keys.push_back({10, 10, Rgb(255, 0, 0), "horizontale Richtcharakteristik"});
+    content.keys.push_back(
+        {10, 10, Rgb(255, 0, 0), InString(language, texts::kKeyHorizontalDiagram)});
   if (scene.showVerticalDiagram)
-    content.keys.push_back({10, 30, Rgb(0, 255, 0), "vertikale Richtcharakteristik"});
+    content.keys.push_back(
+        {10, 30, Rgb(0, 255, 0), InString(language, texts::kKeyVerticalDiagram)});
   if (scene.showHorizontalCut)
-    content.keys.push_back({10, 50, Rgb(0, 0, 255), "RC parallel zum Boden"});
+    content.keys.push_back({10, 50, Rgb(0, 0, 255), InString(language, texts::kKeyHorizontalCut)});
   if (scene.showSurface)
-    content.keys.push_back({10, 70, Rgb(160, 145, 220), "3D-Richtcharakteristik"});
+    content.keys.push_back({10, 70, Rgb(160, 145, 220), InString(language, texts::kKeySurface)});
   else if (scene.showGrid)
-    content.keys.push_back({10, 70, kLegendBackground, "3D-Richtcharakteristik (Gitter)"});
+    content.keys.push_back({10, 70, kLegendBackground, InString(language, texts::kKeyGrid)});
 
   auto line = [&](int x, int y, std::string text) {
     content.lines.push_back({x + 12, y, std::move(text)});
   };
-  line(1, 94, Format("Azimut: %.1f °", static_cast<double>(scene.azimuth)));
-  line(1, 114, Format("Elevation: %.1f °", static_cast<double>(scene.elevation)));
-  line(110, 94, Format("hor.:  %s", OrEmpty(horizontalCode)));
-  line(110, 114, Format("vert.: %s", OrEmpty(verticalCode)));
-  line(1, 134, Format("Kippung: %.1f °", static_cast<double>(scene.tilt)));
+  line(1, 94,
+       Format("%s %.1f °", Z(language, texts::kAzimuth), static_cast<double>(scene.azimuth)));
+  line(1, 114,
+       Format("%s %.1f °", Z(language, texts::kElevation), static_cast<double>(scene.elevation)));
+  line(110, 94, Format("%s  %s", Z(language, texts::kHorizontalShort), OrEmpty(horizontalCode)));
+  line(110, 114, Format("%s %s", Z(language, texts::kVerticalShort), OrEmpty(verticalCode)));
+  line(1, 134, Format("%s %.1f °", Z(language, texts::kTilt), static_cast<double>(scene.tilt)));
   line(110, 134, Format("HCM V%d", scene.useHcmV7 ? 7 : 6));
   if (scene.logScale) {
-    line(1, 154, "logarithmisch");
+    line(1, 154, InString(language, texts::kLegendLogarithmic));
     line(110, 154, Format("%d .. 0 dB", -TruncateToInt(scene.dbRange)));
   } else {
-    line(1, 154, "linear");
+    line(1, 154, InString(language, texts::kLegendLinear));
     line(110, 154, "0 .. 1 W");
   }
   return content;

@@ -6,6 +6,7 @@
 
 #include "render/false_colour.h"
 #include "scene/scene_state.h"
+#include "text/language.h"
 
 namespace veltrisko {
 
@@ -57,7 +58,7 @@ struct InfoLegendContent {
 };
 
 InfoLegendContent InfoLegendOf(const SceneState& scene, const char* horizontalCode,
-                               const char* verticalCode);
+                               const char* verticalCode, Language language = kDefaultLanguage);
 
 // One band of the colour strip: pixels left..right-1 over the full height.
 struct ColourBand {

@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "text/menu_texts.h"
+
 // The main menu and the accelerator table of both viewers as plain data: the
 // Linux viewer builds its menu bar and shortcuts from these tables, and the
 // Windows viewer's resource (menu 103, accelerators 103) holds the same
@@ -34,7 +36,8 @@ enum Command : int {
   kCmdHorizontalCut = 40021,
   kCmdFalseColour = 40022,
   kCmdLegend = 40023,
-  // Beyond the program's first menu: pattern files, analysis and the code fit.
+  // Beyond the program's first menu: pattern files, analysis, the code fit and
+  // the language.
   kCmdImportPattern = 40024,
   kCmdExportPattern = 40025,
   kCmdDiagrams = 40026,
@@ -42,6 +45,8 @@ enum Command : int {
   kCmdFitCode = 40028,
   kCmdUnpinReadout = 40029,
   kCmdCopyReadout = 40030,
+  kCmdLanguageGerman = 40031,
+  kCmdLanguageEnglish = 40032,
 };
 
 enum class MenuEntryKind {
@@ -55,43 +60,47 @@ enum class MenuEntryKind {
 
 struct MenuEntry {
   MenuEntryKind kind;
-  std::string_view text;  // UTF-8, '&' before the mnemonic
-  int command;            // 0 where the entry carries none
+  Text text;    // in both languages, UTF-8, '&' before the mnemonic
+  int command;  // 0 where the entry carries none
   bool initiallyChecked;
 };
 
 inline constexpr std::array kMainMenu{
-    MenuEntry{MenuEntryKind::kPopup, "&Datei", 0, false},
-    MenuEntry{MenuEntryKind::kItem, "&Antennentyp", kCmdAntennaType, false},
-    MenuEntry{MenuEntryKind::kSeparator, "", 0, false},
-    MenuEntry{MenuEntryKind::kItem, "Diagramm &importieren…", kCmdImportPattern, false},
-    MenuEntry{MenuEntryKind::kItem, "Diagramm &exportieren…", kCmdExportPattern, false},
-    MenuEntry{MenuEntryKind::kSeparator, "", 0, false},
-    MenuEntry{MenuEntryKind::kItem, "&Beenden", kCmdQuit, false},
-    MenuEntry{MenuEntryKind::kPopup, "&Ansicht", 0, false},
-    MenuEntry{MenuEntryKind::kItem, "&Gitternetz", kCmdGrid, true},
-    MenuEntry{MenuEntryKind::kItem, "&Oberfläche", kCmdSurface, true},
-    MenuEntry{MenuEntryKind::kItem, "&Falschfarbendarstellung", kCmdFalseColour, true},
-    MenuEntry{MenuEntryKind::kItem, "&horizontale Richtcharakteristik", kCmdHorizontalDiagram,
-              true},
-    MenuEntry{MenuEntryKind::kItem, "&vertikale Richtcharakteristik", kCmdVerticalDiagram, true},
-    MenuEntry{MenuEntryKind::kItem, "horizontaler &Schnitt", kCmdHorizontalCut, true},
-    MenuEntry{MenuEntryKind::kItem, "&Legende", kCmdLegend, true},
-    MenuEntry{MenuEntryKind::kSeparator, "", 0, false},
-    MenuEntry{MenuEntryKind::kSubmenu, "Auflösung", 0, false},
-    MenuEntry{MenuEntryKind::kItem, "sehr grob", kCmdResolutionVeryCoarse, false},
-    MenuEntry{MenuEntryKind::kItem, "grob", kCmdResolutionCoarse, false},
-    MenuEntry{MenuEntryKind::kItem, "Standard", kCmdResolutionStandard, true},
-    MenuEntry{MenuEntryKind::kItem, "fein", kCmdResolutionFine, false},
-    MenuEntry{MenuEntryKind::kItem, "sehr fein", kCmdResolutionVeryFine, false},
-    MenuEntry{MenuEntryKind::kSubmenuEnd, "", 0, false},
-    MenuEntry{MenuEntryKind::kSeparator, "", 0, false},
-    MenuEntry{MenuEntryKind::kItem, "&2D-Diagramme", kCmdDiagrams, false},
-    MenuEntry{MenuEntryKind::kToggle, "&Unterschied V6/V7", kCmdDifference, false},
-    MenuEntry{MenuEntryKind::kPopup, "&Extras", 0, false},
-    MenuEntry{MenuEntryKind::kItem, "Antennencode &anpassen…", kCmdFitCode, false},
-    MenuEntry{MenuEntryKind::kPopup, "&Hilfe", 0, false},
-    MenuEntry{MenuEntryKind::kItem, "&Dokumentation", kCmdDocumentation, false},
+    MenuEntry{MenuEntryKind::kPopup, texts::kMenuFile, 0, false},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuAntennaType, kCmdAntennaType, false},
+    MenuEntry{MenuEntryKind::kSeparator, {}, 0, false},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuImportPattern, kCmdImportPattern, false},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuExportPattern, kCmdExportPattern, false},
+    MenuEntry{MenuEntryKind::kSeparator, {}, 0, false},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuQuit, kCmdQuit, false},
+    MenuEntry{MenuEntryKind::kPopup, texts::kMenuView, 0, false},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuGrid, kCmdGrid, true},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuSurface, kCmdSurface, true},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuFalseColour, kCmdFalseColour, true},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuHorizontalDiagram, kCmdHorizontalDiagram, true},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuVerticalDiagram, kCmdVerticalDiagram, true},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuHorizontalCut, kCmdHorizontalCut, true},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuLegend, kCmdLegend, true},
+    MenuEntry{MenuEntryKind::kSeparator, {}, 0, false},
+    MenuEntry{MenuEntryKind::kSubmenu, texts::kMenuResolution, 0, false},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuVeryCoarse, kCmdResolutionVeryCoarse, false},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuCoarse, kCmdResolutionCoarse, false},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuStandard, kCmdResolutionStandard, true},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuFine, kCmdResolutionFine, false},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuVeryFine, kCmdResolutionVeryFine, false},
+    MenuEntry{MenuEntryKind::kSubmenuEnd, {}, 0, false},
+    MenuEntry{MenuEntryKind::kSeparator, {}, 0, false},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuDiagrams, kCmdDiagrams, false},
+    MenuEntry{MenuEntryKind::kToggle, texts::kMenuDifference, kCmdDifference, false},
+    MenuEntry{MenuEntryKind::kSeparator, {}, 0, false},
+    MenuEntry{MenuEntryKind::kSubmenu, texts::kMenuLanguage, 0, false},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuGerman, kCmdLanguageGerman, true},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuEnglish, kCmdLanguageEnglish, false},
+    MenuEntry{MenuEntryKind::kSubmenuEnd, {}, 0, false},
+    MenuEntry{MenuEntryKind::kPopup, texts::kMenuExtras, 0, false},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuFitCode, kCmdFitCode, false},
+    MenuEntry{MenuEntryKind::kPopup, texts::kMenuHelp, 0, false},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuDocumentation, kCmdDocumentation, false},
 };
 
 enum class AcceleratorKey { kUp, kDown, kLeft, kRight, kPageUp, kPageDown, kHome, kEscape, kC };
@@ -115,7 +124,7 @@ inline constexpr std::array kAccelerators{
 };
 
 // The readout's context menu.
-inline constexpr std::string_view kCopyReadoutText = "Werte kopieren";
+inline constexpr Text kCopyReadoutText = texts::kCopyReadout;
 
 // The resolution items form one exclusive group: command and sampling step.
 struct ResolutionChoice {
@@ -127,6 +136,17 @@ inline constexpr std::array kResolutionChoices{
     ResolutionChoice{kCmdResolutionVeryCoarse, 15}, ResolutionChoice{kCmdResolutionCoarse, 10},
     ResolutionChoice{kCmdResolutionStandard, 6},    ResolutionChoice{kCmdResolutionFine, 3},
     ResolutionChoice{kCmdResolutionVeryFine, 2},
+};
+
+// The language items form another exclusive group.
+struct LanguageChoice {
+  int command;
+  Language language;
+};
+
+inline constexpr std::array kLanguageChoices{
+    LanguageChoice{kCmdLanguageGerman, Language::kGerman},
+    LanguageChoice{kCmdLanguageEnglish, Language::kEnglish},
 };
 
 }  // namespace veltrisko

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "app/logic/pattern_file_legend.h"
 
+#include "text/legend_texts.h"
+
 namespace veltrisko {
 
-void ShowPatternFileInInfoLegend(InfoLegendContent& content, const std::string& fileName) {
+void ShowPatternFileInInfoLegend(InfoLegendContent& content, const std::string& fileName,
+                                 Language language) {
   if (fileName.empty()) return;
   // Text lines start 12 pixels right of their x, as the legend's other lines.
-  content.lines.push_back({1 + 12, kPatternFileLineY, "Datei: " + fileName});
+  content.lines.push_back(
+      {1 + 12, kPatternFileLineY, InString(language, texts::kFile) + " " + fileName});
 }
 
 }  // namespace veltrisko

@@ -13,6 +13,7 @@ inline constexpr int kPatternFileLineY = 174;
 inline constexpr int kInfoLegendHeightWithFile = kInfoLegendHeight + 20;
 
 // Adds "Datei: <name>" at (1, 174); nothing for an empty name.
-void ShowPatternFileInInfoLegend(InfoLegendContent& content, const std::string& fileName);
+void ShowPatternFileInInfoLegend(InfoLegendContent& content, const std::string& fileName,
+                                 Language language = kDefaultLanguage);
 
 }  // namespace veltrisko

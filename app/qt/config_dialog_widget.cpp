@@ -18,6 +18,7 @@
 #include "app/qt/ui_font.h"
 #include "dialog/panel_catalogue.h"
 #include "dialog/slider_value_text.h"
+#include "text/dialog_texts.h"
 
 namespace veltrisko {
 
@@ -43,11 +44,18 @@ QLabel* NewValueLabel(QWidget* parent, const std::vector<std::string>& texts) {
 
 std::vector<std::string> AllValueTexts(PanelSlider slider) {
   std::vector<std::string> texts;
-  for (int type = 0; type < kCatalogueSize; ++type) {
-    for (const int position : {0, 9, 89, 99, 100, 120, 890})
-      texts.push_back(SliderValueText(type, slider, position));
+  for (const Language language : {Language::kGerman, Language::kEnglish}) {
+    for (int type = 0; type < kCatalogueSize; ++type) {
+      for (const int position : {0, 9, 89, 99, 100, 120, 890})
+        texts.push_back(SliderValueText(type, slider, position, language));
+    }
   }
   return texts;
+}
+
+QString Shown(Language language, const Text& text) {
+  const std::string_view chosen = In(language, text);
+  return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
 }
 
 // A light tint behind a code that is not (or not validly) in force.
@@ -61,8 +69,9 @@ LegendRect RectOf(const QRect& rect) { return {rect.x(), rect.y(), rect.width(),
 }  // namespace
 
 ConfigDialogWidget::ConfigDialogWidget(QWidget* owner, const DialogTargets& targets,
-                                       std::function<void()> repaint)
+                                       std::function<void()> repaint, Language language)
     : QDialog(owner),
+      language_(language),
       repaint_(std::move(repaint)),
       owner_(owner),
       horizontalPanel_(targets.horizontal),
@@ -71,20 +80,18 @@ ConfigDialogWidget::ConfigDialogWidget(QWidget* owner, const DialogTargets& targ
   // The template's modal frame: a close box, no maximise button, fixed size.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setWindowTitle(QStringLiteral("Konfiguration des Antennentyps"));
   setModal(false);
   setFont(UiFont(8));
 
   PanelControls horizontalControls;
   PanelControls verticalControls;
   auto* panels = new QHBoxLayout;
-  panels->addWidget(BuildPanel(QStringLiteral("&horizontaler Antennentyp"), kHorizontalEditId,
-                               horizontal_, horizontalControls));
-  panels->addWidget(BuildPanel(QStringLiteral("&vertikaler Antennentyp"), kVerticalEditId,
-                               vertical_, verticalControls));
+  horizontalBox_ = BuildPanel(kHorizontalEditId, horizontal_, horizontalControls);
+  verticalBox_ = BuildPanel(kVerticalEditId, vertical_, verticalControls);
+  panels->addWidget(horizontalBox_);
+  panels->addWidget(verticalBox_);
 
-  auto* combination =
-      new QGroupBox(QStringLiteral("Kombination der horizontalen und vertikalen Komponente nach"));
+  auto* combination = combination_ = new QGroupBox;
   hcmV6_ = new QRadioButton(QStringLiteral("HCM V6"));
   hcmV7_ = new QRadioButton(QStringLiteral("HCM V7"));
   auto* combinationRow = new QHBoxLayout(combination);
@@ -92,9 +99,9 @@ ConfigDialogWidget::ConfigDialogWidget(QWidget* owner, const DialogTargets& targ
   combinationRow->addWidget(hcmV7_);
   combinationRow->addStretch(1);
 
-  auto* mode = new QGroupBox(QStringLiteral("Anzeigemodus"));
-  linear_ = new QRadioButton(QStringLiteral("linear"));
-  logarithmic_ = new QRadioButton(QStringLiteral("logarithmisch"));
+  auto* mode = mode_ = new QGroupBox;
+  linear_ = new QRadioButton;
+  logarithmic_ = new QRadioButton;
   dbRangeSlider_ = NewSlider(mode);
   dbRangeSlider_->setObjectName(QStringLiteral("dbRangeSlider"));
   dbRangeSlider_->setVisible(false);
@@ -131,6 +138,7 @@ ConfigDialogWidget::ConfigDialogWidget(QWidget* owner, const DialogTargets& targ
     button->setFocusPolicy(Qt::ClickFocus);
   }
 
+  ShowTexts();
   logic_.OnInit(horizontalControls, verticalControls);
   // An owner shown after the dialog would cover it: a window manager links a
   // dialog to its owner only when the owner is already on the screen.
@@ -143,9 +151,25 @@ ConfigDialogWidget::ConfigDialogWidget(QWidget* owner, const DialogTargets& targ
 
 ConfigDialogWidget::~ConfigDialogWidget() = default;
 
-QGroupBox* ConfigDialogWidget::BuildPanel(const QString& title, int editId, PanelWidgets& widgets,
+void ConfigDialogWidget::SetLanguage(Language language) {
+  language_ = language;
+  ShowTexts();
+  ShowState();
+}
+
+void ConfigDialogWidget::ShowTexts() {
+  setWindowTitle(Shown(language_, texts::kDialogTitle));
+  horizontalBox_->setTitle(Shown(language_, texts::kHorizontalType));
+  verticalBox_->setTitle(Shown(language_, texts::kVerticalType));
+  combination_->setTitle(Shown(language_, texts::kCombination));
+  mode_->setTitle(Shown(language_, texts::kDisplayMode));
+  linear_->setText(Shown(language_, texts::kLinear));
+  logarithmic_->setText(Shown(language_, texts::kLogarithmic));
+}
+
+QGroupBox* ConfigDialogWidget::BuildPanel(int editId, PanelWidgets& widgets,
                                           PanelControls& controls) {
-  auto* box = new QGroupBox(title);
+  auto* box = new QGroupBox;
   auto* column = new QVBoxLayout(box);
 
   widgets.edit = new QLineEdit(box);
@@ -159,8 +183,8 @@ QGroupBox* ConfigDialogWidget::BuildPanel(const QString& title, int editId, Pane
   });
 
   // Labels keep "Static" until the panel writes their real text.
-  const QString labelTexts[5] = {QStringLiteral("Antennentypgruppe"), QStringLiteral("Static"),
-                                 QStringLiteral("halber Winkel zw. den Hauptstrahlen"),
+  const QString labelTexts[5] = {Shown(language_, texts::kTypeGroup), QStringLiteral("Static"),
+                                 Shown(language_, texts::kHalfAngleBetweenBeams),
                                  QStringLiteral("Static"), QStringLiteral("Static")};
   auto* rows = new QGridLayout;
   rows->setVerticalSpacing(2);
@@ -269,8 +293,8 @@ void ConfigDialogWidget::SetTabOrder() {
 }
 
 void ConfigDialogWidget::ShowState() {
-  ShowPanelState(horizontal_, horizontalPanel_, "horizontal");
-  ShowPanelState(vertical_, verticalPanel_, "vertikal");
+  ShowPanelState(horizontal_, horizontalPanel_, In(language_, texts::kHorizontal).data());
+  ShowPanelState(vertical_, verticalPanel_, In(language_, texts::kVertical).data());
   dbRangeValue_->setText(
       QString::fromStdString(DbRangeValueText(dbRangeSlider_->sliderPosition())));
   dbRangeValue_->setVisible(dbRangeSlider_->isVisibleTo(this));
@@ -280,12 +304,12 @@ void ConfigDialogWidget::ShowPanelState(const PanelWidgets& widgets, const Anten
                                         const char* component) {
   for (int i = 0; i < 5; ++i) {
     const std::string text = SliderValueText(panel.TypeIndex(), static_cast<PanelSlider>(i),
-                                             widgets.sliders[i]->sliderPosition());
+                                             widgets.sliders[i]->sliderPosition(), language_);
     widgets.values[i]->setText(QString::fromStdString(text));
     widgets.values[i]->setVisible(widgets.sliders[i]->isVisibleTo(this));
   }
   const CodeFieldFeedback feedback =
-      CodeFieldFeedbackOf(widgets.edit->text().toStdString(), panel.Code(), component);
+      CodeFieldFeedbackOf(widgets.edit->text().toStdString(), panel.Code(), component, language_);
   QPalette palette = widgets.edit->palette();
   palette.setColor(QPalette::Base,
                    TintOf(feedback.state, QApplication::palette().color(QPalette::Base)));

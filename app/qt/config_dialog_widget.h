@@ -8,6 +8,7 @@
 
 #include "app/qt/qt_controls.h"
 #include "dialog/config_dialog.h"
+#include "text/language.h"
 
 class QGroupBox;
 class QRadioButton;
@@ -21,8 +22,13 @@ class ConfigDialogWidget final : public QDialog, private DialogWindow {
 
  public:
   // repaint runs once per repaint request, queued behind the current event.
-  ConfigDialogWidget(QWidget* owner, const DialogTargets& targets, std::function<void()> repaint);
+  ConfigDialogWidget(QWidget* owner, const DialogTargets& targets, std::function<void()> repaint,
+                     Language language = kDefaultLanguage);
   ~ConfigDialogWidget() override;
+
+  // Shows the dialog's own texts in `language`; the panels write their
+  // labels themselves.
+  void SetLanguage(Language language);
 
   // The controls a user reaches, for tests and for focus handling.
   struct PanelWidgets {
@@ -51,8 +57,8 @@ class ConfigDialogWidget final : public QDialog, private DialogWindow {
   void PostRepaintRequest() override;
   void EndDialog() override;
 
-  QGroupBox* BuildPanel(const QString& title, int editId, PanelWidgets& widgets,
-                        PanelControls& controls);
+  QGroupBox* BuildPanel(int editId, PanelWidgets& widgets, PanelControls& controls);
+  void ShowTexts();
   QSlider* NewSlider(QWidget* parent);
   void PlaceNearOwner(QWidget* owner);
   // After every change: the value texts beside the sliders and whether each
@@ -64,12 +70,17 @@ class ConfigDialogWidget final : public QDialog, private DialogWindow {
   // Raises the dialog above its owner's window.
   void StayAboveOwner();
 
+  Language language_;
   std::function<void()> repaint_;
   QWidget* owner_;
   const AntennaPanel& horizontalPanel_;
   const AntennaPanel& verticalPanel_;
   PanelWidgets horizontal_{};
   PanelWidgets vertical_{};
+  QGroupBox* horizontalBox_ = nullptr;
+  QGroupBox* verticalBox_ = nullptr;
+  QGroupBox* combination_ = nullptr;
+  QGroupBox* mode_ = nullptr;
   QRadioButton* hcmV6_ = nullptr;
   QRadioButton* hcmV7_ = nullptr;
   QRadioButton* linear_ = nullptr;

@@ -61,7 +61,7 @@ class DiagramPlot final : public QWidget {
 
 namespace {
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString QText(const char* utf8) { return QString::fromUtf8(utf8); }
 
 bool WriteBytes(const QString& path, const QByteArray& bytes) {
   const std::string problem = WriteFileAtomically(path.toStdString(), [&](std::FILE* file) {
@@ -78,7 +78,7 @@ DiagramWindow::DiagramWindow(std::function<FrameSource()> source, QWidget* paren
       source_(std::move(source)),
       styleChoice_(new QComboBox(this)),
       readout_(new QLabel(this)) {
-  setWindowTitle(Text(kDiagramWindowTitle));
+  setWindowTitle(QText(kDiagramWindowTitle));
   auto* plotArea = new QWidget(this);
   auto* plotsLayout = new QHBoxLayout(plotArea);
   plotsLayout->setContentsMargins(0, 0, 0, 0);
@@ -87,15 +87,15 @@ DiagramWindow::DiagramWindow(std::function<FrameSource()> source, QWidget* paren
   for (DiagramPlot* plot : plots_) plotsLayout->addWidget(plot);
 
   auto* controls = new QHBoxLayout;
-  for (const char* name : kDiagramStyleNames) styleChoice_->addItem(Text(name));
+  for (const char* name : kDiagramStyleNames) styleChoice_->addItem(QText(name));
   connect(styleChoice_, &QComboBox::currentIndexChanged, this, [this](int index) {
     SetStyle(index == 0 ? DiagramStyle::kPolar : DiagramStyle::kCartesian);
   });
-  controls->addWidget(new QLabel(Text(kDiagramStyleLabel), this));
+  controls->addWidget(new QLabel(QText(kDiagramStyleLabel), this));
   controls->addWidget(styleChoice_);
   for (int k = 0; k < kDiagramCurveCount; ++k) {
     const auto curve = static_cast<DiagramCurve>(k);
-    auto* box = new QCheckBox(Text(LookOf(curve).name), this);
+    auto* box = new QCheckBox(QText(LookOf(curve).name), this);
     box->setChecked(true);
     const Rgb c = LookOf(curve).colour;
     box->setStyleSheet(
@@ -109,9 +109,9 @@ DiagramWindow::DiagramWindow(std::function<FrameSource()> source, QWidget* paren
 
   auto* exports = new QHBoxLayout;
   for (const DiagramExportLook& look : kDiagramExports) {
-    auto* button = new QPushButton(Text(look.button), this);
+    auto* button = new QPushButton(QText(look.button), this);
     exports->addWidget(button);
-    const QString filter = QStringLiteral("%1 (*.%2)").arg(Text(look.filterName), look.extension);
+    const QString filter = QStringLiteral("%1 (*.%2)").arg(QText(look.filterName), look.extension);
     connect(button, &QPushButton::clicked, this, [this, what = look.what, filter] {
       switch (what) {
         case DiagramExport::kPng:
@@ -246,9 +246,9 @@ bool DiagramWindow::ExportCsv(const QString& path, CutKind kind) const {
 
 void DiagramWindow::AskAndExport(const QString& filter,
                                  const std::function<bool(const QString&)>& write) {
-  const QString path = QFileDialog::getSaveFileName(this, Text(kDiagramExportTitle), {}, filter);
+  const QString path = QFileDialog::getSaveFileName(this, QText(kDiagramExportTitle), {}, filter);
   if (path.isEmpty()) return;
-  if (!write(path)) readout_->setText(Text(kDiagramWriteFailed) + path);
+  if (!write(path)) readout_->setText(QText(kDiagramWriteFailed) + path);
 }
 
 void DiagramWindow::RenderPageOn(QPagedPaintDevice& device) const {

@@ -13,6 +13,7 @@
 #include "app/logic/dialog_placement.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/readout_view.h"
+#include "app/qt/main_window.h"
 #include "app/qt/pattern_view.h"
 
 namespace veltrisko {
@@ -126,8 +127,11 @@ void DirectionReadoutController::CopyToClipboard() const {
 
 void DirectionReadoutController::OpenContextMenu(QPoint globalPosition) {
   QMenu menu(box_->parentWidget());
+  const auto* window = qobject_cast<const MainWindow*>(box_->window());
+  const std::string_view text =
+      In(window != nullptr ? window->TextLanguage() : kDefaultLanguage, kCopyReadoutText);
   QAction* copy =
-      menu.addAction(QString::fromUtf8(kCopyReadoutText.data(), kCopyReadoutText.size()));
+      menu.addAction(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   copy->setEnabled(shown_.has_value());
   connect(copy, &QAction::triggered, this, [this] { CopyToClipboard(); });
   menu.exec(globalPosition);

@@ -2,6 +2,7 @@
 #include "app/qt/main_window.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QShortcut>
 
@@ -21,7 +22,9 @@
 #include "app/qt/pattern_file_features.h"
 #include "app/qt/pattern_view.h"
 #include "app/qt/view_mouse.h"
+#include "app/qt/viewer_settings.h"
 #include "render/gl/gl_context.h"
+#include "text/legend_texts.h"
 
 namespace veltrisko {
 
@@ -60,7 +63,7 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-ClientArea::ClientArea(QWidget* parent)
+ClientArea::ClientArea(QWidget* parent, const Language& language)
     : QWidget(parent),
       view_(new PatternView(glContext,
                             [] {
@@ -68,25 +71,26 @@ ClientArea::ClientArea(QWidget* parent)
                                                  verticalPanel.Code(), AnalysisFrameOptions()};
                             })),
       viewContainer_(QWidget::createWindowContainer(view_, this)),
-      info_(new InfoLegend(this,
-                           [this] {
-                             InfoLegendContent content = InfoLegendOf(
-                                 sceneState, horizontalPanel.Code(), verticalPanel.Code());
-                             MarkRejectedCodes(content, horizontalPanel.Code(),
-                                               verticalPanel.Code());
-                             if (const auto& found = view_->Findings())
-                               ShowDifferenceInInfoLegend(content, found->largestDb);
-                             ShowPatternFileInInfoLegend(content, LoadedPatternName());
-                             return content;
-                           })),
+      info_(new InfoLegend(
+          this,
+          [this, language = &language] {
+            InfoLegendContent content =
+                InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code(), *language);
+            MarkRejectedCodes(content, horizontalPanel.Code(), verticalPanel.Code());
+            if (const auto& found = view_->Findings())
+              ShowDifferenceInInfoLegend(content, found->largestDb, *language);
+            ShowPatternFileInInfoLegend(content, LoadedPatternName(), *language);
+            return content;
+          })),
       colours_(new ColourLegend(this,
-                                [this] {
+                                [this, language = &language] {
                                   if (const auto& found = view_->Findings())
-                                    return DifferenceColourLegendOf(found->scaleEndDb);
+                                    return DifferenceColourLegendOf(found->scaleEndDb, *language);
                                   return ColourLegendOf(sceneState);
                                 })),
-      message_(new CodeMessage(
-          this, [] { return RejectedCodeMessage(horizontalPanel.Code(), verticalPanel.Code()); })) {
+      message_(new CodeMessage(this, [language = &language] {
+        return RejectedCodeMessage(horizontalPanel.Code(), verticalPanel.Code(), *language);
+      })) {
   // The picture's window lies in a native container; the legends and the
   // message are native windows too, raised above it, so that the window
   // system stacks them over the picture.
@@ -115,8 +119,11 @@ void ClientArea::resizeEvent(QResizeEvent*) {
   colours_->setGeometry(place.colour.x, place.colour.y, place.colour.width, place.colour.height);
 }
 
-MainWindow::MainWindow() : client_(new ClientArea(this)) {
-  setWindowTitle(QStringLiteral("Veltrisko   HCM-Antennendiagramme"));
+MainWindow::MainWindow(Language language)
+    : language_(language), client_(new ClientArea(this, language_)) {
+  horizontalPanel.SetLanguage(language_);
+  verticalPanel.SetLanguage(language_);
+  UseToolkitLanguage(language_);
   setWindowIcon(QIcon(QStringLiteral(":/veltrisko/icon.png")));
   setCentralWidget(client_);
   BuildMenus();
@@ -124,6 +131,30 @@ MainWindow::MainWindow() : client_(new ClientArea(this)) {
   analysis_ = new AnalysisFeatures(*this);
   new PatternFileFeatures(*this);
   new ViewMouseTurner(client_->View(), sceneState, [this] { RepaintAll(); });
+  ShowTexts();
+}
+
+void MainWindow::SetLanguage(Language language) {
+  if (language == language_) return;
+  language_ = language;
+  horizontalPanel.SetLanguage(language);
+  verticalPanel.SetLanguage(language);
+  UseToolkitLanguage(language);
+  ShowTexts();
+  emit LanguageChanged(language);
+  RepaintAll();
+}
+
+void MainWindow::ShowTexts() {
+  setWindowTitle(FromUtf8(In(language_, texts::kMainWindowTitle)));
+  for (const auto& [action, text] : titled_) action->setText(FromUtf8(In(language_, text)));
+  for (const LanguageChoice& choice : kLanguageChoices)
+    Action(choice.command)->setChecked(choice.language == language_);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  RememberWindowGeometry(*this);
+  QMainWindow::closeEvent(event);
 }
 
 MainWindow::~MainWindow() = default;
@@ -133,13 +164,17 @@ void MainWindow::BuildMenus() {
   QMenu* current = nullptr;
   QActionGroup* resolutions = new QActionGroup(this);
   resolutions->setExclusive(true);
+  QActionGroup* languages = new QActionGroup(this);
+  languages->setExclusive(true);
   for (const MenuEntry& entry : kMainMenu) {
     switch (entry.kind) {
       case MenuEntryKind::kPopup:
-        popup = current = menuBar()->addMenu(FromUtf8(entry.text));
+        popup = current = menuBar()->addMenu(FromUtf8(In(language_, entry.text)));
+        titled_.emplace_back(current->menuAction(), entry.text);
         break;
       case MenuEntryKind::kSubmenu:
-        current = popup->addMenu(FromUtf8(entry.text));
+        current = popup->addMenu(FromUtf8(In(language_, entry.text)));
+        titled_.emplace_back(current->menuAction(), entry.text);
         break;
       case MenuEntryKind::kSubmenuEnd:
         current = popup;
@@ -149,7 +184,8 @@ void MainWindow::BuildMenus() {
         break;
       case MenuEntryKind::kItem:
       case MenuEntryKind::kToggle: {
-        QAction* action = current->addAction(FromUtf8(entry.text));
+        QAction* action = current->addAction(FromUtf8(In(language_, entry.text)));
+        titled_.emplace_back(action, entry.text);
         const int command = entry.command;
         action->setData(command);
         if (entry.kind == MenuEntryKind::kToggle ||
@@ -159,6 +195,11 @@ void MainWindow::BuildMenus() {
         }
         for (const ResolutionChoice& choice : kResolutionChoices) {
           if (choice.command == command) resolutions->addAction(action);
+        }
+        for (const LanguageChoice& choice : kLanguageChoices) {
+          if (choice.command != command) continue;
+          action->setCheckable(true);
+          languages->addAction(action);
         }
         connect(action, &QAction::triggered, this, [this, command] { HandleCommand(command); });
         actions_[command] = action;
@@ -220,7 +261,16 @@ void MainWindow::HandleCommand(int command) {
       OpenConfigDialog();
       break;
     case kCmdDocumentation:
+      // The guide of the language in force: CodeOf(language_) names it.
       OpenDocumentation(this);
+      break;
+    case kCmdLanguageGerman:
+    case kCmdLanguageEnglish:
+      for (const LanguageChoice& choice : kLanguageChoices) {
+        if (choice.command != command) continue;
+        SetLanguage(choice.language);
+        RememberLanguage(choice.language);
+      }
       break;
     case kCmdLegend: {
       const bool show = !LegendsVisible();
@@ -244,7 +294,9 @@ void MainWindow::OpenConfigDialog() {
   // The dialog stays above its owner only if the owner has its native window
   // when the dialog is created.
   winId();
-  dialog_ = new ConfigDialogWidget(this, ProcessDialogTargets(), [this] { RepaintAll(); });
+  dialog_ = new ConfigDialogWidget(
+      this, ProcessDialogTargets(), [this] { RepaintAll(); }, language_);
+  connect(this, &MainWindow::LanguageChanged, dialog_, &ConfigDialogWidget::SetLanguage);
   dialog_->show();
 }
 

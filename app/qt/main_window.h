@@ -4,6 +4,10 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
+#include <utility>
+#include <vector>
+
+#include "text/language.h"
 
 class QAction;
 class QMenu;
@@ -26,7 +30,8 @@ class ClientArea final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit ClientArea(QWidget* parent);  // shows the process-wide state
+  // Shows the process-wide state in the language `language` refers to.
+  ClientArea(QWidget* parent, const Language& language);
   PatternView* View() const { return view_; }
   InfoLegend* Info() const { return info_; }
   ColourLegend* Colours() const { return colours_; }
@@ -50,8 +55,12 @@ class MainWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
-  MainWindow();
+  explicit MainWindow(Language language = kDefaultLanguage);
   ~MainWindow() override;
+
+  Language TextLanguage() const { return language_; }
+  // Shows every text of the viewer's windows in `language` at once.
+  void SetLanguage(Language language);
 
   // Carries out one menu or keyboard command by its number.
   void HandleCommand(int command);
@@ -73,13 +82,22 @@ class MainWindow final : public QMainWindow {
  signals:
   // Emitted once per repaint of the three windows.
   void Repainted();
+  // Emitted after the language changed; open windows re-read their texts.
+  void LanguageChanged(Language language);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildMenus();
   void BuildAccelerators();
   void UpdateCheckMarks(QMenu* menu);
+  void ShowTexts();
 
+  Language language_;
   ClientArea* client_;
+  // Each menu entry with its text, retitled when the language changes.
+  std::vector<std::pair<QAction*, Text>> titled_;
   QPointer<ConfigDialogWidget> dialog_;
   std::map<int, QAction*> actions_;
   std::map<int, QShortcut*> shortcuts_;

@@ -31,11 +31,11 @@ namespace {
 
 std::string loadedPatternName;
 
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString QText(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-const QString kTitle = Text(kPatternMessageTitle);
-const QString kMsiFilterText = Text(FilterText(kMsiFilter));
-const QString kCsvFilterText = Text(FilterText(kCsvFilter));
+const QString kTitle = QText(kPatternMessageTitle);
+const QString kMsiFilterText = QText(FilterText(kMsiFilter));
+const QString kCsvFilterText = QText(FilterText(kCsvFilter));
 
 }  // namespace
 
@@ -54,7 +54,7 @@ PatternFileFeatures::~PatternFileFeatures() { loadedPatternName.clear(); }
 
 void PatternFileFeatures::AskAndExport() {
   QString filter = kMsiFilterText;
-  QString path = QFileDialog::getSaveFileName(&window_, Text(kExportPatternTitle), QString(),
+  QString path = QFileDialog::getSaveFileName(&window_, QText(kExportPatternTitle), QString(),
                                               kMsiFilterText + ";;" + kCsvFilterText, &filter);
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += filter == kCsvFilterText ? ".csv" : ".msi";
@@ -70,12 +70,12 @@ bool PatternFileFeatures::ExportTo(const QString& path) {
   try {
     text = ExportedPairText(horizontal, vertical, rule, FormatOfPath(file));
   } catch (const InvalidAntennaCode&) {
-    ShowProblem(Text(InvalidCodesForExportMessage(horizontal, vertical)));
+    ShowProblem(QText(InvalidCodesForExportMessage(horizontal, vertical)));
     return false;
   }
   const std::string problem = WriteTextFileAtomically(file, text);
   if (!problem.empty()) {
-    ShowProblem(Text(ExportFailedMessage(problem)));
+    ShowProblem(QText(ExportFailedMessage(problem)));
     return false;
   }
   return true;
@@ -83,8 +83,8 @@ bool PatternFileFeatures::ExportTo(const QString& path) {
 
 void PatternFileFeatures::AskAndImport() {
   QStringList filters;
-  for (const FileFilter& filter : kImportFilters) filters << Text(FilterText(filter));
-  const QString path = QFileDialog::getOpenFileName(&window_, Text(kImportPatternTitle), QString(),
+  for (const FileFilter& filter : kImportFilters) filters << QText(FilterText(filter));
+  const QString path = QFileDialog::getOpenFileName(&window_, QText(kImportPatternTitle), QString(),
                                                     filters.join(QStringLiteral(";;")));
   if (!path.isEmpty()) ImportFrom(path);
 }
@@ -92,7 +92,7 @@ void PatternFileFeatures::AskAndImport() {
 bool PatternFileFeatures::ImportFrom(const QString& path) {
   const PatternReading reading = ReadPatternFile(path.toStdString());
   if (!reading.file) {
-    ShowProblem(Text(ImportFailedMessage(reading.error)));
+    ShowProblem(QText(ImportFailedMessage(reading.error)));
     return false;
   }
   const PatternFile& file = *reading.file;
@@ -113,7 +113,7 @@ bool PatternFileFeatures::ImportFrom(const QString& path) {
 
 void PatternFileFeatures::OpenFit() {
   if (!loaded_) {
-    ShowProblem(Text(kFitNeedsPattern));
+    ShowProblem(QText(kFitNeedsPattern));
     message_->setIcon(QMessageBox::Question);
     message_->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     QMessageBox* box = message_;

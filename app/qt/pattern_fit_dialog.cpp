@@ -23,7 +23,7 @@ namespace {
 // The tolerance box's lowest value stands for the file's own tolerance.
 constexpr double kToleranceFromFile = -0.05;
 
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString QText(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 QTableWidget* NewList(QWidget* parent) {
   auto* list = new QTableWidget(0, 4, parent);
@@ -56,26 +56,26 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
       choose_(std::move(choose)),
       references_(std::move(references)),
       align_(std::move(align)) {
-  setWindowTitle(Text(kFitTitle));
+  setWindowTitle(QText(kFitTitle));
   measurementName_ = new QLabel(this);
   criterion_ = new QComboBox(this);
   for (const FitCriterionChoice& choice : kFitCriteria)
-    criterion_->addItem(Text(choice.text), static_cast<int>(choice.criterion));
+    criterion_->addItem(QText(choice.text), static_cast<int>(choice.criterion));
   tolerance_ = new QDoubleSpinBox(this);
   tolerance_->setRange(kToleranceFromFile, 40.0);
   tolerance_->setDecimals(2);
   tolerance_->setSingleStep(0.05);
   tolerance_->setSuffix(QStringLiteral(" dB"));
-  tolerance_->setSpecialValueText(Text(kFitToleranceFromFile));
+  tolerance_->setSpecialValueText(QText(kFitToleranceFromFile));
   tolerance_->setValue(kToleranceFromFile);
   top_ = new QSpinBox(this);
   top_->setRange(1, kMostFitRows);
   top_->setValue(PatternFitRequest{}.top);
-  start_ = new QPushButton(Text(kFitStartButton), this);
+  start_ = new QPushButton(QText(kFitStartButton), this);
   status_ = new QLabel(this);
   findings_ = new QLabel(this);
   findings_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  alignButton_ = new QPushButton(Text(kFitAlignButton), this);
+  alignButton_ = new QPushButton(QText(kFitAlignButton), this);
   alignButton_->setEnabled(false);
   connect(start_, &QPushButton::clicked, this, &PatternFitDialog::StartFit);
   connect(alignButton_, &QPushButton::clicked, this, [this] {
@@ -89,10 +89,10 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   });
 
   auto* settings = new QFormLayout;
-  settings->addRow(Text(kFitMeasurementLabel), measurementName_);
-  settings->addRow(Text(kFitCriterionLabel), criterion_);
-  settings->addRow(Text(kFitToleranceLabel), tolerance_);
-  settings->addRow(Text(kFitCountLabel), top_);
+  settings->addRow(QText(kFitMeasurementLabel), measurementName_);
+  settings->addRow(QText(kFitCriterionLabel), criterion_);
+  settings->addRow(QText(kFitToleranceLabel), tolerance_);
+  settings->addRow(QText(kFitCountLabel), top_);
   auto* run = new QHBoxLayout;
   run->addWidget(start_);
   run->addWidget(status_, 1);
@@ -103,7 +103,7 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   auto* columns = new QHBoxLayout;
   for (int which = 0; which < 2; ++which) {
     auto* column = new QVBoxLayout;
-    titles_[which] = new QLabel(Text(kFitComponentNames[which]), this);
+    titles_[which] = new QLabel(QText(kFitComponentNames[which]), this);
     lists_[which] = NewList(this);
     column->addWidget(titles_[which]);
     column->addWidget(lists_[which]);
@@ -121,7 +121,7 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   layout->addLayout(run);
   layout->addLayout(found);
   layout->addLayout(columns, 1);
-  auto* hint = new QLabel(Text(kFitHint), this);
+  auto* hint = new QLabel(QText(kFitHint), this);
   hint->setWordWrap(true);
   layout->addWidget(hint);
   resize(900, 520);
@@ -168,7 +168,7 @@ void PatternFitDialog::StartFit() {
     emit FitFinished();
   });
   start_->setEnabled(false);
-  status_->setText(Text(kFitRunning));
+  status_->setText(QText(kFitRunning));
   worker_->start();
 }
 
@@ -177,10 +177,10 @@ void PatternFitDialog::ShowFit(const PatternFit& fit, double seconds) {
   FillList(0, fit.horizontal);
   FillList(1, fit.vertical);
   QStringList lines;
-  for (const std::string& line : FitInfoLines(fit)) lines << Text(line);
+  for (const std::string& line : FitInfoLines(fit)) lines << QText(line);
   findings_->setText(lines.join(QLatin1Char('\n')));
   alignButton_->setEnabled(fit.HorizontalMainDirection() || fit.VerticalMainElevation());
-  status_->setText(Text(FitStatus(fit.codesSearched, seconds)));
+  status_->setText(QText(FitStatus(fit.codesSearched, seconds)));
 }
 
 void PatternFitDialog::FillList(int which, const std::optional<CutFit>& cut) {
@@ -190,18 +190,18 @@ void PatternFitDialog::FillList(int which, const std::optional<CutFit>& cut) {
   list->clearContents();
   list->setRowCount(0);
   const bool hasCut = measured_ && (which == 0 ? measured_->horizontal : measured_->vertical);
-  titles_[which]->setText(Text(FitListTitle(which, hasCut, cut)));
+  titles_[which]->setText(QText(FitListTitle(which, hasCut, cut)));
   if (!cut) return;
   list->setRowCount(static_cast<int>(cut->results.size()));
   for (int row = 0; row < list->rowCount(); ++row) {
     const RankedCode& ranked = cut->results[static_cast<std::size_t>(row)];
     const std::array<std::string, 4> cells = FitRow(ranked);
     for (int column = 0; column < 4; ++column) {
-      auto* item = new QTableWidgetItem(Text(cells[static_cast<std::size_t>(column)]));
+      auto* item = new QTableWidgetItem(QText(cells[static_cast<std::size_t>(column)]));
       if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       list->setItem(row, column, item);
     }
-    list->item(row, 0)->setData(Qt::UserRole, Text(ranked.code));
+    list->item(row, 0)->setData(Qt::UserRole, QText(ranked.code));
   }
 }
 

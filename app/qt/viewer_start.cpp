@@ -8,6 +8,7 @@
 #include "app/qt/config_dialog_widget.h"
 #include "app/qt/main_window.h"
 #include "app/qt/pattern_file_features.h"
+#include "app/qt/viewer_settings.h"
 
 namespace veltrisko {
 
@@ -29,10 +30,15 @@ StartedViewer StartViewer(const StartOptions& options, const std::string& progra
   StartedViewer started;
   // The dialog shows the rule and the display mode it finds in the scene.
   ApplyStartOptions(sceneState, options);
-  started.window = std::make_unique<MainWindow>();
+  // A language given is also the one kept for the next start.
+  if (options.language) RememberLanguage(*options.language);
+  started.window = std::make_unique<MainWindow>(
+      options.language.value_or(RememberedLanguage().value_or(kDefaultLanguage)));
   MainWindow& window = *started.window;
-  // About three quarters of the screen, as a new window gets by default.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+  // Where the user left it, else about three quarters of the screen, as a
+  // new window gets by default.
+  if (RestoreWindowGeometry(window)) {
+  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect available = screen->availableGeometry();
     window.resize(available.width() * 3 / 4, available.height() * 3 / 4);
     window.move(available.topLeft());

@@ -15,9 +15,11 @@
 #include "app/logic/dialog_placement.h"
 #include "app/logic/process_objects.h"
 #include "app/win32/test_dumps.h"
+#include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
 #include "dialog/config_dialog.h"
 #include "dialog/slider_value_text.h"
+#include "text/dialog_texts.h"
 
 namespace veltrisko {
 
@@ -44,6 +46,27 @@ class DialogBinding final : public DialogWindow {
       : dialog_(dialog),
         dbRange_(GetDlgItem(dialog, kDbRangeSliderId)),
         logic_(*this, ProcessDialogTargets()) {}
+
+  // The template's German texts of the title, the frames and the buttons, in
+  // the language in force; the panels write their own labels.
+  void ShowTexts() {
+    const auto set = [](HWND control, const Text& text) {
+      SetWindowTextW(control, Widen(std::string(In(viewerLanguage, text))).c_str());
+    };
+    set(dialog_, texts::kDialogTitle);
+    // The frames carry no number: they are the group boxes in template order.
+    const Text* frames[] = {&texts::kHorizontalType, &texts::kVerticalType, &texts::kCombination,
+                            &texts::kDisplayMode};
+    std::size_t frame = 0;
+    for (HWND child = GetWindow(dialog_, GW_CHILD); child != nullptr && frame < std::size(frames);
+         child = GetWindow(child, GW_HWNDNEXT)) {
+      if ((GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX &&
+          GetDlgCtrlID(child) == -1)
+        set(child, *frames[frame++]);
+    }
+    set(GetDlgItem(dialog_, kLinearButtonId), texts::kLinear);
+    set(GetDlgItem(dialog_, kLogarithmicButtonId), texts::kLogarithmic);
+  }
 
   void Start() {
     PanelControls horizontal = Bind(kHorizontalControlIds, 0);
@@ -106,14 +129,16 @@ class DialogBinding final : public DialogWindow {
       const bool shown = IsWindowVisible(slider) != FALSE;
       const std::string text =
           SliderValueText(panel.TypeIndex(), static_cast<PanelSlider>(i),
-                          static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0)));
+                          static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0)), viewerLanguage);
       SetWindowTextW(value, Widen(text).c_str());
       ShowWindow(value, shown ? SW_SHOW : SW_HIDE);
       if (shown) dump += std::string(component) + " " + std::to_string(i) + ": " + text + "\n";
     }
     const HWND edit = GetDlgItem(dialog_, controlIds[0]);
-    const CodeFieldFeedback feedback =
-        CodeFieldFeedbackOf(WindowTextControl(edit).Text(), panel.Code(), component);
+    const CodeFieldFeedback feedback = CodeFieldFeedbackOf(
+        WindowTextControl(edit).Text(), panel.Code(),
+        In(viewerLanguage, index == 0 ? texts::kHorizontal : texts::kVertical).data(),
+        viewerLanguage);
     const std::optional<Colour> tint = CodeFieldTint(feedback.state);
     HBRUSH& brush = tintBrushes_[index];
     if (brush != nullptr) DeleteObject(brush);
@@ -182,6 +207,7 @@ INT_PTR CALLBACK ConfigDialogProcedure(HWND dialog, UINT message, WPARAM wParam,
     auto* binding = new DialogBinding(dialog);
     // Stored before the panels compose: writing the edit fields calls back.
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(binding));
+    if (viewerLanguage != Language::kGerman) binding->ShowTexts();
     binding->Start();
     binding->ShowState();
     return TRUE;
@@ -223,6 +249,14 @@ INT_PTR CALLBACK ConfigDialogProcedure(HWND dialog, UINT message, WPARAM wParam,
 }
 
 }  // namespace
+
+void ShowConfigDialogTexts() {
+  if (configDialogWindow == nullptr) return;
+  if (DialogBinding* binding = BindingOf(configDialogWindow)) {
+    binding->ShowTexts();
+    binding->ShowState();
+  }
+}
 
 void OpenConfigDialog(HINSTANCE instance, HWND mainWindow) {
   const HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(kConfigDialogTemplate),

@@ -14,5 +14,7 @@ extern HWND configDialogWindow;
 // Creates the modeless dialog from template 107, owned by the main window,
 // and shows it.
 void OpenConfigDialog(HINSTANCE instance, HWND mainWindow);
+// Shows the open dialog's texts in the viewer's language.
+void ShowConfigDialogTexts();
 
 }  // namespace veltrisko

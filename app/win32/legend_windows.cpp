@@ -7,6 +7,7 @@
 #include "app/logic/legend_content.h"
 #include "app/logic/process_objects.h"
 #include "app/win32/test_dumps.h"
+#include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
 
 namespace veltrisko {
@@ -17,7 +18,7 @@ constexpr COLORREF kKeyOutlineColour = RGB(64, 64, 64);
 constexpr COLORREF kMarkedTextColour = RGB(200, 0, 0);
 
 std::function<InfoLegendContent()> infoContent = [] {
-  return InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code());
+  return InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code(), viewerLanguage);
 };
 std::function<ColourLegendContent()> colourContent = [] { return ColourLegendOf(sceneState); };
 

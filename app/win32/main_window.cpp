@@ -29,7 +29,9 @@
 #include "app/win32/start_command_line.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_hooks.h"
+#include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
+#include "text/legend_texts.h"
 
 namespace veltrisko {
 
@@ -117,7 +119,8 @@ void RedrawOverlays() {
 
 void ShowInfoLegendFor(InfoLegendContent& content) {
   MarkRejectedCodes(content, horizontalPanel.Code(), verticalPanel.Code());
-  if (const auto& found = picture.Findings()) ShowDifferenceInInfoLegend(content, found->largestDb);
+  if (const auto& found = picture.Findings())
+    ShowDifferenceInInfoLegend(content, found->largestDb, viewerLanguage);
   AddToInfoLegend(content);
 }
 
@@ -154,8 +157,9 @@ void Paint(HWND window) {
     FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     picture.CopyTo(memory);
     const std::string message =
-        problem.empty() ? RejectedCodeMessage(horizontalPanel.Code(), verticalPanel.Code())
-                        : problem;
+        problem.empty()
+            ? RejectedCodeMessage(horizontalPanel.Code(), verticalPanel.Code(), viewerLanguage)
+            : problem;
     DrawCodeMessage(memory, message);
     DumpText("code-message", message);
     const LegendRect dialog = DialogInPicture();
@@ -180,6 +184,9 @@ void CheckMenu(HMENU menu) {
     std::optional<bool> mark = CheckMarkOf(sceneState, legendsVisible, static_cast<int>(command));
     bool featureMark = false;
     if (!mark && FeatureCheckMark(static_cast<int>(command), featureMark)) mark = featureMark;
+    for (const LanguageChoice& choice : kLanguageChoices) {
+      if (choice.command == static_cast<int>(command)) mark = choice.language == viewerLanguage;
+    }
     if (!mark) continue;
     CheckMenuItem(menu, command, MF_BYCOMMAND | (*mark ? MF_CHECKED : MF_UNCHECKED));
     // What the menu now shows, read back from it.
@@ -187,6 +194,23 @@ void CheckMenu(HMENU menu) {
     marks += std::to_string(command) + (shown ? " checked\n" : " unchecked\n");
   }
   DumpText("menu", marks);
+}
+
+std::wstring MainWindowTitle() {
+  return Widen(std::string(In(viewerLanguage, texts::kMainWindowTitle)));
+}
+
+// Shows the menu, the title, the dialog's labels and the legends in
+// `language` and keeps it for the next start.
+void SwitchLanguage(Language language) {
+  viewerLanguage = language;
+  RememberLanguage(language);
+  ShowMenuTexts(GetMenu(mainWindow), language);
+  DrawMenuBar(mainWindow);
+  SetWindowTextW(mainWindow, MainWindowTitle().c_str());
+  horizontalPanel.SetLanguage(language);
+  verticalPanel.SetLanguage(language);
+  ShowConfigDialogTexts();
 }
 
 // Carries out one menu or accelerator command; false for numbers it does not
@@ -206,6 +230,12 @@ bool RunCommand(HWND window, int command) {
       return true;
     case kCmdDocumentation:
       OpenDocumentation(window);
+      return true;
+    case kCmdLanguageGerman:
+    case kCmdLanguageEnglish:
+      for (const LanguageChoice& choice : kLanguageChoices) {
+        if (choice.command == command) SwitchLanguage(choice.language);
+      }
       return true;
     case kCmdLegend: {
       const int show = IsWindowVisible(infoLegend) ? SW_HIDE : SW_SHOW;
@@ -239,10 +269,9 @@ void AddAnalysisCommands() {
 void OpenReadoutMenu(POINT screen) {
   const HMENU menu = CreatePopupMenu();
   const UINT enabled = readout.Text().empty() ? MF_GRAYED : MF_ENABLED;
-  AppendMenuW(menu, MF_STRING | enabled, kCmdCopyReadout,
-              Widen(std::string(kCopyReadoutText)).c_str());
-  DumpText("context-menu",
-           std::string(kCopyReadoutText) + (enabled == MF_GRAYED ? " grayed\n" : "\n"));
+  const std::string text(In(viewerLanguage, kCopyReadoutText));
+  AppendMenuW(menu, MF_STRING | enabled, kCmdCopyReadout, Widen(text).c_str());
+  DumpText("context-menu", text + (enabled == MF_GRAYED ? " grayed\n" : "\n"));
   TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
                  mainWindow, nullptr);
   DestroyMenu(menu);
@@ -383,7 +412,7 @@ HWND CreateLegend(const wchar_t* className, HWND parent, int width, int height) 
 
 void CreateWindows(HMENU menu) {
   // The picture is painted around its children, so the legends stay on top.
-  mainWindow = CreateWindowExW(0, kMainClass, L"Veltrisko   HCM-Antennendiagramme",
+  mainWindow = CreateWindowExW(0, kMainClass, MainWindowTitle().c_str(),
                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance, nullptr);
   RegisterWindowClass(kInfoLegendClass, InfoLegendProcedure, 0);
@@ -396,13 +425,13 @@ void CreateWindows(HMENU menu) {
   SetLegendContent(
       [] {
         InfoLegendContent content =
-            InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code());
+            InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code(), viewerLanguage);
         ShowInfoLegendFor(content);
         return content;
       },
       [] {
         if (const auto& found = picture.Findings())
-          return DifferenceColourLegendOf(found->scaleEndDb);
+          return DifferenceColourLegendOf(found->scaleEndDb, viewerLanguage);
         return ColourLegendOf(sceneState);
       });
 }
@@ -431,6 +460,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   if (!start.options) return start.exitStatus;
   // The dialog shows the rule and the display mode it finds in the scene.
   ApplyStartOptions(sceneState, *start.options);
+  // A language given is also the one kept for the next start.
+  if (start.options->language) RememberLanguage(*start.options->language);
+  viewerLanguage =
+      start.options->language.value_or(RememberedLanguage().value_or(kDefaultLanguage));
+  horizontalPanel.SetLanguage(viewerLanguage);
+  verticalPanel.SetLanguage(viewerLanguage);
 
   const INITCOMMONCONTROLSEX commonControls{sizeof(INITCOMMONCONTROLSEX),
                                             ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
@@ -438,6 +473,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   RegisterWindowClass(kMainClass, MainWindowProcedure, CS_HREDRAW | CS_VREDRAW);
   const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
   const HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
+  if (viewerLanguage != Language::kGerman) ShowMenuTexts(menu, viewerLanguage);
   AddAnalysisCommands();
   AddPatternFileCommands();
   // Entries of the shared menu whose feature this viewer does not have yet.

@@ -14,6 +14,7 @@
 #include "app/win32/fit_window.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_hooks.h"
+#include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
 #include "files/atomic_file.h"
 #include "interchange/pattern_alignment.h"
@@ -136,8 +137,9 @@ void AddPatternFileCommands() {
     OpenDiagramWindow(ProgramInstance(), MainWindowHandle());
     return false;
   });
-  AddInfoLegendAddition(
-      [](InfoLegendContent& content) { ShowPatternFileInInfoLegend(content, loadedName); });
+  AddInfoLegendAddition([](InfoLegendContent& content) {
+    ShowPatternFileInInfoLegend(content, loadedName, viewerLanguage);
+  });
   AddRepaintListener(RefreshDiagramWindow);
 }
 

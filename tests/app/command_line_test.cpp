@@ -70,6 +70,26 @@ TEST(ParseCommandLine, TakesOnePatternFileBesideTheCodes) {
   }
 }
 
+TEST(ParseCommandLine, TakesTheLanguage) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::optional<Language> language;
+    bool error;
+  };
+  const Case cases[] = {
+      {{"--lang", "en", "030EA10"}, Language::kEnglish, false},
+      {{"--lang=DE"}, Language::kGerman, false},
+      {{"030EA10"}, {}, false},
+      {{"--lang", "fr"}, {}, true},
+      {{"--lang"}, {}, true},
+  };
+  for (const Case& c : cases) {
+    const CommandLine line = ParseCommandLine(c.arguments);
+    EXPECT_EQ(line.action == CommandLineAction::kError, c.error) << c.arguments[0];
+    EXPECT_EQ(line.options.language, c.language) << c.arguments[0];
+  }
+}
+
 TEST(ApplyStartOptions, ChangesOnlyWhatWasGiven) {
   SceneState untouched;
   ApplyStartOptions(untouched, {});

@@ -43,7 +43,7 @@ std::string ResourceBlock(const std::string& heading) {
 std::vector<std::string> TableAsResourceLines() {
   std::vector<std::string> lines;
   for (const MenuEntry& entry : kMainMenu) {
-    const std::string text(entry.text);
+    const std::string text(entry.text.de);
     switch (entry.kind) {
       case MenuEntryKind::kPopup:
       case MenuEntryKind::kSubmenu:

@@ -153,7 +153,7 @@ class ViewerTest : public QObject {
       if (entry.kind != MenuEntryKind::kItem) continue;
       QAction* action = window_->Action(entry.command);
       QVERIFY(action != nullptr);
-      QCOMPARE(action->text(), QString::fromUtf8(entry.text.data(), entry.text.size()));
+      QCOMPARE(action->text(), QString::fromUtf8(entry.text.de.data(), entry.text.de.size()));
       QCOMPARE(action->isChecked(), entry.initiallyChecked);
     }
   }
@@ -174,8 +174,9 @@ class ViewerTest : public QObject {
     QCOMPARE(file[3]->text(), QString("Diagramm &exportieren…"));
     QVERIFY(file[4]->isSeparator());
     const QList<QAction*> view = popups[1]->menu()->actions();
-    // The specified items, then the analysis features after a separator.
-    QCOMPARE(view.size(), 12);
+    // The specified items, then the analysis features and the language after
+    // separators.
+    QCOMPARE(view.size(), 14);
     QVERIFY(view[7]->isSeparator());
     QCOMPARE(view[8]->text(), QString("Auflösung"));
     QCOMPARE(view[8]->menu()->actions().size(), 5);
@@ -183,6 +184,9 @@ class ViewerTest : public QObject {
     QCOMPARE(view[10]->text(), QString("&2D-Diagramme"));
     QCOMPARE(view[11]->text(), QString("&Unterschied V6/V7"));
     QVERIFY(view[11]->isCheckable() && !view[11]->isChecked());
+    // Then the language, after another separator.
+    QVERIFY(view[12]->isSeparator());
+    QCOMPARE(view[13]->text(), QString("S&prache"));
   }
 
   void movingASliderRecomposesBothCodesAndRepaints() {

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#include "app/qt/viewer_settings.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QTranslator>
+#include <QWidget>
+
+namespace veltrisko {
+
+namespace {
+
+QSettings Settings() {
+  return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Veltrisko"),
+                   QStringLiteral("Veltrisko"));
+}
+
+}  // namespace
+
+std::optional<Language> RememberedLanguage() {
+  const QString code = Settings().value(QStringLiteral("language")).toString();
+  return LanguageOfCode(code.toStdString());
+}
+
+void RememberLanguage(Language language) {
+  Settings().setValue(QStringLiteral("language"), QString::fromUtf8(CodeOf(language).data()));
+}
+
+bool RestoreWindowGeometry(QWidget& window) {
+  const QByteArray geometry = Settings().value(QStringLiteral("mainWindow/geometry")).toByteArray();
+  return !geometry.isEmpty() && window.restoreGeometry(geometry);
+}
+
+void RememberWindowGeometry(const QWidget& window) {
+  Settings().setValue(QStringLiteral("mainWindow/geometry"), window.saveGeometry());
+}
+
+std::optional<bool> RememberedPolarDiagrams() {
+  const QVariant polar = Settings().value(QStringLiteral("diagrams/polar"));
+  if (!polar.isValid()) return std::nullopt;
+  return polar.toBool();
+}
+
+void RememberPolarDiagrams(bool polar) {
+  Settings().setValue(QStringLiteral("diagrams/polar"), polar);
+}
+
+void UseToolkitLanguage(Language language) {
+  static QTranslator* installed = nullptr;
+  if (installed != nullptr) {
+    QCoreApplication::removeTranslator(installed);
+    delete installed;
+    installed = nullptr;
+  }
+  if (language != Language::kGerman) return;
+  auto* german = new QTranslator;
+  if (german->load(QStringLiteral("qtbase_de"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+      QCoreApplication::installTranslator(german)) {
+    installed = german;
+  } else {
+    delete german;  // without Qt's translations its dialogs stay English
+  }
+}
+
+}  // namespace veltrisko

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+
+#include "text/language.h"
+
+class QWidget;
+
+namespace veltrisko {
+
+// What the viewer keeps between runs, in Qt's settings file under the
+// user's configuration folder (organisation and application "Veltrisko").
+std::optional<Language> RememberedLanguage();
+void RememberLanguage(Language language);
+
+// The main window's size and position; false when none is kept yet.
+bool RestoreWindowGeometry(QWidget& window);
+void RememberWindowGeometry(const QWidget& window);
+
+// Whether the 2-D window shows its cuts in polar form; none kept yet: empty.
+std::optional<bool> RememberedPolarDiagrams();
+void RememberPolarDiagrams(bool polar);
+
+// Makes Qt's own dialogs (file, print, message boxes) speak `language`:
+// German from Qt's translations, English needs none.
+void UseToolkitLanguage(Language language);
+
+}  // namespace veltrisko

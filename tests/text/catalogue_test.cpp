@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+// Every text of the catalogue in both languages; the German texts themselves
+// are checked by the tests of the windows that show them.
+#include <gtest/gtest.h>
+
+#include <span>
+
+#include "text/dialog_texts.h"
+#include "text/language.h"
+#include "text/legend_texts.h"
+#include "text/menu_texts.h"
+
+namespace veltrisko {
+namespace {
+
+const std::span<const Text> kGroups[] = {texts::kMenuTexts, texts::kDialogTexts,
+                                         texts::kLegendTexts};
+
+TEST(Catalogue, EveryTextHasBothLanguages) {
+  for (const std::span<const Text> group : kGroups) {
+    for (const Text& text : group) {
+      EXPECT_FALSE(text.de.empty()) << text.en;
+      EXPECT_FALSE(text.en.empty()) << text.de;
+      for (const std::string_view letter : {"ä", "ö", "ü", "Ä", "Ö", "Ü", "ß"})
+        EXPECT_EQ(text.en.find(letter), std::string_view::npos) << text.en;
+    }
+  }
+}
+
+TEST(Language, CodesAndDecimalSeparators) {
+  for (const Language language : {Language::kGerman, Language::kEnglish})
+    EXPECT_EQ(LanguageOfCode(CodeOf(language)), language);
+  EXPECT_EQ(LanguageOfCode("fr"), std::nullopt);
+  EXPECT_EQ(DecimalNumber(3.614, 2, Language::kGerman), "3,61");
+  EXPECT_EQ(DecimalNumber(3.614, 2, Language::kEnglish), "3.61");
+  EXPECT_EQ(DecimalNumber(-0.001, 1, Language::kEnglish), "0.0");
+}
+
+}  // namespace
+}  // namespace veltrisko

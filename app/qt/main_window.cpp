@@ -220,7 +220,7 @@ void MainWindow::HandleCommand(int command) {
       OpenConfigDialog();
       break;
     case kCmdDocumentation:
-      OpenDocumentation(this);
+      OpenDocumentation(this, "de");  // the language in force
       break;
     case kCmdLegend: {
       const bool show = !LegendsVisible();

@@ -186,7 +186,7 @@ bool RunCommand(HWND window, int command) {
       }
       return true;
     case kCmdDocumentation:
-      OpenDocumentation(window);
+      OpenDocumentation(window, "de");  // the language in force
       return true;
     case kCmdLegend: {
       const int show = IsWindowVisible(infoLegend) ? SW_HIDE : SW_SHOW;

@@ -89,12 +89,13 @@ test-windows: build windows-build
 	cd $(WINDOWS_BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS); \
 	  status=$$?; cd $(CURDIR) && $(WINE_RUN) --stop; exit $$status
 
-# The zip for Windows users: both programs, the user guide with its pictures,
-# the README and the licence; beside it the Windows Installer package with
-# the same files, which the Windows build makes (packaging/windows).
+# The zip for Windows users: both programs, the user guide in English and
+# German with its pictures, the README and the licence; beside it the Windows
+# Installer package with the same files, which the Windows build makes
+# (packaging/windows).
 windows: windows-build
 	rm -rf $(WINDOWS_BUILD)/zip && mkdir -p $(WINDOWS_BUILD)/zip
-	cp -r $(addprefix $(WINDOWS_BUILD)/bin/,veltrisko.exe veltrisko-pattern.exe user-guide.html docs) \
+	cp -r $(addprefix $(WINDOWS_BUILD)/bin/,veltrisko.exe veltrisko-pattern.exe user-guide.html user-guide.de.html docs) \
 	  README.md $(wildcard LICENSE) $(WINDOWS_BUILD)/zip/
 	x86_64-w64-mingw32-strip $(WINDOWS_BUILD)/zip/*.exe
 	rm -f $(WINDOWS_ZIP) && cd $(WINDOWS_BUILD)/zip && zip -q -X -r $(CURDIR)/$(WINDOWS_ZIP) .

@@ -3,15 +3,23 @@
 # copies the pictures they show into docs/ beside it so that the page works
 # wherever it is installed.
 #   cmake "-DSOURCES=a.md|b.md" -DOUTPUT=.../user-guide.html -DCMARK=cmark-gfm
-#         -DTITLE=... -P user_guide.cmake
-# Links between the listed files become links within the page; headings get
-# the anchors a Markdown host gives them, so "file.md#anchor" still leads there.
+#         -DTITLE=... [-DLANGUAGE=en] ["-DPAGES=x.md=x.html|y.md=y.html"]
+#         -P user_guide.cmake
+# Links between the listed files become links within the page, links to a
+# file that PAGES names become links to its page beside this one; any other
+# link to a Markdown file stops the build, as it would lead nowhere. Headings
+# get the anchors a Markdown host gives them, so "file.md#anchor" still leads
+# there.
 foreach(var SOURCES OUTPUT CMARK TITLE)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "user_guide.cmake needs -D${var}=...")
   endif()
 endforeach()
+if(NOT DEFINED LANGUAGE)
+  set(LANGUAGE en)
+endif()
 string(REPLACE "|" ";" SOURCES "${SOURCES}")
+string(REPLACE "|" ";" PAGES "${PAGES}")
 get_filename_component(output_dir "${OUTPUT}" DIRECTORY)
 
 # The anchor a Markdown host gives a heading's text: lower case, tags and
@@ -52,6 +60,16 @@ foreach(source IN LISTS SOURCES)
     string(REPLACE "](${name}#" "](#" text "${text}")
     string(REPLACE "](${name})" "](#${anchor})" text "${text}")
   endforeach()
+  foreach(page IN LISTS PAGES)
+    string(REGEX REPLACE "^([^=]+)=(.*)$" "\\1;\\2" page "${page}")
+    list(GET page 0 markdown_name)
+    list(GET page 1 html_name)
+    string(REPLACE "](${markdown_name})" "](${html_name})" text "${text}")
+  endforeach()
+  string(REGEX MATCH "\\]\\([^():/#]+\\.md[)#]" dead_link "${text}")
+  if(dead_link)
+    message(FATAL_ERROR "${source} links to a file outside the user guide: ${dead_link}")
+  endif()
   string(APPEND guide "${text}\n")
 endforeach()
 
@@ -74,7 +92,7 @@ foreach(heading IN LISTS headings)
 endforeach()
 
 file(WRITE "${OUTPUT}.tmp" "<!DOCTYPE html>
-<html lang=\"en\">
+<html lang=\"${LANGUAGE}\">
 <head>
 <meta charset=\"utf-8\">
 <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">

@@ -5,11 +5,23 @@
 
 namespace veltrisko {
 
+namespace {
+
+bool IsGerman(const std::string& languageCode) { return languageCode == "de"; }
+
+}  // namespace
+
+std::string UserGuideFileName(const std::string& languageCode) {
+  return IsGerman(languageCode) ? "user-guide.de.html" : "user-guide.html";
+}
+
 DocumentationTarget DocumentationTargetOf(const std::string& host,
-                                          const std::string& executableDirectory) {
-  if (!host.empty()) return {true, "https://" + host + "/hcm/"};
-  const std::filesystem::path guide =
-      std::filesystem::path(executableDirectory) / kUserGuideRelativePath;
+                                          const std::string& executableDirectory,
+                                          const std::string& languageCode) {
+  if (!host.empty())
+    return {true, "https://" + host + "/hcm/" + (IsGerman(languageCode) ? "de/" : "")};
+  const std::filesystem::path guide = std::filesystem::path(executableDirectory) /
+                                      kUserGuideRelativeDirectory / UserGuideFileName(languageCode);
   return {false, guide.lexically_normal().string()};
 }
 

@@ -6,17 +6,26 @@
 namespace veltrisko {
 
 // What "&Dokumentation" opens: the web page on the documentation host when
-// the build names one, otherwise the user guide installed beside the program.
+// the build names one, otherwise the user guide installed beside the program;
+// either in the language of the user interface.
 struct DocumentationTarget {
   bool isWebPage;
   std::string location;  // the address, or the guide's file path
 };
 
-// The guide's place relative to the directory of the executable.
-inline constexpr const char* kUserGuideRelativePath = "../share/doc/veltrisko/user-guide.html";
+// The installed guides' folder relative to the directory of the executable.
+inline constexpr const char* kUserGuideRelativeDirectory = "../share/doc/veltrisko";
 
+// The guide's file name for a language code: "user-guide.de.html" for "de";
+// "user-guide.html", the English original, for "en" and any language that has
+// no guide of its own.
+std::string UserGuideFileName(const std::string& languageCode);
+
+// The web page is https://HOST/hcm/ in English and https://HOST/hcm/de/ in
+// German. The user interface speaks German unless told otherwise.
 DocumentationTarget DocumentationTargetOf(const std::string& host,
-                                          const std::string& executableDirectory);
+                                          const std::string& executableDirectory,
+                                          const std::string& languageCode = "de");
 
 // The message shown when the guide cannot be opened.
 std::string DocumentationUnavailableText(const DocumentationTarget& target, bool fileExists);

@@ -15,9 +15,9 @@
 
 namespace veltrisko {
 
-void OpenDocumentation(QWidget* parent) {
+void OpenDocumentation(QWidget* parent, const std::string& languageCode) {
   const DocumentationTarget target = DocumentationTargetOf(
-      VELTRISKO_DOC_HOST, QCoreApplication::applicationDirPath().toStdString());
+      VELTRISKO_DOC_HOST, QCoreApplication::applicationDirPath().toStdString(), languageCode);
   const QString location = QString::fromStdString(target.location);
   const bool exists = target.isWebPage || QFileInfo::exists(location);
   if (exists &&

@@ -261,8 +261,8 @@ void MainWindow::HandleCommand(int command) {
       OpenConfigDialog();
       break;
     case kCmdDocumentation:
-      // The guide of the language in force: CodeOf(language_) names it.
-      OpenDocumentation(this);
+      OpenDocumentation(this,
+                        std::string(CodeOf(language_)));  // the guide in the language in force
       break;
     case kCmdLanguageGerman:
     case kCmdLanguageEnglish:

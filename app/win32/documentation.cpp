@@ -19,29 +19,29 @@
 namespace veltrisko {
 namespace {
 
-// The zip puts the guide beside the programs.
-constexpr wchar_t kUserGuideName[] = L"user-guide.html";
-
-std::wstring UserGuidePath() {
+// The zip and the installer put the guides beside the programs.
+std::wstring UserGuidePath(const std::string& languageCode) {
+  const std::wstring name = Widen(UserGuideFileName(languageCode));
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return kUserGuideName;
+    if (length == 0) return name;
     if (length < path.size()) {
       path.resize(length);
       break;
     }
     path.resize(path.size() * 2);  // a longer path than MAX_PATH
   }
-  return path.substr(0, path.find_last_of(L"\\/") + 1) + kUserGuideName;
+  return path.substr(0, path.find_last_of(L"\\/") + 1) + name;
 }
 
 }  // namespace
 
-void OpenDocumentation(HWND owner) {
+void OpenDocumentation(HWND owner, const std::string& languageCode) {
   const std::string host = VELTRISKO_DOC_HOST;
-  const std::wstring location =
-      host.empty() ? UserGuidePath() : Widen(DocumentationTargetOf(host, "").location);
+  const std::wstring location = host.empty()
+                                    ? UserGuidePath(languageCode)
+                                    : Widen(DocumentationTargetOf(host, "", languageCode).location);
   const DocumentationTarget target{!host.empty(), Narrow(location)};
   const bool exists =
       target.isWebPage || GetFileAttributesW(location.c_str()) != INVALID_FILE_ATTRIBUTES;

@@ -229,7 +229,7 @@ bool RunCommand(HWND window, int command) {
       }
       return true;
     case kCmdDocumentation:
-      OpenDocumentation(window);
+      OpenDocumentation(window, std::string(CodeOf(viewerLanguage)));
       return true;
     case kCmdLanguageGerman:
     case kCmdLanguageEnglish:

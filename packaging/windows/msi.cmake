@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Builds the Windows Installer package: stages what the zip holds (both
-# programs stripped, the user guide with its pictures, the README and the
-# licence), lists the pictures for veltrisko.wxs, runs wixl on both and adds
-# with msibuild what wixl cannot write.
+# programs stripped, the user guide in English and German with its pictures,
+# the README and the licence), lists the pictures for veltrisko.wxs, runs wixl
+# on both and adds with msibuild what wixl cannot write.
 #   cmake -DWIXL=wixl -DMSIBUILD=msibuild -DSTRIP=strip -DBIN_DIR=<build>/bin -DSOURCE_DIR=<source>
 #         -DSTAGE=<folder> -DVERSION=0.1.0 -DPUBLISHER=... -DOUTPUT=<x.msi>
 #         -P msi.cmake
@@ -21,8 +21,8 @@ foreach(program veltrisko.exe veltrisko-pattern.exe)
     message(FATAL_ERROR "${STRIP} failed on ${BIN_DIR}/${program}")
   endif()
 endforeach()
-file(COPY "${BIN_DIR}/user-guide.html" "${SOURCE_DIR}/README.md" "${SOURCE_DIR}/LICENSE"
-     DESTINATION "${STAGE}")
+file(COPY "${BIN_DIR}/user-guide.html" "${BIN_DIR}/user-guide.de.html" "${SOURCE_DIR}/README.md"
+     "${SOURCE_DIR}/LICENSE" DESTINATION "${STAGE}")
 file(COPY_FILE "${SOURCE_DIR}/resources/icon.ico" "${STAGE}/veltrisko.ico")
 
 # The pictures the user guide shows, as the guide's build copied them.

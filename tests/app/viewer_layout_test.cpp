@@ -44,13 +44,29 @@ TEST(PlaceReadoutBox, BesideTheCursorInsideTheViewAndClearOfTheDialog) {
   EXPECT_EQ(PlaceReadoutBox(10, 10, 900, 700, 800, 600, none), (LegendRect{0, 0, 900, 700}));
 }
 
-TEST(DocumentationTarget, WebPageWithAHostElseTheInstalledGuide) {
-  const DocumentationTarget web = DocumentationTargetOf("docs.example.org", "/opt/v/bin");
-  EXPECT_TRUE(web.isWebPage);
-  EXPECT_EQ(web.location, "https://docs.example.org/hcm/");
-  const DocumentationTarget guide = DocumentationTargetOf("", "/opt/v/bin");
-  EXPECT_FALSE(guide.isWebPage);
-  EXPECT_EQ(guide.location, "/opt/v/share/doc/veltrisko/user-guide.html");
+TEST(DocumentationTarget, WebPageWithAHostElseTheInstalledGuideInTheLanguageInForce) {
+  struct Case {
+    const char* host;
+    const char* language;
+    bool isWebPage;
+    const char* location;
+  };
+  const Case cases[] = {
+      {"docs.example.org", "de", true, "https://docs.example.org/hcm/de/"},
+      {"docs.example.org", "en", true, "https://docs.example.org/hcm/"},
+      {"", "de", false, "/opt/v/share/doc/veltrisko/user-guide.de.html"},
+      {"", "en", false, "/opt/v/share/doc/veltrisko/user-guide.html"},
+      {"", "fr", false, "/opt/v/share/doc/veltrisko/user-guide.html"},  // no guide of its own
+  };
+  for (const Case& c : cases) {
+    const DocumentationTarget target = DocumentationTargetOf(c.host, "/opt/v/bin", c.language);
+    EXPECT_EQ(target.isWebPage, c.isWebPage) << c.host << " " << c.language;
+    EXPECT_EQ(target.location, c.location) << c.host << " " << c.language;
+  }
+  // The user interface speaks German unless told otherwise.
+  EXPECT_EQ(DocumentationTargetOf("", "/opt/v/bin").location,
+            "/opt/v/share/doc/veltrisko/user-guide.de.html");
+  const DocumentationTarget guide = DocumentationTargetOf("", "/opt/v/bin", "en");
   EXPECT_NE(DocumentationUnavailableText(guide, false).find(guide.location), std::string::npos);
   EXPECT_NE(DocumentationUnavailableText(guide, true).find(guide.location), std::string::npos);
 }

@@ -503,9 +503,10 @@ class ViewerTest : public QObject {
   }
 
   void documentationOpensTheConfiguredTarget() {
-    // The web page when the build names a host, else the installed guide.
+    // The web page when the build names a host, else the installed guide;
+    // German, as the viewer starts.
     const DocumentationTarget target = DocumentationTargetOf(
-        VELTRISKO_DOC_HOST, QCoreApplication::applicationDirPath().toStdString());
+        VELTRISKO_DOC_HOST, QCoreApplication::applicationDirPath().toStdString(), "de");
     const QString location = QString::fromStdString(target.location);
     const QString scheme = target.isWebPage ? "https" : "file";
     UrlCatcher catcher;

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Installs the build into STAGE (as DESTDIR, prefix /usr) and checks that every
 # file a desktop installation needs is there: programs, menu entry, AppStream
-# data, each icon at its size, man pages, user guide with its pictures, licence.
+# data, each icon at its size, man pages, the user guide in English and German
+# with its pictures, licence.
 set -euo pipefail
 build=$1
 stage=$2
@@ -12,7 +13,7 @@ DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 
 usr="$stage/usr"
 icons="$usr/share/icons/hicolor"
-guide="$usr/share/doc/veltrisko/user-guide.html"
+doc="$usr/share/doc/veltrisko"
 failures=0
 fail() {
   echo "FAIL: $*"
@@ -29,6 +30,7 @@ for file in \
   share/man/man1/veltrisko.1.gz \
   share/man/man1/veltrisko-pattern.1.gz \
   share/doc/veltrisko/user-guide.html \
+  share/doc/veltrisko/user-guide.de.html \
   share/doc/veltrisko/copyright \
   share/doc/veltrisko/changelog.gz; do
   [ -s "$usr/$file" ] || fail "/usr/$file is missing or empty"
@@ -37,12 +39,15 @@ for size in 16 32 48 64 128 256; do
   png="$icons/${size}x${size}/apps/org.veltrisko.Veltrisko.png"
   file "$png" | grep -q "PNG image data, $size x $size," || fail "$png is not a $size x $size PNG"
 done
-if [ -f "$guide" ]; then
-  for picture in $(grep -o 'src="[^"]*"' "$guide" | sed 's/^src="//; s/"$//'); do
-    [ -s "$(dirname "$guide")/$picture" ] || fail "the user guide shows $picture, which is not installed"
+# Each guide with the heading of its first section.
+for guide in "user-guide.html:Using the viewer" "user-guide.de.html:Den Betrachter benutzen"; do
+  page="$doc/${guide%%:*}"
+  [ -f "$page" ] || continue
+  for picture in $(grep -o 'src="[^"]*"' "$page" | sed 's/^src="//; s/"$//'); do
+    [ -s "$doc/$picture" ] || fail "${guide%%:*} shows $picture, which is not installed"
   done
-  grep -q '<h2>Using the viewer</h2>' "$guide" || fail "the user guide lacks its first section"
-fi
+  grep -q "<h2>${guide#*:}</h2>" "$page" || fail "${guide%%:*} lacks its first section"
+done
 
 [ "$failures" -eq 0 ] || exit 1
 echo "staged install in $stage is complete"

@@ -99,8 +99,8 @@ def installations(prefix):
 
 
 def check_installed(prefix, folder, version, pictures, classes, path_key):
-    for name in ("veltrisko.exe", "veltrisko-pattern.exe", "user-guide.html", "README.md",
-                 "LICENSE"):
+    for name in ("veltrisko.exe", "veltrisko-pattern.exe", "user-guide.html",
+                 "user-guide.de.html", "README.md", "LICENSE"):
         expect(os.path.isfile(os.path.join(folder, name)), "%s not installed" % name)
     installed = sorted(os.listdir(os.path.join(folder, "docs")))
     expect(installed == pictures, "pictures %s, expected %s" % (installed, pictures))

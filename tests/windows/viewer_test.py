@@ -279,12 +279,12 @@ def run(viewer):
     expect(viewer.window(DIALOG) is not None, "no dialog after Antennentyp")
     expect("hor.:  030EA00" in viewer.text("info-legend"), "new dialog did not start at 030EA00")
 
-    # "&Dokumentation" in the default build: the guide beside the program;
-    # without a browser a message says where it is.
+    # "&Dokumentation" in the default build: the German guide beside the
+    # program; without a browser a message says where it is.
     viewer.keys(viewer.main, "alt+h")
     viewer.press("d")
     target = viewer.text("documentation").splitlines()
-    expect(len(target) == 2 and target[0].endswith("\\user-guide.html") and
+    expect(len(target) == 2 and target[0].endswith("\\user-guide.de.html") and
            target[1] == "not opened", "documentation target %s" % target)
     message = viewer.window("Dokumentation", timeout=10)
     expect(message is not None, "no message where the guide is")

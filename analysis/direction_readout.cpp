@@ -2,12 +2,12 @@
 #include "analysis/direction_readout.h"
 
 #include <cmath>
-#include <cstdio>
 #include <exception>
 
 #include "model/combination.h"
 #include "model/combination_parts.h"
 #include "render/display_value.h"
+#include "text/readout_texts.h"
 
 namespace veltrisko {
 
@@ -71,48 +71,49 @@ std::optional<DirectionReadout> ReadDirection(const SceneState& scene, const cha
 }
 
 std::string GermanNumber(double value, int decimals) {
-  // Rounding first keeps "-0,00" from appearing for tiny negative values.
-  const double scale = std::pow(10.0, decimals);
-  double rounded = std::round(value * scale) / scale;
-  if (rounded == 0.0) rounded = 0.0;
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, rounded);
-  std::string result(text);
-  for (char& c : result) {
-    if (c == '.') c = ',';
-  }
-  return result;
+  return DecimalNumber(value, decimals, Language::kGerman);
 }
 
 namespace {
 
-std::string Degrees(float value) { return GermanNumber(value, 1) + " °"; }
-std::string Db(double value) { return GermanNumber(value, 2) + " dB"; }
+std::string Degrees(float value, Language language) {
+  return DecimalNumber(value, 1, language) + " °";
+}
+std::string Db(double value, Language language) {
+  return DecimalNumber(value, 2, language) + " dB";
+}
 
 }  // namespace
 
-std::string ReadoutText(const DirectionReadout& r) {
+std::string ReadoutText(const DirectionReadout& r, Language language) {
+  const auto in = [language](const Text& text) { return InString(language, text); };
+  const auto degrees = [language](float value) { return Degrees(value, language); };
+  const auto db = [language](double value) { return Db(value, language); };
   const char* v6Mark = r.useHcmV7 ? "" : " *";
   const char* v7Mark = r.useHcmV7 ? " *" : "";
   std::string text;
-  text +=
-      "Azimut: " + Degrees(r.world.azimuth) + "   Elevation: " + Degrees(r.world.elevation) + "\n";
-  text +=
-      "relativ: φ " + Degrees(r.relative.azimuth) + "   θ " + Degrees(r.relative.elevation) + "\n";
-  text += "Gewinn horizontal: " + Db(r.gains.horizontalDb) + "\n";
-  text += "Gewinn vertikal: " + Db(r.gains.verticalDb) + "\n";
-  text += "Dämpfung V6: " + Db(r.v6Db) + v6Mark + "\n";
-  text += "Dämpfung V7: " + Db(r.v7Db) + v7Mark + "\n";
-  text += "Anzeigewert: " + GermanNumber(r.displayValue, 3);
+  text += in(texts::kReadoutAzimuth) + " " + degrees(r.world.azimuth) + "   " +
+          in(texts::kReadoutElevation) + " " + degrees(r.world.elevation) + "\n";
+  text += in(texts::kReadoutRelative) + " φ " + degrees(r.relative.azimuth) + "   θ " +
+          degrees(r.relative.elevation) + "\n";
+  text += in(texts::kReadoutHorizontalGain) + " " + db(r.gains.horizontalDb) + "\n";
+  text += in(texts::kReadoutVerticalGain) + " " + db(r.gains.verticalDb) + "\n";
+  text += in(texts::kReadoutAttenuation) + " V6: " + db(r.v6Db) + v6Mark + "\n";
+  text += in(texts::kReadoutAttenuation) + " V7: " + db(r.v7Db) + v7Mark + "\n";
+  text += in(texts::kReadoutDisplayValue) + ": " + DecimalNumber(r.displayValue, 3, language);
   return text;
 }
 
-std::string ReadoutStatusLine(const DirectionReadout& r) {
-  return "Az " + Degrees(r.world.azimuth) + ", El " + Degrees(r.world.elevation) + " | φ " +
-         Degrees(r.relative.azimuth) + ", θ " + Degrees(r.relative.elevation) + " | hor. " +
-         Db(r.gains.horizontalDb) + ", vert. " + Db(r.gains.verticalDb) + " | V6 " + Db(r.v6Db) +
-         (r.useHcmV7 ? "" : " *") + ", V7 " + Db(r.v7Db) + (r.useHcmV7 ? " *" : "") +
-         " | Anzeigewert " + GermanNumber(r.displayValue, 3);
+std::string ReadoutStatusLine(const DirectionReadout& r, Language language) {
+  const auto degrees = [language](float value) { return Degrees(value, language); };
+  const auto db = [language](double value) { return Db(value, language); };
+  return InString(language, texts::kStatusAzimuth) + " " + degrees(r.world.azimuth) + ", " +
+         InString(language, texts::kStatusElevation) + " " + degrees(r.world.elevation) + " | φ " +
+         degrees(r.relative.azimuth) + ", θ " + degrees(r.relative.elevation) + " | hor. " +
+         db(r.gains.horizontalDb) + ", vert. " + db(r.gains.verticalDb) + " | V6 " + db(r.v6Db) +
+         (r.useHcmV7 ? "" : " *") + ", V7 " + db(r.v7Db) + (r.useHcmV7 ? " *" : "") + " | " +
+         InString(language, texts::kReadoutDisplayValue) + " " +
+         DecimalNumber(r.displayValue, 3, language);
 }
 
 }  // namespace veltrisko

@@ -7,6 +7,7 @@
 #include "model/parsed_antenna_code.h"
 #include "render/pattern_geometry.h"
 #include "scene/scene_state.h"
+#include "text/language.h"
 
 namespace veltrisko {
 
@@ -44,11 +45,12 @@ WorldDirection ShownDirection(WorldDirection world);
 std::optional<DirectionReadout> ReadDirection(const SceneState& scene, const char* horizontalCode,
                                               const char* verticalCode, WorldDirection world);
 
-// The readout as lines of text (0.1 degrees, 0.01 dB; decimal comma), the
-// rule in force marked with an asterisk.
-std::string ReadoutText(const DirectionReadout& readout);
+// The readout as lines of text (0.1 degrees, 0.01 dB; the language's
+// decimal separator), the rule in force marked with an asterisk.
+std::string ReadoutText(const DirectionReadout& readout, Language language = kDefaultLanguage);
 // One line for a status bar.
-std::string ReadoutStatusLine(const DirectionReadout& readout);
+std::string ReadoutStatusLine(const DirectionReadout& readout,
+                              Language language = kDefaultLanguage);
 
 // A number with a decimal comma and `decimals` places ("-3,01").
 std::string GermanNumber(double value, int decimals);

@@ -7,6 +7,7 @@
 
 #include "analysis/direction_readout.h"
 #include "model/combination.h"
+#include "text/cut_diagram_texts.h"
 
 namespace veltrisko {
 
@@ -70,10 +71,9 @@ std::string CutCsv(const CutCurves& curves) {
   return csv;
 }
 
-const char* CutDefinition(CutKind kind) {
-  return kind == CutKind::kHorizontal
-             ? "Horizontalschnitt: Elevation 0° relativ zur Hauptrichtung, Azimut −180° … 180°"
-             : "Vertikalschnitt: Azimut 0° relativ zur Hauptrichtung, Elevation −90° … 90°";
+std::string_view CutDefinition(CutKind kind, Language language) {
+  return In(language, kind == CutKind::kHorizontal ? texts::kHorizontalCutDefinition
+                                                   : texts::kVerticalCutDefinition);
 }
 
 }  // namespace veltrisko

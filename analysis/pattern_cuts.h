@@ -3,9 +3,11 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/parsed_antenna_code.h"
+#include "text/language.h"
 
 namespace veltrisko {
 
@@ -43,6 +45,6 @@ std::optional<CutCurves> ComputeCut(CutKind kind, const ParsedAntennaCode& horiz
 std::string CutCsv(const CutCurves& curves);
 
 // The cut's definition as written on the plot.
-const char* CutDefinition(CutKind kind);
+std::string_view CutDefinition(CutKind kind, Language language = kDefaultLanguage);
 
 }  // namespace veltrisko

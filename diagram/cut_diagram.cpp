@@ -71,6 +71,9 @@ class Describer {
     return needed > room ? size * room / needed : size;
   }
 
+  // A text of the catalogue in the input's language.
+  std::string In(const veltrisko::Text& text) const { return InString(input_.language, text); }
+
   void Text(const std::string& text, Point at, double size, Rgb colour, Anchor anchor,
             LabelRole role, bool bold = false) {
     Add(Label{text, at, size, colour, anchor, bold, role});
@@ -78,7 +81,7 @@ class Describer {
 
   // The lines above the plot; returns where the plot may begin.
   double Titles() {
-    const std::string definition = CutDefinition(kind_);
+    const std::string definition(CutDefinition(kind_, input_.language));
     const std::size_t colon = definition.find(": ");
     std::vector<std::pair<std::string, LabelRole>> lines = {
         {definition.substr(0, colon), LabelRole::kTitle},
@@ -105,10 +108,10 @@ class Describer {
 
   std::string KeyText(DiagramCurve curve) const {
     if (curve == DiagramCurve::kImported) return input_.importedName;
-    std::string text = LookOf(curve).shortName;
+    std::string text = In(LookOf(curve).shortName);
     // On the polar plot the difference is drawn from the centre outwards.
     if (curve == DiagramCurve::kDifference && input_.style == DiagramStyle::kPolar)
-      text += " (Mitte 0, je Ring +" + Decibels(kRingStepDb) + ")";
+      text += In(texts::kKeyRingsBefore) + Decibels(kRingStepDb) + In(texts::kKeyRingsAfter);
     return text;
   }
 
@@ -199,7 +202,7 @@ class Describer {
 
   void NoCurvesNote(Point at) {
     if (input_.Cut(kind_)) return;
-    const std::string note = "Die Antennencodes können nicht ausgewertet werden.";
+    const std::string note = In(texts::kCodesNotEvaluated);
     Text(note, at, FittingSize(note, kLineSize, false, width_ - 2.0 * kMargin), kGrey,
          Anchor::kMiddle, LabelRole::kTitle);
   }
@@ -299,11 +302,12 @@ class Describer {
                  1.0,
                  Stroke::kSolid,
                  {}});
-    Text("Gewinn", {f.left, f.top - 0.6 * kTickSize}, kTickSize, kGrey, Anchor::kMiddle,
+    Text(In(texts::kAxisGain), {f.left, f.top - 0.6 * kTickSize}, kTickSize, kGrey, Anchor::kMiddle,
          LabelRole::kAxisTitle);
-    Text("Unterschied", {f.right, f.top - 0.6 * kTickSize}, kTickSize, differenceColour,
-         Anchor::kMiddle, LabelRole::kAxisTitle);
-    Text(kind_ == CutKind::kHorizontal ? "Azimut relativ (°)" : "Elevation relativ (°)",
+    Text(In(texts::kAxisDifference), {f.right, f.top - 0.6 * kTickSize}, kTickSize,
+         differenceColour, Anchor::kMiddle, LabelRole::kAxisTitle);
+    Text(In(kind_ == CutKind::kHorizontal ? texts::kAxisRelativeAzimuth
+                                          : texts::kAxisRelativeElevation),
          {(f.left + f.right) / 2.0, f.bottom + 2.7 * kTickSize}, kTickSize, kGrey, Anchor::kMiddle,
          LabelRole::kAxisTitle);
     Curves([&](double angle, double value, DiagramCurve curve) {

@@ -8,6 +8,7 @@
 
 #include "analysis/pattern_cuts.h"
 #include "diagram/drawing.h"
+#include "text/language.h"
 
 namespace veltrisko {
 
@@ -29,6 +30,8 @@ struct DiagramInput {
   std::optional<std::vector<float>> importedVertical;
   DiagramStyle style = DiagramStyle::kPolar;
   std::array<bool, kDiagramCurveCount> visible{true, true, true, true, true, true};
+  // The language of every text on the plots and in the files.
+  Language language = kDefaultLanguage;
 
   const std::optional<CutCurves>& Cut(CutKind kind) const {
     return kind == CutKind::kHorizontal ? horizontal : vertical;

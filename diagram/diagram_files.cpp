@@ -101,8 +101,7 @@ std::string DrawingSvg(const Drawing& drawing, const std::string& title) {
 std::string DiagramSvg(const DiagramInput& input) {
   const Drawing page =
       DescribeDiagramPage(input, kDiagramPageWidth, kDiagramPageHeight, EstimatedTextWidth);
-  std::string title = std::string("Veltrisko 2D-Diagramme: ") + PlotIdentity(input);
-  if (!input.importedName.empty()) title += "   " + ImportedFileLine(input);
+  const std::string title = DiagramPageTitle(input);
   return DrawingSvg(page, title);
 }
 

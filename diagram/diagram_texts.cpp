@@ -4,23 +4,25 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/direction_readout.h"
+#include "text/legend_texts.h"
 
 namespace veltrisko {
 namespace {
 
-std::string Db(double value) { return GermanNumber(value, 2) + " dB"; }
+std::string Db(double value, Language language) {
+  return DecimalNumber(value, 2, language) + " dB";
+}
 
 }  // namespace
 
 const CurveLook& LookOf(DiagramCurve curve) {
   static const CurveLook looks[kDiagramCurveCount] = {
-      {"Gewinn horizontale Komponente", "hor. Komp.", {220, 0, 0}, Stroke::kSolid},
-      {"Gewinn vertikale Komponente", "vert. Komp.", {0, 150, 0}, Stroke::kSolid},
-      {"Kombination HCM V6", "V6", {20, 80, 230}, Stroke::kSolid},
-      {"Kombination HCM V7", "V7", {235, 130, 0}, Stroke::kSolid},
-      {"Unterschied |V6 − V7|", "|V6 − V7|", {150, 0, 190}, Stroke::kDashed},
-      {"Importierte Datei", "Datei", {70, 70, 70}, Stroke::kDotted},
+      {texts::kCurveHorizontalGain, texts::kKeyHorizontalGain, {220, 0, 0}, Stroke::kSolid},
+      {texts::kCurveVerticalGain, texts::kKeyVerticalGain, {0, 150, 0}, Stroke::kSolid},
+      {texts::kCurveV6, {"V6", "V6"}, {20, 80, 230}, Stroke::kSolid},
+      {texts::kCurveV7, {"V7", "V7"}, {235, 130, 0}, Stroke::kSolid},
+      {texts::kCurveDifference, {"|V6 − V7|", "|V6 − V7|"}, {150, 0, 190}, Stroke::kDashed},
+      {texts::kCurveImported, texts::kKeyImported, {70, 70, 70}, Stroke::kDotted},
   };
   return looks[static_cast<int>(curve)];
 }
@@ -28,7 +30,7 @@ const CurveLook& LookOf(DiagramCurve curve) {
 std::string CurveBoxText(const DiagramInput& input, DiagramCurve curve) {
   if (curve == DiagramCurve::kImported && !input.importedName.empty())
     return ImportedFileLine(input);
-  return LookOf(curve).name;
+  return InString(input.language, LookOf(curve).name);
 }
 
 std::string PlotIdentity(const DiagramInput& input) {
@@ -38,7 +40,15 @@ std::string PlotIdentity(const DiagramInput& input) {
 }
 
 std::string ImportedFileLine(const DiagramInput& input) {
-  return input.importedName.empty() ? std::string() : "Datei: " + input.importedName;
+  return input.importedName.empty()
+             ? std::string()
+             : InString(input.language, texts::kFile) + " " + input.importedName;
+}
+
+std::string DiagramPageTitle(const DiagramInput& input) {
+  std::string title = InString(input.language, texts::kDiagramPageTitle) + PlotIdentity(input);
+  if (!input.importedName.empty()) title += "   " + ImportedFileLine(input);
+  return title;
 }
 
 std::string DiagramReading(const DiagramInput& input, CutKind kind, double angle) {
@@ -49,14 +59,19 @@ std::string DiagramReading(const DiagramInput& input, CutKind kind, double angle
     return std::fabs(x - angle) < std::fabs(y - angle);
   });
   const auto i = static_cast<std::size_t>(nearest - a.begin());
-  std::string text = std::string(kind == CutKind::kHorizontal ? "Azimut " : "Elevation ") +
-                     GermanNumber(a[i], 1) + "°:  hor. " + Db(curves->horizontalGainDb[i]) +
-                     ",  vert. " + Db(curves->verticalGainDb[i]) + ",  V6 " + Db(-curves->v6Db[i]) +
-                     ",  V7 " + Db(-curves->v7Db[i]) + ",  Unterschied " +
-                     Db(curves->differenceDb[i]);
+  const Language language = input.language;
+  const auto db = [language](double value) { return Db(value, language); };
+  std::string text = InString(language, kind == CutKind::kHorizontal ? texts::kReadingAzimuth
+                                                                     : texts::kReadingElevation) +
+                     " " + DecimalNumber(a[i], 1, language) + "°:  hor. " +
+                     db(curves->horizontalGainDb[i]) + ",  vert. " + db(curves->verticalGainDb[i]) +
+                     ",  V6 " + db(-curves->v6Db[i]) + ",  V7 " + db(-curves->v7Db[i]) + ",  " +
+                     InString(language, texts::kReadingDifference) + " " +
+                     db(curves->differenceDb[i]);
   const std::optional<std::vector<float>>& imported = input.Imported(kind);
   if (imported && i < imported->size())
-    text += ",  Datei " + input.importedName + " " + Db((*imported)[i]);
+    text += ",  " + InString(language, texts::kKeyImported) + " " + input.importedName + " " +
+            db((*imported)[i]);
   return text;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "model/parsed_antenna_code.h"
+#include "text/fit_texts.h"
 
 namespace veltrisko {
 namespace {
@@ -38,21 +39,21 @@ std::optional<CutLosses> Fitted(const std::optional<CutFit>& cut, bool wanted = 
   return cut->fitted;
 }
 
-// "12,3" with `decimals` decimals.
-std::string German(double value, int decimals) {
+// "12,3" in German, "12.3" in English, with `decimals` decimals.
+std::string Number(double value, int decimals, Language language) {
   char text[64];
   std::snprintf(text, sizeof text, "%.*f", decimals, value + 0.0);
-  std::string german(text);
-  std::replace(german.begin(), german.end(), '.', ',');
+  std::string number(text);
+  if (language == Language::kGerman) std::replace(number.begin(), number.end(), '.', ',');
   // A value rounded to zero has no sign.
-  if (german.front() == '-' && german.find_first_of("123456789") == std::string::npos) {
-    german.erase(0, 1);
+  if (number.front() == '-' && number.find_first_of("123456789") == std::string::npos) {
+    number.erase(0, 1);
   }
-  return german;
+  return number;
 }
 
-std::string Degrees(const std::optional<double>& value) {
-  return value ? German(*value, 1) + "°" : std::string("—");
+std::string Degrees(const std::optional<double>& value, Language language) {
+  return value ? Number(*value, 1, language) + "°" : std::string("—");
 }
 
 }  // namespace
@@ -140,27 +141,31 @@ PatternFit FitPattern(const PatternFile& file, const PatternFitRequest& request,
   return fit;
 }
 
-std::string EqualCodesText(const RankedCode& result) {
+std::string EqualCodesText(const RankedCode& result, Language language) {
   const std::vector<std::string>& codes = result.equalCodes;
   if (codes.size() <= 1) return result.code;
   const auto [first, last] = std::minmax_element(codes.begin(), codes.end());
-  return *first + " … " + *last + ", " + std::to_string(codes.size()) + " Codes";
+  return *first + " … " + *last + ", " + std::to_string(codes.size()) +
+         InString(language, texts::kFitCodes);
 }
 
-std::vector<std::string> FitInfoLines(const PatternFit& fit) {
+std::vector<std::string> FitInfoLines(const PatternFit& fit, Language language) {
+  const auto in = [language](const Text& text) { return InString(language, text); };
+  const auto degrees = [language](const std::optional<double>& v) { return Degrees(v, language); };
   std::vector<std::string> lines;
-  lines.push_back("Hauptrichtung: Azimut " + Degrees(fit.HorizontalMainDirection()) +
-                  ", Elevation " + Degrees(fit.VerticalMainElevation()));
-  lines.push_back("3-dB-Breite: horizontal " + Degrees(fit.HorizontalBeamwidth()) + ", vertikal " +
-                  Degrees(fit.VerticalBeamwidth()));
+  lines.push_back(in(texts::kFitMainDirection) + degrees(fit.HorizontalMainDirection()) +
+                  in(texts::kFitElevation) + degrees(fit.VerticalMainElevation()));
+  lines.push_back(in(texts::kFitBeamwidth) + degrees(fit.HorizontalBeamwidth()) +
+                  in(texts::kFitVerticalBeamwidth) + degrees(fit.VerticalBeamwidth()));
   const std::optional<double> frontToBack = fit.FrontToBack();
-  lines.push_back("Vor-Rück-Verhältnis: " +
-                  (frontToBack ? German(*frontToBack, 1) + " dB" : std::string("—")));
+  lines.push_back(in(texts::kFitFrontToBack) +
+                  (frontToBack ? Number(*frontToBack, 1, language) + " dB" : std::string("—")));
   if (fit.criterion == FitCriterion::kEnvelope) {
     const int decimals = fit.toleranceDb > 0.0 && fit.toleranceDb < 0.05
                              ? static_cast<int>(std::ceil(-std::log10(fit.toleranceDb) - 1e-9))
                              : 2;
-    lines.push_back("Toleranz: " + German(fit.toleranceDb, std::min(decimals, 6)) + " dB");
+    lines.push_back(in(texts::kFitTolerance) +
+                    Number(fit.toleranceDb, std::min(decimals, 6), language) + " dB");
   }
   return lines;
 }

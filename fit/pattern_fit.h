@@ -11,6 +11,7 @@
 #include "fit/pair_deviation.h"
 #include "interchange/pattern_alignment.h"
 #include "interchange/pattern_file.h"
+#include "text/language.h"
 
 namespace veltrisko {
 
@@ -70,10 +71,10 @@ PatternFit FitPattern(const PatternFile& file, const PatternFitRequest& request,
 
 // One result as the viewer lists it: its code, or for several codes the
 // first and last in code order and their number ("075KA00 … 075KA19, 20 Codes").
-std::string EqualCodesText(const RankedCode& result);
+std::string EqualCodesText(const RankedCode& result, Language language = kDefaultLanguage);
 
 // The fit dialog's lines about the measured pattern: main direction, 3-dB
 // beamwidths, front-to-back ratio and the tolerance used.
-std::vector<std::string> FitInfoLines(const PatternFit& fit);
+std::vector<std::string> FitInfoLines(const PatternFit& fit, Language language = kDefaultLanguage);
 
 }  // namespace veltrisko

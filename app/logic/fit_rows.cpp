@@ -1,28 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "app/logic/fit_rows.h"
 
-#include "analysis/direction_readout.h"
-
 namespace veltrisko {
 
-std::array<std::string, 4> FitRow(const RankedCode& code) {
-  return {EqualCodesText(code), GermanNumber(code.score.maxDeviation, 2),
-          GermanNumber(code.Rms(), 2), GermanNumber(code.MeanExcess(), 2)};
+std::array<std::string, 4> FitRow(const RankedCode& code, Language language) {
+  return {EqualCodesText(code, language), DecimalNumber(code.score.maxDeviation, 2, language),
+          DecimalNumber(code.Rms(), 2, language), DecimalNumber(code.MeanExcess(), 2, language)};
 }
 
-std::string FitListTitle(int component, bool hasCut, const std::optional<CutFit>& cut) {
-  std::string title = kFitComponentNames[component];
-  if (!hasCut) return title + ": kein Schnitt in der Datei";
+std::string FitListTitle(int component, bool hasCut, const std::optional<CutFit>& cut,
+                         Language language) {
+  const std::string title = InString(language, kFitComponentNames[component]);
+  if (!hasCut) return title + InString(language, texts::kFitNoCut);
   if (cut && cut->noDirectionalCode)
-    return title +
-           ": kein gerichteter Code bleibt innerhalb der Hüllkurve; die besten Codes nach RMS";
-  if (cut && cut->results.empty()) return title + ": kein Code bleibt innerhalb der Hüllkurve";
+    return title + InString(language, texts::kFitNoDirectionalCode);
+  if (cut && cut->results.empty()) return title + InString(language, texts::kFitNoCode);
   return title;
 }
 
-std::string FitStatus(std::size_t codesSearched, double seconds) {
-  return std::to_string(codesSearched) + " Codes je Komponente durchsucht in " +
-         GermanNumber(seconds, 2) + " s";
+std::string FitStatus(std::size_t codesSearched, double seconds, Language language) {
+  return std::to_string(codesSearched) + InString(language, texts::kFitSearched) +
+         DecimalNumber(seconds, 2, language) + " s";
 }
 
 }  // namespace veltrisko

@@ -7,50 +7,36 @@
 #include <vector>
 
 #include "fit/pattern_fit.h"
+#include "text/fit_texts.h"
 
 namespace veltrisko {
 
 // The texts and rows of "Extras -> Antennencode anpassen…", the same in both
 // viewers.
-inline constexpr const char* kFitTitle = "Antennencode anpassen";
-inline constexpr std::array<const char*, 4> kFitColumns = {"Code", "max. Abw. (dB)", "RMS (dB)",
-                                                           "mittl. Überschuss (dB)"};
-inline constexpr const char* kFitComponentNames[2] = {"Horizontal", "Vertikal"};
+inline constexpr std::array<Text, 4> kFitColumns = {
+    texts::kFitColumnCode, texts::kFitColumnMaxDeviation, texts::kFitColumnRms,
+    texts::kFitColumnMeanExcess};
+inline constexpr Text kFitComponentNames[2] = {texts::kFitHorizontal, texts::kFitVertical};
 struct FitCriterionChoice {
   FitCriterion criterion;
-  const char* text;
+  Text text;
 };
 inline constexpr FitCriterionChoice kFitCriteria[2] = {
-    {FitCriterion::kEnvelope, "Hüllkurve (Code dämpft nie mehr als gemessen)"},
-    {FitCriterion::kRms, "kleinste mittlere quadratische Abweichung (RMS)"}};
-inline constexpr const char* kFitMeasurementLabel = "Messung:";
-inline constexpr const char* kFitCriterionLabel = "Kriterium:";
-inline constexpr const char* kFitToleranceLabel = "Toleranz:";
-inline constexpr const char* kFitCountLabel = "Anzahl:";
-inline constexpr const char* kFitStartButton = "&Anpassen";
-// The tolerance field's text for the file's own tolerance (half a unit of
-// its last written decimal).
-inline constexpr const char* kFitToleranceFromFile = "aus der Datei";
-inline constexpr const char* kFitAlignButton = "Ausrichtung &übernehmen";
-inline constexpr const char* kFitRunning = "Suche läuft …";
-inline constexpr const char* kFitHint =
-    "Eine gewählte Zeile setzt ihren Code im Dialog „Konfiguration des Antennentyps“. Gleich "
-    "gute Codes: zuerst der mit den wenigsten geänderten Zeichen gegenüber dem aktuellen Code.";
-inline constexpr const char* kFitNeedsPattern =
-    "Zum Anpassen zuerst ein gemessenes Diagramm laden (Datei → Diagramm importieren…). Jetzt "
-    "eines importieren?";
+    {FitCriterion::kEnvelope, texts::kFitEnvelope}, {FitCriterion::kRms, texts::kFitLeastRms}};
 inline constexpr int kMostFitRows = 100;
 
 // One list row: the code (or the run of equally good codes it stands for),
 // its largest deviation, RMS and mean excess in dB. A chosen row sets
 // `RankedCode::code`.
-std::array<std::string, 4> FitRow(const RankedCode& code);
+std::array<std::string, 4> FitRow(const RankedCode& code, Language language = kDefaultLanguage);
 
 // A list's title: the component, and why it has no rows or other rows than
 // asked for.
-std::string FitListTitle(int component, bool hasCut, const std::optional<CutFit>& cut);
+std::string FitListTitle(int component, bool hasCut, const std::optional<CutFit>& cut,
+                         Language language = kDefaultLanguage);
 
 // "N Codes je Komponente durchsucht in S s"
-std::string FitStatus(std::size_t codesSearched, double seconds);
+std::string FitStatus(std::size_t codesSearched, double seconds,
+                      Language language = kDefaultLanguage);
 
 }  // namespace veltrisko

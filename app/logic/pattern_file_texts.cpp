@@ -3,22 +3,22 @@
 
 namespace veltrisko {
 
-std::string FilterText(const FileFilter& filter) {
-  return std::string(filter.name) + " (" + filter.patterns + ")";
+std::string FilterText(const FileFilter& filter, Language language) {
+  return InString(language, filter.name) + " (" + filter.patterns + ")";
 }
 
-std::string InvalidCodesForExportMessage(const std::string& horizontal,
-                                         const std::string& vertical) {
-  return "Das Diagramm kann nicht exportiert werden: die Antennencodes " + horizontal + " / " +
-         vertical + " sind ungültig.";
+std::string InvalidCodesForExportMessage(const std::string& horizontal, const std::string& vertical,
+                                         Language language) {
+  return InString(language, texts::kInvalidCodesForExport) + horizontal + " / " + vertical +
+         InString(language, texts::kInvalidCodesForExportEnd);
 }
 
-std::string ExportFailedMessage(const std::string& problem) {
-  return "Das Diagramm kann nicht exportiert werden:\n" + problem;
+std::string ExportFailedMessage(const std::string& problem, Language language) {
+  return InString(language, texts::kExportFailed) + "\n" + problem;
 }
 
-std::string ImportFailedMessage(const std::string& error) {
-  return "Das Diagramm kann nicht gelesen werden:\n" + error;
+std::string ImportFailedMessage(const std::string& error, Language language) {
+  return InString(language, texts::kImportFailed) + "\n" + error;
 }
 
 std::string FileNameOf(const std::string& path) {

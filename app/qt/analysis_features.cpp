@@ -37,6 +37,9 @@ AnalysisFeatures::AnalysisFeatures(MainWindow& window)
         return dialog != nullptr && dialog->isVisible() ? dialog->frameGeometry() : QRect();
       });
   window.Client()->MakeOverlay(readout_->Box());
+  readout_->SetLanguage(window.TextLanguage());
+  connect(&window, &MainWindow::LanguageChanged, readout_,
+          &DirectionReadoutController::SetLanguage);
 
   diagramsAction_ = window.Action(kCmdDiagrams);
   connect(diagramsAction_, &QAction::triggered, this, [this] {
@@ -68,8 +71,10 @@ AnalysisFeatures::AnalysisFeatures(MainWindow& window)
 DiagramWindow* AnalysisFeatures::Diagrams() {
   if (!diagrams_) {
     PatternView* view = window_.Client()->View();
-    diagrams_ = new DiagramWindow([view] { return view->Source(); }, &window_);
+    diagrams_ =
+        new DiagramWindow([view] { return view->Source(); }, &window_, window_.TextLanguage());
     diagrams_->resize(1100, 640);
+    connect(&window_, &MainWindow::LanguageChanged, diagrams_, &DiagramWindow::SetLanguage);
   }
   return diagrams_;
 }

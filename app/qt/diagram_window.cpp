@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "app/qt/diagram_painter.h"
+#include "app/qt/viewer_settings.h"
 #include "diagram/diagram_files.h"
 #include "diagram/diagram_texts.h"
 #include "diagram/imported_cut.h"
@@ -62,6 +63,9 @@ class DiagramPlot final : public QWidget {
 namespace {
 
 QString QText(const char* utf8) { return QString::fromUtf8(utf8); }
+QString QText(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 bool WriteBytes(const QString& path, const QByteArray& bytes) {
   const std::string problem = WriteFileAtomically(path.toStdString(), [&](std::FILE* file) {
@@ -73,12 +77,16 @@ bool WriteBytes(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
-DiagramWindow::DiagramWindow(std::function<FrameSource()> source, QWidget* parent)
+DiagramWindow::DiagramWindow(std::function<FrameSource()> source, QWidget* parent,
+                             Language language)
     : QWidget(parent, Qt::Window),
       source_(std::move(source)),
       styleChoice_(new QComboBox(this)),
+      styleLabel_(new QLabel(this)),
       readout_(new QLabel(this)) {
-  setWindowTitle(QText(kDiagramWindowTitle));
+  input_.language = language;
+  input_.style =
+      RememberedPolarDiagrams().value_or(true) ? DiagramStyle::kPolar : DiagramStyle::kCartesian;
   auto* plotArea = new QWidget(this);
   auto* plotsLayout = new QHBoxLayout(plotArea);
   plotsLayout->setContentsMargins(0, 0, 0, 0);
@@ -87,15 +95,16 @@ DiagramWindow::DiagramWindow(std::function<FrameSource()> source, QWidget* paren
   for (DiagramPlot* plot : plots_) plotsLayout->addWidget(plot);
 
   auto* controls = new QHBoxLayout;
-  for (const char* name : kDiagramStyleNames) styleChoice_->addItem(QText(name));
+  for (const Text& name : kDiagramStyleNames) styleChoice_->addItem(QText(In(language, name)));
+  styleChoice_->setCurrentIndex(input_.style == DiagramStyle::kPolar ? 0 : 1);
   connect(styleChoice_, &QComboBox::currentIndexChanged, this, [this](int index) {
     SetStyle(index == 0 ? DiagramStyle::kPolar : DiagramStyle::kCartesian);
   });
-  controls->addWidget(new QLabel(QText(kDiagramStyleLabel), this));
+  controls->addWidget(styleLabel_);
   controls->addWidget(styleChoice_);
   for (int k = 0; k < kDiagramCurveCount; ++k) {
     const auto curve = static_cast<DiagramCurve>(k);
-    auto* box = new QCheckBox(QText(LookOf(curve).name), this);
+    auto* box = new QCheckBox(this);
     box->setChecked(true);
     const Rgb c = LookOf(curve).colour;
     box->setStyleSheet(
@@ -108,8 +117,10 @@ DiagramWindow::DiagramWindow(std::function<FrameSource()> source, QWidget* paren
   controls->addStretch();
 
   auto* exports = new QHBoxLayout;
-  for (const DiagramExportLook& look : kDiagramExports) {
-    auto* button = new QPushButton(QText(look.button), this);
+  for (std::size_t i = 0; i < std::size(kDiagramExports); ++i) {
+    const DiagramExportLook& look = kDiagramExports[i];
+    auto* button = new QPushButton(this);
+    exportButtons_[i] = button;
     exports->addWidget(button);
     const QString filter = QStringLiteral("%1 (*.%2)").arg(QText(look.filterName), look.extension);
     connect(button, &QPushButton::clicked, this, [this, what = look.what, filter] {
@@ -141,7 +152,29 @@ DiagramWindow::DiagramWindow(std::function<FrameSource()> source, QWidget* paren
   layout->addWidget(plotArea, 1);
   layout->addWidget(readout_);
   layout->addLayout(exports);
+  ShowTexts();
   Refresh();
+}
+
+void DiagramWindow::SetLanguage(Language language) {
+  if (language == input_.language) return;
+  input_.language = language;
+  // The reading names its curves; it comes back at the next mouse move.
+  readout_->clear();
+  ShowTexts();
+  Repaint();
+}
+
+void DiagramWindow::ShowTexts() {
+  const Language language = input_.language;
+  setWindowTitle(QText(In(language, texts::kDiagramWindowTitle)));
+  styleLabel_->setText(QText(In(language, texts::kDiagramStyleLabel)));
+  for (int i = 0; i < styleChoice_->count(); ++i)
+    styleChoice_->setItemText(i, QText(In(language, kDiagramStyleNames[i])));
+  for (int k = 0; k < kDiagramCurveCount; ++k)
+    boxes_[k]->setText(QString::fromStdString(CurveBoxText(input_, static_cast<DiagramCurve>(k))));
+  for (std::size_t i = 0; i < std::size(kDiagramExports); ++i)
+    exportButtons_[i]->setText(QText(In(language, kDiagramExports[i].button)));
 }
 
 CutPlot DiagramWindow::Plot(CutKind kind) const {
@@ -158,6 +191,7 @@ void DiagramWindow::Repaint() {
 
 void DiagramWindow::SetStyle(DiagramStyle style) {
   input_.style = style;
+  RememberPolarDiagrams(style == DiagramStyle::kPolar);
   styleChoice_->setCurrentIndex(style == DiagramStyle::kPolar ? 0 : 1);
   Repaint();
 }
@@ -232,7 +266,8 @@ bool DiagramWindow::ExportPdf(const QString& path) const {
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageOrientation(QPageLayout::Landscape);
     pdf.setResolution(150);
-    pdf.setTitle(QString::fromStdString("Veltrisko 2D-Diagramme: " + PlotIdentity(input_)));
+    pdf.setTitle(QString::fromStdString(InString(input_.language, texts::kDiagramPageTitle) +
+                                        PlotIdentity(input_)));
     RenderPageOn(pdf);
   }
   return WriteBytes(path, bytes);
@@ -246,9 +281,11 @@ bool DiagramWindow::ExportCsv(const QString& path, CutKind kind) const {
 
 void DiagramWindow::AskAndExport(const QString& filter,
                                  const std::function<bool(const QString&)>& write) {
-  const QString path = QFileDialog::getSaveFileName(this, QText(kDiagramExportTitle), {}, filter);
+  const QString path = QFileDialog::getSaveFileName(
+      this, QText(In(input_.language, texts::kDiagramExportTitle)), {}, filter);
   if (path.isEmpty()) return;
-  if (!write(path)) readout_->setText(QText(kDiagramWriteFailed) + path);
+  if (!write(path))
+    readout_->setText(QText(In(input_.language, texts::kDiagramWriteFailed)) + path);
 }
 
 void DiagramWindow::RenderPageOn(QPagedPaintDevice& device) const {

@@ -9,12 +9,14 @@
 
 #include "app/qt/pattern_view.h"
 #include "diagram/cut_diagram.h"
+#include "diagram/diagram_texts.h"
 #include "interchange/pattern_cuts.h"
 
 class QPagedPaintDevice;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPushButton;
 
 namespace veltrisko {
 
@@ -29,10 +31,16 @@ class DiagramWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit DiagramWindow(std::function<FrameSource()> source, QWidget* parent = nullptr);
+  // Opens in the display mode the user chose last.
+  explicit DiagramWindow(std::function<FrameSource()> source, QWidget* parent = nullptr,
+                         Language language = kDefaultLanguage);
+
+  // Shows every text of the window and the plots in `language`.
+  void SetLanguage(Language language);
 
   // Recomputes both cuts from the current state and repaints the plots.
   void Refresh();
+  // Shows the plots polar or cartesian and keeps the choice for the next start.
   void SetStyle(DiagramStyle style);
   DiagramStyle Style() const { return input_.style; }
   void SetCurveVisible(DiagramCurve curve, bool visible);
@@ -66,6 +74,7 @@ class DiagramWindow final : public QWidget {
   void Repaint();
   void AskAndExport(const QString& filter, const std::function<bool(const QString&)>& write);
   void Print();
+  void ShowTexts();
   // Both plots on one page of a PDF or a printer.
   void RenderPageOn(QPagedPaintDevice& device) const;
 
@@ -73,7 +82,9 @@ class DiagramWindow final : public QWidget {
   DiagramInput input_;
   std::array<DiagramPlot*, 2> plots_{};
   std::array<QCheckBox*, kDiagramCurveCount> boxes_{};
+  std::array<QPushButton*, std::size(kDiagramExports)> exportButtons_{};
   QComboBox* styleChoice_;
+  QLabel* styleLabel_;
   QLabel* readout_;
 };
 

@@ -13,7 +13,6 @@
 #include "app/logic/dialog_placement.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/readout_view.h"
-#include "app/qt/main_window.h"
 #include "app/qt/pattern_view.h"
 
 namespace veltrisko {
@@ -57,7 +56,7 @@ std::optional<DirectionReadout> DirectionReadoutController::ReadoutAt(QPoint pos
 }
 
 QString DirectionReadoutController::CurrentText() const {
-  return shown_ ? QString::fromStdString(ReadoutText(*shown_)) : QString();
+  return shown_ ? QString::fromStdString(ReadoutText(*shown_, language_)) : QString();
 }
 
 void DirectionReadoutController::Show(const std::optional<DirectionReadout>& readout, QPoint near) {
@@ -68,7 +67,7 @@ void DirectionReadoutController::Show(const std::optional<DirectionReadout>& rea
     statusLine_(QString());
     return;
   }
-  box_->setText(QString::fromStdString(ReadoutText(*readout)));
+  box_->setText(QString::fromStdString(ReadoutText(*readout, language_)));
   box_->adjustSize();
   // Beside the cursor, kept inside the view and clear of the dialog, which
   // stands above the main window and would hide it.
@@ -82,7 +81,7 @@ void DirectionReadoutController::Show(const std::optional<DirectionReadout>& rea
   box_->move(place.x, place.y);
   box_->show();
   box_->raise();
-  statusLine_(QString::fromStdString(ReadoutStatusLine(*readout)));
+  statusLine_(QString::fromStdString(ReadoutStatusLine(*readout, language_)));
 }
 
 void DirectionReadoutController::Hover(QPoint position) {
@@ -121,15 +120,18 @@ void DirectionReadoutController::Refresh() {
   }
 }
 
+void DirectionReadoutController::SetLanguage(Language language) {
+  language_ = language;
+  if (shown_) Show(shown_, shownNear_);
+}
+
 void DirectionReadoutController::CopyToClipboard() const {
   if (shown_) QApplication::clipboard()->setText(CurrentText());
 }
 
 void DirectionReadoutController::OpenContextMenu(QPoint globalPosition) {
   QMenu menu(box_->parentWidget());
-  const auto* window = qobject_cast<const MainWindow*>(box_->window());
-  const std::string_view text =
-      In(window != nullptr ? window->TextLanguage() : kDefaultLanguage, kCopyReadoutText);
+  const std::string_view text = In(language_, kCopyReadoutText);
   QAction* copy =
       menu.addAction(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   copy->setEnabled(shown_.has_value());

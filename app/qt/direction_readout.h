@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "analysis/direction_readout.h"
+#include "text/language.h"
 
 class QLabel;
 class QWidget;
@@ -50,6 +51,8 @@ class DirectionReadoutController final : public QObject {
   void OpenContextMenu(QPoint globalPosition);
   // Recomputes the shown readout after codes, rule or view changed.
   void Refresh();
+  // Shows the box, the status line and the copied text in `language`.
+  void SetLanguage(Language language);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +67,7 @@ class DirectionReadoutController final : public QObject {
   std::function<void(const QString&)> statusLine_;
   std::function<void()> repaint_;
   std::function<QRect()> keepClear_;
+  Language language_ = kDefaultLanguage;
   std::optional<WorldDirection> pinned_;
   std::optional<DirectionReadout> shown_;
   QPoint lastHover_;

@@ -32,10 +32,9 @@ namespace {
 std::string loadedPatternName;
 
 QString QText(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-const QString kTitle = QText(kPatternMessageTitle);
-const QString kMsiFilterText = QText(FilterText(kMsiFilter));
-const QString kCsvFilterText = QText(FilterText(kCsvFilter));
+QString QText(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 }  // namespace
 
@@ -48,16 +47,23 @@ PatternFileFeatures::PatternFileFeatures(MainWindow& window) : QObject(&window),
   connect(importAction_, &QAction::triggered, this, &PatternFileFeatures::AskAndImport);
   connect(exportAction_, &QAction::triggered, this, &PatternFileFeatures::AskAndExport);
   connect(fitAction_, &QAction::triggered, this, &PatternFileFeatures::OpenFit);
+  connect(&window, &MainWindow::LanguageChanged, this, [this](Language language) {
+    if (fit_) fit_->SetLanguage(language);
+  });
 }
 
 PatternFileFeatures::~PatternFileFeatures() { loadedPatternName.clear(); }
 
 void PatternFileFeatures::AskAndExport() {
-  QString filter = kMsiFilterText;
-  QString path = QFileDialog::getSaveFileName(&window_, QText(kExportPatternTitle), QString(),
-                                              kMsiFilterText + ";;" + kCsvFilterText, &filter);
+  const Language language = window_.TextLanguage();
+  const QString msiFilter = QText(FilterText(kMsiFilter, language));
+  const QString csvFilter = QText(FilterText(kCsvFilter, language));
+  QString filter = msiFilter;
+  QString path =
+      QFileDialog::getSaveFileName(&window_, QText(In(language, texts::kExportPatternTitle)),
+                                   QString(), msiFilter + ";;" + csvFilter, &filter);
   if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += filter == kCsvFilterText ? ".csv" : ".msi";
+  if (QFileInfo(path).suffix().isEmpty()) path += filter == csvFilter ? ".csv" : ".msi";
   ExportTo(path);
 }
 
@@ -70,29 +76,31 @@ bool PatternFileFeatures::ExportTo(const QString& path) {
   try {
     text = ExportedPairText(horizontal, vertical, rule, FormatOfPath(file));
   } catch (const InvalidAntennaCode&) {
-    ShowProblem(QText(InvalidCodesForExportMessage(horizontal, vertical)));
+    ShowProblem(QText(InvalidCodesForExportMessage(horizontal, vertical, window_.TextLanguage())));
     return false;
   }
   const std::string problem = WriteTextFileAtomically(file, text);
   if (!problem.empty()) {
-    ShowProblem(QText(ExportFailedMessage(problem)));
+    ShowProblem(QText(ExportFailedMessage(problem, window_.TextLanguage())));
     return false;
   }
   return true;
 }
 
 void PatternFileFeatures::AskAndImport() {
+  const Language language = window_.TextLanguage();
   QStringList filters;
-  for (const FileFilter& filter : kImportFilters) filters << QText(FilterText(filter));
-  const QString path = QFileDialog::getOpenFileName(&window_, QText(kImportPatternTitle), QString(),
-                                                    filters.join(QStringLiteral(";;")));
+  for (const FileFilter& filter : kImportFilters) filters << QText(FilterText(filter, language));
+  const QString path =
+      QFileDialog::getOpenFileName(&window_, QText(In(language, texts::kImportPatternTitle)),
+                                   QString(), filters.join(QStringLiteral(";;")));
   if (!path.isEmpty()) ImportFrom(path);
 }
 
 bool PatternFileFeatures::ImportFrom(const QString& path) {
   const PatternReading reading = ReadPatternFile(path.toStdString());
   if (!reading.file) {
-    ShowProblem(QText(ImportFailedMessage(reading.error)));
+    ShowProblem(QText(ImportFailedMessage(reading.error, window_.TextLanguage())));
     return false;
   }
   const PatternFile& file = *reading.file;
@@ -113,7 +121,7 @@ bool PatternFileFeatures::ImportFrom(const QString& path) {
 
 void PatternFileFeatures::OpenFit() {
   if (!loaded_) {
-    ShowProblem(QText(kFitNeedsPattern));
+    ShowProblem(QText(In(window_.TextLanguage(), texts::kFitNeedsPattern)));
     message_->setIcon(QMessageBox::Question);
     message_->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     QMessageBox* box = message_;
@@ -130,7 +138,8 @@ void PatternFileFeatures::OpenFit() {
               horizontalPanel.Code() ? horizontalPanel.Code() : "",
               verticalPanel.Code() ? verticalPanel.Code() : "");
         },
-        [this](double azimuth, double elevation) { TurnTo(azimuth, elevation); });
+        [this](double azimuth, double elevation) { TurnTo(azimuth, elevation); },
+        window_.TextLanguage());
     fit_->SetMeasurement(loaded_->fileName, loaded_->file);
   }
   fit_->show();
@@ -155,7 +164,8 @@ void PatternFileFeatures::TurnTo(double azimuth, double elevation) {
 
 void PatternFileFeatures::ShowProblem(const QString& text) {
   if (message_) message_->close();
-  message_ = new QMessageBox(QMessageBox::Warning, kTitle, text, QMessageBox::Ok, &window_);
+  message_ = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kPatternMessageTitle), text,
+                             QMessageBox::Ok, &window_);
   message_->setAttribute(Qt::WA_DeleteOnClose);
   message_->open();
 }

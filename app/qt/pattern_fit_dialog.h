@@ -8,6 +8,7 @@
 
 #include "fit/pattern_fit.h"
 #include "interchange/pattern_file.h"
+#include "text/language.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -34,7 +35,8 @@ class PatternFitDialog final : public QDialog {
   PatternFitDialog(QWidget* parent,
                    std::function<void(bool horizontal, const QString& code)> choose,
                    std::function<std::pair<std::string, std::string>()> references,
-                   std::function<void(double azimuth, double elevation)> align);
+                   std::function<void(double azimuth, double elevation)> align,
+                   Language language = kDefaultLanguage);
   ~PatternFitDialog() override;
 
   // The file to fit; a component without a cut gets no list. Clears the lists.
@@ -43,6 +45,8 @@ class PatternFitDialog final : public QDialog {
   // Does nothing while a fit runs.
   void StartFit();
   bool Running() const { return worker_ != nullptr; }
+  // Shows every text, the lists and the findings in `language`.
+  void SetLanguage(Language language);
 
   QComboBox* CriterionChoice() const { return criterion_; }
   QDoubleSpinBox* ToleranceBox() const { return tolerance_; }
@@ -58,12 +62,15 @@ class PatternFitDialog final : public QDialog {
  private:
   void ShowFit(const PatternFit& fit, double seconds);
   void FillList(int which, const std::optional<CutFit>& cut);
+  void ShowTexts();
 
   std::function<void(bool, const QString&)> choose_;
   std::function<std::pair<std::string, std::string>()> references_;
   std::function<void(double, double)> align_;
   std::optional<PatternFile> measured_;
   std::optional<PatternFit> fit_;
+  double fitSeconds_ = 0.0;
+  Language language_;
   QLabel* measurementName_;
   QComboBox* criterion_;
   QDoubleSpinBox* tolerance_;
@@ -73,6 +80,8 @@ class PatternFitDialog final : public QDialog {
   QLabel* findings_;
   QPushButton* alignButton_;
   QLabel* titles_[2];
+  QLabel* labels_[4];  // measurement, criterion, tolerance, count
+  QLabel* hint_;
   QTableWidget* lists_[2];
   QThread* worker_ = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "app/logic/process_objects.h"
 #include "app/win32/gdi_diagram_painter.h"
 #include "app/win32/test_dumps.h"
+#include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
 #include "diagram/cut_diagram.h"
 #include "diagram/diagram_files.h"
@@ -170,7 +171,7 @@ void AskAndExport(const DiagramExportLook& look) {
   filter += L'\0';
   filter += L"*." + extension;
   filter += L'\0';
-  std::wstring title = Widen(kDiagramExportTitle);
+  std::wstring title = Widen(InString(state.input.language, texts::kDiagramExportTitle));
   wchar_t path[MAX_PATH * 4] = L"";
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
@@ -183,7 +184,8 @@ void AskAndExport(const DiagramExportLook& look) {
   dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
   if (!GetSaveFileNameW(&dialog)) return;
   const std::string chosen = Narrow(path);
-  if (!Write(look.what, chosen)) SetReading(kDiagramWriteFailed + chosen);
+  if (!Write(look.what, chosen))
+    SetReading(InString(state.input.language, texts::kDiagramWriteFailed) + chosen);
 }
 
 // Both plots on one page of the printer the user picks.
@@ -194,7 +196,7 @@ void Print() {
   dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS;
   if (!PrintDlgW(&dialog) || dialog.hDC == nullptr) return;
   const HDC dc = dialog.hDC;
-  const std::wstring title = Widen(kDiagramWindowTitle);
+  const std::wstring title = Widen(InString(state.input.language, texts::kDiagramWindowTitle));
   DOCINFOW document{};
   document.cbSize = sizeof document;
   document.lpszDocName = title.c_str();
@@ -234,16 +236,31 @@ void OnCommand(int id, int code) {
   }
 }
 
-void CreateControls() {
-  state.styleLabel = Child(L"STATIC", kDiagramStyleLabel, SS_LEFT, -1);
-  state.style = Child(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_TABSTOP | WS_VSCROLL, kStyleId);
-  for (const char* name : kDiagramStyleNames)
-    SendMessageW(state.style, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(name).c_str()));
+// Every control's text in the input's language.
+void ShowTexts() {
+  const Language language = state.input.language;
+  SetWindowTextW(state.window, Widen(InString(language, texts::kDiagramWindowTitle)).c_str());
+  SetWindowTextW(state.styleLabel, Widen(InString(language, texts::kDiagramStyleLabel)).c_str());
+  SendMessageW(state.style, CB_RESETCONTENT, 0, 0);
+  for (const Text& name : kDiagramStyleNames)
+    SendMessageW(state.style, CB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(Widen(InString(language, name)).c_str()));
   SendMessageW(state.style, CB_SETCURSEL, state.input.style == DiagramStyle::kPolar ? 0 : 1, 0);
+  for (int k = 0; k < kDiagramCurveCount; ++k)
+    SetWindowTextW(state.boxes[k],
+                   Widen(CurveBoxText(state.input, static_cast<DiagramCurve>(k))).c_str());
+  for (const auto& [what, button] : state.buttons) {
+    for (const DiagramExportLook& look : kDiagramExports) {
+      if (look.what == what) SetWindowTextW(button, Widen(InString(language, look.button)).c_str());
+    }
+  }
+}
+
+void CreateControls() {
+  state.styleLabel = Child(L"STATIC", "", SS_LEFT, -1);
+  state.style = Child(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_TABSTOP | WS_VSCROLL, kStyleId);
   for (int k = 0; k < kDiagramCurveCount; ++k) {
-    const auto curve = static_cast<DiagramCurve>(k);
-    state.boxes[k] = Child(L"BUTTON", CurveBoxText(state.input, curve),
-                           BS_AUTOCHECKBOX | WS_TABSTOP, kFirstBoxId + k);
+    state.boxes[k] = Child(L"BUTTON", "", BS_AUTOCHECKBOX | WS_TABSTOP, kFirstBoxId + k);
     SendMessageW(state.boxes[k], BM_SETCHECK, state.input.visible[k] ? BST_CHECKED : BST_UNCHECKED,
                  0);
   }
@@ -255,9 +272,9 @@ void CreateControls() {
     if (kDiagramExports[i].what == DiagramExport::kPdf) continue;
     state.buttons.emplace_back(
         kDiagramExports[i].what,
-        Child(L"BUTTON", kDiagramExports[i].button, BS_PUSHBUTTON | WS_TABSTOP,
-              kFirstButtonId + static_cast<int>(i)));
+        Child(L"BUTTON", "", BS_PUSHBUTTON | WS_TABSTOP, kFirstButtonId + static_cast<int>(i)));
   }
+  ShowTexts();
   const bool imported = !state.input.importedName.empty();
   ShowWindow(state.boxes[static_cast<int>(DiagramCurve::kImported)], imported ? SW_SHOW : SW_HIDE);
 }
@@ -395,7 +412,9 @@ void OpenDiagramWindow(HINSTANCE instance, HWND owner) {
   if (state.window == nullptr) {
     RegisterClasses(instance);
     TakeCurrentState();
-    CreateWindowExW(0, kWindowClass, Widen(kDiagramWindowTitle).c_str(),
+    state.input.language = viewerLanguage;
+    CreateWindowExW(0, kWindowClass,
+                    Widen(InString(viewerLanguage, texts::kDiagramWindowTitle)).c_str(),
                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 1100, 680,
                     owner, nullptr, instance, nullptr);
   }
@@ -405,7 +424,16 @@ void OpenDiagramWindow(HINSTANCE instance, HWND owner) {
 }
 
 void RefreshDiagramWindow() {
-  if (state.window != nullptr && TakeCurrentState()) Repaint();
+  if (state.window == nullptr) return;
+  bool changed = TakeCurrentState();
+  if (state.input.language != viewerLanguage) {
+    state.input.language = viewerLanguage;
+    ShowTexts();
+    SetReading("");  // it names the curves; the next mouse move brings it back
+    Layout();
+    changed = true;
+  }
+  if (changed) Repaint();
 }
 
 void SetDiagramImportedCuts(const std::string& name, const std::optional<CutLosses>& horizontal,

@@ -18,6 +18,7 @@
 #include "app/win32/config_dialog_window.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_hooks.h"
+#include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
 #include "interchange/number_text.h"
 
@@ -45,6 +46,10 @@ struct FitWindowState {
   HWND name = nullptr, criterion = nullptr, tolerance = nullptr, count = nullptr;
   HWND start = nullptr, status = nullptr, findings = nullptr, align = nullptr;
   HWND titles[2]{}, lists[2]{};
+  HWND labels[4]{};  // measurement, criterion, tolerance, count
+  HWND hint = nullptr;
+  Language language = kDefaultLanguage;  // of the texts shown
+  double seconds = 0.0;                  // the last fit's search time
   std::string fileName;
   PatternFile file;
   std::optional<PatternFit> fit;
@@ -79,11 +84,12 @@ void FillList(int which, const std::optional<CutFit>& cut, std::string& dump) {
   state.rowCodes[which].clear();
   const bool hasCut =
       which == 0 ? state.file.horizontal.has_value() : state.file.vertical.has_value();
-  SetWindowTextW(state.titles[which], Widen(FitListTitle(which, hasCut, cut)).c_str());
+  SetWindowTextW(state.titles[which],
+                 Widen(FitListTitle(which, hasCut, cut, state.language)).c_str());
   if (cut) {
     for (std::size_t row = 0; row < cut->results.size(); ++row) {
       state.rowCodes[which].push_back(cut->results[row].code);
-      const std::array<std::string, 4> cells = FitRow(cut->results[row]);
+      const std::array<std::string, 4> cells = FitRow(cut->results[row], state.language);
       for (int column = 0; column < 4; ++column) {
         std::wstring text = Widen(cells[column]);
         LVITEMW item{};
@@ -107,12 +113,13 @@ void FillList(int which, const std::optional<CutFit>& cut, std::string& dump) {
 void ShowFit(const PatternFit* fit) {
   std::string dump;
   for (int which = 0; which < 2; ++which) {
-    dump += std::string(kFitComponentNames[which]) + "\n";
+    dump += InString(state.language, kFitComponentNames[which]) + "\n";
     FillList(which, fit ? (which == 0 ? fit->horizontal : fit->vertical) : std::nullopt, dump);
   }
   std::string lines;
   if (fit != nullptr) {
-    for (const std::string& line : FitInfoLines(*fit)) lines += (lines.empty() ? "" : "\n") + line;
+    for (const std::string& line : FitInfoLines(*fit, state.language))
+      lines += (lines.empty() ? "" : "\n") + line;
   }
   SetWindowTextW(state.findings, Widen(lines).c_str());
   EnableWindow(state.align,
@@ -127,7 +134,8 @@ void StartFit() {
   const auto choice = SendMessageW(state.criterion, CB_GETCURSEL, 0, 0);
   job->request.criterion = kFitCriteria[choice == 1 ? 1 : 0].criterion;
   // A number (decimal comma or point) is the tolerance; anything else, as
-  // the field's first text "aus der Datei", leaves the file's own.
+  // the field's first text "aus der Datei" ("from the file"), leaves the
+  // file's own.
   std::string tolerance = TextOf(state.tolerance);
   for (char& c : tolerance) c = c == ',' ? '.' : c;
   if (const std::optional<double> given = ParseDecimal(tolerance))
@@ -138,7 +146,7 @@ void StartFit() {
   job->request.horizontalReference = horizontalPanel.Code() ? horizontalPanel.Code() : "";
   job->request.verticalReference = verticalPanel.Code() ? verticalPanel.Code() : "";
   EnableWindow(state.start, FALSE);
-  SetWindowTextW(state.status, Widen(kFitRunning).c_str());
+  SetWindowTextW(state.status, Widen(InString(state.language, texts::kFitRunning)).c_str());
   const HWND window = state.window;
   state.worker = std::thread([window, job = job.release()] {
     const auto begin = std::chrono::steady_clock::now();
@@ -153,8 +161,10 @@ void FinishFit(FitJob* done) {
   if (state.worker.joinable()) state.worker.join();
   EnableWindow(state.start, TRUE);
   state.fit = job->result;
+  state.seconds = job->seconds;
   ShowFit(&*state.fit);
-  SetWindowTextW(state.status, Widen(FitStatus(job->result.codesSearched, job->seconds)).c_str());
+  SetWindowTextW(state.status,
+                 Widen(FitStatus(job->result.codesSearched, job->seconds, state.language)).c_str());
 }
 
 // A chosen row's code goes into the dialog's field as if typed; a closed
@@ -175,40 +185,78 @@ void TakeAlignment() {
   RequestRepaint();
 }
 
-void CreateControls() {
-  const int labelW = 80, fieldX = 96;
-  Child(L"STATIC", kFitMeasurementLabel, SS_LEFT, -1, 8, 10, labelW, 18);
-  state.name = Child(L"STATIC", state.fileName, SS_LEFT | SS_NOPREFIX, -1, fieldX, 10, 500, 18);
-  Child(L"STATIC", kFitCriterionLabel, SS_LEFT, -1, 8, 36, labelW, 18);
-  state.criterion =
-      Child(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_TABSTOP, kCriterionId, fieldX, 32, 360, 120);
+// Every fixed text of the window in the language of its state.
+void ShowTexts() {
+  const auto text = [](const Text& t) { return Widen(InString(state.language, t)); };
+  SetWindowTextW(state.window, text(texts::kFitTitle).c_str());
+  const Text labels[4] = {texts::kFitMeasurementLabel, texts::kFitCriterionLabel,
+                          texts::kFitToleranceLabel, texts::kFitCountLabel};
+  for (int i = 0; i < 4; ++i) SetWindowTextW(state.labels[i], text(labels[i]).c_str());
+  const auto chosen = SendMessageW(state.criterion, CB_GETCURSEL, 0, 0);
+  SendMessageW(state.criterion, CB_RESETCONTENT, 0, 0);
   for (const FitCriterionChoice& choice : kFitCriteria)
     SendMessageW(state.criterion, CB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(Widen(choice.text).c_str()));
-  SendMessageW(state.criterion, CB_SETCURSEL, 0, 0);
-  Child(L"STATIC", kFitToleranceLabel, SS_LEFT, -1, 8, 62, labelW, 18);
-  state.tolerance = Child(L"EDIT", kFitToleranceFromFile, ES_AUTOHSCROLL | WS_TABSTOP, kToleranceId,
-                          fieldX, 60, 100, 20, WS_EX_CLIENTEDGE);
+                 reinterpret_cast<LPARAM>(text(choice.text).c_str()));
+  SendMessageW(state.criterion, CB_SETCURSEL, chosen == 1 ? 1 : 0, 0);
+  // The file's own tolerance is named, a typed one stays.
+  std::string tolerance = TextOf(state.tolerance);
+  for (char& c : tolerance) c = c == ',' ? '.' : c;
+  if (!ParseDecimal(tolerance))
+    SetWindowTextW(state.tolerance, text(texts::kFitToleranceFromFile).c_str());
+  SetWindowTextW(state.start, text(texts::kFitStartButton).c_str());
+  SetWindowTextW(state.align, text(texts::kFitAlignButton).c_str());
+  SetWindowTextW(state.hint, text(texts::kFitHint).c_str());
+  for (const HWND list : state.lists) {
+    for (int column = 0; column < 4; ++column) {
+      std::wstring name = text(kFitColumns[static_cast<std::size_t>(column)]);
+      LVCOLUMNW c{};
+      c.mask = LVCF_TEXT;
+      c.pszText = name.data();
+      SendMessageW(list, LVM_SETCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
+    }
+  }
+}
+
+// Follows a change of the viewer's language at once.
+void FollowLanguage() {
+  if (state.window == nullptr || state.language == viewerLanguage) return;
+  state.language = viewerLanguage;
+  ShowTexts();
+  ShowFit(state.fit ? &*state.fit : nullptr);
+  const std::string status =
+      state.worker.joinable() ? InString(state.language, texts::kFitRunning)
+      : state.fit             ? FitStatus(state.fit->codesSearched, state.seconds, state.language)
+                              : std::string();
+  SetWindowTextW(state.status, Widen(status).c_str());
+}
+
+void CreateControls() {
+  const int labelW = 80, fieldX = 96;
+  state.labels[0] = Child(L"STATIC", "", SS_LEFT, -1, 8, 10, labelW, 18);
+  state.name = Child(L"STATIC", state.fileName, SS_LEFT | SS_NOPREFIX, -1, fieldX, 10, 500, 18);
+  state.labels[1] = Child(L"STATIC", "", SS_LEFT, -1, 8, 36, labelW, 18);
+  state.criterion =
+      Child(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_TABSTOP, kCriterionId, fieldX, 32, 360, 120);
+  state.labels[2] = Child(L"STATIC", "", SS_LEFT, -1, 8, 62, labelW, 18);
+  state.tolerance = Child(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, kToleranceId, fieldX, 60, 100,
+                          20, WS_EX_CLIENTEDGE);
   Child(L"STATIC", "dB", SS_LEFT, -1, fieldX + 106, 62, 30, 18);
-  Child(L"STATIC", kFitCountLabel, SS_LEFT, -1, 8, 88, labelW, 18);
+  state.labels[3] = Child(L"STATIC", "", SS_LEFT, -1, 8, 88, labelW, 18);
   state.count = Child(L"EDIT", std::to_string(PatternFitRequest{}.top), ES_NUMBER | WS_TABSTOP,
                       kCountId, fieldX, 86, 60, 20, WS_EX_CLIENTEDGE);
-  state.start =
-      Child(L"BUTTON", kFitStartButton, BS_DEFPUSHBUTTON | WS_TABSTOP, kStartId, 8, 114, 100, 26);
+  state.start = Child(L"BUTTON", "", BS_DEFPUSHBUTTON | WS_TABSTOP, kStartId, 8, 114, 100, 26);
   state.status = Child(L"STATIC", "", SS_LEFT, -1, 120, 119, 600, 18);
   state.findings = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1, 8, 148, 700, 64);
-  state.align =
-      Child(L"BUTTON", kFitAlignButton, BS_PUSHBUTTON | WS_TABSTOP, kAlignId, 720, 186, 160, 26);
+  state.align = Child(L"BUTTON", "", BS_PUSHBUTTON | WS_TABSTOP, kAlignId, 720, 186, 160, 26);
   for (int which = 0; which < 2; ++which) {
     const int x = 8 + which * 446;
-    state.titles[which] =
-        Child(L"STATIC", kFitComponentNames[which], SS_LEFT | SS_NOPREFIX, -1, x, 218, 430, 18);
+    state.titles[which] = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1, x, 218, 430, 18);
     state.lists[which] =
         Child(WC_LISTVIEWW, "", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
               kFirstListId + which, x, 238, 430, 300, WS_EX_CLIENTEDGE);
     ListView_SetExtendedListViewStyle(state.lists[which], LVS_EX_FULLROWSELECT);
     for (int column = 0; column < 4; ++column) {
-      std::wstring text = Widen(kFitColumns[static_cast<std::size_t>(column)]);
+      std::wstring text;
       LVCOLUMNW c{};
       c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
       c.fmt = column == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT;
@@ -217,7 +265,8 @@ void CreateControls() {
       SendMessageW(state.lists[which], LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
     }
   }
-  Child(L"STATIC", kFitHint, SS_LEFT, -1, 8, 548, 870, 36);
+  state.hint = Child(L"STATIC", "", SS_LEFT, -1, 8, 548, 870, 36);
+  ShowTexts();
   ShowFit(nullptr);
 }
 
@@ -296,7 +345,11 @@ void OpenFitWindow(HINSTANCE instance, HWND mainWindow, const std::string& fileN
       windowClass.lpszClassName = kFitClass;
       registered = RegisterClassExW(&windowClass) != 0;
     }
-    CreateWindowExW(0, kFitClass, Widen(kFitTitle).c_str(),
+    state.language = viewerLanguage;
+    static bool following = false;
+    if (!following) AddRepaintListener(FollowLanguage);
+    following = true;
+    CreateWindowExW(0, kFitClass, Widen(InString(state.language, texts::kFitTitle)).c_str(),
                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
                     CW_USEDEFAULT, 900, 630, mainWindow, nullptr, instance, nullptr);
   } else {

@@ -36,7 +36,7 @@ std::wstring FilterOf(std::span<const FileFilter> filters) {
   for (const FileFilter& filter : filters) {
     std::string patterns = filter.patterns;
     for (char& c : patterns) c = c == ' ' ? ';' : c;
-    text += Widen(FilterText(filter)) + L'\0' + Widen(patterns) + L'\0';
+    text += Widen(FilterText(filter, viewerLanguage)) + L'\0' + Widen(patterns) + L'\0';
   }
   return text;
 }
@@ -47,9 +47,9 @@ void ShowProblem(HWND owner, const std::string& text) {
 }
 
 // The path the user chose, UTF-8; empty when cancelled.
-std::string AskForPath(HWND owner, bool save, const char* title, const std::wstring& filter) {
+std::string AskForPath(HWND owner, bool save, const Text& title, const std::wstring& filter) {
   wchar_t path[MAX_PATH * 4] = L"";
-  const std::wstring caption = Widen(title);
+  const std::wstring caption = Widen(InString(viewerLanguage, title));
   const std::wstring extension = Widen(kMsiFilter.defaultExtension);
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
@@ -67,7 +67,7 @@ std::string AskForPath(HWND owner, bool save, const char* title, const std::wstr
 
 void Export(HWND mainWindow) {
   const std::string path =
-      AskForPath(mainWindow, true, kExportPatternTitle, FilterOf(kExportFilters));
+      AskForPath(mainWindow, true, texts::kExportPatternTitle, FilterOf(kExportFilters));
   if (path.empty()) return;
   const std::string horizontal = horizontalPanel.Code() ? horizontalPanel.Code() : "";
   const std::string vertical = verticalPanel.Code() ? verticalPanel.Code() : "";
@@ -76,18 +76,18 @@ void Export(HWND mainWindow) {
   try {
     text = ExportedPairText(horizontal, vertical, rule, FormatOfPath(path));
   } catch (const InvalidAntennaCode&) {
-    ShowProblem(mainWindow, InvalidCodesForExportMessage(horizontal, vertical));
+    ShowProblem(mainWindow, InvalidCodesForExportMessage(horizontal, vertical, viewerLanguage));
     return;
   }
   const std::string problem = WriteTextFileAtomically(path, text);
-  if (!problem.empty()) ShowProblem(mainWindow, ExportFailedMessage(problem));
+  if (!problem.empty()) ShowProblem(mainWindow, ExportFailedMessage(problem, viewerLanguage));
 }
 
 bool ImportFrom(HINSTANCE instance, HWND mainWindow, const std::string& path) {
   const PatternReading reading = ReadPatternFile(path);
   DumpText("pattern-import", path + "\n" + reading.error + "\n");
   if (!reading.file) {
-    ShowProblem(mainWindow, ImportFailedMessage(reading.error));
+    ShowProblem(mainWindow, ImportFailedMessage(reading.error, viewerLanguage));
     return false;
   }
   loadedName = FileNameOf(path);
@@ -104,7 +104,7 @@ bool ImportFrom(HINSTANCE instance, HWND mainWindow, const std::string& path) {
 
 void Import(HINSTANCE instance, HWND mainWindow) {
   const std::string path =
-      AskForPath(mainWindow, false, kImportPatternTitle, FilterOf(kImportFilters));
+      AskForPath(mainWindow, false, texts::kImportPatternTitle, FilterOf(kImportFilters));
   if (!path.empty()) ImportFrom(instance, mainWindow, path);
 }
 
@@ -112,8 +112,8 @@ void Import(HINSTANCE instance, HWND mainWindow) {
 // to import one first.
 void Fit(HINSTANCE instance, HWND mainWindow) {
   if (loadedName.empty() &&
-      MessageBoxW(mainWindow, Widen(kFitNeedsPattern).c_str(), Widen(kPatternMessageTitle).c_str(),
-                  MB_YESNO | MB_ICONQUESTION) == IDYES)
+      MessageBoxW(mainWindow, Widen(InString(viewerLanguage, texts::kFitNeedsPattern)).c_str(),
+                  Widen(kPatternMessageTitle).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES)
     Import(instance, mainWindow);
   if (!loadedName.empty()) OpenFitWindow(instance, mainWindow, loadedName, *loadedFile);
 }

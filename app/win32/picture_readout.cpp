@@ -7,6 +7,7 @@
 #include "analysis/surface_pick.h"
 #include "app/logic/process_objects.h"
 #include "app/win32/test_dumps.h"
+#include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
 
 namespace veltrisko {
@@ -69,10 +70,12 @@ void PictureReadout::Refresh(const ClientRect& view) {
   }
 }
 
-std::string PictureReadout::Text() const { return shown_ ? ReadoutText(*shown_) : std::string(); }
+std::string PictureReadout::Text() const {
+  return shown_ ? ReadoutText(*shown_, viewerLanguage) : std::string();
+}
 
 std::string PictureReadout::StatusLine() const {
-  return shown_ ? ReadoutStatusLine(*shown_) : std::string();
+  return shown_ ? ReadoutStatusLine(*shown_, viewerLanguage) : std::string();
 }
 
 bool CopyToClipboard(HWND owner, const std::string& utf8) {

@@ -31,7 +31,8 @@ class PictureReadout {
   const std::optional<WorldDirection>& Pinned() const { return pinned_; }
   // Where the box goes: beside this point.
   POINT Anchor() const { return anchor_; }
-  // The box's lines and the status line; empty while nothing is shown.
+  // The box's lines and the status line in the language in force; empty
+  // while nothing is shown.
   std::string Text() const;
   std::string StatusLine() const;
 

@@ -196,6 +196,7 @@ class AnalysisViewerTest : public QObject {
     DiagramWindow* diagrams = Analysis()->Diagrams();
     QVERIFY(QTest::qWaitForWindowExposed(diagrams));
     diagrams->move(0, 0);
+    diagrams->SetStyle(DiagramStyle::kPolar);  // whatever an earlier run left remembered
     const auto pointsOf = [&](CutKind kind, DiagramCurve curve) {
       for (const Shape& shape : diagrams->Plot(kind).drawing.shapes) {
         if (const auto* line = std::get_if<Polyline>(&shape); line && line->curve == curve)

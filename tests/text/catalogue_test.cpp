@@ -5,16 +5,21 @@
 
 #include <span>
 
+#include "text/cut_diagram_texts.h"
 #include "text/dialog_texts.h"
+#include "text/fit_texts.h"
 #include "text/language.h"
 #include "text/legend_texts.h"
 #include "text/menu_texts.h"
+#include "text/pattern_file_texts.h"
+#include "text/readout_texts.h"
 
 namespace veltrisko {
 namespace {
 
-const std::span<const Text> kGroups[] = {texts::kMenuTexts, texts::kDialogTexts,
-                                         texts::kLegendTexts};
+const std::span<const Text> kGroups[] = {
+    texts::kMenuTexts,       texts::kDialogTexts, texts::kLegendTexts,     texts::kReadoutTexts,
+    texts::kCutDiagramTexts, texts::kFitTexts,    texts::kPatternFileTexts};
 
 TEST(Catalogue, EveryTextHasBothLanguages) {
   for (const std::span<const Text> group : kGroups) {

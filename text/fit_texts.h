@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+
+#include "text/language.h"
+
+// "Extras -> Antennencode anpassen…": the window's controls, its lists and
+// the lines about the measured pattern.
+
+namespace veltrisko::texts {
+
+inline constexpr Text kFitTitle{"Antennencode anpassen", "Fit antenna code"};
+inline constexpr Text kFitColumnCode{"Code", "Code"};
+inline constexpr Text kFitColumnMaxDeviation{"max. Abw. (dB)", "max. dev. (dB)"};
+inline constexpr Text kFitColumnRms{"RMS (dB)", "RMS (dB)"};
+inline constexpr Text kFitColumnMeanExcess{"mittl. Überschuss (dB)", "mean excess (dB)"};
+inline constexpr Text kFitHorizontal{"Horizontal", "Horizontal"};
+inline constexpr Text kFitVertical{"Vertikal", "Vertical"};
+inline constexpr Text kFitEnvelope{"Hüllkurve (Code dämpft nie mehr als gemessen)",
+                                   "envelope (the code never attenuates more than measured)"};
+inline constexpr Text kFitLeastRms{"kleinste mittlere quadratische Abweichung (RMS)",
+                                   "least root-mean-square deviation (RMS)"};
+inline constexpr Text kFitMeasurementLabel{"Messung:", "Measurement:"};
+inline constexpr Text kFitCriterionLabel{"Kriterium:", "Criterion:"};
+inline constexpr Text kFitToleranceLabel{"Toleranz:", "Tolerance:"};
+inline constexpr Text kFitCountLabel{"Anzahl:", "Count:"};
+inline constexpr Text kFitStartButton{"&Anpassen", "&Fit"};
+inline constexpr Text kFitToleranceFromFile{"aus der Datei", "from the file"};
+inline constexpr Text kFitAlignButton{"Ausrichtung &übernehmen", "&Apply orientation"};
+inline constexpr Text kFitRunning{"Suche läuft …", "Searching …"};
+inline constexpr Text kFitHint{
+    "Eine gewählte Zeile setzt ihren Code im Dialog „Konfiguration des Antennentyps“. Gleich "
+    "gute Codes: zuerst der mit den wenigsten geänderten Zeichen gegenüber dem aktuellen Code.",
+    "A chosen row sets its code in the “Antenna type configuration” dialog. Of equally good "
+    "codes, the one with the fewest characters changed from the current code comes first."};
+inline constexpr Text kFitNeedsPattern{
+    "Zum Anpassen zuerst ein gemessenes Diagramm laden (Datei → Diagramm importieren…). Jetzt "
+    "eines importieren?",
+    "To fit a code, first load a measured pattern (File → Import pattern…). Import one now?"};
+
+// Why a list has no rows or other rows than asked for, after its title.
+inline constexpr Text kFitNoCut{": kein Schnitt in der Datei", ": no cut in the file"};
+inline constexpr Text kFitNoDirectionalCode{
+    ": kein gerichteter Code bleibt innerhalb der Hüllkurve; die besten Codes nach RMS",
+    ": no directional code stays within the envelope; the best codes by RMS"};
+inline constexpr Text kFitNoCode{": kein Code bleibt innerhalb der Hüllkurve",
+                                 ": no code stays within the envelope"};
+// "N Codes je Komponente durchsucht in S s"; "075KA00 … 075KA75, 76 Codes".
+inline constexpr Text kFitSearched{" Codes je Komponente durchsucht in ",
+                                   " codes per component searched in "};
+inline constexpr Text kFitCodes{" Codes", " codes"};
+
+// The lines about the measured pattern.
+inline constexpr Text kFitMainDirection{"Hauptrichtung: Azimut ", "Main direction: azimuth "};
+inline constexpr Text kFitElevation{", Elevation ", ", elevation "};
+inline constexpr Text kFitBeamwidth{"3-dB-Breite: horizontal ", "3-dB beamwidth: horizontal "};
+inline constexpr Text kFitVerticalBeamwidth{", vertikal ", ", vertical "};
+inline constexpr Text kFitFrontToBack{"Vor-Rück-Verhältnis: ", "Front-to-back ratio: "};
+inline constexpr Text kFitTolerance{"Toleranz: ", "Tolerance: "};
+
+inline constexpr std::array kFitTexts{
+    kFitTitle,
+    kFitColumnCode,
+    kFitColumnMaxDeviation,
+    kFitColumnRms,
+    kFitColumnMeanExcess,
+    kFitHorizontal,
+    kFitVertical,
+    kFitEnvelope,
+    kFitLeastRms,
+    kFitMeasurementLabel,
+    kFitCriterionLabel,
+    kFitToleranceLabel,
+    kFitCountLabel,
+    kFitStartButton,
+    kFitToleranceFromFile,
+    kFitAlignButton,
+    kFitRunning,
+    kFitHint,
+    kFitNeedsPattern,
+    kFitNoCut,
+    kFitNoDirectionalCode,
+    kFitNoCode,
+    kFitSearched,
+    kFitCodes,
+    kFitMainDirection,
+    kFitElevation,
+    kFitBeamwidth,
+    kFitVerticalBeamwidth,
+    kFitFrontToBack,
+    kFitTolerance,
+};
+
+}  // namespace veltrisko::texts

@@ -2,6 +2,7 @@
 #include "python/angle_arrays.h"
 
 #include <algorithm>
+#include <atomic>
 #include <exception>
 #include <string>
 #include <system_error>
@@ -40,27 +41,34 @@ AngleArrays BroadcastAngles(const std::vector<py::handle>& angles) {
 }
 
 void ForEachPart(py::ssize_t size, const std::function<void(py::ssize_t, py::ssize_t)>& work) {
-  // Below this a thread costs more than it saves.
-  constexpr py::ssize_t kSmallestPart = 16384;
+  // Below this share per thread a thread costs more than it saves.
+  constexpr py::ssize_t kSmallestShare = 16384;
+  // Parts much smaller than a share, so that a core slowed down by other
+  // programs takes fewer of them; taking one costs nothing next to its work.
+  constexpr py::ssize_t kPartSize = 4096;
   const py::ssize_t cores = std::max(1u, std::thread::hardware_concurrency());
-  const py::ssize_t parts = std::clamp<py::ssize_t>(size / kSmallestPart, 1, cores);
-  std::vector<std::exception_ptr> failures(parts);
-  const auto part = [&](py::ssize_t p) {
+  const py::ssize_t threads = std::clamp<py::ssize_t>(size / kSmallestShare, 1, cores);
+  const py::ssize_t parts = (size + kPartSize - 1) / kPartSize;
+  std::atomic<py::ssize_t> nextPart{0};
+  std::atomic<bool> failed{false};
+  std::vector<std::exception_ptr> failures(threads);
+  const auto takeParts = [&](py::ssize_t thread) {
     try {
-      work(size * p / parts, size * (p + 1) / parts);
+      for (py::ssize_t p = nextPart++; p < parts && !failed; p = nextPart++) {
+        work(p * kPartSize, std::min(size, (p + 1) * kPartSize));
+      }
     } catch (...) {
-      failures[p] = std::current_exception();
+      failures[thread] = std::current_exception();
+      failed = true;
     }
   };
   std::vector<std::thread> helpers;
-  py::ssize_t started = 1;
   try {
-    for (; started < parts; ++started) helpers.emplace_back(part, started);
+    for (py::ssize_t t = 1; t < threads; ++t) helpers.emplace_back(takeParts, t);
   } catch (const std::system_error&) {
-    // Fewer threads: this one does the parts not started.
+    // Fewer threads: the parts are shared among those that started.
   }
-  part(0);
-  for (py::ssize_t p = started; p < parts; ++p) part(p);
+  takeParts(0);
   for (std::thread& helper : helpers) helper.join();
   for (const std::exception_ptr& failure : failures) {
     if (failure) std::rethrow_exception(failure);

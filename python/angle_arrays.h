@@ -31,8 +31,9 @@ AngleArrays BroadcastAngles(const std::vector<py::handle>& angles);
 bool PlainNumber(py::handle angle, float& value);
 
 // Calls `work(begin, end)` on consecutive parts of [0, size) that together
-// cover it, on every core for a large size; the first exception of a part is
-// passed on after all parts are done.
+// cover it, on every core for a large size, each thread taking the next part
+// when done with its last. Once a part throws, no further part starts; the
+// exception is passed on after every thread has stopped.
 void ForEachPart(py::ssize_t size, const std::function<void(py::ssize_t, py::ssize_t)>& work);
 
 // `evaluate(const float* angles)` at every position of the broadcast angles,

@@ -32,16 +32,20 @@ py::object Attenuation(const std::string& hcode, const std::string& vcode, py::h
   const CombinationRule combination = RuleNamed(rule);
   const ParsedAntennaCode horizontal(hcode.c_str());
   const ParsedAntennaCode vertical(vcode.c_str());
-  const auto evaluate = [&](const float* a) {
-    return combination == CombinationRule::kV7
-               ? CombinedAttenuationV7(a[0], a[1], horizontal, vertical)
-               : double{CombinedAttenuationV6(a[0], a[1], horizontal, vertical)};
-  };
-  // Every direction evaluates both codes: a rejected one raises here with
-  // the rule's own message, also for empty arrays.
-  const float axis[2] = {0.0f, 0.0f};
-  evaluate(axis);
-  return MapAngles<2>({azimuth, elevation}, evaluate);
+  const std::array<py::handle, 2> angles = {azimuth, elevation};
+  // Every direction evaluates both codes: a rejected one raises on the axis
+  // with the rule's own message, also for empty arrays. The rule is chosen
+  // once, outside the loop over the directions.
+  if (combination == CombinationRule::kV7) {
+    CombinedAttenuationV7(0.0f, 0.0f, horizontal, vertical);
+    return MapAngles<2>(angles, [&](const float* a) {
+      return CombinedAttenuationV7(a[0], a[1], horizontal, vertical);
+    });
+  }
+  CombinedAttenuationV6(0.0f, 0.0f, horizontal, vertical);
+  return MapAngles<2>(angles, [&](const float* a) {
+    return double{CombinedAttenuationV6(a[0], a[1], horizontal, vertical)};
+  });
 }
 
 }  // namespace

@@ -65,6 +65,8 @@ def test_attenuation_equals_eval(tool, rule):
     ([[1, 2, 3]], [[4], [5]], (2, 3)),
     (np.arange(24, dtype=np.int64).reshape(2, 3, 4), np.float64(1.5), (2, 3, 4)),
     (np.zeros((0, 3)), 1.0, (0, 3)),
+    # Large enough to be shared among threads, in parts of which the last is short.
+    (np.linspace(-720, 720, 40001), np.linspace(90, -90, 40001), (40001,)),
 ])
 def test_arrays_broadcast_like_numpy(azimuth, elevation, shape):
     result = veltrisko.attenuation("045EB10", "130VA20", azimuth, elevation)
@@ -85,6 +87,9 @@ def test_arrays_broadcast_like_numpy(azimuth, elevation, shape):
      "^invalid antenna type$"),
     (lambda: veltrisko.attenuation("x", "020EA05", [1.0], [2.0]), ValueError,
      "^invalid horizontal antenna type$"),
+    # V7 samples the rejected vertical code only off the axis, in the threads.
+    (lambda: veltrisko.attenuation("030EA10", "066EA00", 1.0, np.ones(40000)), ValueError,
+     "^invalid antenna type$"),
     (lambda: veltrisko.attenuation("030EA10", "020EA05", 1.0, 2.0, rule="v8"), ValueError, "rule"),
     (lambda: veltrisko.attenuation("030EA10", "020EA05", np.zeros(3), np.zeros(4)), ValueError,
      "broadcast"),

@@ -25,7 +25,14 @@ DocumentationTarget DocumentationTargetOf(const std::string& host,
   return {false, guide.lexically_normal().string()};
 }
 
-std::string DocumentationUnavailableText(const DocumentationTarget& target, bool fileExists) {
+std::string DocumentationUnavailableText(const DocumentationTarget& target, bool fileExists,
+                                         const std::string& languageCode) {
+  if (!IsGerman(languageCode)) {
+    if (target.isWebPage)
+      return "The documentation could not be opened. It is at " + target.location + ".";
+    if (!fileExists) return "The user guide was not found. It belongs at " + target.location + ".";
+    return "No web browser could be started. The user guide is at " + target.location + ".";
+  }
   if (target.isWebPage)
     return "Die Dokumentation konnte nicht geöffnet werden. Sie steht unter " + target.location +
            ".";
@@ -33,6 +40,10 @@ std::string DocumentationUnavailableText(const DocumentationTarget& target, bool
     return "Die Benutzeranleitung wurde nicht gefunden. Sie gehört nach " + target.location + ".";
   return "Es konnte kein Browser gestartet werden. Die Benutzeranleitung liegt unter " +
          target.location + ".";
+}
+
+std::string DocumentationTitle(const std::string& languageCode) {
+  return IsGerman(languageCode) ? "Dokumentation" : "Documentation";
 }
 
 }  // namespace veltrisko

@@ -27,7 +27,10 @@ DocumentationTarget DocumentationTargetOf(const std::string& host,
                                           const std::string& executableDirectory,
                                           const std::string& languageCode = "de");
 
-// The message shown when the guide cannot be opened.
-std::string DocumentationUnavailableText(const DocumentationTarget& target, bool fileExists);
+// The message shown when the guide cannot be opened, and its box's title, in
+// the language of `languageCode` ("de" or "en").
+std::string DocumentationUnavailableText(const DocumentationTarget& target, bool fileExists,
+                                         const std::string& languageCode = "de");
+std::string DocumentationTitle(const std::string& languageCode = "de");
 
 }  // namespace veltrisko

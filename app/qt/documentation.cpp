@@ -24,9 +24,10 @@ void OpenDocumentation(QWidget* parent, const std::string& languageCode) {
       QDesktopServices::openUrl(target.isWebPage ? QUrl(location) : QUrl::fromLocalFile(location)))
     return;
   // Not modal: the view and the dialog stay usable while it is open.
-  auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Dokumentation"),
-                              QString::fromStdString(DocumentationUnavailableText(target, exists)),
-                              QMessageBox::Ok, parent);
+  auto* box = new QMessageBox(
+      QMessageBox::Information, QString::fromStdString(DocumentationTitle(languageCode)),
+      QString::fromStdString(DocumentationUnavailableText(target, exists, languageCode)),
+      QMessageBox::Ok, parent);
   box->setObjectName(QStringLiteral("documentationMessage"));
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setTextInteractionFlags(Qt::TextSelectableByMouse);

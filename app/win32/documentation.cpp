@@ -51,8 +51,8 @@ void OpenDocumentation(HWND owner, const std::string& languageCode) {
                                                         nullptr, SW_SHOWNORMAL)) > 32;
   DumpText("documentation", target.location + "\n" + (opened ? "opened" : "not opened") + "\n");
   if (opened) return;
-  MessageBoxW(owner, Widen(DocumentationUnavailableText(target, exists)).c_str(), L"Dokumentation",
-              MB_OK | MB_ICONINFORMATION);
+  MessageBoxW(owner, Widen(DocumentationUnavailableText(target, exists, languageCode)).c_str(),
+              Widen(DocumentationTitle(languageCode)).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace veltrisko

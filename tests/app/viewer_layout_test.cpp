@@ -67,8 +67,15 @@ TEST(DocumentationTarget, WebPageWithAHostElseTheInstalledGuideInTheLanguageInFo
   EXPECT_EQ(DocumentationTargetOf("", "/opt/v/bin").location,
             "/opt/v/share/doc/veltrisko/user-guide.de.html");
   const DocumentationTarget guide = DocumentationTargetOf("", "/opt/v/bin", "en");
-  EXPECT_NE(DocumentationUnavailableText(guide, false).find(guide.location), std::string::npos);
-  EXPECT_NE(DocumentationUnavailableText(guide, true).find(guide.location), std::string::npos);
+  for (const char* language : {"de", "en"}) {
+    for (const bool exists : {false, true}) {
+      const std::string text = DocumentationUnavailableText(guide, exists, language);
+      EXPECT_NE(text.find(guide.location), std::string::npos) << text;
+      // Only the German message has the German guide's words.
+      EXPECT_EQ(text.find("Benutzeranleitung") != std::string::npos, language == std::string("de"))
+          << text;
+    }
+  }
 }
 
 TEST(LegendScale, KeepsTheLayoutAtTheDefaultFontAndGrowsWithIt) {

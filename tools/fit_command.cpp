@@ -105,8 +105,9 @@ int RunFit(const std::vector<std::string>& args) {
         text += several && i + 1 < files.size() ? ",\n" : "\n";
         break;
       case Output::kText:
-        text = (i > 0 ? "\n" : "") + FitText(path, files[i].format, fit,
-                                             options.request.search == FitSearch::kExhaustive);
+        text = i > 0 ? "\n" : "";
+        text +=
+            FitText(path, files[i].format, fit, options.request.search == FitSearch::kExhaustive);
         break;
     }
     std::fputs(text.c_str(), stdout);

@@ -98,7 +98,7 @@ def read_png(path):
 
 
 class Viewer:
-    def __init__(self, wine_run, exe, tool, work, arguments=()):
+    def __init__(self, wine_run, exe, tool, work, arguments=(), dialog_title=DIALOG):
         self.tool, self.work = tool, work
         self.dumps = os.path.join(work, "dumps")
         shutil.rmtree(self.dumps, ignore_errors=True)
@@ -109,7 +109,7 @@ class Viewer:
                                         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         self.main = self.window(MAIN)
-        self.dialog = self.window(DIALOG)
+        self.dialog = self.window(dialog_title)
         # The first frame (with a new OpenGL context) may take a while.
         end = time.time() + 60
         while time.time() < end and not os.path.exists(os.path.join(self.dumps, "frame.ppm")):

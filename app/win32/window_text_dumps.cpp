@@ -67,7 +67,9 @@ ControlKind KindOf(HWND control) {
 // The size the control's text needs in the control's font, drawn the way
 // the control draws it.
 SIZE NeededSize(HWND control, ControlKind kind, const std::wstring& text, const RECT& client) {
-  const HDC dc = GetDC(control);
+  // A memory context with the control's font measures as the control's own
+  // does, without touching the window's drawing.
+  const HDC dc = CreateCompatibleDC(nullptr);
   const HGDIOBJ oldFont =
       SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
   TEXTMETRICW metrics{};
@@ -106,7 +108,7 @@ SIZE NeededSize(HWND control, ControlKind kind, const std::wstring& text, const 
       break;
   }
   SelectObject(dc, oldFont);
-  ReleaseDC(control, dc);
+  DeleteDC(dc);
   return need;
 }
 

@@ -154,7 +154,7 @@ def geometry(window):
 def check_restart(wine_run, exe, tool, work, place):
     """English and the main window's place, read back from the registry."""
     viewer = Viewer(wine_run, exe, tool, os.path.join(work, "restarted"),
-                    dialog_title=ENGLISH_DIALOG)
+                    dialog_title=ENGLISH_DIALOG, fresh=False)
     try:
         expect(viewer.dialog is not None, "no English dialog after the restart")
         expect(viewer.text("main-window").startswith("title Veltrisko   HCM antenna patterns"),
@@ -172,7 +172,7 @@ def check_place_kept_on_screen(wine_run, exe, tool, work):
                                "5000 4000 5700 4500 normal", "/f"],
                    capture_output=True, check=True, stdin=subprocess.DEVNULL)
     viewer = Viewer(wine_run, exe, tool, os.path.join(work, "off-screen"),
-                    dialog_title=ENGLISH_DIALOG)
+                    dialog_title=ENGLISH_DIALOG, fresh=False)
     try:
         x, y, width, height = geometry(viewer.main)
         screen = subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True,
@@ -195,7 +195,7 @@ def main():
     subprocess.run(wine_run + ["reg", "delete", SETTINGS_KEY, "/f"], capture_output=True,
                    stdin=subprocess.DEVNULL)
     viewer = Viewer(wine_run, exe, tool, os.path.join(work, "english"), ["--lang", "en"],
-                    dialog_title=ENGLISH_DIALOG)
+                    dialog_title=ENGLISH_DIALOG, fresh=False)
     place = None
     try:
         expect(viewer.dialog is not None, "no English dialog")

@@ -30,7 +30,10 @@ PatternReading ParseRadioMobilePattern(std::string_view text) {
     if (line.empty()) return true;
     const std::optional<double> value = ParseRadioMobileValue(line);
     if (!value || SplitWords(line).size() != 1) {
-      error = LineError(number, "'" + std::string(line) + "' is not one number (a gain in dB)");
+      // Appended, not concatenated: mingw's GCC 12 warns falsely about the latter.
+      std::string quoted = "'";
+      quoted.append(line).append("' is not one number (a gain in dB)");
+      error = LineError(number, quoted);
       return false;
     }
     if (static_cast<int>(values.size()) == 2 * kRadioMobileValues) {

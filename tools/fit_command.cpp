@@ -105,7 +105,6 @@ int RunFit(const std::vector<std::string>& args) {
         text += several && i + 1 < files.size() ? ",\n" : "\n";
         break;
       case Output::kText:
-        // A blank line between files, appended rather than prepended.
         text = i > 0 ? "\n" : "";
         text +=
             FitText(path, files[i].format, fit, options.request.search == FitSearch::kExhaustive);

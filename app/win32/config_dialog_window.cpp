@@ -17,6 +17,7 @@
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
+#include "app/win32/window_text_dumps.h"
 #include "dialog/config_dialog.h"
 #include "dialog/slider_value_text.h"
 #include "text/dialog_texts.h"
@@ -72,6 +73,9 @@ class DialogBinding final : public DialogWindow {
     PanelControls horizontal = Bind(kHorizontalControlIds, 0);
     PanelControls vertical = Bind(kVerticalControlIds, 1);
     logic_.OnInit(horizontal, vertical);
+    // The panels write their fixed labels only once bound to the controls.
+    horizontalPanel.SetLanguage(viewerLanguage);
+    verticalPanel.SetLanguage(viewerLanguage);
   }
 
   ConfigDialog& Logic() { return logic_; }
@@ -90,6 +94,7 @@ class DialogBinding final : public DialogWindow {
     ShowWindow(dbValue, dbShown ? SW_SHOW : SW_HIDE);
     if (dbShown) dump += "dB: " + dbText + "\n";
     DumpText("dialog", dump);
+    DumpControlTexts(dialog_, "dialog-controls");
   }
 
   // The edit field's background while its code is not in force or rejected;

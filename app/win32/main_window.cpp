@@ -31,6 +31,8 @@
 #include "app/win32/viewer_hooks.h"
 #include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
+#include "app/win32/window_place.h"
+#include "app/win32/window_text_dumps.h"
 #include "text/legend_texts.h"
 
 namespace veltrisko {
@@ -211,6 +213,7 @@ void SwitchLanguage(Language language) {
   horizontalPanel.SetLanguage(language);
   verticalPanel.SetLanguage(language);
   ShowConfigDialogTexts();
+  DumpWindowTexts(mainWindow, "main-window");
 }
 
 // Carries out one menu or accelerator command; false for numbers it does not
@@ -363,6 +366,9 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
       OpenReadoutMenu(screen);
       return 0;
     }
+    case WM_DESTROY:
+      RememberMainWindowPlace(window);
+      return 0;
     case WM_NCDESTROY:
       PostQuitMessage(0);
       return 0;
@@ -481,10 +487,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     if (!HasFeatureCommand(command)) EnableMenuItem(menu, command, MF_BYCOMMAND | MF_GRAYED);
   }
   CreateWindows(menu);
+  DumpWindowTexts(mainWindow, "main-window");
 
   // The main window is shown first: a dialog owned by a shown window stays
   // above it on every window manager.
-  ShowWindow(mainWindow, showCommand);
+  ShowMainWindowInPlace(mainWindow, showCommand);
   MoveLegends();
   OpenConfigDialog(instance, mainWindow);
   TypeStartCodes(*start.options);

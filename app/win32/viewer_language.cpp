@@ -12,7 +12,6 @@ Language viewerLanguage = kDefaultLanguage;
 
 namespace {
 
-constexpr wchar_t kSettingsKey[] = L"Software\\Veltrisko";
 constexpr wchar_t kLanguageValue[] = L"Language";
 
 void SetItemText(HMENU menu, UINT item, bool byPosition, const Text& text, Language language) {

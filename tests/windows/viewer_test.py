@@ -98,8 +98,14 @@ def read_png(path):
 
 
 class Viewer:
-    def __init__(self, wine_run, exe, tool, work, arguments=()):
+    def __init__(self, wine_run, exe, tool, work, arguments=(), dialog_title=DIALOG,
+                 fresh=True):
         self.tool, self.work = tool, work
+        if fresh:
+            # As at a user's first start: no language or window place kept
+            # by an earlier test in the shared prefix.
+            subprocess.run(wine_run + ["reg", "delete", "HKCU\\Software\\Veltrisko", "/f"],
+                           capture_output=True, stdin=subprocess.DEVNULL)
         self.dumps = os.path.join(work, "dumps")
         shutil.rmtree(self.dumps, ignore_errors=True)
         os.makedirs(self.dumps)
@@ -109,7 +115,7 @@ class Viewer:
                                         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         self.main = self.window(MAIN)
-        self.dialog = self.window(DIALOG)
+        self.dialog = self.window(dialog_title)
         # The first frame (with a new OpenGL context) may take a while.
         end = time.time() + 60
         while time.time() < end and not os.path.exists(os.path.join(self.dumps, "frame.ppm")):

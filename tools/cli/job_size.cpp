@@ -11,7 +11,8 @@ constexpr std::uint64_t kBytesPerTableRow = 32;
 
 std::string WithSeparators(std::uint64_t number) {
   std::string digits = std::to_string(number);
-  for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(i, ",");
+  for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
+    digits.insert(static_cast<std::size_t>(i), 1, ',');
   return digits;
 }
 

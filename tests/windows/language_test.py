@@ -18,6 +18,7 @@ import sys
 import time
 
 import viewer_test
+from viewer_features_test import hover, on_pattern
 from viewer_test import Failure, Viewer, expect
 
 ENGLISH_DIALOG = "Antenna type configuration"
@@ -42,7 +43,8 @@ def german_only_texts():
     for header in glob.glob(os.path.join(here, "..", "..", "text", "*.h")):
         for de, en in pair.findall(open(header, encoding="utf-8").read()):
             de, en = ("".join(re.findall(r'"([^"]*)"', t)).replace("&", "") for t in (de, en))
-            if de != en and de:
+            # Pieces without a word of their own (")", " – ") say nothing.
+            if de != en and re.search(r"[^\W\d_]{2}", de):
                 found.add(de)
     return found
 
@@ -115,6 +117,25 @@ def check_english(viewer):
     expect(viewer.text("context-menu").startswith("Copy values"),
            "context menu %r" % viewer.text("context-menu"))
     viewer.press("Escape")
+
+    # The readout and the status line at a point of the pattern: English
+    # words and decimal points.
+    hover(viewer, *on_pattern(viewer, 0))
+    for name in ("readout", "status"):
+        text = viewer.text(name)
+        found = german_in(text) + re.findall(r"\d,\d", text)
+        expect(text and not found, "English: German in %s: %s\n%s" % (name, found, text))
+    # The 2-D window: its controls, every label of both plots and the reading.
+    viewer.keys(viewer.main, "alt+v")
+    viewer.press("2")  # "&2-D diagrams"
+    diagrams = viewer.window("Veltrisko – 2-D diagrams", timeout=30)
+    expect(diagrams is not None, "no 2-D window")
+    viewer.settle()
+    for name in ("diagram-controls", "diagram-horizontal", "diagram-vertical"):
+        text = viewer.text(name)
+        found = german_in(text) + re.findall(r"\d,\d", text)
+        expect(text and not found, "English: German in %s: %s\n%s" % (name, found, text))
+    viewer.keys(diagrams, "alt+F4")  # out of the way of the windows below it
 
 
 def check_switch_to_german(viewer, wine_run):

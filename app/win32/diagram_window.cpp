@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <vector>
 
 #include "app/logic/process_objects.h"
@@ -26,6 +27,9 @@ constexpr wchar_t kPlotClass[] = L"VeltriskoDiagramPlot";
 // Child window ids: the plots are 0 (horizontal) and 1 (vertical).
 enum : int { kStyleId = 100, kFirstBoxId = 110, kFirstButtonId = 130 };
 constexpr int kGap = 8;
+// The display mode chosen last, beside the language (viewer_language.h).
+constexpr wchar_t kStyleValue[] = L"DiagramStyle";  // "polar" or "cartesian"
+constexpr wchar_t kCartesianName[] = L"cartesian";
 constexpr int kRowHeight = 24;
 
 struct DiagramWindowState {
@@ -42,6 +46,21 @@ struct DiagramWindowState {
 DiagramWindowState state;
 
 HFONT UiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+DiagramStyle RememberedStyle() {
+  wchar_t value[16] = {};
+  DWORD size = sizeof value;
+  const bool read = RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kStyleValue, RRF_RT_REG_SZ,
+                                 nullptr, value, &size) == ERROR_SUCCESS;
+  return read && std::wstring(value) == kCartesianName ? DiagramStyle::kCartesian
+                                                       : DiagramStyle::kPolar;
+}
+
+void RememberStyle(DiagramStyle style) {
+  const std::wstring name = style == DiagramStyle::kCartesian ? kCartesianName : L"polar";
+  RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, kStyleValue, REG_SZ, name.c_str(),
+                  static_cast<DWORD>((name.size() + 1) * sizeof(wchar_t)));
+}
 
 CutKind KindOf(HWND plot) {
   return GetDlgCtrlID(plot) == 0 ? CutKind::kHorizontal : CutKind::kVertical;
@@ -219,6 +238,7 @@ void OnCommand(int id, int code) {
   if (id == kStyleId && code == CBN_SELCHANGE) {
     const auto index = SendMessageW(state.style, CB_GETCURSEL, 0, 0);
     state.input.style = index == 1 ? DiagramStyle::kCartesian : DiagramStyle::kPolar;
+    RememberStyle(state.input.style);
     Repaint();
   } else if (id >= kFirstBoxId && id < kFirstBoxId + kDiagramCurveCount) {
     const HWND box = state.boxes[static_cast<std::size_t>(id - kFirstBoxId)];
@@ -413,6 +433,7 @@ void OpenDiagramWindow(HINSTANCE instance, HWND owner) {
     RegisterClasses(instance);
     TakeCurrentState();
     state.input.language = viewerLanguage;
+    state.input.style = RememberedStyle();
     CreateWindowExW(0, kWindowClass,
                     Widen(InString(viewerLanguage, texts::kDiagramWindowTitle)).c_str(),
                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 1100, 680,

@@ -250,13 +250,16 @@ def fit(viewer, pattern_tool):
 def opened_on_command_line(wine_run, exe, tool, work):
     """A pattern file given on the command line ("Öffnen mit" passes it so)
     is imported at the start: its curve in the 2-D window, its name in the
-    legend."""
-    viewer = Viewer(wine_run, exe, tool, os.path.join(work, "opened"), [wine_path(MEASURED)])
+    legend; the 2-D window shows the display mode chosen last."""
+    viewer = Viewer(wine_run, exe, tool, os.path.join(work, "opened"), [wine_path(MEASURED)],
+                    fresh=False)
     try:
         name = os.path.basename(MEASURED)
         expect(viewer.window(WINDOW, timeout=30) is not None, "no 2-D window for the file")
         drawn = text_with(viewer, "diagram-horizontal", "curve 5 361").splitlines()
         expect("Datei: " + name in drawn and "curve 5 361" in drawn, "opened plot:\n%s" % drawn)
+        # In the display mode chosen in the run before.
+        expect("Azimut relativ (°)" in drawn, "the cartesian display was not kept:\n%s" % drawn)
         legend = text_with(viewer, "info-legend", "Datei: " + name)
         expect("Datei: " + name in legend, "legend:\n" + legend)
     finally:

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 #include <array>
-#include <string>
 #include <vector>
 
 #include "app/logic/process_objects.h"
 #include "app/win32/gdi_diagram_painter.h"
+#include "app/win32/kept_settings.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
@@ -27,9 +27,9 @@ constexpr wchar_t kPlotClass[] = L"VeltriskoDiagramPlot";
 // Child window ids: the plots are 0 (horizontal) and 1 (vertical).
 enum : int { kStyleId = 100, kFirstBoxId = 110, kFirstButtonId = 130 };
 constexpr int kGap = 8;
-// The display mode chosen last, beside the language (viewer_language.h).
+// The display mode chosen last.
 constexpr wchar_t kStyleValue[] = L"DiagramStyle";  // "polar" or "cartesian"
-constexpr wchar_t kCartesianName[] = L"cartesian";
+constexpr char kCartesianName[] = "cartesian";
 constexpr int kRowHeight = 24;
 
 struct DiagramWindowState {
@@ -48,18 +48,12 @@ DiagramWindowState state;
 HFONT UiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
 DiagramStyle RememberedStyle() {
-  wchar_t value[16] = {};
-  DWORD size = sizeof value;
-  const bool read = RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kStyleValue, RRF_RT_REG_SZ,
-                                 nullptr, value, &size) == ERROR_SUCCESS;
-  return read && std::wstring(value) == kCartesianName ? DiagramStyle::kCartesian
-                                                       : DiagramStyle::kPolar;
+  return KeptSetting(kStyleValue) == kCartesianName ? DiagramStyle::kCartesian
+                                                    : DiagramStyle::kPolar;
 }
 
 void RememberStyle(DiagramStyle style) {
-  const std::wstring name = style == DiagramStyle::kCartesian ? kCartesianName : L"polar";
-  RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, kStyleValue, REG_SZ, name.c_str(),
-                  static_cast<DWORD>((name.size() + 1) * sizeof(wchar_t)));
+  KeepSetting(kStyleValue, style == DiagramStyle::kCartesian ? kCartesianName : "polar");
 }
 
 CutKind KindOf(HWND plot) {

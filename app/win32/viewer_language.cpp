@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/logic/main_menu.h"
+#include "app/win32/kept_settings.h"
 #include "app/win32/win32_controls.h"
 
 namespace veltrisko {
@@ -26,18 +27,12 @@ void SetItemText(HMENU menu, UINT item, bool byPosition, const Text& text, Langu
 }  // namespace
 
 std::optional<Language> RememberedLanguage() {
-  wchar_t value[16] = {};
-  DWORD size = sizeof value;
-  if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kLanguageValue, RRF_RT_REG_SZ, nullptr, value,
-                   &size) != ERROR_SUCCESS)
-    return std::nullopt;
-  return LanguageOfCode(Narrow(value));
+  const std::optional<std::string> code = KeptSetting(kLanguageValue);
+  return code ? LanguageOfCode(*code) : std::nullopt;
 }
 
 void RememberLanguage(Language language) {
-  const std::wstring code = Widen(std::string(CodeOf(language)));
-  RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, kLanguageValue, REG_SZ, code.c_str(),
-                  static_cast<DWORD>((code.size() + 1) * sizeof(wchar_t)));
+  KeepSetting(kLanguageValue, std::string(CodeOf(language)));
 }
 
 void ShowMenuTexts(HMENU bar, Language language) {

@@ -12,9 +12,6 @@ namespace veltrisko {
 // The language of the viewer's texts; the menu and the legends follow it.
 extern Language viewerLanguage;
 
-// What the viewer keeps for the next start, under HKEY_CURRENT_USER.
-inline constexpr wchar_t kSettingsKey[] = L"Software\\Veltrisko";
-
 // Kept in HKEY_CURRENT_USER\Software\Veltrisko, value "Language" ("de", "en").
 std::optional<Language> RememberedLanguage();
 void RememberLanguage(Language language);

@@ -6,8 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/win32/viewer_language.h"
-#include "app/win32/win32_controls.h"
+#include "app/win32/kept_settings.h"
 
 namespace veltrisko {
 namespace {
@@ -22,12 +21,9 @@ struct KeptPlace {
 };
 
 std::optional<KeptPlace> ReadKeptPlace() {
-  wchar_t value[128] = {};
-  DWORD size = sizeof value;
-  if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kPlaceValue, RRF_RT_REG_SZ, nullptr, value,
-                   &size) != ERROR_SUCCESS)
-    return std::nullopt;
-  std::istringstream words(Narrow(value));
+  const std::optional<std::string> value = KeptSetting(kPlaceValue);
+  if (!value) return std::nullopt;
+  std::istringstream words(*value);
   KeptPlace place{};
   std::string state;
   if (!(words >> place.frame.left >> place.frame.top >> place.frame.right >> place.frame.bottom >>
@@ -75,12 +71,9 @@ void RememberMainWindowPlace(HWND window) {
   const bool maximized =
       placement.showCmd == SW_SHOWMAXIMIZED ||
       (placement.showCmd == SW_SHOWMINIMIZED && (placement.flags & WPF_RESTORETOMAXIMIZED) != 0);
-  const std::wstring value =
-      Widen(std::to_string(frame.left) + " " + std::to_string(frame.top) + " " +
-            std::to_string(frame.right) + " " + std::to_string(frame.bottom) +
-            (maximized ? " maximized" : " normal"));
-  RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, kPlaceValue, REG_SZ, value.c_str(),
-                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  KeepSetting(kPlaceValue, std::to_string(frame.left) + " " + std::to_string(frame.top) + " " +
+                               std::to_string(frame.right) + " " + std::to_string(frame.bottom) +
+                               (maximized ? " maximized" : " normal"));
 }
 
 void ShowMainWindowInPlace(HWND window, int showCommand) {

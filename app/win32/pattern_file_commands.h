@@ -7,12 +7,15 @@
 
 namespace veltrisko {
 
-// Registers with the main window: "Ansicht -> 2D-Diagramme" (the window
-// follows every change); "Datei -> Diagramm importieren…" and
-// "Datei -> Diagramm exportieren…" through the common file dialogs: an imported file's cuts join
-// the 2-D window (opened) and its name the information legend; the export writes the pattern in
-// force, CSV for ".csv" and MSI Planet otherwise. Problems are shown in a message box. "Extras ->
-// Antennencode anpassen…" fits the loaded file (or offers to import one first).
+// Registers with the main window:
+// - "Ansicht -> 2D-Diagramme", the window following every change;
+// - "Datei -> Diagramm importieren…" and "Datei -> Diagramm exportieren…"
+//   through the common file dialogs: an imported file's cuts join the 2-D
+//   window (opened) and its name the information legend; the export writes
+//   the pattern in force, CSV for ".csv" and MSI Planet otherwise; problems
+//   are shown in a message box;
+// - "Extras -> Antennencode anpassen…", which fits the loaded file (or
+//   offers to import one first).
 void AddPatternFileCommands();
 
 // Imports a file as "Diagramm importieren…" does once it is chosen (for a

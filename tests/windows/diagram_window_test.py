@@ -21,6 +21,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import viewer_test  # noqa: E402
 from viewer_test import Failure, Viewer, expect  # noqa: E402
 
 WINDOW = "2D-Diagramme"
@@ -273,26 +274,15 @@ def main():
     PATTERN_TOOL.append(pattern_tool)
     os.makedirs(work, exist_ok=True)
     viewer = Viewer(wine_run, exe, tool, work)
-    failures = []
-    try:
+
+    def checks():
         run(viewer, writer, work)
         fit(viewer, pattern_tool)
         viewer.process.kill()
         viewer.process.wait()
         opened_on_command_line(wine_run, exe, tool, work)
-    except Failure as failure:
-        failures.append(str(failure))
-        # What the screen showed, kept beside the other files of the run.
-        subprocess.run(["import", "-window", "root", os.path.join(work, "failure.png")])
-    finally:
-        if viewer.process.poll() is None:
-            viewer.process.kill()
-    for failure in failures:
-        print("FAILED:", failure)
-    if failures:
-        return 1
-    print("The Windows 2-D window passed.")
-    return 0
+
+    return viewer_test.report(viewer, work, checks, "The Windows 2-D window passed.")
 
 
 if __name__ == "__main__":

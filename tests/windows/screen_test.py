@@ -134,20 +134,8 @@ def main():
     exe, linux_bin, work = sys.argv[split + 1:split + 4]
     os.makedirs(work, exist_ok=True)
     viewer = Viewer(wine_run, exe, os.path.join(linux_bin, "steady_frame"), work)
-    failures = viewer_test.failures
-    try:
-        run(viewer, work)
-    except Failure as failure:
-        failures.append(str(failure))
-    finally:
-        if viewer.process.poll() is None:
-            viewer.process.kill()
-    for failure in failures:
-        print("FAILED:", failure)
-    if failures:
-        return 1
-    print("The Windows viewer's legends stand on the screen.")
-    return 0
+    return viewer_test.report(viewer, work, lambda: run(viewer, work),
+                              "The Windows viewer's legends stand on the screen.")
 
 
 if __name__ == "__main__":

@@ -222,7 +222,8 @@ def main():
         failures.append(str(failure))
     viewer = Viewer(wine_run, exe, os.path.join(linux_bin, "steady_frame"),
                     os.path.join(work, "features"))
-    try:
+
+    def checks():
         expect(viewer.dialog is not None, "no configuration dialog")
         # The dialog opens over the picture's lower right: moved aside, so
         # that the mouse reaches the pattern.
@@ -232,17 +233,9 @@ def main():
         check_readout(viewer, linux_bin)
         check_difference(viewer)
         check_resizing(viewer)
-    except Failure as failure:
-        failures.append(str(failure))
-    finally:
-        if viewer.process.poll() is None:
-            viewer.process.kill()
-    for failure in failures:
-        print("FAILED:", failure)
-    if failures:
-        return 1
-    print("The Windows viewer's features passed.")
-    return 0
+
+    return viewer_test.report(viewer, os.path.join(work, "features"), checks,
+                              "The Windows viewer's features passed.")
 
 
 if __name__ == "__main__":

@@ -218,6 +218,27 @@ class Viewer:
 failures = []
 
 
+def report(viewer, work, checks, passed):
+    """Runs `checks()` against the started viewer and reports as every
+    Windows viewer test does: a failure ends the checks and leaves the
+    screen as failure.png in `work`; the viewer is ended; every failure
+    noted meanwhile is printed. Returns the exit status."""
+    try:
+        checks()
+    except Failure as failure:
+        failures.append(str(failure))
+        subprocess.run(["import", "-window", "root", os.path.join(work, "failure.png")])
+    finally:
+        if viewer.process.poll() is None:
+            viewer.process.kill()
+    for failure in failures:
+        print("FAILED:", failure)
+    if failures:
+        return 1
+    print(passed)
+    return 0
+
+
 def expect(condition, message):
     if not condition:
         raise Failure(message)
@@ -311,19 +332,7 @@ def main():
     exe, tool, work = sys.argv[split + 1:split + 4]
     os.makedirs(work, exist_ok=True)
     viewer = Viewer(wine_run, exe, tool, work)
-    try:
-        run(viewer)
-    except Failure as failure:
-        failures.append(str(failure))
-    finally:
-        if viewer.process.poll() is None:
-            viewer.process.kill()
-    for failure in failures:
-        print("FAILED:", failure)
-    if failures:
-        return 1
-    print("The Windows viewer passed.")
-    return 0
+    return report(viewer, work, lambda: run(viewer), "The Windows viewer passed.")
 
 
 if __name__ == "__main__":

@@ -42,6 +42,8 @@ class Matrix3 {
   // Rotation by -angle about the axis given by `axis`, through `centre`,
   // applied to a vertex before everything the matrix held already.
   void RotateAbout(const Vector3& centre, AxisAngles axis, float angle);
+
+  bool operator==(const Matrix3&) const = default;
 };
 
 // Inline: the renderer transforms every vertex it emits.

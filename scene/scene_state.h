@@ -37,6 +37,8 @@ class SceneState {
   void ChangeAzimuth(float stepRadians);
   void ChangeElevation(float stepRadians);
   void TiltModel(AxisAngles axis, float stepRadians);
+
+  bool operator==(const SceneState&) const = default;
 };
 
 // The keyboard's view step: the float nearest to 0.02 radians.

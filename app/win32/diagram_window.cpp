@@ -13,6 +13,7 @@
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
+#include "app/win32/window_text_dumps.h"
 #include "diagram/cut_diagram.h"
 #include "diagram/diagram_files.h"
 #include "diagram/diagram_texts.h"
@@ -92,7 +93,7 @@ void DumpControls() {
     RECT r;
     GetWindowRect(child, &r);
     // A combo box's window reaches down over its dropped list.
-    if (child == state.style) r.bottom = r.top + 22;
+    if (child == state.style) r.bottom = r.top + Scaled(state.window, 22);
     const int length = GetWindowTextLengthW(child);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     GetWindowTextW(child, text.data(), length + 1);
@@ -104,41 +105,45 @@ void DumpControls() {
 }
 
 // The controls in rows at the top (flowing to the next row where they do not
-// fit), the two plots side by side, the reading and the buttons below.
+// fit), the two plots side by side, the reading and the buttons below; the
+// 96-dpi lengths grow with the screen's dpi, as the font does.
 void Layout() {
   RECT client;
   GetClientRect(state.window, &client);
-  const int width = client.right;
-  int x = kGap, y = kGap;
+  const auto scaled = [](int pixels) { return Scaled(state.window, pixels); };
+  const int width = client.right, gap = scaled(kGap), rowHeight = scaled(kRowHeight);
+  int x = gap, y = gap;
   // `below`: what a combo box's window reaches beyond its visible height.
   const auto place = [&](HWND control, int w, int h, int below = 0) {
-    if (x > kGap && x + w > width - kGap) {
-      x = kGap;
-      y += kRowHeight + 4;
+    if (x > gap && x + w > width - gap) {
+      x = gap;
+      y += rowHeight + scaled(4);
     }
-    MoveWindow(control, x, y + (kRowHeight - h) / 2, w, h + below, TRUE);
-    x += w + kGap;
+    MoveWindow(control, x, y + (rowHeight - h) / 2, w, h + below, TRUE);
+    x += w + gap;
   };
-  place(state.styleLabel, TextWidthOf(state.styleLabel) + 4, 16);
-  place(state.style, 110, 22, 180);
+  place(state.styleLabel, TextWidthOf(state.styleLabel) + scaled(4), scaled(16));
+  place(state.style, scaled(110), scaled(22), scaled(180));
   for (HWND box : state.boxes) {
-    if (IsWindowVisible(box)) place(box, TextWidthOf(box) + 24, 20);
+    if (IsWindowVisible(box)) place(box, TextWidthOf(box) + scaled(24), scaled(20));
   }
-  const int plotsTop = y + kRowHeight + kGap;
-  const int buttonsTop = client.bottom - kGap - 26;
-  const int readingTop = buttonsTop - 26;
-  x = kGap;
+  const int plotsTop = y + rowHeight + gap;
+  const int buttonHeight = scaled(26);
+  const int buttonsTop = client.bottom - gap - buttonHeight;
+  const int readingTop = buttonsTop - buttonHeight;
+  x = gap;
   for (const auto& [what, button] : state.buttons) {
-    const int w = TextWidthOf(button) + 24;
-    MoveWindow(button, x, buttonsTop, w, 26, TRUE);
-    x += w + kGap;
+    const int w = TextWidthOf(button) + scaled(24);
+    MoveWindow(button, x, buttonsTop, w, buttonHeight, TRUE);
+    x += w + gap;
   }
-  MoveWindow(state.reading, kGap, readingTop, width - 2 * kGap, 20, TRUE);
-  const int plotHeight = std::max(10, readingTop - 4 - plotsTop);
-  const int half = std::max(10, (width - 3 * kGap) / 2);
-  MoveWindow(state.plots[0], kGap, plotsTop, half, plotHeight, TRUE);
-  MoveWindow(state.plots[1], 2 * kGap + half, plotsTop, half, plotHeight, TRUE);
+  MoveWindow(state.reading, gap, readingTop, width - 2 * gap, scaled(20), TRUE);
+  const int plotHeight = std::max(10, readingTop - scaled(4) - plotsTop);
+  const int half = std::max(10, (width - 3 * gap) / 2);
+  MoveWindow(state.plots[0], gap, plotsTop, half, plotHeight, TRUE);
+  MoveWindow(state.plots[1], 2 * gap + half, plotsTop, half, plotHeight, TRUE);
   DumpControls();
+  DumpControlTexts(state.window, "diagram-texts");
 }
 
 void Repaint() {
@@ -148,6 +153,7 @@ void Repaint() {
 void SetReading(const std::string& text) {
   SetWindowTextW(state.reading, Widen(text).c_str());
   DumpText("diagram-reading", text);
+  DumpControlTexts(state.window, "diagram-texts");
 }
 
 void UpdateImportedBox() {
@@ -430,8 +436,8 @@ void OpenDiagramWindow(HINSTANCE instance, HWND owner) {
     state.input.style = RememberedStyle();
     CreateWindowExW(0, kWindowClass,
                     Widen(InString(viewerLanguage, texts::kDiagramWindowTitle)).c_str(),
-                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 1100, 680,
-                    owner, nullptr, instance, nullptr);
+                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                    Scaled(owner, 1100), Scaled(owner, 680), owner, nullptr, instance, nullptr);
   }
   if (IsIconic(state.window)) ShowWindow(state.window, SW_RESTORE);
   ShowWindow(state.window, SW_SHOW);

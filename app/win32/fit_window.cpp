@@ -20,6 +20,7 @@
 #include "app/win32/viewer_hooks.h"
 #include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
+#include "app/win32/window_text_dumps.h"
 #include "interchange/number_text.h"
 
 namespace veltrisko {
@@ -59,11 +60,14 @@ struct FitWindowState {
 };
 FitWindowState state;
 
+// A control at a place laid out in 96-dpi pixels, scaled to the window's dpi.
 HWND Child(const wchar_t* className, const std::string& text, DWORD style, int id, int x, int y,
            int w, int h, DWORD extended = 0) {
-  const HWND child = CreateWindowExW(
-      extended, className, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h,
-      state.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), state.instance, nullptr);
+  const auto scaled = [](int pixels) { return Scaled(state.window, pixels); };
+  const HWND child =
+      CreateWindowExW(extended, className, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style,
+                      scaled(x), scaled(y), scaled(w), scaled(h), state.window,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), state.instance, nullptr);
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                FALSE);
   return child;
@@ -127,6 +131,12 @@ void ShowFit(const PatternFit* fit) {
   if (fit != nullptr) DumpText("fit-rows", dump + lines + "\n");
 }
 
+// The line beside the start button; the window's texts are all set then.
+void ShowStatus(const std::string& text) {
+  SetWindowTextW(state.status, Widen(text).c_str());
+  DumpControlTexts(state.window, "fit-texts");
+}
+
 void StartFit() {
   if (state.worker.joinable()) return;
   auto job = std::make_unique<FitJob>();
@@ -146,7 +156,7 @@ void StartFit() {
   job->request.horizontalReference = horizontalPanel.Code() ? horizontalPanel.Code() : "";
   job->request.verticalReference = verticalPanel.Code() ? verticalPanel.Code() : "";
   EnableWindow(state.start, FALSE);
-  SetWindowTextW(state.status, Widen(InString(state.language, texts::kFitRunning)).c_str());
+  ShowStatus(InString(state.language, texts::kFitRunning));
   const HWND window = state.window;
   state.worker = std::thread([window, job = job.release()] {
     const auto begin = std::chrono::steady_clock::now();
@@ -163,8 +173,7 @@ void FinishFit(FitJob* done) {
   state.fit = job->result;
   state.seconds = job->seconds;
   ShowFit(&*state.fit);
-  SetWindowTextW(state.status,
-                 Widen(FitStatus(job->result.codesSearched, job->seconds, state.language)).c_str());
+  ShowStatus(FitStatus(job->result.codesSearched, job->seconds, state.language));
 }
 
 // A chosen row's code goes into the dialog's field as if typed; a closed
@@ -227,16 +236,17 @@ void FollowLanguage() {
       state.worker.joinable() ? InString(state.language, texts::kFitRunning)
       : state.fit             ? FitStatus(state.fit->codesSearched, state.seconds, state.language)
                               : std::string();
-  SetWindowTextW(state.status, Widen(status).c_str());
+  ShowStatus(status);
 }
 
 void CreateControls() {
-  const int labelW = 80, fieldX = 96;
+  // The labels' column takes the longer of the languages' words.
+  const int labelW = 88, fieldX = 100;
   state.labels[0] = Child(L"STATIC", "", SS_LEFT, -1, 8, 10, labelW, 18);
   state.name = Child(L"STATIC", state.fileName, SS_LEFT | SS_NOPREFIX, -1, fieldX, 10, 500, 18);
   state.labels[1] = Child(L"STATIC", "", SS_LEFT, -1, 8, 36, labelW, 18);
   state.criterion =
-      Child(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_TABSTOP, kCriterionId, fieldX, 32, 360, 120);
+      Child(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_TABSTOP, kCriterionId, fieldX, 32, 400, 120);
   state.labels[2] = Child(L"STATIC", "", SS_LEFT, -1, 8, 62, labelW, 18);
   state.tolerance = Child(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, kToleranceId, fieldX, 60, 100,
                           20, WS_EX_CLIENTEDGE);
@@ -248,26 +258,29 @@ void CreateControls() {
   state.status = Child(L"STATIC", "", SS_LEFT, -1, 120, 119, 600, 18);
   state.findings = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1, 8, 148, 700, 64);
   state.align = Child(L"BUTTON", "", BS_PUSHBUTTON | WS_TABSTOP, kAlignId, 720, 186, 160, 26);
+  // The lists one above the other, each as wide as the window, so that the
+  // code ranges and the column headers have room in both languages.
   for (int which = 0; which < 2; ++which) {
-    const int x = 8 + which * 446;
-    state.titles[which] = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1, x, 218, 430, 18);
+    const int y = 218 + which * 156;
+    state.titles[which] = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1, 8, y, 870, 18);
     state.lists[which] =
         Child(WC_LISTVIEWW, "", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
-              kFirstListId + which, x, 238, 430, 300, WS_EX_CLIENTEDGE);
+              kFirstListId + which, 8, y + 20, 870, 130, WS_EX_CLIENTEDGE);
     ListView_SetExtendedListViewStyle(state.lists[which], LVS_EX_FULLROWSELECT);
     for (int column = 0; column < 4; ++column) {
       std::wstring text;
       LVCOLUMNW c{};
       c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
       c.fmt = column == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT;
-      c.cx = column == 0 ? 170 : column == 3 ? 110 : 70;
+      c.cx = Scaled(state.window, column == 0 ? 240 : column == 3 ? 170 : 150);
       c.pszText = text.data();
       SendMessageW(state.lists[which], LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
     }
   }
-  state.hint = Child(L"STATIC", "", SS_LEFT, -1, 8, 548, 870, 36);
+  state.hint = Child(L"STATIC", "", SS_LEFT, -1, 8, 532, 870, 36);
   ShowTexts();
   ShowFit(nullptr);
+  ShowStatus("");
 }
 
 // Where each button and list is on the screen, for tests that click them.
@@ -351,10 +364,12 @@ void OpenFitWindow(HINSTANCE instance, HWND mainWindow, const std::string& fileN
     following = true;
     CreateWindowExW(0, kFitClass, Widen(InString(state.language, texts::kFitTitle)).c_str(),
                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                    CW_USEDEFAULT, 900, 630, mainWindow, nullptr, instance, nullptr);
+                    CW_USEDEFAULT, Scaled(mainWindow, 900), Scaled(mainWindow, 630), mainWindow,
+                    nullptr, instance, nullptr);
   } else {
     SetWindowTextW(state.name, Widen(fileName).c_str());
     ShowFit(nullptr);
+    DumpControlTexts(state.window, "fit-texts");
   }
   if (IsIconic(state.window)) ShowWindow(state.window, SW_RESTORE);
   ShowWindow(state.window, SW_SHOW);

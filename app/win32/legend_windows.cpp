@@ -33,9 +33,36 @@ HFONT LegendFont(int weight, bool underline = false) {
                      DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
 }
 
-void DrawText(HDC dc, int x, int y, const std::string& utf8) {
+// What a legend drew where, for a test that checks that every text lies
+// inside the legend and clear of the others: "<left> <top> <right> <bottom>
+// <text>" a line after the client size.
+class DrawnPlaces {
+ public:
+  DrawnPlaces(const char* name, const RECT& client)
+      : name_(name),
+        lines_("client " + std::to_string(client.right) + " " + std::to_string(client.bottom) +
+               "\n") {}
+  void Add(const RECT& r, const std::string& text) {
+    lines_ += std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) +
+              " " + std::to_string(r.bottom) + " " + text + "\n";
+  }
+  ~DrawnPlaces() { DumpText(name_.c_str(), lines_); }
+  DrawnPlaces(const DrawnPlaces&) = delete;
+  DrawnPlaces& operator=(const DrawnPlaces&) = delete;
+
+ private:
+  std::string name_;
+  std::string lines_;
+};
+
+// Draws at the dc's text alignment; returns the cell the text covers.
+RECT DrawText(HDC dc, int x, int y, const std::string& utf8) {
   const std::wstring text = Widen(utf8);
   TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+  SIZE size{0, 0};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  const int left = (GetTextAlign(dc) & TA_RIGHT) != 0 ? x - size.cx : x;
+  return RECT{left, y, left + size.cx, y + size.cy};
 }
 
 // Paints through a memory bitmap of the client size and copies it to the
@@ -71,6 +98,7 @@ void PaintInfoLegend(HDC dc, const RECT& client) {
 
   const InfoLegendContent content = infoContent();
   std::string drawn;
+  DrawnPlaces places("info-legend-places", client);
   for (const KeyEntry& key : content.keys) {
     const HBRUSH brush = CreateSolidBrush(key.colour);
     const HPEN pen = CreatePen(PS_SOLID, 0, kKeyOutlineColour);
@@ -81,7 +109,9 @@ void PaintInfoLegend(HDC dc, const RECT& client) {
     SelectObject(dc, oldBrush);
     DeleteObject(pen);
     DeleteObject(brush);
-    DrawText(dc, key.x + 12, key.y, key.label);
+    RECT covered = DrawText(dc, key.x + 12, key.y, key.label);
+    covered.left = key.x + 1;  // the colour's square is part of the key
+    places.Add(covered, key.label);
     drawn += key.label + "\n";
   }
   const HFONT markedFont = LegendFont(FW_DONTCARE, true);
@@ -91,7 +121,7 @@ void PaintInfoLegend(HDC dc, const RECT& client) {
                         content.markedLines.end();
     SelectObject(dc, marked ? markedFont : font);
     SetTextColor(dc, marked ? kMarkedTextColour : RGB(0, 0, 0));
-    DrawText(dc, line.x, line.y, line.text);
+    places.Add(DrawText(dc, line.x, line.y, line.text), line.text);
     drawn += (marked ? "[marked] " : "") + line.text + "\n";
   }
   SelectObject(dc, oldFont);
@@ -113,9 +143,10 @@ void PaintColourLegend(HDC dc, const RECT& client) {
   SetTextColor(dc, kColourLabelColour);
   SetBkMode(dc, TRANSPARENT);
   SetTextAlign(dc, TA_LEFT | TA_TOP);
-  DrawText(dc, kColourLeftLabelX, 0, content.leftLabel);
+  DrawnPlaces places("colour-legend-places", client);
+  places.Add(DrawText(dc, kColourLeftLabelX, 0, content.leftLabel), content.leftLabel);
   SetTextAlign(dc, TA_RIGHT | TA_TOP);
-  DrawText(dc, kColourRightLabelEnd, 0, content.rightLabel);
+  places.Add(DrawText(dc, kColourRightLabelEnd, 0, content.rightLabel), content.rightLabel);
   SelectObject(dc, oldFont);
   DeleteObject(font);
   DumpText("colour-legend", content.leftLabel + "\n" + content.rightLabel + "\n");

@@ -22,6 +22,12 @@ std::string Narrow(const std::wstring& utf16) {
   return text;
 }
 
+int Scaled(HWND window, int pixels) {
+  const UINT dpi = GetDpiForWindow(window);
+  return MulDiv(pixels, dpi != 0 ? static_cast<int>(dpi) : USER_DEFAULT_SCREEN_DPI,
+                USER_DEFAULT_SCREEN_DPI);
+}
+
 void TrackbarControl::SetRange(int minimum, int maximum) {
   SendMessageW(window_, TBM_SETRANGE, TRUE, MAKELPARAM(minimum, maximum));
 }

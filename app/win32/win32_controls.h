@@ -14,6 +14,10 @@ namespace veltrisko {
 std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& utf16);
 
+// A length laid out in pixels at 96 dpi, at the dpi of `window`'s screen
+// (the viewer is DPI-aware, so the system does not stretch its windows).
+int Scaled(HWND window, int pixels);
+
 // A trackbar ("msctls_trackbar32") of the dialog.
 class TrackbarControl final : public SliderControl {
  public:

@@ -12,9 +12,10 @@ namespace veltrisko {
 // after their popup's path ("&Ansicht > S&prache > Deutsch"): <name>.txt.
 void DumpWindowTexts(HWND window, const char* name);
 
-// The dialog's title and, for each control, its number, kind, whether it is
-// shown, the size its text needs in the control's font, the size it has and
-// the text: <name>.txt.
-void DumpControlTexts(HWND dialog, const char* name);
+// The window's title and, for each child control, its number, kind, whether
+// it is shown, the size its text needs in the control's font, the size it has
+// and the text; a report list's column headers and cells against their
+// column's width: <name>.txt.
+void DumpControlTexts(HWND window, const char* name);
 
 }  // namespace veltrisko

@@ -240,7 +240,7 @@ def fit(viewer, pattern_tool):
     expect(shown == expected, "fit rows %s, the tool's %s" % (shown, expected))
     # The second row: below the list's header, one row height further.
     x, y = map(int, places["210"])
-    subprocess.run(["xdotool", "mousemove", str(x), str(y - 150 + 20 + 14 + 7), "click", "1"],
+    subprocess.run(["xdotool", "mousemove", str(x), str(y - 65 + 20 + 14 + 7), "click", "1"],
                    check=True)
     viewer.settle()
     code = shown[1].split()[0]

@@ -246,6 +246,8 @@ ComponentDiagram PrepareComponentDiagram(const AntennaCodeReading& reading) {
     diagram.backSideLobeFloor = static_cast<float>(0.05 * reading.backSideLobeStep);
     diagram.frontSideLobeFloor = static_cast<float>(0.35 + 0.05 * reading.frontSideLobeStep);
   }
+  diagram.sideLobeFloorField = FieldOutput(diagram.sideLobeFloor, true);
+  diagram.sideLobeFloorGainDb = FieldOutput(diagram.sideLobeFloor, false);
   diagram.usesAngleCosine = family != Family::kLA && family != Family::kCA &&
                             family != Family::kCB && family != Family::kCC && family != Family::kND;
   PrepareFamily(reading, diagram);
@@ -266,7 +268,11 @@ double EvaluateComponentDiagram(const ComponentDiagram& diagram, float angle, do
     d = RaiseToFloor(
         d, BetweenBeams(diagram, angle) ? diagram.frontSideLobeFloor : diagram.backSideLobeFloor);
   }
-  if (floorApplies) d = RaiseToFloor(d, diagram.sideLobeFloor);
+  // Where LA does not apply the floor it has given the floor itself; the
+  // negated comparison is RaiseToFloor's, which gives the floor.
+  if (!floorApplies || !(d >= diagram.sideLobeFloor)) {
+    return linear ? diagram.sideLobeFloorField : diagram.sideLobeFloorGainDb;
+  }
   return FieldOutput(d, linear);
 }
 

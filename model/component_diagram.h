@@ -19,6 +19,11 @@ struct ComponentDiagram {
   // EA, EB, EC, DE, KA, TA, V and W start from AngleCosine of the angle.
   bool usesAngleCosine = false;
   double sideLobeFloor = 0.0;  // f; 0.01 for the W family
+  // FieldOutput of sideLobeFloor, linear and in dB: what every angle whose
+  // field is raised to that floor gives, so that only the others take a
+  // logarithm. Derived from sideLobeFloor by PrepareComponentDiagram.
+  double sideLobeFloorField = 0.0;
+  double sideLobeFloorGainDb = 0.0;
 
   // EA and DE: 4u and 4u - 1. EB and EC: h, 4h - gamma and the family constants.
   double fourU = 0.0;

@@ -80,10 +80,19 @@ float CombineV6Attenuations(float foldedAzimuth, float foldedElevation, float ho
 float CombinedAttenuationV6(float azimuth, float elevation, const ParsedAntennaCode& horizontal,
                             const ParsedAntennaCode& vertical) {
   const V6Direction direction = ReduceV6Direction(azimuth, elevation);
-  const auto att1 =
-      static_cast<float>(-horizontal.ComponentAttenuation(direction.horizontalAngle, false));
-  const auto att2 =
-      static_cast<float>(-vertical.ComponentAttenuation(direction.verticalAngle, false));
+  const double horizontalCosine =
+      horizontal.UsesAngleCosine() ? AngleCosine(direction.horizontalAngle) : 0.0;
+  // With azimuth and elevation on the same side both components are sampled
+  // at the same angle, whose cosine is then taken once.
+  const bool sameAngle =
+      horizontal.UsesAngleCosine() && direction.verticalAngle == direction.horizontalAngle;
+  const double verticalCosine = !vertical.UsesAngleCosine() ? 0.0
+                                : sameAngle                 ? horizontalCosine
+                                                            : AngleCosine(direction.verticalAngle);
+  const auto att1 = static_cast<float>(
+      -horizontal.ComponentAttenuation(direction.horizontalAngle, horizontalCosine, false));
+  const auto att2 = static_cast<float>(
+      -vertical.ComponentAttenuation(direction.verticalAngle, verticalCosine, false));
   return CombineV6Attenuations(direction.azimuth, direction.elevation, att1, att2);
 }
 

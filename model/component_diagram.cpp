@@ -157,12 +157,10 @@ double BeamField(const ComponentDiagram& g, double x) {
 }  // namespace
 
 double FieldBeforeFloors(const ComponentDiagram& g, float angle, bool& floorApplies) {
-  // LA, CA, CB, CC, ND, XX, V and W do not need the cosine of the angle itself.
-  const bool needsCosine = g.family != Family::kLA && g.family != Family::kCA &&
-                           g.family != Family::kCB && g.family != Family::kCC &&
-                           g.family != Family::kND && g.family != Family::kV &&
-                           g.family != Family::kW;
-  const double cA = needsCosine ? std::cos(angle * kRadiansPerDegree) : 0.0;
+  return FieldBeforeFloors(g, angle, g.usesAngleCosine ? AngleCosine(angle) : 0.0, floorApplies);
+}
+
+double FieldBeforeFloors(const ComponentDiagram& g, float angle, double cA, bool& floorApplies) {
   switch (g.family) {
     case Family::kEA:
       return g.fourU * cA / (g.fourUMinusOne * cA * cA + 1.0);
@@ -204,7 +202,8 @@ double FieldBeforeFloors(const ComponentDiagram& g, float angle, bool& floorAppl
       return cA > 0.0 ? std::pow(cA, g.exponent) : 0.01;
     case Family::kV:
     case Family::kW: {
-      const double d1 = BeamFieldAtOffset(g, angle);
+      // The first beam's axis is the main axis: its offset is the angle itself.
+      const double d1 = BeamField(g, cA);
       const double d2 = BeamFieldAtOffset(g, static_cast<double>(angle) - g.secondBeamDegrees);
       return d1 > d2 ? d1 : d2;
     }
@@ -247,19 +246,33 @@ ComponentDiagram PrepareComponentDiagram(const AntennaCodeReading& reading) {
     diagram.backSideLobeFloor = static_cast<float>(0.05 * reading.backSideLobeStep);
     diagram.frontSideLobeFloor = static_cast<float>(0.35 + 0.05 * reading.frontSideLobeStep);
   }
+  diagram.sideLobeFloorField = FieldOutput(diagram.sideLobeFloor, true);
+  diagram.sideLobeFloorGainDb = FieldOutput(diagram.sideLobeFloor, false);
+  diagram.usesAngleCosine = family != Family::kLA && family != Family::kCA &&
+                            family != Family::kCB && family != Family::kCC && family != Family::kND;
   PrepareFamily(reading, diagram);
   return diagram;
 }
 
 double EvaluateComponentDiagram(const ComponentDiagram& diagram, float angle, bool linear) {
+  return EvaluateComponentDiagram(diagram, angle,
+                                  diagram.usesAngleCosine ? AngleCosine(angle) : 0.0, linear);
+}
+
+double EvaluateComponentDiagram(const ComponentDiagram& diagram, float angle, double angleCosine,
+                                bool linear) {
   if (diagram.family == Family::kRejected) throw InvalidAntennaCode("invalid antenna type");
   bool floorApplies = true;
-  double d = FieldBeforeFloors(diagram, angle, floorApplies);
+  double d = FieldBeforeFloors(diagram, angle, angleCosine, floorApplies);
   if (diagram.family == Family::kW) {
     d = RaiseToFloor(
         d, BetweenBeams(diagram, angle) ? diagram.frontSideLobeFloor : diagram.backSideLobeFloor);
   }
-  if (floorApplies) d = RaiseToFloor(d, diagram.sideLobeFloor);
+  // Where LA does not apply the floor it has given the floor itself; the
+  // negated comparison is RaiseToFloor's, which gives the floor.
+  if (!floorApplies || !(d >= diagram.sideLobeFloor)) {
+    return linear ? diagram.sideLobeFloorField : diagram.sideLobeFloorGainDb;
+  }
   return FieldOutput(d, linear);
 }
 

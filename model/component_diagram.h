@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cmath>
+
 #include "model/antenna_code_reading.h"
+#include "units/angle_units.h"
 
 namespace veltrisko {
 
@@ -13,7 +16,14 @@ struct ComponentDiagram {
   enum class Family { kRejected, kEA, kEB, kEC, kDE, kLA, kKA, kCA, kCB, kCC, kTA, kND, kV, kW };
 
   Family family = Family::kRejected;
+  // EA, EB, EC, DE, KA, TA, V and W start from AngleCosine of the angle.
+  bool usesAngleCosine = false;
   double sideLobeFloor = 0.0;  // f; 0.01 for the W family
+  // FieldOutput of sideLobeFloor, linear and in dB: what every angle whose
+  // field is raised to that floor gives, so that only the others take a
+  // logarithm. Derived from sideLobeFloor by PrepareComponentDiagram.
+  double sideLobeFloorField = 0.0;
+  double sideLobeFloorGainDb = 0.0;
 
   // EA and DE: 4u and 4u - 1. EB and EC: h, 4h - gamma and the family constants.
   double fourU = 0.0;
@@ -54,6 +64,8 @@ ComponentDiagram PrepareComponentDiagram(const AntennaCodeReading& reading);
 // `floorApplies` where LA already gives its floor; whether a W angle lies
 // between the two beams (its front sector); the raise to a floor; the output.
 double FieldBeforeFloors(const ComponentDiagram& diagram, float angle, bool& floorApplies);
+double FieldBeforeFloors(const ComponentDiagram& diagram, float angle, double angleCosine,
+                         bool& floorApplies);
 bool BetweenBeams(const ComponentDiagram& diagram, float angle);
 // V and W: the field of one beam at `offsetDegrees` off its axis; the field
 // before the floors is the larger of the two beams' fields (the first wins a
@@ -64,8 +76,15 @@ double BeamFieldAtOffset(const ComponentDiagram& diagram, double offsetDegrees);
 inline double RaiseToFloor(double field, double floor) { return field >= floor ? field : floor; }
 double FieldOutput(double field, bool linear);
 
+// The cosine of an angle in degrees as the diagrams that use it compute it. A
+// caller that samples two diagrams at one angle computes it once and passes
+// it to both (any value will do for a diagram that does not use it).
+inline double AngleCosine(float angle) { return std::cos(angle * kRadiansPerDegree); }
+
 // Relative field or gain in dB of a prepared diagram; throws
 // InvalidAntennaCode("invalid antenna type") for a rejected code.
 double EvaluateComponentDiagram(const ComponentDiagram& diagram, float angle, bool linear);
+double EvaluateComponentDiagram(const ComponentDiagram& diagram, float angle, double angleCosine,
+                                bool linear);
 
 }  // namespace veltrisko

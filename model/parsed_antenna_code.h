@@ -19,6 +19,12 @@ class ParsedAntennaCode {
   double ComponentAttenuation(float angle, bool linear) const {
     return EvaluateComponentDiagram(diagram_, angle, linear);
   }
+  // The same with AngleCosine(angle) computed by the caller, who may skip it
+  // when UsesAngleCosine() is false.
+  double ComponentAttenuation(float angle, double angleCosine, bool linear) const {
+    return EvaluateComponentDiagram(diagram_, angle, angleCosine, linear);
+  }
+  bool UsesAngleCosine() const { return diagram_.usesAngleCosine; }
 
   // ComponentAttenuation(180, true), computed once: the back values of the
   // V7 rule.

@@ -53,6 +53,33 @@ TEST(CombinedAttenuationV6, TotalAngleAndComponentsOfAnObliqueDirection) {
   EXPECT_NEAR(-ComponentAttenuation("020EA05", direction.verticalAngle, false), 9.4656, 5e-5);
 }
 
+// The rule shares work between its two components (one cosine when both are
+// sampled at the same angle); it must still give exactly what its parts give.
+TEST(CombinedAttenuationV6, EqualsItsPartsBitForBit) {
+  const char* const codes[] = {"030EA10", "020EA05", "045EB05", "096EC12", "065DE25",
+                               "060LA05", "050KA00", "050CC00", "100TA05", "000ND00",
+                               "130VA20", "099WA91", "nanEA10", "066EA00"};
+  const float angles[] = {0.0f,   -0.0f,   37.0f,  -37.0f, 150.0f, -150.0f, 180.0f,
+                          200.0f, -200.0f, 359.9f, 1e7f,   -1e7f,  1e-30f,  std::nanf("")};
+  for (const char* h : codes) {
+    for (const char* v : codes) {
+      for (float az : angles) {
+        for (float el : angles) {
+          const auto parts = [&] {
+            const V6Direction d = ReduceV6Direction(az, el);
+            const auto att1 =
+                static_cast<float>(-ComponentAttenuation(h, d.horizontalAngle, false));
+            const auto att2 = static_cast<float>(-ComponentAttenuation(v, d.verticalAngle, false));
+            return CombineV6Attenuations(d.azimuth, d.elevation, att1, att2);
+          };
+          ASSERT_EQ(Outcome([&] { return CombinedAttenuationV6(az, el, h, v); }), Outcome(parts))
+              << h << "/" << v << " at " << az << "," << el;
+        }
+      }
+    }
+  }
+}
+
 TEST(CombinedAttenuationV6, NearlyEqualAttenuationsYieldTheHorizontalOneUnchanged) {
   EXPECT_EQ(CombineV6Attenuations(30.0f, 60.0f, 10.0f, 10.00005f), 10.0f);
   EXPECT_EQ(CombineV6Attenuations(30.0f, 60.0f, 10.00005f, 10.0f), 10.00005f);

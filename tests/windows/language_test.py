@@ -59,6 +59,14 @@ def german_only_texts():
 GERMAN = german_only_texts()
 
 
+def expect_dumps_english(viewer, *names):
+    """Each named dump has text, no German word and no decimal comma."""
+    for name in names:
+        text = viewer.text(name)
+        found = german_in(text) + re.findall(r"\d,\d", text)
+        expect(text and not found, "English: German in %s: %s\n%s" % (name, found, text))
+
+
 def german_in(text):
     text = text.replace("&", "")
     words = [de for de in GERMAN
@@ -165,10 +173,7 @@ def check_english(viewer):
     # The readout and the status line at a point of the pattern: English
     # words and decimal points.
     hover(viewer, *on_pattern(viewer, 0))
-    for name in ("readout", "status"):
-        text = viewer.text(name)
-        found = german_in(text) + re.findall(r"\d,\d", text)
-        expect(text and not found, "English: German in %s: %s\n%s" % (name, found, text))
+    expect_dumps_english(viewer, "readout", "status")
     # The 2-D window: its controls, every label of both plots and the reading.
     viewer.keys(viewer.main, "alt+v")
     viewer.press("2")  # "&2-D diagrams"
@@ -178,11 +183,8 @@ def check_english(viewer):
     subprocess.run(["xdotool", "windowmove", diagrams, "0", "250"], check=True)
     viewer.settle()
     hover_plot(viewer, "Azimuth ")
-    for name in ("diagram-controls", "diagram-horizontal", "diagram-vertical", "diagram-reading",
-                 "diagram-texts"):
-        text = viewer.text(name)
-        found = german_in(text) + re.findall(r"\d,\d", text)
-        expect(text and not found, "English: German in %s: %s\n%s" % (name, found, text))
+    expect_dumps_english(viewer, "diagram-controls", "diagram-horizontal", "diagram-vertical",
+                         "diagram-reading", "diagram-texts")
     expect_fitting(viewer, "English 2-D window", "diagram-texts")
     return diagrams, check_fit_window(viewer)
 
@@ -229,10 +231,7 @@ def check_fit_window(viewer):
     while time.time() < end and not viewer.text("fit-rows"):
         time.sleep(0.3)
     viewer.settle()
-    for name in ("fit-texts", "fit-rows"):
-        text = viewer.text(name)
-        found = german_in(text) + re.findall(r"\d,\d", text)
-        expect(text and not found, "English: German in %s: %s\n%s" % (name, found, text))
+    expect_dumps_english(viewer, "fit-texts", "fit-rows")
     expect(" cell " in viewer.text("fit-texts"), "no rows:\n" + viewer.text("fit-texts"))
     expect_fitting(viewer, "English fit window", "fit-texts")
     expect_legends_fitting(viewer, "English, file imported")

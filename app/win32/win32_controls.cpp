@@ -22,10 +22,27 @@ std::string Narrow(const std::wstring& utf16) {
   return text;
 }
 
+namespace {
+
+// The window's dpi; the first releases of Windows 10 lack GetDpiForWindow,
+// and there the screen's dpi is the window's.
+int DpiOf(HWND window) {
+  using DpiForWindow = UINT(WINAPI*)(HWND);
+  static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (dpiForWindow != nullptr) {
+    if (const UINT dpi = dpiForWindow(window); dpi != 0) return static_cast<int>(dpi);
+  }
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+}  // namespace
+
 int Scaled(HWND window, int pixels) {
-  const UINT dpi = GetDpiForWindow(window);
-  return MulDiv(pixels, dpi != 0 ? static_cast<int>(dpi) : USER_DEFAULT_SCREEN_DPI,
-                USER_DEFAULT_SCREEN_DPI);
+  return MulDiv(pixels, DpiOf(window), USER_DEFAULT_SCREEN_DPI);
 }
 
 void TrackbarControl::SetRange(int minimum, int maximum) {

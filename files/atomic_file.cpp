@@ -7,6 +7,7 @@
 
 #include "files/disk_sync.h"
 #include "files/output_target.h"
+#include "files/pending_temporary.h"
 
 namespace veltrisko {
 namespace {
@@ -25,7 +26,10 @@ std::string WriteStream(std::FILE* stream, const std::string& name,
                         const std::function<bool(std::FILE*)>& write) {
   errno = 0;
   bool written = write(stream);
-  int error = errno;
+  // Only a failure's errno counts: stdio sets ENOTTY on the way when it
+  // asks whether the stream is a terminal.
+  int error = !written || std::ferror(stream) ? errno : 0;
+  errno = 0;
   if (std::fflush(stream) != 0 || std::ferror(stream)) {
     written = false;
     if (error == 0) error = errno;
@@ -57,6 +61,8 @@ std::string WriteThroughTemporary(const OutputTarget& target, const std::string&
   if (const auto error = CreateTemporaryFile(target, temporary, file)) {
     return Failure(path, error);
   }
+  // An interruption from here on removes it (see pending_temporary.h).
+  NotePendingTemporary(temporary);
   std::string problem;
   try {
     problem = WriteStream(file, path, write);
@@ -64,6 +70,7 @@ std::string WriteThroughTemporary(const OutputTarget& target, const std::string&
     // The caller hears of the failure; the half-written file goes.
     std::fclose(file);
     RemoveTemporary(temporary);
+    ClearPendingTemporary();
     throw;
   }
   if (problem.empty()) {
@@ -75,9 +82,12 @@ std::string WriteThroughTemporary(const OutputTarget& target, const std::string&
   if (std::fclose(file) != 0 && problem.empty()) problem = Failure(path, errno);
   if (!problem.empty() || target.kind == OutputTarget::Kind::kInPlace) {
     RemoveTemporary(temporary);
+    ClearPendingTemporary();
     return problem;
   }
-  if (const auto error = ReplaceByTemporary(temporary, target)) return Failure(path, error);
+  const auto error = ReplaceByTemporary(temporary, target);
+  ClearPendingTemporary();
+  if (error) return Failure(path, error);
   return {};
 }
 

@@ -11,6 +11,7 @@
 #include "tools/commands.h"
 #include "tools/compare_figures.h"
 #include "tools/compare_pairs.h"
+#include "tools/standard_output.h"
 
 namespace veltrisko::tool {
 namespace {
@@ -26,6 +27,8 @@ struct CompareOptions {
   bool csv = false;
   std::optional<std::string> pairs;
   std::optional<std::string> output;
+  bool strict = false;
+  std::optional<char> decimal;
 };
 
 TakeValue Into(std::optional<std::string>& into) {
@@ -47,6 +50,10 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args,
   reader.Flag("--csv", [&options] { options.csv = true; });
   reader.Value("--pairs", "FILE.csv", Into(options.pairs));
   reader.Value("--output", "FILE.csv", Into(options.output));
+  reader.Flag("--strict", [&options] { options.strict = true; });
+  reader.Value("--decimal", "point|comma",
+               OneOf<std::optional<char>>(options.decimal, {{"point", '.'}, {"comma", ','}}),
+               "must be point or comma");
   if (std::optional<std::string> problem = reader.Read(args)) return problem;
   if (options.pairs) {
     if (options.horizontalCode || options.verticalCode || options.csv) {
@@ -56,6 +63,8 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args,
     return std::nullopt;
   }
   if (options.output) return "compare: --output goes with --pairs";
+  if (options.strict) return "compare: --strict goes with --pairs";
+  if (options.decimal) return "compare: --decimal goes with --pairs";
   if (!options.horizontalCode) return "compare: --horizontal CODE is required";
   if (!options.verticalCode) return "compare: --vertical CODE is required";
   return std::nullopt;
@@ -78,8 +87,10 @@ int RunCompare(const std::vector<std::string>& args) {
   if (const std::optional<std::string> problem = ParseOptions(args, options)) {
     return UsageError(*problem);
   }
-  if (options.pairs)
-    return RunComparePairs(*options.pairs, options.step, options.output.value_or("-"));
+  if (options.pairs) {
+    return RunComparePairs({*options.pairs, options.step, options.output.value_or("-"),
+                            options.strict, options.decimal});
+  }
   const std::string& horizontalCode = *options.horizontalCode;
   const std::string& verticalCode = *options.verticalCode;
   const ParsedAntennaCode horizontal(horizontalCode.c_str());
@@ -109,8 +120,8 @@ int RunCompare(const std::vector<std::string>& args) {
     return 1;
   }
   if (!options.csv) PrintSummary(*survey);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fputs("veltrisko-pattern: cannot write the comparison\n", stderr);
+  if (const std::optional<std::string> problem = FinishStandardOutput()) {
+    std::fprintf(stderr, "veltrisko-pattern: cannot write the comparison: %s\n", problem->c_str());
     return 1;
   }
   return 0;

@@ -17,6 +17,7 @@
 
 #include "analysis/rule_difference.h"
 #include "files/atomic_file.h"
+#include "model/code_form.h"
 #include "model/parsed_antenna_code.h"
 #include "tools/cli/pairs_csv.h"
 #include "tools/compare_figures.h"
@@ -58,7 +59,24 @@ struct PairOutcome {
   std::string error;
 };
 
-PairOutcome Survey(const CodePair& pair, float step) {
+// What is unusual about the pair's codes ("horizontal 030EA1: 6 characters,
+// not 7"), empty when both are written in the seven-character form.
+std::string FormWarning(const CodePair& pair) {
+  std::string warning;
+  for (const auto& [which, code] :
+       {std::pair{"horizontal ", &pair.horizontal}, std::pair{"vertical ", &pair.vertical}}) {
+    const CodeForm form = CheckCodeForm(*code);
+    if (form.IsCanonical()) continue;
+    if (!warning.empty()) warning += "; ";
+    warning += which + *code + ": " + DescribeCodeForm(form);
+  }
+  return warning;
+}
+
+PairOutcome Survey(const CodePair& pair, float step, const std::string& warning, bool strict) {
+  if (strict && !warning.empty()) {
+    return {std::nullopt, "refused under --strict: a code is not in the seven-character form"};
+  }
   const ParsedAntennaCode horizontal(pair.horizontal.c_str());
   const ParsedAntennaCode vertical(pair.vertical.c_str());
   if (!horizontal.Accepted() || !horizontal.Scans()) {
@@ -74,7 +92,9 @@ PairOutcome Survey(const CodePair& pair, float step) {
 
 // Surveys every pair on all cores; this thread takes its share and shows the
 // progress.
-std::vector<PairOutcome> SurveyAll(const std::vector<CodePair>& pairs, float step) {
+std::vector<PairOutcome> SurveyAll(const std::vector<CodePair>& pairs,
+                                   const std::vector<std::string>& warnings, float step,
+                                   bool strict) {
   std::vector<PairOutcome> outcomes(pairs.size());
   std::atomic<std::size_t> next{0};
   std::atomic<std::size_t> done{0};
@@ -82,7 +102,7 @@ std::vector<PairOutcome> SurveyAll(const std::vector<CodePair>& pairs, float ste
     const std::size_t i = next++;
     if (i >= pairs.size()) return false;
     try {
-      outcomes[i] = Survey(pairs[i], step);
+      outcomes[i] = Survey(pairs[i], step, warnings[i], strict);
     } catch (const std::exception& e) {
       outcomes[i] = {std::nullopt, std::string("cannot compare: ") + e.what()};
     }
@@ -124,12 +144,26 @@ std::vector<std::size_t> DistinctPairs(const PairsTable& table, std::vector<Code
   return rowPair;
 }
 
+// How the output is written: the list's dialect and the decimal separator.
+struct OutputStyle {
+  CsvDialect dialect;
+  char decimal = '.';
+};
+
+std::string Figure(std::string text, char decimal) {
+  if (decimal != '.') std::replace(text.begin(), text.end(), '.', decimal);
+  return text;
+}
+
 bool WriteRows(std::FILE* out, const PairsTable& table, const std::vector<std::size_t>& rowPair,
-               const std::vector<PairOutcome>& outcomes) {
-  std::string line;
-  for (const std::string& name : table.header) line += CsvField(name) + ",";
-  for (const char* name : kCompareFigureColumns) line += std::string(name) + ",";
-  line += "error\n";
+               const std::vector<PairOutcome>& outcomes, const std::vector<std::string>& warnings,
+               const OutputStyle& style) {
+  const char sep = style.dialect.separator;
+  const std::string& end = style.dialect.lineEnd;
+  std::string line = style.dialect.byteOrderMark ? "\xEF\xBB\xBF" : "";
+  for (const std::string& name : table.header) line += CsvField(name, sep) + sep;
+  for (const char* name : kCompareFigureColumns) line += std::string(name) + sep;
+  line += "error" + std::string(1, sep) + "warning" + end;
   if (std::fputs(line.c_str(), out) < 0) return false;
   std::vector<std::optional<CompareFigures>> figures(outcomes.size());
   for (std::size_t i = 0; i < outcomes.size(); ++i) {
@@ -137,22 +171,27 @@ bool WriteRows(std::FILE* out, const PairsTable& table, const std::vector<std::s
   }
   for (std::size_t r = 0; r < table.rows.size(); ++r) {
     line.clear();
-    for (const std::string& field : table.rows[r].fields) line += CsvField(field) + ",";
-    const std::optional<CompareFigures>& f = figures[rowPair[r]];
+    for (const std::string& field : table.rows[r].fields) line += CsvField(field, sep) + sep;
+    const std::size_t p = rowPair[r];
     for (std::size_t k = 0; k < kCompareFigureColumns.size(); ++k) {
-      if (f) line += (*f)[k];
-      line += ',';
+      if (figures[p]) line += CsvField(Figure((*figures[p])[k], style.decimal), sep);
+      line += sep;
     }
-    line += CsvField(outcomes[rowPair[r]].error) + "\n";
+    line += CsvField(outcomes[p].error, sep) + sep + CsvField(warnings[p], sep) + end;
     if (std::fwrite(line.data(), 1, line.size(), out) != line.size()) return false;
   }
   return true;
 }
 
-void PrintSummary(const std::vector<std::size_t>& rowPair,
-                  const std::vector<PairOutcome>& outcomes) {
-  std::size_t above1 = 0, above3 = 0, above6 = 0, rejected = 0;
+std::string Counted(std::size_t n, const char* one, const char* many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+void PrintSummary(const std::vector<std::size_t>& rowPair, const std::vector<PairOutcome>& outcomes,
+                  const std::vector<std::string>& warnings) {
+  std::size_t above1 = 0, above3 = 0, above6 = 0, rejected = 0, warned = 0;
   for (const std::size_t p : rowPair) {
+    warned += !warnings[p].empty();
     if (!outcomes[p].survey) {
       ++rejected;
       continue;
@@ -162,36 +201,48 @@ void PrintSummary(const std::vector<std::size_t>& rowPair,
     above3 += largest > 3.0f;
     above6 += largest > 6.0f;
   }
-  std::fprintf(stderr,
-               "compared %zu rows (%zu distinct code pairs): largest difference above 1 dB in "
-               "%zu rows, above 3 dB in %zu, above 6 dB in %zu; not compared: %zu\n",
-               rowPair.size(), outcomes.size(), above1, above3, above6, rejected);
+  const std::string summary =
+      "compared " + Counted(rowPair.size(), "row", "rows") + " (" +
+      Counted(outcomes.size(), "distinct code pair", "distinct code pairs") +
+      "): largest difference above 1 dB in " + Counted(above1, "row", "rows") + ", above 3 dB in " +
+      std::to_string(above3) + ", above 6 dB in " + std::to_string(above6) +
+      "; warnings: " + std::to_string(warned) + "; not compared: " + std::to_string(rejected) +
+      "\n";
+  std::fputs(summary.c_str(), stderr);
 }
 
 }  // namespace
 
-int RunComparePairs(const std::string& pairsPath, float step, const std::string& output) {
+int RunComparePairs(const ComparePairsOptions& options) {
   std::string text;
-  if (const std::optional<std::string> problem = ReadList(pairsPath, text)) {
+  if (const std::optional<std::string> problem = ReadList(options.pairsPath, text)) {
     std::fprintf(stderr, "veltrisko-pattern: %s\n", problem->c_str());
     return 1;
   }
   const PairsReading reading = ParsePairsCsv(text);
   if (!reading.table) {
-    const std::string name = pairsPath == "-" ? "standard input" : pairsPath;
+    const std::string name = options.pairsPath == "-" ? "standard input" : options.pairsPath;
     std::fprintf(stderr, "veltrisko-pattern: %s: %s\n", name.c_str(), reading.error.c_str());
     return 1;
   }
+  const PairsTable& table = *reading.table;
   std::vector<CodePair> pairs;
-  const std::vector<std::size_t> rowPair = DistinctPairs(*reading.table, pairs);
-  const std::vector<PairOutcome> outcomes = SurveyAll(pairs, step);
-  const std::string problem = WriteFileAtomically(
-      output, [&](std::FILE* out) { return WriteRows(out, *reading.table, rowPair, outcomes); });
+  const std::vector<std::size_t> rowPair = DistinctPairs(table, pairs);
+  std::vector<std::string> warnings;
+  warnings.reserve(pairs.size());
+  for (const CodePair& pair : pairs) warnings.push_back(FormWarning(pair));
+  const std::vector<PairOutcome> outcomes =
+      SurveyAll(pairs, warnings, options.step, options.strict);
+  OutputStyle style{table.dialect, table.dialect.separator == ';' ? ',' : '.'};
+  if (options.decimal) style.decimal = *options.decimal;
+  const std::string problem = WriteFileAtomically(options.output, [&](std::FILE* out) {
+    return WriteRows(out, table, rowPair, outcomes, warnings, style);
+  });
   if (!problem.empty()) {
     std::fprintf(stderr, "veltrisko-pattern: %s\n", problem.c_str());
     return 1;
   }
-  PrintSummary(rowPair, outcomes);
+  PrintSummary(rowPair, outcomes, warnings);
   const bool allCompared = std::all_of(outcomes.begin(), outcomes.end(),
                                        [](const PairOutcome& o) { return o.survey.has_value(); });
   return allCompared ? 0 : 1;

@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "tools/cli/eval_queries.h"
+#include "tools/cli/option_reader.h"
 #include "tools/commands.h"
 
 namespace veltrisko::tool {
 
 int RunEval(const std::vector<std::string>& args) {
+  if (args.size() == 1 && args[0] == "--help") return UsageError(HelpRequest("eval"));
   if (!args.empty()) return UsageError("eval reads its queries from standard input");
   const QueriesOutcome outcome = AnswerQueries(stdin, stdout);
   if (outcome.kind == QueriesOutcome::kReadFailed) {

@@ -12,6 +12,7 @@
 #include "interchange/pattern_file.h"
 #include "tools/cli/option_reader.h"
 #include "tools/commands.h"
+#include "tools/standard_output.h"
 
 namespace veltrisko::tool {
 namespace {
@@ -49,6 +50,7 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Fi
       "must be a whole number from 1 to 100");
   reader.Flag("--csv", [&options] { options.output = Output::kCsv; });
   reader.Flag("--json", [&options] { options.output = Output::kJson; });
+  reader.Exclusive({"--csv", "--json"});
   reader.Flag("--no-align", [&options] { options.request.align = false; });
   reader.Flag("--exhaustive", [&exhaustive] { exhaustive = true; });
   reader.Operands([&](const std::string& word) -> std::optional<std::string> {
@@ -113,8 +115,8 @@ int RunFit(const std::vector<std::string>& args) {
     std::fputs(text.c_str(), stdout);
   }
   if (options.output == Output::kJson && several) std::fputs("]\n", stdout);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fputs("veltrisko-pattern: cannot write the fit\n", stderr);
+  if (const std::optional<std::string> problem = FinishStandardOutput()) {
+    std::fprintf(stderr, "veltrisko-pattern: cannot write the fit: %s\n", problem->c_str());
     return 1;
   }
   return 0;

@@ -1,46 +1,51 @@
 // SPDX-License-Identifier: MIT
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "tools/cli/option_reader.h"
 #include "tools/commands.h"
-
-namespace veltrisko::tool {
-
-int UsageError(const std::string& message) {
-  std::fprintf(stderr, "veltrisko-pattern: %s\nTry 'veltrisko-pattern --help'.\n", message.c_str());
-  return 2;
-}
-
-}  // namespace veltrisko::tool
+#include "tools/interrupt_cleanup.h"
+#include "tools/standard_output.h"
 
 namespace {
 
-constexpr const char* kHelp = R"(Usage: veltrisko-pattern COMMAND [OPTIONS]
+// The help of each command, as the whole help lists them.
+struct CommandHelp {
+  const char* name;
+  const char* text;
+};
+
+constexpr const char* kHelpIntro = R"(Usage: veltrisko-pattern COMMAND [OPTIONS]
 
 Evaluates and draws antenna patterns given by HCM antenna codes.
 
 Commands:
-  eval      read queries from standard input, one per line, and answer each:
+)";
+
+constexpr CommandHelp kCommandHelp[] = {
+    {"eval", R"(  eval      read queries from standard input, one per line, and answer each:
               component CODE ANGLE     relative field of one component
               gain CODE ANGLE          gain in dB of one component
               v6 HCODE VCODE AZ EL     combined attenuation in dB, HCM V6
               v7 HCODE VCODE AZ EL     combined attenuation in dB, HCM V7
             A CODE is percent-encoded (%20 is a blank, %25 a percent sign).
             A line longer than 65536 bytes answers "error: line too long".
-  table     write the combined attenuation over the sphere as CSV:
+)"},
+    {"table", R"(  table     write the combined attenuation over the sphere as CSV:
               --horizontal CODE --vertical CODE [--rule v6|v7] [--step DEG]
               [--log DBRANGE] [--cut horizontal|vertical] [--output FILE.csv]
               [--force]
-  render    draw the viewer's frame without a display and write a PNG:
+)"},
+    {"render", R"(  render    draw the viewer's frame without a display and write a PNG:
               --horizontal CODE --vertical CODE [--rule v6|v7] [--log DBRANGE]
               [--step 15|10|6|3|2] [--azimuth DEG] [--elevation DEG] [--tilt DEG]
               [--no-surface] [--no-grid] [--no-false-colour]
               [--no-horizontal-diagram] [--no-vertical-diagram] [--no-cut]
               [--size WxH] [--force] --output FILE.png
-  compare   where the HCM V6 and V7 rules disagree over the sphere of
+)"},
+    {"compare", R"(  compare   where the HCM V6 and V7 rules disagree over the sphere of
             directions relative to the main direction:
               --horizontal CODE --vertical CODE [--step DEG] [--csv]
             prints the largest |V6 - V7| in dB and where it occurs (found on
@@ -57,13 +62,15 @@ Commands:
             each row (shares in percent) and an error column for a rejected
             code, and a summary on standard error; a pair given twice is
             computed once. Exit status 1 when a row was not compared.
-  export    write the cuts of a code pair as an MSI Planet or CSV file:
+)"},
+    {"export", R"(  export    write the cuts of a code pair as an MSI Planet or CSV file:
               --horizontal CODE --vertical CODE [--rule v6|v7]
               [--component horizontal|vertical] [--gain DBI] [--name TEXT]
               [--format msi|csv] --output FILE   (FILE '-': standard output)
             The loss is the combined attenuation in dB under the rule (with
             --component, that component's own attenuation; the other cut 0 dB).
-  fit       find the codes that best describe the cuts of pattern files:
+)"},
+    {"fit", R"(  fit       find the codes that best describe the cuts of pattern files:
               FILE... [--criterion envelope|rms] [--tolerance DB] [--top N]
               [--csv | --json] [--no-align] [--exhaustive]
             FILE: MSI Planet (.msi .pln .txt .prn), NSMA (.adf), EDX (.pat),
@@ -77,7 +84,10 @@ Commands:
             rms: the smallest root-mean-square difference. Losses above 40 dB
             count as 40. Codes of the same cut are one result. --json: one
             object per file (an array for several).
+)"},
+};
 
+constexpr const char* kHelpTail = R"(
 Angles of the pattern files (1 degree apart, 0..359):
   horizontal  relative azimuth: 0 = main direction, increasing clockwise seen
               from above (as the viewer's azimuth increases)
@@ -92,28 +102,67 @@ Options:
   --version  show the version
 )";
 
+std::string WholeHelp() {
+  std::string help = kHelpIntro;
+  for (const CommandHelp& command : kCommandHelp) help += command.text;
+  return help + kHelpTail;
+}
+
+const CommandHelp* FindCommandHelp(const std::string& name) {
+  for (const CommandHelp& command : kCommandHelp) {
+    if (name == command.name) return &command;
+  }
+  return nullptr;
+}
+
 // Writes `text` to standard output; a failed write (a full device, a closed
 // pipe) is said and fails the command.
-int Say(const char* text) {
-  errno = 0;
-  std::fputs(text, stdout);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+int Say(const std::string& text) {
+  std::fputs(text.c_str(), stdout);
+  if (const std::optional<std::string> problem = veltrisko::tool::FinishStandardOutput()) {
     std::fprintf(stderr, "veltrisko-pattern: cannot write to standard output: %s\n",
-                 std::strerror(errno != 0 ? errno : EIO));
+                 problem->c_str());
     return 1;
   }
   return 0;
 }
 
+// "veltrisko-pattern table --help": the command's usage and description.
+int SayCommandHelp(const CommandHelp& command) {
+  return Say(std::string("Usage: veltrisko-pattern ") + command.name + " [OPTIONS]\n\n" +
+             command.text + kHelpTail);
+}
+
 }  // namespace
+
+namespace veltrisko::tool {
+
+int UsageError(const std::string& message) {
+  if (const std::optional<std::string> command = HelpRequested(message)) {
+    if (const CommandHelp* help = FindCommandHelp(*command)) return SayCommandHelp(*help);
+  }
+  std::fprintf(stderr, "veltrisko-pattern: %s\nTry 'veltrisko-pattern --help'.\n", message.c_str());
+  return 2;
+}
+
+}  // namespace veltrisko::tool
 
 int main(int argc, char** argv) {
   using namespace veltrisko::tool;
+  RemoveTemporaryFileOnInterrupt();
   if (argc < 2) return UsageError("missing command");
   const std::string command = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
-  if (command == "--help" || command == "-h") return Say(kHelp);
-  if (command == "--version") return Say("veltrisko-pattern " VELTRISKO_VERSION "\n");
+  if (command == "--help" || command == "-h") {
+    if (args.empty()) return Say(WholeHelp());
+    const CommandHelp* help = args.size() == 1 ? FindCommandHelp(args[0]) : nullptr;
+    if (help == nullptr) return UsageError("--help takes at most one word, a command's name");
+    return SayCommandHelp(*help);
+  }
+  if (command == "--version") {
+    if (!args.empty()) return UsageError("--version takes no arguments");
+    return Say("veltrisko-pattern " VELTRISKO_VERSION "\n");
+  }
   if (command == "eval") return RunEval(args);
   if (command == "table") return RunTable(args);
   if (command == "render") return RunRender(args);

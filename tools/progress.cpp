@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/progress.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <utility>
 
@@ -14,8 +15,20 @@
 
 namespace veltrisko::tool {
 
+namespace {
+
+// isatty sets errno when the answer is no; a writer's error must survive.
+bool IsTerminal(std::FILE* stream) {
+  const int saved = errno;
+  const bool terminal = isatty(fileno(stream)) != 0;
+  errno = saved;
+  return terminal;
+}
+
+}  // namespace
+
 Progress::Progress(std::string label, std::uint64_t total)
-    : label_(std::move(label)), total_(total), shown_(isatty(fileno(stderr)) != 0) {}
+    : label_(std::move(label)), total_(total), shown_(IsTerminal(stderr)) {}
 
 Progress::~Progress() {
   if (shown_ && percent_ >= 0) std::fputs("\r\033[K", stderr);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/render_options.h"
 
+#include <cctype>
 #include <cstdlib>
 
 #include "tools/cli/option_reader.h"
@@ -24,6 +25,20 @@ bool ParseSize(const std::string& text, int& width, int& height) {
   return side(text.substr(0, x), width) && side(text.substr(x + 1), height);
 }
 
+// A name ending in .png (any case), or one without an extension (a device,
+// "-"): a PNG under a .jpg name would be read as what it is not.
+bool NamesPngOrNoKind(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash) || dot == 0 ||
+      (slash != std::string::npos && dot == slash + 1)) {
+    return true;
+  }
+  std::string extension = path.substr(dot);
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".png";
+}
+
 }  // namespace
 
 std::optional<std::string> ParseRenderOptions(const std::vector<std::string>& args,
@@ -40,6 +55,10 @@ std::optional<std::string> ParseRenderOptions(const std::vector<std::string>& ar
   DeclareOutputOption(reader, options.output, "FILE.png").Required();
   DeclareForceOption(reader, options.force);
   if (std::optional<std::string> problem = reader.Read(args)) return problem;
+  if (!NamesPngOrNoKind(options.output)) {
+    return "render: --output writes a PNG picture; '" + options.output +
+           "' names another kind of file (use .png)";
+  }
   ApplyTilt(options.scene, options.tiltDegrees);
   return std::nullopt;
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "tools/cli/option_reader.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 #include <utility>
 
 #include "tools/cli/number_field.h"
@@ -38,29 +40,69 @@ const OptionReader::Option* OptionReader::Find(const std::string& name) const {
   return nullptr;
 }
 
+OptionReader& OptionReader::Exclusive(std::vector<std::string> names) {
+  exclusive_.push_back(std::move(names));
+  return *this;
+}
+
+namespace {
+
+// Marks a request for help; no option or message begins with it.
+constexpr std::string_view kHelpMark = "\x01help ";
+
+}  // namespace
+
+std::string HelpRequest(const std::string& command) { return std::string(kHelpMark) + command; }
+
+std::optional<std::string> HelpRequested(const std::string& problem) {
+  if (problem.rfind(kHelpMark, 0) != 0) return std::nullopt;
+  return problem.substr(kHelpMark.size());
+}
+
 std::optional<std::string> OptionReader::Read(const std::vector<std::string>& args) const {
   std::vector<const Option*> given;
+  const auto wasGiven = [&given](const Option* option) {
+    return std::find(given.begin(), given.end(), option) != given.end();
+  };
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const Option* option = Find(args[i]);
-    const bool operand = args[i] == "-" || args[i].empty() || args[i][0] != '-';
+    std::string word = args[i];
+    std::optional<std::string> attached;  // the VALUE of --name=VALUE
+    if (const std::size_t equals = word.find('=');
+        word.rfind("--", 0) == 0 && equals != std::string::npos) {
+      attached = word.substr(equals + 1);
+      word.resize(equals);
+    }
+    const Option* option = Find(word);
+    const bool operand = word == "-" || word.empty() || word[0] != '-';
     if (option == nullptr && operand && operands_) {
       if (auto problem = operands_(args[i])) return command_ + ": " + *problem;
       continue;
     }
-    if (option == nullptr) return command_ + ": unknown option '" + args[i] + "'";
+    if (option == nullptr && word == "--help" && !attached) return HelpRequest(command_);
+    if (option == nullptr) return command_ + ": unknown option '" + word + "'";
+    if (wasGiven(option)) return command_ + ": " + option->name + " is given twice";
     given.push_back(option);
     if (option->take == nullptr) {
+      if (attached) return command_ + ": " + option->name + " takes no value";
       option->set();
       continue;
     }
-    if (i + 1 >= args.size()) return command_ + ": " + option->name + " needs a value";
-    if (!option->take(args[++i])) return command_ + ": " + option->name + " " + option->refusal;
+    if (!attached && i + 1 >= args.size()) return command_ + ": " + option->name + " needs a value";
+    const std::string& value = attached ? *attached : args[++i];
+    if (!option->take(value)) return command_ + ": " + option->name + " " + option->refusal;
+  }
+  for (const std::vector<std::string>& names : exclusive_) {
+    std::vector<std::string> present;
+    for (const std::string& name : names) {
+      const Option* option = Find(name);
+      if (option != nullptr && wasGiven(option)) present.push_back(name);
+    }
+    if (present.size() > 1) {
+      return command_ + ": " + present[0] + " and " + present[1] + " exclude each other";
+    }
   }
   for (const Option& option : options_) {
-    if (!option.required) continue;
-    bool present = false;
-    for (const Option* seen : given) present = present || seen == &option;
-    if (!present) {
+    if (option.required && !wasGiven(&option)) {
       return command_ + ": " + option.name + " " + option.valueName + " is required";
     }
   }

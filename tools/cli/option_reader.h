@@ -39,8 +39,14 @@ class OptionReader {
   // is an unknown option.
   OptionReader& Operands(std::function<std::optional<std::string>(const std::string& word)> take);
 
-  // Reads the arguments in order, later options overriding earlier ones.
-  // Returns the usage message of the first problem.
+  // Options of which at most one may be given ("--csv and --json exclude
+  // each other").
+  OptionReader& Exclusive(std::vector<std::string> names);
+
+  // Reads the arguments in order: "--name VALUE" or "--name=VALUE"; an
+  // option given twice, a flag given a value and options that exclude each
+  // other are refused. Returns the usage message of the first problem, or,
+  // for "--help" where an option may stand, HelpRequest(command).
   std::optional<std::string> Read(const std::vector<std::string>& args) const;
 
   const std::string& Command() const { return command_; }
@@ -59,8 +65,14 @@ class OptionReader {
 
   std::string command_;
   std::vector<Option> options_;
+  std::vector<std::vector<std::string>> exclusive_;
   std::function<std::optional<std::string>(const std::string&)> operands_;
 };
+
+// The answer of Read to "--help": not a problem but a request for the
+// command's help; HelpRequested gives the command back.
+std::string HelpRequest(const std::string& command);
+std::optional<std::string> HelpRequested(const std::string& problem);
 
 // Value readers for the common kinds of option.
 

@@ -2,10 +2,18 @@
 #include "tools/cli/pairs_csv.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+
+#include "tools/cli/text_encoding.h"
 
 namespace veltrisko::tool {
 namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Columns named in a message about a header, at most.
+constexpr std::size_t kColumnsShown = 12;
+constexpr std::size_t kColumnNameShown = 40;
 
 std::string LineError(int line, const std::string& message) {
   return "line " + std::to_string(line) + ": " + message;
@@ -15,13 +23,14 @@ std::string LineError(int line, const std::string& message) {
 // from the front of `text`.
 class RecordReader {
  public:
-  explicit RecordReader(std::string_view text) : text_(text) {}
+  RecordReader(std::string_view text, char separator) : text_(text), separator_(separator) {}
 
   bool AtEnd() const { return pos_ >= text_.size(); }
   int Line() const { return line_; }
 
   // The fields of the next record, or a message; `blank` tells that the
-  // record was an empty line.
+  // record was an empty line or only separators (spreadsheets write empty
+  // rows so).
   std::optional<std::string> Next(std::vector<std::string>& fields, bool& blank) {
     fields.assign(1, std::string());
     blank = true;
@@ -40,18 +49,17 @@ class RecordReader {
             afterQuote = true;
           }
         } else {
-          if (c == '\n') ++line_;
+          if (EndsLine(c)) ++line_;
           fields.back().push_back(c);
         }
         continue;
       }
-      if (c == '\n' || (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n')) {
-        if (c == '\r') ++pos_;
+      if (c == '\n' || c == '\r') {
+        if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
         ++line_;
         return std::nullopt;
       }
-      blank = false;
-      if (c == ',') {
+      if (c == separator_) {
         fields.emplace_back();
         afterQuote = false;
       } else if (afterQuote) {
@@ -59,9 +67,11 @@ class RecordReader {
       } else if (c == '"') {
         if (!fields.back().empty()) return LineError(line_, "a quote inside an unquoted field");
         quoted = true;
+        blank = false;
         quoteLine = line_;
       } else {
         fields.back().push_back(c);
+        blank = false;
       }
     }
     if (quoted) return LineError(quoteLine, "a quoted field is not closed");
@@ -69,7 +79,15 @@ class RecordReader {
   }
 
  private:
+  // Whether `c`, just read inside quotes, ends a line there: LF, or CR
+  // alone (the CR of a CRLF leaves the count to its LF).
+  bool EndsLine(char c) const {
+    if (c == '\n') return true;
+    return c == '\r' && (pos_ >= text_.size() || text_[pos_] != '\n');
+  }
+
   std::string_view text_;
+  char separator_;
   std::size_t pos_ = 0;
   int line_ = 1;
 };
@@ -88,13 +106,43 @@ bool NamesColumn(const std::string& field, const char* name) {
       [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 
+bool HasColumn(const std::vector<std::string>& header, const char* name) {
+  return std::any_of(header.begin(), header.end(),
+                     [name](const std::string& f) { return NamesColumn(f, name); });
+}
+
+// The header's columns as a message shows them: UTF-8, control characters
+// as '?', long names and long lists cut short.
+std::string ColumnsFound(const std::vector<std::string>& header, bool windows1252) {
+  std::string list;
+  for (std::size_t i = 0; i < header.size() && i < kColumnsShown; ++i) {
+    std::string name = Trimmed(header[i]);
+    if (name.size() > kColumnNameShown) name = name.substr(0, kColumnNameShown) + "...";
+    for (char& c : name) {
+      if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+    }
+    if (windows1252) {
+      name = Windows1252ToUtf8(name);
+    } else if (!IsUtf8(name)) {
+      name = "(unreadable)";  // a multi-byte character cut above
+    }
+    list += (i > 0 ? ", '" : "'") + name + "'";
+  }
+  if (header.size() > kColumnsShown) {
+    list += " and " + std::to_string(header.size() - kColumnsShown) + " more";
+  }
+  return list;
+}
+
 // Finds the one column named `name`; a message when there is none or more.
 std::optional<std::string> FindColumn(const std::vector<std::string>& header, int line,
-                                      const char* name, std::size_t& column) {
+                                      const char* name, bool windows1252, std::size_t& column) {
   const auto found = std::find_if(header.begin(), header.end(),
                                   [name](const std::string& f) { return NamesColumn(f, name); });
   if (found == header.end()) {
-    return LineError(line, std::string("the header names no '") + name + "' column");
+    return LineError(line, std::string("the header names no '") + name +
+                               "' column (columns found: " + ColumnsFound(header, windows1252) +
+                               ")");
   }
   if (std::find_if(found + 1, header.end(),
                    [name](const std::string& f) { return NamesColumn(f, name); }) != header.end()) {
@@ -104,11 +152,56 @@ std::optional<std::string> FindColumn(const std::vector<std::string>& header, in
   return std::nullopt;
 }
 
+// The first non-blank record read with `separator`, if it can be read.
+std::optional<std::vector<std::string>> HeaderWith(std::string_view text, char separator) {
+  RecordReader reader(text, separator);
+  std::vector<std::string> fields;
+  bool blank = true;
+  while (!reader.AtEnd()) {
+    if (reader.Next(fields, blank)) return std::nullopt;
+    if (!blank) return fields;
+  }
+  return std::nullopt;
+}
+
+// The separator under which the header names both columns; else the one
+// that splits it into the most fields; a comma when nothing tells.
+char FindSeparator(std::string_view text) {
+  char most = ',';
+  std::size_t mostFields = 0;
+  for (const char separator : {',', ';', '\t'}) {
+    const std::optional<std::vector<std::string>> header = HeaderWith(text, separator);
+    if (!header) continue;
+    if (HasColumn(*header, "horizontal") && HasColumn(*header, "vertical")) return separator;
+    if (header->size() > mostFields) {
+      most = separator;
+      mostFields = header->size();
+    }
+  }
+  return most;
+}
+
+std::string FirstLineEnd(std::string_view text) {
+  const std::size_t end = text.find_first_of("\r\n");
+  if (end == std::string_view::npos || text[end] == '\n') return "\n";
+  return end + 1 < text.size() && text[end + 1] == '\n' ? "\r\n" : "\r";
+}
+
 }  // namespace
 
 PairsReading ParsePairsCsv(std::string_view text) {
-  RecordReader reader(text);
   PairsTable table;
+  if (text.size() >= 2 && (text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF")) {
+    return {{}, LineError(1, "the list is UTF-16 text; save it as CSV (UTF-8 or Windows-1252)")};
+  }
+  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    table.dialect.byteOrderMark = true;
+    text.remove_prefix(kByteOrderMark.size());
+  }
+  table.dialect.windows1252 = !IsUtf8(text);
+  table.dialect.lineEnd = FirstLineEnd(text);
+  table.dialect.separator = FindSeparator(text);
+  RecordReader reader(text, table.dialect.separator);
   bool haveHeader = false;
   std::vector<std::string> fields;
   bool blank = true;
@@ -119,7 +212,8 @@ PairsReading ParsePairsCsv(std::string_view text) {
     if (!haveHeader) {
       for (const auto& [name, column] : {std::pair{"horizontal", &table.horizontalColumn},
                                          std::pair{"vertical", &table.verticalColumn}}) {
-        if (std::optional<std::string> problem = FindColumn(fields, line, name, *column)) {
+        if (std::optional<std::string> problem =
+                FindColumn(fields, line, name, table.dialect.windows1252, *column)) {
           return {{}, *problem};
         }
       }
@@ -128,9 +222,10 @@ PairsReading ParsePairsCsv(std::string_view text) {
       continue;
     }
     if (fields.size() != table.header.size()) {
+      const std::size_t n = fields.size();
       return {{},
-              LineError(line, std::to_string(fields.size()) + " fields where the header has " +
-                                  std::to_string(table.header.size()))};
+              LineError(line, std::to_string(n) + (n == 1 ? " field" : " fields") +
+                                  " where the header has " + std::to_string(table.header.size()))};
     }
     table.rows.push_back({line, std::move(fields)});
   }
@@ -140,8 +235,9 @@ PairsReading ParsePairsCsv(std::string_view text) {
   return {std::move(table), {}};
 }
 
-std::string CsvField(std::string_view text) {
-  const bool plain = text.find_first_of(",\"\r\n") == std::string_view::npos &&
+std::string CsvField(std::string_view text, char separator) {
+  const char special[] = {separator, '"', '\r', '\n', '\0'};
+  const bool plain = text.find_first_of(special) == std::string_view::npos &&
                      (text.empty() || (!std::isspace(static_cast<unsigned char>(text.front())) &&
                                        !std::isspace(static_cast<unsigned char>(text.back()))));
   if (plain) return std::string(text);

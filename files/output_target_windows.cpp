@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cwctype>
 #include <vector>
 
@@ -147,9 +148,21 @@ std::error_code CreateTemporaryFile(const OutputTarget& target, std::string& nam
   for (int attempt = 0; attempt < 100 && descriptor < 0; ++attempt) {
     name =
         target.path + ".tmp" + std::to_string(temporary_counter++) + "-" + std::to_string(attempt);
-    descriptor =
-        _wopen(Wide(name).c_str(), _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-    if (descriptor < 0 && errno != EEXIST) return LastError();
+    // Shared for deletion, so that a console control handler can remove it
+    // while it is open (see pending_temporary.h).
+    const HANDLE handle = CreateFileW(Wide(name).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+      if (GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS) continue;
+      return LastWindowsError();
+    }
+    descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDWR | _O_BINARY);
+    if (descriptor < 0) {
+      CloseHandle(handle);
+      _wunlink(Wide(name).c_str());
+      return Error(EMFILE);
+    }
   }
   if (descriptor < 0) return Error(EEXIST);
   file = _fdopen(descriptor, "w+b");

@@ -28,8 +28,16 @@ bool NamesVertical(std::string_view header) {
 
 }  // namespace
 
-std::string FormatCsvPattern(const PatternCuts& cuts) {
-  std::string text = "angle,horizontal_loss_db,vertical_loss_db\n";
+std::string FormatCsvPattern(const PatternCuts& cuts, const std::string& comment) {
+  std::string text;
+  if (!comment.empty()) {
+    // One line whatever the comment holds: a line end would end the comment.
+    std::string line = comment;
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    text += "# " + line + "\n";
+  }
+  text += "angle,horizontal_loss_db,vertical_loss_db\n";
   for (int a = 0; a < kCutPoints; ++a) {
     text += std::to_string(a) + "," + LossText(cuts.horizontal[a]) + "," +
             LossText(cuts.vertical[a]) + "\n";

@@ -10,8 +10,10 @@
 namespace veltrisko {
 
 // "angle,horizontal_loss_db,vertical_loss_db" and one row per degree,
-// losses with two decimals.
-std::string FormatCsvPattern(const PatternCuts& cuts);
+// losses with two decimals; a `comment` (the codes and the rule, as the MSI
+// COMMENT states them) comes first as a "# " line, which ParseCsvPattern
+// skips.
+std::string FormatCsvPattern(const PatternCuts& cuts, const std::string& comment = "");
 
 // Reads a plain CSV file: fields separated by commas, semicolons or tabs, an
 // optional header line, lines starting with '#' ignored. Two columns (angle,

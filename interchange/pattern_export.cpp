@@ -37,7 +37,9 @@ std::string ExportedPairText(const std::string& horizontal, const std::string& v
                              CombinationRule rule, PatternFormat format, const std::string& name) {
   const PatternCuts cuts = CombinedCuts(ParsedAntennaCode(horizontal.c_str()),
                                         ParsedAntennaCode(vertical.c_str()), rule);
-  if (format == PatternFormat::kCsv) return FormatCsvPattern(cuts);
+  if (format == PatternFormat::kCsv) {
+    return FormatCsvPattern(cuts, PairComment(horizontal, vertical, rule));
+  }
   return FormatMsiPattern(cuts, {name.empty() ? DefaultPatternName(horizontal, vertical) : name,
                                  0.0, PairComment(horizontal, vertical, rule)});
 }

@@ -23,7 +23,8 @@ std::string ComponentComment(const std::string& code, bool horizontalComponent);
 std::string DefaultPatternName(const std::string& horizontal, const std::string& vertical);
 
 // The whole file of a code pair's combined cuts, MSI Planet or CSV, with
-// `name` (the default one when empty) and a gain of 0 dBi. Throws
+// `name` (the default one when empty) and a gain of 0 dBi; both state the
+// codes and the rule (the CSV in a "# " comment line). Throws
 // InvalidAntennaCode.
 std::string ExportedPairText(const std::string& horizontal, const std::string& vertical,
                              CombinationRule rule, PatternFormat format,

@@ -72,12 +72,12 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args,
 
 void PrintSummary(const RuleDifferenceSurvey& s) {
   const CompareFigures f = FiguresOf(s);
-  std::printf("largest difference: %s dB at azimuth %s, elevation %s (V6 %s dB, V7 %s dB)\n",
-              f[0].c_str(), f[1].c_str(), f[2].c_str(), f[3].c_str(), f[4].c_str());
-  std::printf("mean difference: %s dB\n", f[5].c_str());
-  std::printf("share above 1 dB: %s %%\n", f[6].c_str());
-  std::printf("share above 3 dB: %s %%\n", f[7].c_str());
-  std::printf("share above 6 dB: %s %%\n", f[8].c_str());
+  PutOut("largest difference: " + f[0] + " dB at azimuth " + f[1] + ", elevation " + f[2] +
+         " (V6 " + f[3] + " dB, V7 " + f[4] + " dB)\n");
+  PutOut("mean difference: " + f[5] + " dB\n");
+  PutOut("share above 1 dB: " + f[6] + " %\n");
+  PutOut("share above 3 dB: " + f[7] + " %\n");
+  PutOut("share above 6 dB: " + f[8] + " %\n");
 }
 
 }  // namespace
@@ -107,10 +107,12 @@ int RunCompare(const std::vector<std::string>& args) {
   }
   std::function<void(const RuleComparison&)> row;
   if (options.csv) {
-    std::puts("azimuth,elevation,v6,v7,difference");
+    PutOut("azimuth,elevation,v6,v7,difference\n");
     row = [](const RuleComparison& c) {
-      std::printf("%.9g,%.9g,%.9g,%.9g,%.9g\n", c.azimuth, c.elevation, c.v6Db + 0.0f,
-                  c.v7Db + 0.0f, c.differenceDb + 0.0f);
+      char line[160];
+      const int n = std::snprintf(line, sizeof line, "%.9g,%.9g,%.9g,%.9g,%.9g\n", c.azimuth,
+                                  c.elevation, c.v6Db + 0.0f, c.v7Db + 0.0f, c.differenceDb + 0.0f);
+      PutOut(std::string_view(line, static_cast<std::size_t>(n)));
     };
   }
   const std::optional<RuleDifferenceSurvey> survey =

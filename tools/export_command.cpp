@@ -125,7 +125,7 @@ int RunExport(const std::vector<std::string>& args) {
           ? DefaultPatternName(options.horizontal.value_or(""), options.vertical.value_or(""))
           : options.name;
   const std::string text = *options.format == PatternFormat::kCsv
-                               ? FormatCsvPattern(cuts)
+                               ? FormatCsvPattern(cuts, comment)
                                : FormatMsiPattern(cuts, {name, options.gain, comment});
   const std::string problem = WriteTextFileAtomically(options.output, text);
   if (!problem.empty()) {

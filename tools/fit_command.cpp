@@ -92,8 +92,8 @@ int RunFit(const std::vector<std::string>& args) {
   }
   const CodeSpace space = CodeSpace::Full();
   const bool several = files.size() > 1;
-  if (options.output == Output::kCsv) std::fputs(FitCsvHeader(several).c_str(), stdout);
-  if (options.output == Output::kJson && several) std::fputs("[\n", stdout);
+  if (options.output == Output::kCsv) PutOut(FitCsvHeader(several));
+  if (options.output == Output::kJson && several) PutOut("[\n");
   for (std::size_t i = 0; i < files.size(); ++i) {
     const std::string& path = options.paths[i];
     const PatternFit fit = FitPattern(files[i], options.request, space);
@@ -112,9 +112,9 @@ int RunFit(const std::vector<std::string>& args) {
             FitText(path, files[i].format, fit, options.request.search == FitSearch::kExhaustive);
         break;
     }
-    std::fputs(text.c_str(), stdout);
+    PutOut(text);
   }
-  if (options.output == Output::kJson && several) std::fputs("]\n", stdout);
+  if (options.output == Output::kJson && several) PutOut("]\n");
   if (const std::optional<std::string> problem = FinishStandardOutput()) {
     std::fprintf(stderr, "veltrisko-pattern: cannot write the fit: %s\n", problem->c_str());
     return 1;

@@ -118,7 +118,7 @@ const CommandHelp* FindCommandHelp(const std::string& name) {
 // Writes `text` to standard output; a failed write (a full device, a closed
 // pipe) is said and fails the command.
 int Say(const std::string& text) {
-  std::fputs(text.c_str(), stdout);
+  veltrisko::tool::PutOut(text);
   if (const std::optional<std::string> problem = veltrisko::tool::FinishStandardOutput()) {
     std::fprintf(stderr, "veltrisko-pattern: cannot write to standard output: %s\n",
                  problem->c_str());

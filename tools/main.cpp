@@ -55,13 +55,18 @@ constexpr CommandHelp kCommandHelp[] = {
             angle each grid direction stands for. --step: 0.05 to 90.
             With --csv it writes the whole grid instead, as CSV:
             azimuth,elevation,v6,v7,difference (dB).
-              --pairs FILE.csv [--step DEG] [--output FILE.csv]
-            compares every row of a list of code pairs: a CSV file whose
-            header names the columns horizontal and vertical (other columns
-            are kept). Writes the list with the figures above appended to
-            each row (shares in percent) and an error column for a rejected
-            code, and a summary on standard error; a pair given twice is
-            computed once. Exit status 1 when a row was not compared.
+              --pairs FILE.csv [--step DEG] [--output FILE.csv] [--strict]
+              [--decimal point|comma]
+            compares every row of a list of code pairs: CSV (comma, semicolon
+            or tab; UTF-8 or Windows-1252) whose header names the columns
+            horizontal and vertical (other columns are kept). Writes the list
+            in its own separator, line ends and encoding with the figures
+            above appended to each row (shares in percent; decimal commas in
+            a semicolon list unless --decimal says otherwise), an error
+            column for a rejected code and a warning column for a code off
+            the seven-character form (--strict: such a row is not compared),
+            and a summary on standard error; a pair given twice is computed
+            once. Exit status 1 when a row was not compared.
 )"},
     {"export", R"(  export    write the cuts of a code pair as an MSI Planet or CSV file:
               --horizontal CODE --vertical CODE [--rule v6|v7]
@@ -82,8 +87,9 @@ constexpr CommandHelp kCommandHelp[] = {
             the tolerance at every angle (default: half a unit of the file's
             last decimal); the smallest mean excess ranks first.
             rms: the smallest root-mean-square difference. Losses above 40 dB
-            count as 40. Codes of the same cut are one result. --json: one
-            object per file (an array for several).
+            count as 40. Codes of the same cut are one result. --csv: one row
+            per code, then the rows combined_v6 and combined_v7 of the best
+            pair; --json: one object per file (an array for several).
 )"},
 };
 
@@ -96,16 +102,20 @@ Angles of the pattern files (1 degree apart, 0..359):
 
 A FILE of - is standard output. Every file is written whole or not at all.
 Jobs above 10,000,000 table rows or 256 MB of picture memory need --force.
+An option's value follows it (--step 2) or is joined to it (--step=2); each
+option is given once.
+)";
 
+constexpr const char* kHelpOptions = R"(
 Options:
-  --help     show this help
+  --help     show this help (COMMAND --help: that command's)
   --version  show the version
 )";
 
 std::string WholeHelp() {
   std::string help = kHelpIntro;
   for (const CommandHelp& command : kCommandHelp) help += command.text;
-  return help + kHelpTail;
+  return help + kHelpTail + kHelpOptions;
 }
 
 const CommandHelp* FindCommandHelp(const std::string& name) {

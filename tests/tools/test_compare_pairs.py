@@ -148,3 +148,11 @@ def test_code_off_the_seven_character_form_is_warned_and_refused_under_strict(co
     assert strict.stdout.splitlines()[1].split(",")[3:12] == [""] * 9
     assert strict.stdout.splitlines()[2].split(",")[3] != ""
     assert "; warnings: 1; not compared: 1\n" in strict.stderr
+
+
+def test_missing_column_message_shows_windows_1252_names_as_utf8():
+    done = run_bytes("--pairs", "-", stdin="Straße;Höhe;vertical\r\n".encode("cp1252"))
+    assert done.returncode == 1
+    assert done.stderr.decode("utf-8").endswith(
+        "line 1: the header names no 'horizontal' column (columns found: 'Straße', 'Höhe', "
+        "'vertical')\n")

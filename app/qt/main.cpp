@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <algorithm>
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,22 @@ void ReportFatalStartup(QtMsgType type, const QMessageLogContext&, const QString
   }
 }
 
+// Writes the help or the version; a full device or a closed pipe is said and
+// fails the call (status 1), as everywhere in the program.
+int Say(const std::string& text) {
+  errno = 0;
+  const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+  int error = written ? 0 : errno;
+  errno = 0;
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) || !written) {
+    if (error == 0) error = errno != 0 ? errno : EIO;
+    std::fprintf(stderr, "%s: cannot write to standard output: %s\n", programName,
+                 std::strerror(error));
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -43,11 +61,9 @@ int main(int argc, char** argv) {
       veltrisko::ParseCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
   switch (commandLine.action) {
     case veltrisko::CommandLineAction::kHelp:
-      std::fputs(veltrisko::UsageText(programName).c_str(), stdout);
-      return 0;
+      return Say(veltrisko::UsageText(programName));
     case veltrisko::CommandLineAction::kVersion:
-      std::printf("veltrisko %s\n", VELTRISKO_VERSION);
-      return 0;
+      return Say(std::string("veltrisko ") + VELTRISKO_VERSION + "\n");
     case veltrisko::CommandLineAction::kError:
       std::fprintf(stderr, "%s: %s\n%s", programName, commandLine.error.c_str(),
                    veltrisko::UsageText(programName).c_str());

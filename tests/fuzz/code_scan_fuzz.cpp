@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Arbitrary bytes through every field pattern the antenna codes are read
-// with, by CodeScan and by glibc's sscanf. Aborts on any difference in the
+// with, by CodeScan (one call after another, relying on a stopped scan to
+// assign nothing more) and by glibc's sscanf. Aborts on any difference in the
 // count, a field (float bits included) or what a field left unassigned.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -52,7 +53,9 @@ void CheckAllPatterns(const std::string& text) {
     Fields glibc, ours;
     glibc.count = std::sscanf(c, "%3f%2s%2f", &glibc.f[0], glibc.lettersA, &glibc.f[1]);
     CodeScan scan(c);
-    scan.Float(3, ours.f[0]) && scan.String(2, ours.lettersA) && scan.Float(2, ours.f[1]);
+    scan.Float(3, ours.f[0]);
+    scan.String(2, ours.lettersA);
+    scan.Float(2, ours.f[1]);
     ours.count = scan.Count();
     Compare("%3f%2s%2f", text, glibc, ours);
   }
@@ -60,7 +63,8 @@ void CheckAllPatterns(const std::string& text) {
     Fields glibc, ours;
     glibc.count = std::sscanf(c, "%1d%2d", &glibc.i[0], &glibc.i[1]);
     CodeScan scan(c);
-    scan.Int(1, ours.i[0]) && scan.Int(2, ours.i[1]);
+    scan.Int(1, ours.i[0]);
+    scan.Int(2, ours.i[1]);
     ours.count = scan.Count();
     Compare("%1d%2d", text, glibc, ours);
   }
@@ -68,7 +72,9 @@ void CheckAllPatterns(const std::string& text) {
     Fields glibc, ours;
     glibc.count = std::sscanf(c, "%*5s%1d%1d", &glibc.i[0], &glibc.i[1]);
     CodeScan scan(c);
-    scan.SkipString(5) && scan.Int(1, ours.i[0]) && scan.Int(1, ours.i[1]);
+    scan.SkipString(5);
+    scan.Int(1, ours.i[0]);
+    scan.Int(1, ours.i[1]);
     ours.count = scan.Count();
     Compare("%*5s%1d%1d", text, glibc, ours);
   }
@@ -76,7 +82,9 @@ void CheckAllPatterns(const std::string& text) {
     Fields glibc, ours;
     glibc.count = std::sscanf(c, "%3d%2s%2d", &glibc.i[0], glibc.lettersA, &glibc.i[1]);
     CodeScan scan(c);
-    scan.Int(3, ours.i[0]) && scan.String(2, ours.lettersA) && scan.Int(2, ours.i[1]);
+    scan.Int(3, ours.i[0]);
+    scan.String(2, ours.lettersA);
+    scan.Int(2, ours.i[1]);
     ours.count = scan.Count();
     Compare("%3d%2s%2d", text, glibc, ours);
   }
@@ -85,8 +93,11 @@ void CheckAllPatterns(const std::string& text) {
     glibc.count = std::sscanf(c, "%1d%2d%2s%1d%01d", &glibc.i[0], &glibc.i[1], glibc.lettersB,
                               &glibc.i[2], &glibc.i[3]);
     CodeScan scan(c);
-    scan.Int(1, ours.i[0]) && scan.Int(2, ours.i[1]) && scan.String(2, ours.lettersB) &&
-        scan.Int(1, ours.i[2]) && scan.Int(1, ours.i[3]);
+    scan.Int(1, ours.i[0]);
+    scan.Int(2, ours.i[1]);
+    scan.String(2, ours.lettersB);
+    scan.Int(1, ours.i[2]);
+    scan.Int(1, ours.i[3]);
     ours.count = scan.Count();
     Compare("%1d%2d%2s%1d%01d", text, glibc, ours);
   }
@@ -95,8 +106,10 @@ void CheckAllPatterns(const std::string& text) {
     glibc.count =
         std::sscanf(c, "%1d%02d%2s%2d", &glibc.i[0], &glibc.i[1], glibc.lettersB, &glibc.i[2]);
     CodeScan scan(c);
-    scan.Int(1, ours.i[0]) && scan.Int(2, ours.i[1]) && scan.String(2, ours.lettersB) &&
-        scan.Int(2, ours.i[2]);
+    scan.Int(1, ours.i[0]);
+    scan.Int(2, ours.i[1]);
+    scan.String(2, ours.lettersB);
+    scan.Int(2, ours.i[2]);
     ours.count = scan.Count();
     Compare("%1d%02d%2s%2d", text, glibc, ours);
   }

@@ -6,6 +6,10 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 WINDOWS_BUILD ?= build-windows
+WEB_BUILD ?= build-web
+# Debian's emscripten runs its JavaScript tools with the node on PATH, which
+# finds their modules only through NODE_PATH when it is not Debian's own.
+WEB_ENV := NODE_PATH=/usr/share/nodejs
 VERSION := $(shell grep -o -m1 'Veltrisko VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
 WINDOWS_ZIP := veltrisko-$(VERSION)-win64.zip
 WINDOWS_MSI := veltrisko-$(VERSION)-x64.msi
@@ -20,7 +24,8 @@ SOAK_ACTIONS ?= 10000
 SOAK_SEED ?= 1
 
 .PHONY: all deps build run test test-core test-gui test-sanitize test-soak test-windows \
-	sanitize-build fuzz-long soak soak-windows windows windows-build bench package clean
+	sanitize-build fuzz-long soak soak-windows windows windows-build bench package clean \
+	web test-web
 
 all: build
 
@@ -36,7 +41,7 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	@bash scripts/run-viewer $(BUILD)/bin/veltrisko
 
-test: test-core test-gui test-sanitize test-soak test-windows
+test: test-core test-gui test-sanitize test-soak test-web test-windows
 	@echo "All test suites passed."
 
 test-core: build
@@ -102,6 +107,18 @@ windows: windows-build
 	cp $(WINDOWS_BUILD)/$(WINDOWS_MSI) $(WINDOWS_MSI).tmp && mv $(WINDOWS_MSI).tmp $(WINDOWS_MSI)
 	@echo "Wrote $(WINDOWS_ZIP) and $(WINDOWS_MSI)"
 
+# The command-line tool compiled to WebAssembly for Node,
+# $(WEB_BUILD)/veltrisko-pattern.js; its tests compare it with the native tool.
+$(WEB_BUILD)/CMakeCache.txt: | deps
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	  -DVELTRISKO_WERROR=$(WERROR) -DVELTRISKO_NATIVE_BUILD=$(abspath $(BUILD))
+
+web: deps $(WEB_BUILD)/CMakeCache.txt
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target veltrisko-pattern
+
+test-web: build web
+	cd $(WEB_BUILD) && ctest --output-on-failure -j $(JOBS)
+
 bench: build
 	$(BUILD)/bin/veltrisko-bench
 
@@ -110,4 +127,5 @@ package: build
 	cmake --build $(BUILD) --target package
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(SOAK_BUILD) $(WINDOWS_BUILD) $(WINDOWS_ZIP) $(WINDOWS_MSI)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(SOAK_BUILD) $(WINDOWS_BUILD) $(WEB_BUILD) $(WINDOWS_ZIP) \
+	  $(WINDOWS_MSI)

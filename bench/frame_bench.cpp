@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "bench/frame_scene.h"
 #include "render/gl/draw_pattern.h"
 #include "render/gl/gl_context.h"
 #include "render/gl/headless_surface.h"
@@ -16,33 +17,6 @@
 
 namespace veltrisko {
 namespace {
-
-constexpr const char* kHorizontal = "030EA10";
-constexpr const char* kVertical = "020EA05";
-
-SceneState BenchScene(bool useV7, int step) {
-  SceneState scene;
-  scene.useHcmV7 = useV7;
-  scene.resolutionStep = step;
-  // Off the axes and across a pole, as a turned view would be.
-  scene.azimuth = 30.0f;
-  scene.elevation = 20.0f;
-  return scene;
-}
-
-// Takes every call of a frame and keeps only a count.
-class CountingSink final : public DrawSink {
- public:
-  void Begin(PrimitiveMode) override { ++count; }
-  void End() override { ++count; }
-  void Vertex(const Vector3&) override { ++count; }
-  void Normal(const Vector3&) override { ++count; }
-  void Colour3(std::uint8_t, std::uint8_t, std::uint8_t) override { ++count; }
-  void Colour4(std::uint8_t, std::uint8_t, std::uint8_t, std::uint8_t) override { ++count; }
-  void LineWidth(float) override { ++count; }
-  void DisableBlend() override { ++count; }
-  std::size_t count = 0;
-};
 
 // Arguments: rule (7 or 6), path (1 parsed, 0 text), step. The whole
 // computation of a frame: lookups, display values, points, every pass.

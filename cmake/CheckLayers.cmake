@@ -25,6 +25,8 @@ set(layers
   "tools:tools|tools/cli|app/logic|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files|text"
   "python:python|analysis|fit|interchange|render|dialog|scene|model|units|files|text"
   "bench:bench|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files|text"
+  # What the WebAssembly build adds to the C and C++ libraries beneath every layer.
+  "cmake/web:cmake/web"
 )
 # Layers that know no window system and no OpenGL.
 set(plain_layers units text model files scene render analysis dialog interchange fit diagram app/logic tools/cli)

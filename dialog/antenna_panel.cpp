@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "dialog/antenna_panel.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "dialog/panel_catalogue.h"
+#include "model/code_scan.h"
 #include "text/dialog_texts.h"
 
 namespace veltrisko {
@@ -191,7 +191,8 @@ bool AntennaPanel::ParseTypedCode() {
   int first = 0;
   int last = 0;
   char letters[3] = {};
-  if (std::sscanf(typed.c_str(), "%3d%2s%2d", &first, letters, &last) < 3) return false;
+  CodeScan fields(typed.c_str());  // "%3d%2s%2d"
+  if (!(fields.Int(3, first) && fields.String(2, letters) && fields.Int(2, last))) return false;
   const int index = CatalogueIndexOf(letters);
   if (index < 0) return false;
   if (index != typeIndex_) SetType(index);
@@ -202,12 +203,14 @@ bool AntennaPanel::ParseTypedCode() {
   int p4 = controls_.p4Slider->Position();
   char secondLetters[3] = {};
   const PanelKind kind = CatalogueEntryAt(index).kind;
-  if (kind == PanelKind::kW &&
-      std::sscanf(typed.c_str(), "%1d%2d%2s%1d%01d", &p1, &p2, secondLetters, &p3, &p4) < 5) {
+  CodeScan beam(typed.c_str());
+  if (kind == PanelKind::kW &&  // "%1d%2d%2s%1d%01d"
+      !(beam.Int(1, p1) && beam.Int(2, p2) && beam.String(2, secondLetters) && beam.Int(1, p3) &&
+        beam.Int(1, p4))) {
     return false;
   }
-  if (kind == PanelKind::kV &&
-      std::sscanf(typed.c_str(), "%1d%02d%2s%2d", &p1, &p2, secondLetters, &p3) < 4) {
+  if (kind == PanelKind::kV &&  // "%1d%02d%2s%2d"
+      !(beam.Int(1, p1) && beam.Int(2, p2) && beam.String(2, secondLetters) && beam.Int(2, p3))) {
     return false;
   }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/antenna_code_reading.h"
 
-#include <cstdio>
+#include "model/code_scan.h"
 
 namespace veltrisko {
 namespace {
@@ -19,15 +19,24 @@ char FifthCharacter(const char* code) {
 AntennaCodeReading ReadAntennaCode(const char* code) {
   AntennaCodeReading reading;
   if (code == nullptr) code = "";
-  reading.fieldCount = std::sscanf(code, "%3f%2s%2f", &reading.leadingNumber, reading.typeLetters,
-                                   &reading.trailingNumber);
+  // A scan stops at its first failing field, as sscanf does.
+  CodeScan fields(code);  // "%3f%2s%2f"
+  fields.Float(3, reading.leadingNumber);
+  fields.String(2, reading.typeLetters);
+  fields.Float(2, reading.trailingNumber);
+  reading.fieldCount = fields.Count();
   if (!reading.Scans() || !reading.IsBeamFamily()) return reading;
-  reading.beamFieldCount =
-      std::sscanf(code, "%1d%2d", &reading.beamWidthStep, &reading.beamHalfSeparation);
+  CodeScan beam(code);  // "%1d%2d"
+  beam.Int(1, reading.beamWidthStep);
+  beam.Int(2, reading.beamHalfSeparation);
+  reading.beamFieldCount = beam.Count();
   reading.backFieldLetter = FifthCharacter(code);
   if (reading.typeLetters[0] == 'W') {
-    reading.sideLobeFieldCount =
-        std::sscanf(code, "%*5s%1d%1d", &reading.backSideLobeStep, &reading.frontSideLobeStep);
+    CodeScan sideLobes(code);  // "%*5s%1d%1d"
+    sideLobes.SkipString(5);
+    sideLobes.Int(1, reading.backSideLobeStep);
+    sideLobes.Int(1, reading.frontSideLobeStep);
+    reading.sideLobeFieldCount = sideLobes.Count();
   }
   return reading;
 }

@@ -27,8 +27,8 @@ struct AntennaCodeReading {
   bool IsBeamFamily() const { return typeLetters[0] == 'V' || typeLetters[0] == 'W'; }
 };
 
-// Scans `code` with the C library's formatted input. A null pointer reads as
-// the empty text.
+// Scans `code` as glibc's formatted input reads it with the formats above
+// (CodeScan), alike on every system. A null pointer reads as the empty text.
 AntennaCodeReading ReadAntennaCode(const char* code);
 
 }  // namespace veltrisko

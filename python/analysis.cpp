@@ -69,10 +69,11 @@ py::dict Compare(const std::string& hcode, const std::string& vcode, float step)
   }
   const auto [horizontal, vertical] = CodesForBothRules(hcode, vcode);
   std::optional<RuleDifferenceSurvey> survey;
+  // Ctrl+C ends the survey between two grid points (which then gives
+  // nothing); nothing is returned.
+  InterruptPoll interrupt;
   {
     py::gil_scoped_release release;
-    // Ctrl+C ends the survey between two grid points; nothing is returned.
-    InterruptPoll interrupt;
     int sinceLastLook = 0;
     survey = SurveyRuleDifference(horizontal, vertical, step, [&](const RuleComparison&) {
       if (++sinceLastLook < kPointsBetweenLooks) return;
@@ -80,6 +81,7 @@ py::dict Compare(const std::string& hcode, const std::string& vcode, float step)
       interrupt.ThrowIfInterrupted();
     });
   }
+  if (interrupt.Raised()) throw Interrupted();
   if (!survey) throw py::value_error("the codes cannot be evaluated over the sphere");
   const RuleComparison& m = survey->largest;
   py::dict result;

@@ -25,6 +25,9 @@ class InterruptPoll {
   void ThrowIfInterrupted() {
     if (Poll()) throw Interrupted();
   }
+  // Whether a handler raised, without looking again: for a computation that
+  // turned the Interrupted exception into a failure of its own.
+  bool Raised() const { return raised_; }
 
  private:
   static constexpr std::chrono::milliseconds kInterval{20};

@@ -30,7 +30,7 @@ def _compared(hcode, vcode, step):
     return figures, error, warning
 
 
-def compare_pairs(frame, step=1.0, horizontal="horizontal", vertical="vertical"):
+def compare_pairs(frame, step=1.0, horizontal="horizontal", vertical="vertical", strict=False):
     """A copy of `frame` with the figures of compare() for each row's code pair.
 
     horizontal, vertical: the columns that hold the codes. Every other column
@@ -40,11 +40,15 @@ def compare_pairs(frame, step=1.0, horizontal="horizontal", vertical="vertical")
     above_6db_percent, error) as floats, not rounded, and `warning`, which
     names a code not written in the seven-character form (see
     check_code_form). A row whose code the model rejects gets NaN figures and
-    the reason in `error`. Each distinct pair is computed once.
+    the reason in `error`; with strict=True, so does a row with a warning (as
+    with `compare --pairs --strict`). Each distinct pair is computed once.
     """
     result = frame.copy()
     pairs = list(zip(frame[horizontal].astype(str), frame[vertical].astype(str)))
     outcomes = {pair: _compared(*pair, step) for pair in dict.fromkeys(pairs)}
+    if strict:
+        outcomes = {pair: ({}, warning, warning) if warning else (figures, error, warning)
+                    for pair, (figures, error, warning) in outcomes.items()}
     for name in FIGURES:
         result[name] = [outcomes[p][0].get(name, np.nan) for p in pairs]
     result["error"] = [outcomes[p][1] for p in pairs]

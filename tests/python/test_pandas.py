@@ -43,3 +43,9 @@ def test_attenuation_of_every_row():
     expected = [veltrisko.attenuation(r.horizontal, r.vertical, r.azimuth, r.elevation, rule="v6")
                 for r in rows.itertuples()]
     np.testing.assert_array_equal(values.to_numpy(), expected)
+
+
+def test_strict_rejects_a_row_with_a_warning():
+    result = veltrisko.pandas.compare_pairs(STATIONS, step=30, strict=True)
+    assert result["error"][4] == result["warning"][4] != ""
+    assert np.isnan(result["largest_difference_db"][4]) and result["error"][:2].tolist() == ["", ""]

@@ -122,7 +122,7 @@ Keys: "largest_difference_db" and where it occurs ("azimuth", "elevation",
 "mean_difference_db" and the shares of directions above 1, 3 and 6 dB in
 percent ("above_1db_percent", ...), weighted by solid angle.
 Raises InvalidCodeError (a ValueError) for a rejected code, ValueError for a
-step out of range. Ctrl+C stops it within a few milliseconds.)");
+step out of range. Ctrl+C stops it within a few hundredths of a second.)");
 }
 
 }  // namespace veltrisko::python

@@ -112,7 +112,6 @@ def test_paths_may_be_pathlib_paths(tmp_path):
     assert path.read_bytes() == (tmp_path / "bytes.csv").read_bytes()
     by_path, by_text = veltrisko.read_pattern_file(path), veltrisko.read_pattern_file(str(path))
     assert by_path["horizontal"]["loss"].tolist() == by_text["horizontal"]["loss"].tolist()
-    assert veltrisko.fit(path, top=1) == veltrisko.fit(str(path), top=1)
 
 
 def test_version_is_the_projects():

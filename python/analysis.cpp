@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/pattern_cuts.h"
@@ -12,6 +13,8 @@
 #include "model/combination.h"
 #include "model/parsed_antenna_code.h"
 #include "python/bindings.h"
+#include "python/code_arguments.h"
+#include "python/interrupt.h"
 
 namespace veltrisko::python {
 namespace {
@@ -19,30 +22,29 @@ namespace {
 // The range `compare --step` accepts.
 constexpr float kSmallestStep = 0.05f;
 constexpr float kLargestStep = 90.0f;
+// Grid points between two looks at the clock for Ctrl+C: about 0.1 ms.
+constexpr int kPointsBetweenLooks = 512;
 
 py::array_t<float> ArrayOf(const std::vector<float>& values) {
   return py::array_t<float>(static_cast<py::ssize_t>(values.size()), values.data());
 }
 
-// Raises the model's message for a rejected code, as evaluating the pair
-// under the rule does.
-void CheckCodes(const ParsedAntennaCode& horizontal, const ParsedAntennaCode& vertical,
-                CombinationRule rule) {
-  if (rule == CombinationRule::kV7) {
-    CombinedAttenuationV7(0.0f, 0.0f, horizontal, vertical);
-  } else {
-    CombinedAttenuationV6(0.0f, 0.0f, horizontal, vertical);
-  }
+// Both rules are drawn or compared, so both must accept the codes: V7 needs
+// their fields to scan. The horizontal code raises first.
+std::pair<ParsedAntennaCode, ParsedAntennaCode> CodesForBothRules(const std::string& hcode,
+                                                                  const std::string& vcode) {
+  const CodeArgument horizontal =
+      ReadCodes(py::str(hcode), CodeRole::kHorizontal, CodeNeeds::kAcceptedAndScans);
+  const CodeArgument vertical =
+      ReadCodes(py::str(vcode), CodeRole::kVertical, CodeNeeds::kAcceptedAndScans);
+  WarnOfCodeForms(horizontal, CodeRole::kHorizontal);
+  WarnOfCodeForms(vertical, CodeRole::kVertical);
+  return {horizontal.parsed.front(), vertical.parsed.front()};
 }
 
 py::dict Cuts(const std::string& hcode, const std::string& vcode, const std::string& rule) {
   const CombinationRule combination = RuleNamed(rule);
-  const ParsedAntennaCode horizontal(hcode.c_str());
-  const ParsedAntennaCode vertical(vcode.c_str());
-  CheckCodes(horizontal, vertical, combination);
-  // Both rules are drawn on each cut, so both must accept the codes.
-  CheckCodes(horizontal, vertical,
-             combination == CombinationRule::kV7 ? CombinationRule::kV6 : CombinationRule::kV7);
+  const auto [horizontal, vertical] = CodesForBothRules(hcode, vcode);
   py::dict result;
   for (const auto& [kind, name] :
        {std::pair{CutKind::kHorizontal, "horizontal"}, std::pair{CutKind::kVertical, "vertical"}}) {
@@ -65,15 +67,21 @@ py::dict Compare(const std::string& hcode, const std::string& vcode, float step)
   if (!(step >= kSmallestStep && step <= kLargestStep)) {
     throw py::value_error("step must be a number from 0.05 to 90");
   }
-  const ParsedAntennaCode horizontal(hcode.c_str());
-  const ParsedAntennaCode vertical(vcode.c_str());
-  CheckCodes(horizontal, vertical, CombinationRule::kV7);
-  CheckCodes(horizontal, vertical, CombinationRule::kV6);
+  const auto [horizontal, vertical] = CodesForBothRules(hcode, vcode);
   std::optional<RuleDifferenceSurvey> survey;
+  // Ctrl+C ends the survey between two grid points (which then gives
+  // nothing); nothing is returned.
+  InterruptPoll interrupt;
   {
     py::gil_scoped_release release;
-    survey = SurveyRuleDifference(horizontal, vertical, step);
+    int sinceLastLook = 0;
+    survey = SurveyRuleDifference(horizontal, vertical, step, [&](const RuleComparison&) {
+      if (++sinceLastLook < kPointsBetweenLooks) return;
+      sinceLastLook = 0;
+      interrupt.ThrowIfInterrupted();
+    });
   }
+  if (interrupt.Raised()) throw Interrupted();
   if (!survey) throw py::value_error("the codes cannot be evaluated over the sphere");
   const RuleComparison& m = survey->largest;
   py::dict result;
@@ -102,7 +110,8 @@ elevation -90..90 on the vertical one), "horizontal_gain_db" and
 "v6_db" and "v7_db" (the combined attenuations by each rule) and
 "difference_db" (|v6_db - v7_db|). The attenuations are the numbers
 `veltrisko-pattern table --cut` prints.
-Raises ValueError for a rejected code or an unknown rule.)");
+Raises InvalidCodeError (a ValueError) for a rejected code, ValueError for an
+unknown rule.)");
   module.def("compare", &Compare, py::arg("hcode"), py::arg("vcode"), py::arg("step") = 1.0f,
              R"(Where the HCM V6 and V7 rules disagree over the sphere: the result of
 `veltrisko-pattern compare` as a dict.
@@ -112,7 +121,8 @@ Keys: "largest_difference_db" and where it occurs ("azimuth", "elevation",
 "v6_db", "v7_db"; found on the grid, refined to 0.01 degrees),
 "mean_difference_db" and the shares of directions above 1, 3 and 6 dB in
 percent ("above_1db_percent", ...), weighted by solid angle.
-Raises ValueError for a rejected code or a step out of range.)");
+Raises InvalidCodeError (a ValueError) for a rejected code, ValueError for a
+step out of range. Ctrl+C stops it within a few hundredths of a second.)");
 }
 
 }  // namespace veltrisko::python

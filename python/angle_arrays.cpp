@@ -8,6 +8,8 @@
 #include <system_error>
 #include <thread>
 
+#include "python/interrupt.h"
+
 namespace veltrisko::python {
 
 bool PlainNumber(py::handle angle, float& value) {
@@ -16,9 +18,10 @@ bool PlainNumber(py::handle angle, float& value) {
   return true;
 }
 
-AngleArrays BroadcastAngles(const std::vector<py::handle>& angles) {
+BroadcastInputs Broadcast(const std::vector<py::handle>& angles,
+                          const std::vector<py::handle>& codeIndexes) {
   const py::module_ numpy = py::module_::import("numpy");
-  AngleArrays result;
+  BroadcastInputs result;
   py::list converted;
   for (const py::handle angle : angles) {
     const py::array array = numpy.attr("asarray")(angle);
@@ -30,12 +33,22 @@ AngleArrays BroadcastAngles(const std::vector<py::handle>& angles) {
     result.scalar = result.scalar && array.ndim() == 0;
     converted.append(numpy.attr("asarray")(array, py::arg("dtype") = "float32"));
   }
-  const py::tuple broadcast = numpy.attr("broadcast_arrays")(*converted);
-  for (const py::handle array : broadcast) {
-    result.arrays.push_back(FloatArray::ensure(array));
-    if (!result.arrays.back()) throw py::error_already_set();
+  for (const py::handle indexes : codeIndexes) {
+    result.scalar =
+        result.scalar && py::array(py::reinterpret_borrow<py::object>(indexes)).ndim() == 0;
+    converted.append(indexes);
   }
-  const FloatArray& first = result.arrays.front();
+  const py::tuple broadcast = numpy.attr("broadcast_arrays")(*converted);
+  for (std::size_t k = 0; k < broadcast.size(); ++k) {
+    if (k < angles.size()) {
+      result.angles.push_back(FloatArray::ensure(broadcast[k]));
+      if (!result.angles.back()) throw py::error_already_set();
+    } else {
+      result.codes.push_back(IndexArray::ensure(broadcast[k]));
+      if (!result.codes.back()) throw py::error_already_set();
+    }
+  }
+  const py::array first = broadcast[0];
   result.shape.assign(first.shape(), first.shape() + first.ndim());
   return result;
 }
@@ -44,7 +57,9 @@ void ForEachPart(py::ssize_t size, const std::function<void(py::ssize_t, py::ssi
   // Below this share per thread a thread costs more than it saves.
   constexpr py::ssize_t kSmallestShare = 16384;
   // Parts much smaller than a share, so that a core slowed down by other
-  // programs takes fewer of them; taking one costs nothing next to its work.
+  // programs takes fewer of them, and so that Ctrl+C, noticed by this thread
+  // between two of its parts, stops every thread within a part's time;
+  // taking one costs nothing next to its work.
   constexpr py::ssize_t kPartSize = 4096;
   const py::ssize_t cores = std::max(1u, std::thread::hardware_concurrency());
   const py::ssize_t threads = std::clamp<py::ssize_t>(size / kSmallestShare, 1, cores);
@@ -52,10 +67,12 @@ void ForEachPart(py::ssize_t size, const std::function<void(py::ssize_t, py::ssi
   std::atomic<py::ssize_t> nextPart{0};
   std::atomic<bool> failed{false};
   std::vector<std::exception_ptr> failures(threads);
+  InterruptPoll interrupt;
   const auto takeParts = [&](py::ssize_t thread) {
     try {
       for (py::ssize_t p = nextPart++; p < parts && !failed; p = nextPart++) {
         work(p * kPartSize, std::min(size, (p + 1) * kPartSize));
+        if (thread == 0) interrupt.ThrowIfInterrupted();
       }
     } catch (...) {
       failures[thread] = std::current_exception();

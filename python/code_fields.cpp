@@ -7,8 +7,8 @@
 
 #include "model/antenna_code_reading.h"
 #include "model/component_diagram.h"
-#include "model/invalid_antenna_code.h"
 #include "python/bindings.h"
+#include "python/code_arguments.h"
 
 namespace veltrisko::python {
 namespace {
@@ -37,8 +37,10 @@ CodeFields Parse(const std::string& code) {
   const AntennaCodeReading reading = ReadAntennaCode(code.c_str());
   const ComponentDiagram diagram = PrepareComponentDiagram(reading);
   if (diagram.family == ComponentDiagram::Family::kRejected) {
-    throw InvalidAntennaCode("invalid antenna type");
+    RaiseInvalidCode(CodeRole::kComponent, code);
   }
+  WarnOfCodeForms(ReadCodes(py::str(code), CodeRole::kComponent, CodeNeeds::kAccepted),
+                  CodeRole::kComponent);
   CodeFields fields;
   fields.code = code;
   fields.typeLetters = reading.typeLetters;
@@ -88,7 +90,8 @@ void DefineCodeFields(py::module_& module) {
   module.def("parse", &Parse, py::arg("code"),
              R"(Reads an antenna code: its fields and family (an AntennaCode).
 
-Raises ValueError("invalid antenna type") for a code the model rejects.)");
+Raises InvalidCodeError (a ValueError) for a code the model rejects; warns
+CodeFormWarning for a code not written in the seven-character form.)");
 }
 
 }  // namespace veltrisko::python

@@ -72,7 +72,7 @@ py::object Fit(py::object pathOrCuts, const std::string& criterion, std::optiona
     file.vertical = CutFromDict(cuts, "vertical");
     if (!file.horizontal && !file.vertical) throw py::value_error("no cut to fit");
   } else {
-    path = py::str(py::module_::import("os").attr("fspath")(pathOrCuts));
+    path = FileSystemPath(pathOrCuts);
     file = ReadPatternFileOrRaise(path);
   }
   std::string json;

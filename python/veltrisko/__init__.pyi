@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-# Type hints of the compiled module `veltrisko`.
+# Type hints of the package `veltrisko` (its compiled functions).
 import os
 from typing import Literal, Optional, TypedDict, Union, overload
 
@@ -10,6 +10,21 @@ Rule = Literal["v6", "v7"]
 ArrayLike = npt.ArrayLike
 FloatArray = npt.NDArray[np.float64]
 Float32Array = npt.NDArray[np.float32]
+Codes = Union[str, ArrayLike]
+Path = Union[str, bytes, os.PathLike[str], os.PathLike[bytes]]
+
+__version__: str
+
+class InvalidCodeError(ValueError):
+    component: Optional[Literal["horizontal", "vertical"]]
+    code: str
+
+class CodeFormWarning(UserWarning):
+    component: Optional[Literal["horizontal", "vertical"]]
+    code: str
+    problem: str
+
+def check_code_form(code: str) -> Optional[str]: ...
 
 class AntennaCode:
     @property
@@ -36,16 +51,16 @@ class AntennaCode:
 @overload
 def component(code: str, angle: float) -> float: ...
 @overload
-def component(code: str, angle: ArrayLike) -> Union[float, FloatArray]: ...
+def component(code: Codes, angle: ArrayLike) -> Union[float, FloatArray]: ...
 @overload
 def gain(code: str, angle: float) -> float: ...
 @overload
-def gain(code: str, angle: ArrayLike) -> Union[float, FloatArray]: ...
+def gain(code: Codes, angle: ArrayLike) -> Union[float, FloatArray]: ...
 @overload
 def attenuation(hcode: str, vcode: str, azimuth: float, elevation: float, rule: Rule = "v7") -> float: ...
 @overload
 def attenuation(
-    hcode: str, vcode: str, azimuth: ArrayLike, elevation: ArrayLike, rule: Rule = "v7"
+    hcode: Codes, vcode: Codes, azimuth: ArrayLike, elevation: ArrayLike, rule: Rule = "v7"
 ) -> Union[float, FloatArray]: ...
 def parse(code: str) -> AntennaCode: ...
 
@@ -85,9 +100,9 @@ class PatternFile(TypedDict):
     horizontal: Optional[MeasuredCut]
     vertical: Optional[MeasuredCut]
 
-def read_pattern_file(path: str) -> PatternFile: ...
+def read_pattern_file(path: Path) -> PatternFile: ...
 def write_pattern_file(
-    path: str, hcode: str, vcode: str, rule: Rule = "v7", format: Optional[Literal["msi", "csv"]] = None
+    path: Path, hcode: str, vcode: str, rule: Rule = "v7", format: Optional[Literal["msi", "csv"]] = None
 ) -> None: ...
 
 class FitRow(TypedDict):
@@ -121,7 +136,7 @@ class FitResult(TypedDict):
     best_pair: Optional[BestPair]
 
 def fit(
-    path_or_cuts: Union[str, os.PathLike[str], PatternFile],
+    path_or_cuts: Union[Path, PatternFile],
     criterion: Literal["envelope", "rms"] = "envelope",
     tolerance: Optional[float] = None,
     top: int = 5,

@@ -26,6 +26,7 @@ CodeScore ScoreAttenuations(const float* attenuations, const ScoringCut& cut) {
     if (std::fabs(excess) > score.maxDeviation) {
       score.maxDeviation = std::fabs(excess);
       score.worstAngle = a;
+      score.worstExcess = excess;
     }
     if (!(attenuation <= cut.lossPlusTolerance[a])) score.withinEnvelope = false;
   }

@@ -47,7 +47,8 @@ struct CodeScore {
   double sumAbsExcess = 0.0;  // of the same differences' magnitudes
   double sumSquares = 0.0;    // of the same differences
   double maxDeviation = 0.0;
-  int worstAngle = 0;  // the first angle of the largest deviation
+  int worstAngle = 0;        // the first angle of the largest deviation
+  double worstExcess = 0.0;  // the difference there, measured minus code
 };
 CodeScore ScoreAttenuations(const float* attenuations, const ScoringCut& cut);
 

@@ -93,7 +93,7 @@ void DefineFit(py::module_& module) {
 path_or_cuts: a pattern file's path (any format the tool reads), or a dict as
     read_pattern_file() returns (a cut may be None).
 criterion: "envelope" (the code stays within the measured loss plus the
-    tolerance; the smallest mean excess ranks first) or "rms".
+    tolerance; the closest to the measurement ranks first) or "rms".
 tolerance: dB from 0 to 40; None: half a unit of the file's last written
     decimal (0 for a dict of cuts). top: results listed per component, 1..100.
 Each cut is turned to its own maximum and normalised to 0 dB there. Returns a

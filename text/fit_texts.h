@@ -29,6 +29,8 @@ inline constexpr Text kFitStartButton{"&Anpassen", "&Fit"};
 inline constexpr Text kFitToleranceFromFile{"aus der Datei", "from the file"};
 inline constexpr Text kFitAlignButton{"Ausrichtung &übernehmen", "&Apply orientation"};
 inline constexpr Text kFitRunning{"Suche läuft …", "Searching …"};
+inline constexpr Text kFitCancelButton{"A&bbrechen", "&Cancel"};
+inline constexpr Text kFitCancelled{"Suche abgebrochen", "Search cancelled"};
 inline constexpr Text kFitHint{
     "Eine gewählte Zeile setzt ihren Code im Dialog „Konfiguration des Antennentyps“. Gleich "
     "gute Codes: zuerst der mit den wenigsten geänderten Zeichen gegenüber dem aktuellen Code.",
@@ -96,6 +98,8 @@ inline constexpr Text kFitOffMain{" neben der Hauptrichtung", " from the main di
 inline constexpr Text kFitBelowMain{" unter der Hauptrichtung", " below the main direction"};
 inline constexpr Text kFitAboveMain{" über der Hauptrichtung", " above the main direction"};
 inline constexpr Text kFitInMain{"in der Hauptrichtung", "in the main direction"};
+inline constexpr Text kFitOppositeMain{"180° gegenüber der Hauptrichtung",
+                                       "180° opposite the main direction"};
 inline constexpr Text kFitAtElevation{"bei Elevation ", "at elevation "};
 inline constexpr Text kFitAtAzimuth{"bei Azimut ", "at azimuth "};
 inline constexpr Text kFitAttenuatesLess{"; dort dämpft der Code weniger als gemessen.",
@@ -121,6 +125,8 @@ inline constexpr std::array kFitTexts{
     kFitToleranceFromFile,
     kFitAlignButton,
     kFitRunning,
+    kFitCancelButton,
+    kFitCancelled,
     kFitHint,
     kFitNeedsPattern,
     kFitNoCut,
@@ -156,6 +162,7 @@ inline constexpr std::array kFitTexts{
     kFitBelowMain,
     kFitAboveMain,
     kFitInMain,
+    kFitOppositeMain,
     kFitAtElevation,
     kFitAtAzimuth,
     kFitAttenuatesLess,

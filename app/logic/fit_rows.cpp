@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/logic/fit_rows.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace veltrisko {
@@ -30,6 +31,7 @@ std::string Where(int component, int angle, bool aligned, Language language) {
     return in(texts::kFitAtElevation) + std::to_string(-offset) + "°";
   }
   if (offset == 0) return in(texts::kFitInMain);
+  if (offset == 180) return in(texts::kFitOppositeMain);
   if (component == 0) {
     return in(texts::kFitAzimuthOff) + (offset > 0 ? "+" : "−") + std::to_string(std::abs(offset)) +
            "°" + in(texts::kFitOffMain);
@@ -85,6 +87,11 @@ std::string FitListTitle(int component, bool hasCut, const std::optional<CutFit>
 std::string FitStatus(std::size_t codesSearched, double seconds, Language language) {
   return std::to_string(codesSearched) + InString(language, texts::kFitSearched) +
          DecimalNumber(seconds, 2, language) + " s";
+}
+
+std::string FitRunningStatus(double progress, Language language) {
+  const int percent = static_cast<int>(std::floor(std::clamp(progress, 0.0, 1.0) * 100.0));
+  return InString(language, texts::kFitRunning) + " " + std::to_string(percent) + " %";
 }
 
 std::vector<std::string> FitCriteriaLines(const PatternFit& fit, Language language) {

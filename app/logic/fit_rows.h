@@ -51,6 +51,9 @@ std::string FitListTitle(int component, bool hasCut, const std::optional<CutFit>
 std::string FitStatus(std::size_t codesSearched, double seconds,
                       Language language = kDefaultLanguage);
 
+// "Suche läuft … 42 %" while a fit runs.
+std::string FitRunningStatus(double progress, Language language = kDefaultLanguage);
+
 // The best codes of both criteria side by side, one line each with what the
 // criterion means: envelope first, then RMS. Empty without a comparison.
 std::vector<std::string> FitCriteriaLines(const PatternFit& fit,

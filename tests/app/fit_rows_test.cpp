@@ -75,6 +75,9 @@ TEST(FitRows, WarnWhereTheChosenCodeDeviatesMoreThanAFewDb) {
            Case{1, Result({"013EA03"}, 9.0, 354, 9.0), false, Language::kEnglish,
                 "Caution: 013EA03 (vertical) deviates from the measurement by up to 9.0 dB, at "
                 "elevation 6°; there the code attenuates less than measured."},
+           Case{1, Result({"000ND00"}, 20.0, 180, 20.0), true, Language::kEnglish,
+                "Caution: 000ND00 (vertical) deviates from the measurement by up to 20.0 dB, 180° "
+                "opposite the main direction; there the code attenuates less than measured."},
            Case{0, Result({"065EB12"}, 6.0, 40, 6.0), true, Language::kGerman, ""},
        }) {
     PatternFit fit;

@@ -24,7 +24,6 @@ struct FitCriterionChoice {
 };
 inline constexpr FitCriterionChoice kFitCriteria[2] = {
     {FitCriterion::kEnvelope, texts::kFitEnvelope}, {FitCriterion::kRms, texts::kFitLeastRms}};
-inline constexpr int kMostFitRows = kMostFitResults;
 // A chosen code that deviates more than this somewhere gets a warning.
 inline constexpr double kFitWarningDb = 6.0;
 

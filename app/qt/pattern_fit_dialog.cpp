@@ -62,7 +62,7 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   for (const FitCriterionChoice& choice : kFitCriteria)
     criterion_->addItem(QString(), static_cast<int>(choice.criterion));
   tolerance_ = new QDoubleSpinBox(this);
-  tolerance_->setRange(kToleranceFromFile, 40.0);
+  tolerance_->setRange(kToleranceFromFile, kMostFitToleranceDb);
   tolerance_->setDecimals(2);
   tolerance_->setSingleStep(0.05);
   tolerance_->setSuffix(QStringLiteral(" dB"));

@@ -233,6 +233,13 @@ class PatternFileViewerTest : public QObject {
     fit->StartFit();
     QVERIFY(finished.wait(20000));
     QCOMPARE(fit->List(true)->item(0, 0)->data(Qt::UserRole).toString(), QString("030EA10"));
+    // While a fit runs the button cancels it; the lists stay the last fit's.
+    fit->StartFit();
+    QCOMPARE(fit->StartButton()->text(), QString("A&bbrechen"));
+    fit->StartFit();
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(fit->StartButton()->text(), QString("&Anpassen"));
+    QCOMPARE(fit->List(true)->item(0, 0)->data(Qt::UserRole).toString(), QString("030EA10"));
     // Closing the viewer while a fit runs waits for it (cleanup).
     fit->StartFit();
     QVERIFY(fit->Running());

@@ -250,6 +250,10 @@ def fit(viewer, pattern_tool):
     shown = lines[1:lines.index("Vertikal")]
     expected = fit_rows_of_tool(pattern_tool, len(shown))
     expect(shown == expected, "fit rows %s, the tool's %s" % (shown, expected))
+    pictures = os.environ.get("VELTRISKO_SCREENSHOTS")
+    if pictures:
+        subprocess.run(["import", "-window", "root", os.path.join(pictures, "windows-fit.png")],
+                       check=True)
     # The second row: below the list's header (the list is 110 px high), one row height further.
     x, y = map(int, places["210"])
     subprocess.run(["xdotool", "mousemove", str(x), str(y - 55 + 20 + 14 + 7), "click", "1"],

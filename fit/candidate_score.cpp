@@ -21,8 +21,13 @@ CodeScore ScoreAttenuations(const float* attenuations, const ScoringCut& cut) {
     const double attenuation = attenuations[a];
     const double excess = cut.loss[a] - attenuation;
     score.sumExcess += excess;
+    score.sumAbsExcess += std::fabs(excess);
     score.sumSquares += excess * excess;
-    score.maxDeviation = std::max(score.maxDeviation, std::fabs(excess));
+    if (std::fabs(excess) > score.maxDeviation) {
+      score.maxDeviation = std::fabs(excess);
+      score.worstAngle = a;
+      score.worstExcess = excess;
+    }
     if (!(attenuation <= cut.lossPlusTolerance[a])) score.withinEnvelope = false;
   }
   return score;
@@ -61,7 +66,7 @@ bool IsFlatCut(const CodeCut& cut) {
 void BestCodes::Offer(const std::string& code, const CodeScore& score, FitCriterion criterion,
                       const std::string& reference, const float* attenuations) {
   if (criterion == FitCriterion::kEnvelope && !score.withinEnvelope) return;
-  const double key = criterion == FitCriterion::kEnvelope ? score.sumExcess : score.sumSquares;
+  const double key = criterion == FitCriterion::kEnvelope ? score.sumAbsExcess : score.sumSquares;
   criterion_ = criterion;
   if (key > Threshold()) return;
   CodeCut cut;
@@ -70,8 +75,8 @@ void BestCodes::Offer(const std::string& code, const CodeScore& score, FitCriter
 }
 
 double BestCodes::SameCutSlack(double key) const {
-  // Attenuations within d at each angle change the sum of excesses by at
-  // most n d, the sum of squares by at most 2 d sqrt(n S) + n d^2.
+  // Attenuations within d at each angle change the sum of absolute
+  // excesses by at most n d, the sum of squares by at most 2 d sqrt(n S) + n d^2.
   constexpr double d = kEqualCutDb;
   constexpr double n = kCutPoints;
   if (criterion_ == FitCriterion::kEnvelope) return n * d * 1.0001;

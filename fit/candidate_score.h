@@ -12,7 +12,9 @@ namespace veltrisko {
 
 enum class FitCriterion {
   // The code's attenuation never exceeds the measured loss plus the
-  // tolerance; among those, the smallest mean excess.
+  // tolerance; among those, the closest to the measurement (the smallest
+  // sum of absolute differences), so that a code attenuating up to the
+  // tolerance more than measured does not pass an exact one.
   kEnvelope,
   // The smallest root-mean-square difference.
   kRms,
@@ -41,9 +43,12 @@ ScoringCut PrepareScoringCut(const CutLosses& measured, double toleranceDb);
 // order: the one definition of a score, shared by every search.
 struct CodeScore {
   bool withinEnvelope = true;
-  double sumExcess = 0.0;   // measured minus code attenuation
-  double sumSquares = 0.0;  // of the same differences
+  double sumExcess = 0.0;     // measured minus code attenuation
+  double sumAbsExcess = 0.0;  // of the same differences' magnitudes
+  double sumSquares = 0.0;    // of the same differences
   double maxDeviation = 0.0;
+  int worstAngle = 0;        // the first angle of the largest deviation
+  double worstExcess = 0.0;  // the difference there, measured minus code
 };
 CodeScore ScoreAttenuations(const float* attenuations, const ScoringCut& cut);
 

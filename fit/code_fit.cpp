@@ -26,14 +26,29 @@ struct WorkerResult {
   std::size_t codes = 0;
 };
 
+// The next task's shapes [begin, end), counting the last task's as done;
+// none once all are handed out or the fit is cancelled.
+bool NextTask(std::atomic<std::size_t>& next, std::size_t count, FitControl* control,
+              std::size_t& begin, std::size_t& end) {
+  if (control != nullptr) {
+    control->shapesDone += end - begin;
+    if (control->cancel) return false;
+  }
+  begin = next.fetch_add(kShapesPerTask);
+  if (begin >= count) {
+    begin = end = 0;
+    return false;
+  }
+  end = std::min(begin + kShapesPerTask, count);
+  return true;
+}
+
 void ScanShapesFast(const CodeSpace& space, const std::vector<CodeShape>& shapes,
                     std::atomic<std::size_t>& next, const std::vector<Cut>& cuts,
-                    FitCriterion criterion, WorkerResult& result) {
+                    FitCriterion criterion, FitControl* control, WorkerResult& result) {
   ShapeScanner scanner(space);
-  while (true) {
-    const std::size_t begin = next.fetch_add(kShapesPerTask);
-    if (begin >= shapes.size()) return;
-    const std::size_t end = std::min(begin + kShapesPerTask, shapes.size());
+  std::size_t begin = 0, end = 0;
+  while (NextTask(next, shapes.size(), control, begin, end)) {
     for (std::size_t s = begin; s < end; ++s) {
       if (!scanner.Load(shapes[s])) continue;
       result.codes += scanner.CodeCount();
@@ -46,12 +61,10 @@ void ScanShapesFast(const CodeSpace& space, const std::vector<CodeShape>& shapes
 
 void ScanShapesExhaustively(const CodeSpace& space, const std::vector<CodeShape>& shapes,
                             std::atomic<std::size_t>& next, const std::vector<Cut>& cuts,
-                            FitCriterion criterion, WorkerResult& result) {
+                            FitCriterion criterion, FitControl* control, WorkerResult& result) {
   std::array<float, kCutPoints> attenuations;
-  while (true) {
-    const std::size_t begin = next.fetch_add(kShapesPerTask);
-    if (begin >= shapes.size()) return;
-    const std::size_t end = std::min(begin + kShapesPerTask, shapes.size());
+  std::size_t begin = 0, end = 0;
+  while (NextTask(next, shapes.size(), control, begin, end)) {
     for (std::size_t s = begin; s < end; ++s) {
       const CodeShape& shape = shapes[s];
       const TypeSliderValues& values = space.types[shape.type];
@@ -77,9 +90,15 @@ void ScanShapesExhaustively(const CodeSpace& space, const std::vector<CodeShape>
 
 }  // namespace
 
+double FitControl::Progress() const {
+  const std::size_t planned = shapesPlanned;
+  if (planned == 0) return 0.0;
+  return std::min(1.0, static_cast<double>(shapesDone) / static_cast<double>(planned));
+}
+
 CodeFit FitCodes(const std::optional<CutLosses>& horizontal,
                  const std::optional<CutLosses>& vertical, const FitSettings& settings,
-                 const CodeSpace& space, FitSearch search, int threads) {
+                 const CodeSpace& space, FitSearch search, int threads, FitControl* control) {
   std::vector<Cut> cuts;
   if (horizontal) {
     cuts.push_back(
@@ -97,9 +116,9 @@ CodeFit FitCodes(const std::optional<CutLosses>& horizontal,
   std::atomic<std::size_t> next{0};
   const auto work = [&](WorkerResult& result) {
     if (search == FitSearch::kFast) {
-      ScanShapesFast(space, shapes, next, cuts, settings.criterion, result);
+      ScanShapesFast(space, shapes, next, cuts, settings.criterion, control, result);
     } else {
-      ScanShapesExhaustively(space, shapes, next, cuts, settings.criterion, result);
+      ScanShapesExhaustively(space, shapes, next, cuts, settings.criterion, control, result);
     }
   };
   std::vector<std::thread> workers;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -19,6 +20,18 @@ enum class FitSearch {
   kExhaustive,
 };
 
+// Lets another thread follow a fit and stop it: the search counts the code
+// shapes it has scanned and ends early, with incomplete lists, once `cancel`
+// is set. Whoever runs the search adds the shapes it plans to scan.
+struct FitControl {
+  std::atomic<bool> cancel{false};
+  std::atomic<std::size_t> shapesDone{0};
+  std::atomic<std::size_t> shapesPlanned{0};
+
+  // 0 before the first shape, 1 once every planned shape is scanned.
+  double Progress() const;
+};
+
 // The best codes for each cut given, in rank order (a cut that is not given
 // has no list). Both searches give the same lists.
 struct CodeFit {
@@ -31,6 +44,7 @@ struct CodeFit {
 // component to the vertical cut, using `threads` threads (0: one per core).
 CodeFit FitCodes(const std::optional<CutLosses>& horizontal,
                  const std::optional<CutLosses>& vertical, const FitSettings& settings,
-                 const CodeSpace& space, FitSearch search = FitSearch::kFast, int threads = 0);
+                 const CodeSpace& space, FitSearch search = FitSearch::kFast, int threads = 0,
+                 FitControl* control = nullptr);
 
 }  // namespace veltrisko

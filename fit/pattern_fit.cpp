@@ -83,7 +83,7 @@ std::optional<double> PatternFit::FrontToBack() const {
 }
 
 PatternFit FitPattern(const PatternFile& file, const PatternFitRequest& request,
-                      const CodeSpace& space, int threads) {
+                      const CodeSpace& space, int threads, FitControl* control) {
   PatternFit fit;
   fit.criterion = request.criterion;
   fit.toleranceDb = request.toleranceDb.value_or(file.halfUnitDb);
@@ -97,11 +97,33 @@ PatternFit FitPattern(const PatternFile& file, const PatternFitRequest& request,
   settings.top = request.top;
   settings.horizontalReference = request.horizontalReference;
   settings.verticalReference = request.verticalReference;
+  const std::size_t shapes = control != nullptr ? ShapesOf(space).size() : 0;
+  if (control != nullptr) control->shapesPlanned += shapes * (request.compareCriteria ? 2 : 1);
   const CodeFit codes = FitCodes(Fitted(fit.horizontal), Fitted(fit.vertical), settings, space,
-                                 request.search, threads);
+                                 request.search, threads, control);
   fit.codesSearched = codes.codesSearched;
   if (fit.horizontal) fit.horizontal->results = *codes.horizontal;
   if (fit.vertical) fit.vertical->results = *codes.vertical;
+
+  if (request.compareCriteria) {
+    FitSettings other = settings;
+    other.criterion =
+        request.criterion == FitCriterion::kEnvelope ? FitCriterion::kRms : FitCriterion::kEnvelope;
+    other.top = 1;
+    const CodeFit best = FitCodes(Fitted(fit.horizontal), Fitted(fit.vertical), other, space,
+                                  request.search, threads, control);
+    const auto keep = [&request](std::optional<CutFit>& cut,
+                                 const std::optional<std::vector<RankedCode>>& others) {
+      if (!cut) return;
+      const bool envelope = request.criterion == FitCriterion::kEnvelope;
+      std::optional<RankedCode>& same = envelope ? cut->bestEnvelope : cut->bestRms;
+      std::optional<RankedCode>& changed = envelope ? cut->bestRms : cut->bestEnvelope;
+      if (!cut->results.empty()) same = cut->results.front();
+      if (others && !others->empty()) changed = others->front();
+    };
+    keep(fit.horizontal, best.horizontal);
+    keep(fit.vertical, best.vertical);
+  }
 
   // Under the envelope a cut with a main lobe that only non-directional
   // codes stay within gets the best codes by RMS instead.
@@ -113,9 +135,10 @@ PatternFit FitPattern(const PatternFile& file, const PatternFitRequest& request,
     const bool vertical = lacksCode(fit.vertical);
     if (horizontal || vertical) {
       settings.criterion = FitCriterion::kRms;
+      if (control != nullptr) control->shapesPlanned += shapes;
       const CodeFit rms =
           FitCodes(Fitted(fit.horizontal, horizontal), Fitted(fit.vertical, vertical), settings,
-                   space, request.search, threads);
+                   space, request.search, threads, control);
       if (horizontal) {
         fit.horizontal->results = *rms.horizontal;
         fit.horizontal->noDirectionalCode = true;

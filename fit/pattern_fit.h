@@ -27,6 +27,9 @@ struct PatternFitRequest {
   FitSearch search = FitSearch::kFast;
   std::string horizontalReference;
   std::string verticalReference;
+  // Also find each cut's best code under the other criterion (a second
+  // search), so that both can be shown side by side.
+  bool compareCriteria = false;
 };
 
 struct CutFit {
@@ -36,6 +39,10 @@ struct CutFit {
   // Under the envelope only non-directional codes stay within it although
   // the cut has a main lobe: `results` holds the best codes by RMS instead.
   bool noDirectionalCode = false;
+  // With PatternFitRequest::compareCriteria: the best code under each
+  // criterion; none within the envelope leaves `bestEnvelope` empty.
+  std::optional<RankedCode> bestEnvelope;
+  std::optional<RankedCode> bestRms;
 };
 
 struct PairCheck {
@@ -66,8 +73,10 @@ struct PatternFit {
   std::optional<double> FrontToBack() const;
 };
 
+// `control`, if given, follows the search and may stop it early; then the
+// lists are incomplete and meant to be dropped.
 PatternFit FitPattern(const PatternFile& file, const PatternFitRequest& request,
-                      const CodeSpace& space, int threads = 0);
+                      const CodeSpace& space, int threads = 0, FitControl* control = nullptr);
 
 // One result as the viewer lists it: its code, or for several codes the
 // first and last in code order and their number ("075KA00 … 075KA19, 20 Codes").

@@ -196,6 +196,8 @@ void ShapeScanner::Scan(const ScoringCut& cut, FitCriterion criterion, const std
   for (std::size_t k3 = 0; k3 < back.size(); ++k3) {
     for (std::size_t k4 = 0; k4 < front.size(); ++k4) {
       if (envelope && !(back[k3].withinEnvelope && front[k4].withinEnvelope)) continue;
+      // The sum of excesses bounds the envelope's key, the sum of their
+      // magnitudes, from below: a code it puts beyond the threshold is.
       const double estimate = envelope ? back[k3].sumExcess + front[k4].sumExcess
                                        : back[k3].sumSquares + front[k4].sumSquares;
       if (estimable_ && estimate - kEstimateMargin > best.Threshold()) continue;

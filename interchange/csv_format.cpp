@@ -19,11 +19,32 @@ std::vector<std::string_view> SplitFields(std::string_view line, char separator)
   }
 }
 
-bool NamesVertical(std::string_view header) {
-  std::string lower(header);
+// A cut of fewer values says nothing about a pattern: one value is flat.
+constexpr std::size_t kFewestValues = 2;
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
   std::transform(lower.begin(), lower.end(), lower.begin(),
                  [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-  return lower.find("vert") != std::string::npos;
+  return lower;
+}
+
+bool NamesVertical(std::string_view header) {
+  return Lower(header).find("vert") != std::string::npos;
+}
+
+// A header line is read only when one of its names tells an angle or a
+// loss column: a line of other words is no pattern file's header.
+bool NamesAColumn(const std::vector<std::string_view>& fields) {
+  static constexpr std::string_view kWords[] = {
+      "angle", "winkel", "azim",   "elev",   "theta", "phi",   "deg",  "grad",  "loss", "gain",
+      "atten", "dämpf",  "daempf", "gewinn", "db",    "horiz", "vert", "level", "pegel"};
+  return std::any_of(fields.begin(), fields.end(), [](std::string_view field) {
+    const std::string lower = Lower(field);
+    return std::any_of(std::begin(kWords), std::end(kWords), [&lower](std::string_view word) {
+      return lower.find(word) != std::string::npos;
+    });
+  });
 }
 
 }  // namespace
@@ -74,6 +95,12 @@ PatternReading ParseCsvPattern(std::string_view text) {
       }
       columns = fields.size();
       if (!ParseDecimal(fields[0])) {  // a header line
+        if (!NamesAColumn(fields)) {
+          error = LineError(number,
+                            "the header names no angle or loss column (for example "
+                            "'angle,loss')");
+          return false;
+        }
         verticalOnly = columns == 2 && NamesVertical(fields[1]);
         return true;
       }
@@ -102,6 +129,11 @@ PatternReading ParseCsvPattern(std::string_view text) {
     error = LineError(std::max(lastLine, 1), "the file holds no values");
   }
   const char* firstName = verticalOnly ? "vertical" : "horizontal";
+  if (error.empty() && first.size() < kFewestValues) {
+    error = LineError(first.back().line, std::string(columns == 3 ? "each cut" : "the cut") +
+                                             " has only one value; a pattern needs at least " +
+                                             std::to_string(kFewestValues));
+  }
   if (error.empty()) {
     if (auto problem = CheckRepeatedAngles(first, firstName)) error = *problem;
   }

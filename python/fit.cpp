@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fit/fit_report.h"
+#include "fit/fit_session.h"
 #include "fit/pattern_fit.h"
 #include "interchange/pattern_file.h"
 #include "python/bindings.h"
@@ -18,8 +19,6 @@
 
 namespace veltrisko::python {
 namespace {
-
-constexpr int kMostListed = 100;
 
 // A cut given as read_pattern_file() returns it: {"angle": ..., "loss": ...}.
 std::optional<std::vector<CutPoint>> CutFromDict(const py::dict& cuts, const char* name) {
@@ -56,12 +55,11 @@ py::object Fit(py::object pathOrCuts, const std::string& criterion, std::optiona
   } else {
     throw py::value_error("criterion must be 'envelope' or 'rms', not '" + criterion + "'");
   }
-  if (tolerance && !(*tolerance >= 0.0 && *tolerance <= 40.0)) {
-    throw py::value_error("tolerance must be a number of dB from 0 to 40");
+  if (tolerance && !IsFitTolerance(*tolerance)) {
+    throw py::value_error("tolerance must be " + FitToleranceRule());
   }
   request.toleranceDb = tolerance;
-  if (top < 1 || top > kMostListed)
-    throw py::value_error("top must be a whole number from 1 to 100");
+  if (!IsFitCount(top)) throw py::value_error("top must be " + FitCountRule());
   request.top = top;
 
   PatternFile file;
@@ -95,7 +93,7 @@ void DefineFit(py::module_& module) {
 path_or_cuts: a pattern file's path (any format the tool reads), or a dict as
     read_pattern_file() returns (a cut may be None).
 criterion: "envelope" (the code stays within the measured loss plus the
-    tolerance; the smallest mean excess ranks first) or "rms".
+    tolerance; the closest to the measurement ranks first) or "rms".
 tolerance: dB from 0 to 40; None: half a unit of the file's last written
     decimal (0 for a dict of cuts). top: results listed per component, 1..100.
 Each cut is turned to its own maximum and normalised to 0 dB there. Returns a

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fit/fit_report.h"
+#include "fit/fit_session.h"
 #include "fit/pattern_fit.h"
 #include "interchange/pattern_file.h"
 #include "tools/cli/option_reader.h"
@@ -16,8 +17,6 @@
 
 namespace veltrisko::tool {
 namespace {
-
-constexpr int kMostListed = 100;
 
 enum class Output { kText, kCsv, kJson };
 
@@ -38,16 +37,14 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Fi
       OneOf<FitCriterion>(options.request.criterion,
                           {{"envelope", FitCriterion::kEnvelope}, {"rms", FitCriterion::kRms}}),
       "must be envelope or rms");
-  const auto takeTolerance = NumberInto(
-      tolerance, [](float tolerance) { return tolerance >= 0.0f && tolerance <= 40.0f; });
+  const auto takeTolerance =
+      NumberInto(tolerance, [](float tolerance) { return IsFitTolerance(tolerance); });
   reader.Value(
       "--tolerance", "DB",
       [&](const std::string& value) { return toleranceGiven = takeTolerance(value); },
-      "must be a number of dB from 0 to 40");
-  reader.Value(
-      "--top", "N",
-      NumberInto(top, [](float n) { return n >= 1.0f && n <= kMostListed && n == std::floor(n); }),
-      "must be a whole number from 1 to 100");
+      "must be " + FitToleranceRule());
+  reader.Value("--top", "N", NumberInto(top, [](float n) { return IsFitCount(n); }),
+               "must be " + FitCountRule());
   reader.Flag("--csv", [&options] { options.output = Output::kCsv; });
   reader.Flag("--json", [&options] { options.output = Output::kJson; });
   reader.Exclusive({"--csv", "--json"});

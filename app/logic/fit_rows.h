@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "fit/fit_session.h"
 #include "fit/pattern_fit.h"
 #include "text/fit_texts.h"
 
@@ -23,11 +24,21 @@ struct FitCriterionChoice {
 };
 inline constexpr FitCriterionChoice kFitCriteria[2] = {
     {FitCriterion::kEnvelope, texts::kFitEnvelope}, {FitCriterion::kRms, texts::kFitLeastRms}};
-inline constexpr int kMostFitRows = 100;
+// A chosen code that deviates more than this somewhere gets a warning.
+inline constexpr double kFitWarningDb = 6.0;
 
-// One list row: the code (or the run of equally good codes it stands for),
-// its largest deviation, RMS and mean excess in dB. A chosen row sets
-// `RankedCode::code`.
+// What the viewers ask of a fit: the settings shown, both criteria's best
+// codes for the comparison, the codes in force for the tie order.
+PatternFitRequest ViewerFitRequest(FitCriterion criterion, std::optional<double> toleranceDb,
+                                   int top, std::string horizontalReference,
+                                   std::string verticalReference);
+
+// A row's codes: one code, or its first codes and how many more, as a list
+// that cannot be read as a range ("075KA00, 075KA01 und 74 weitere"). The
+// first is RankedCode::code, the one that choosing the row sets.
+std::string FitRowCodes(const RankedCode& code, Language language = kDefaultLanguage);
+
+// One list row: its codes, its largest deviation, RMS and mean excess in dB.
 std::array<std::string, 4> FitRow(const RankedCode& code, Language language = kDefaultLanguage);
 
 // A list's title: the component, and why it has no rows or other rows than
@@ -38,5 +49,23 @@ std::string FitListTitle(int component, bool hasCut, const std::optional<CutFit>
 // "N Codes je Komponente durchsucht in S s"
 std::string FitStatus(std::size_t codesSearched, double seconds,
                       Language language = kDefaultLanguage);
+
+// "Suche läuft … 42 %" while a fit runs.
+std::string FitRunningStatus(double progress, Language language = kDefaultLanguage);
+
+// The best codes of both criteria side by side, one line each with what the
+// criterion means: envelope first, then RMS. Empty without a comparison.
+std::vector<std::string> FitCriteriaLines(const PatternFit& fit,
+                                          Language language = kDefaultLanguage);
+
+// The best pair's figures combined by V6 and V7 against both cuts, as the
+// command line gives them; none without both cuts' codes.
+std::optional<std::string> FitPairLine(const PatternFit& fit, Language language = kDefaultLanguage);
+
+// A warning for each component whose chosen row (`rows`, -1: the first)
+// deviates more than kFitWarningDb somewhere, naming where and which way;
+// empty when none does.
+std::vector<std::string> FitWarnings(const PatternFit& fit, const std::array<int, 2>& rows,
+                                     Language language = kDefaultLanguage);
 
 }  // namespace veltrisko

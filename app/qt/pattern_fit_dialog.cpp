@@ -3,17 +3,16 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QElapsedTimer>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
-#include <memory>
 
 #include "app/logic/fit_rows.h"
 
@@ -31,20 +30,21 @@ QString QText(std::string_view utf8) {
 QTableWidget* NewList(QWidget* parent) {
   auto* list = new QTableWidget(0, 4, parent);
   list->verticalHeader()->setVisible(true);
+  // The lists lie one above the other, as wide as the window, so that every
+  // column shows; the code column takes what is left.
   list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  list->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   list->setSelectionBehavior(QAbstractItemView::SelectRows);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   return list;
 }
 
-// What one fit needs, copied for the worker, and what it gives back.
-struct FitJob {
-  PatternFile file;
-  PatternFitRequest request;
-  PatternFit result;
-  double seconds = 0.0;
-};
+QString Lines(const std::vector<std::string>& lines) {
+  QStringList joined;
+  for (const std::string& line : lines) joined << QText(line);
+  return joined.join(QLatin1Char('\n'));
+}
 
 }  // namespace
 
@@ -62,13 +62,13 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   for (const FitCriterionChoice& choice : kFitCriteria)
     criterion_->addItem(QString(), static_cast<int>(choice.criterion));
   tolerance_ = new QDoubleSpinBox(this);
-  tolerance_->setRange(kToleranceFromFile, 40.0);
+  tolerance_->setRange(kToleranceFromFile, kMostFitToleranceDb);
   tolerance_->setDecimals(2);
   tolerance_->setSingleStep(0.05);
   tolerance_->setSuffix(QStringLiteral(" dB"));
   tolerance_->setValue(kToleranceFromFile);
   top_ = new QSpinBox(this);
-  top_->setRange(1, kMostFitRows);
+  top_->setRange(1, kMostFitResults);
   top_->setValue(PatternFitRequest{}.top);
   start_ = new QPushButton(this);
   status_ = new QLabel(this);
@@ -76,6 +76,20 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   findings_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   alignButton_ = new QPushButton(this);
   alignButton_->setEnabled(false);
+  comparison_ = new QLabel(this);
+  comparison_->setWordWrap(true);
+  comparison_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  pair_ = new QLabel(this);
+  pair_->setWordWrap(true);
+  pair_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  warnings_ = new QLabel(this);
+  warnings_->setWordWrap(true);
+  warnings_->setStyleSheet(QStringLiteral("color: #b00000"));
+  progress_ = new QTimer(this);
+  progress_->setInterval(200);
+  connect(progress_, &QTimer::timeout, this, [this] {
+    if (Running()) status_->setText(QText(FitRunningStatus(session_.Progress(), language_)));
+  });
   connect(start_, &QPushButton::clicked, this, &PatternFitDialog::StartFit);
   connect(alignButton_, &QPushButton::clicked, this, [this] {
     if (!fit_) return;
@@ -100,7 +114,7 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   found->addWidget(findings_, 1);
   found->addWidget(alignButton_, 0, Qt::AlignBottom);
 
-  auto* columns = new QHBoxLayout;
+  auto* columns = new QVBoxLayout;
   for (int which = 0; which < 2; ++which) {
     auto* column = new QVBoxLayout;
     titles_[which] = new QLabel(this);
@@ -113,19 +127,25 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
       const QList<QTableWidgetItem*> chosen = lists_[which]->selectedItems();
       if (chosen.isEmpty()) return;
       const QTableWidgetItem* code = lists_[which]->item(chosen.front()->row(), 0);
-      if (code != nullptr) choose_(horizontal, code->data(Qt::UserRole).toString());
+      if (code == nullptr) return;
+      chosenRows_[static_cast<std::size_t>(which)] = code->row();
+      ShowWarnings();
+      choose_(horizontal, code->data(Qt::UserRole).toString());
     });
   }
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(settings);
   layout->addLayout(run);
   layout->addLayout(found);
+  layout->addWidget(comparison_);
+  layout->addWidget(pair_);
+  layout->addWidget(warnings_);
   layout->addLayout(columns, 1);
   hint_ = new QLabel(this);
   hint_->setWordWrap(true);
   layout->addWidget(hint_);
   ShowTexts();
-  resize(900, 520);
+  resize(900, 720);
 }
 
 void PatternFitDialog::SetLanguage(Language language) {
@@ -138,7 +158,7 @@ void PatternFitDialog::SetLanguage(Language language) {
     FillList(0, std::nullopt);
     FillList(1, std::nullopt);
   }
-  if (Running()) status_->setText(QText(In(language_, texts::kFitRunning)));
+  if (Running()) status_->setText(QText(FitRunningStatus(session_.Progress(), language_)));
 }
 
 void PatternFitDialog::ShowTexts() {
@@ -146,7 +166,7 @@ void PatternFitDialog::ShowTexts() {
   setWindowTitle(text(texts::kFitTitle));
   for (int i = 0; i < 2; ++i) criterion_->setItemText(i, text(kFitCriteria[i].text));
   tolerance_->setSpecialValueText(text(texts::kFitToleranceFromFile));
-  start_->setText(text(texts::kFitStartButton));
+  start_->setText(text(Running() ? texts::kFitCancelButton : texts::kFitStartButton));
   alignButton_->setText(text(texts::kFitAlignButton));
   const Text labels[4] = {texts::kFitMeasurementLabel, texts::kFitCriterionLabel,
                           texts::kFitToleranceLabel, texts::kFitCountLabel};
@@ -164,11 +184,9 @@ void PatternFitDialog::ShowTexts() {
 }
 
 PatternFitDialog::~PatternFitDialog() {
-  // The worker writes into its job until it ends; wait for it.
-  if (worker_ != nullptr) {
-    worker_->wait();
-    delete worker_;
-  }
+  // No call back from the worker into a dialog that is going.
+  session_.Cancel();
+  session_.Finish();
 }
 
 void PatternFitDialog::SetMeasurement(const QString& name, const PatternFile& file) {
@@ -179,45 +197,63 @@ void PatternFitDialog::SetMeasurement(const QString& name, const PatternFile& fi
   FillList(1, std::nullopt);
   status_->clear();
   findings_->clear();
+  comparison_->clear();
+  pair_->clear();
+  warnings_->clear();
   alignButton_->setEnabled(false);
 }
 
 void PatternFitDialog::StartFit() {
-  if (worker_ != nullptr || !measured_) return;
-  auto job = std::make_shared<FitJob>();
-  job->file = *measured_;
-  job->request.criterion = static_cast<FitCriterion>(criterion_->currentData().toInt());
-  if (tolerance_->value() > kToleranceFromFile) job->request.toleranceDb = tolerance_->value();
-  job->request.top = top_->value();
-  std::tie(job->request.horizontalReference, job->request.verticalReference) = references_();
-  worker_ = QThread::create([job] {
-    QElapsedTimer clock;
-    clock.start();
-    job->result = FitPattern(job->file, job->request, CodeSpace::Full());
-    job->seconds = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
+  if (Running()) {
+    session_.Cancel();
+    return;
+  }
+  if (!measured_) return;
+  auto [horizontalReference, verticalReference] = references_();
+  const std::optional<double> tolerance =
+      tolerance_->value() > kToleranceFromFile ? std::optional(tolerance_->value()) : std::nullopt;
+  const PatternFitRequest request =
+      ViewerFitRequest(static_cast<FitCriterion>(criterion_->currentData().toInt()), tolerance,
+                       top_->value(), std::move(horizontalReference), std::move(verticalReference));
+  // The worker says it is done; the dialog collects on its own thread.
+  session_.Start(*measured_, request, [this] {
+    QMetaObject::invokeMethod(
+        this, [this] { Collect(); }, Qt::QueuedConnection);
   });
-  connect(worker_, &QThread::finished, this, [this, job] {
-    worker_->deleteLater();
-    worker_ = nullptr;
-    start_->setEnabled(true);
-    ShowFit(job->result, job->seconds);
-    emit FitFinished();
-  });
-  start_->setEnabled(false);
-  status_->setText(QText(In(language_, texts::kFitRunning)));
-  worker_->start();
+  start_->setText(QText(In(language_, texts::kFitCancelButton)));
+  status_->setText(QText(FitRunningStatus(0.0, language_)));
+  progress_->start();
+}
+
+void PatternFitDialog::Collect() {
+  const std::optional<FitOutcome> outcome = session_.Finish();
+  if (!outcome) return;
+  progress_->stop();
+  start_->setText(QText(In(language_, texts::kFitStartButton)));
+  if (outcome->cancelled) {
+    status_->setText(QText(In(language_, texts::kFitCancelled)));
+  } else {
+    ShowFit(outcome->fit, outcome->seconds);
+  }
+  emit FitFinished();
 }
 
 void PatternFitDialog::ShowFit(const PatternFit& fit, double seconds) {
   fit_ = fit;
   fitSeconds_ = seconds;
+  chosenRows_ = {-1, -1};
   FillList(0, fit.horizontal);
   FillList(1, fit.vertical);
-  QStringList lines;
-  for (const std::string& line : FitInfoLines(fit, language_)) lines << QText(line);
-  findings_->setText(lines.join(QLatin1Char('\n')));
+  findings_->setText(Lines(FitInfoLines(fit, language_)));
+  comparison_->setText(Lines(FitCriteriaLines(fit, language_)));
+  pair_->setText(QText(FitPairLine(fit, language_).value_or(std::string())));
+  ShowWarnings();
   alignButton_->setEnabled(fit.HorizontalMainDirection() || fit.VerticalMainElevation());
   status_->setText(QText(FitStatus(fit.codesSearched, seconds, language_)));
+}
+
+void PatternFitDialog::ShowWarnings() {
+  warnings_->setText(fit_ ? Lines(FitWarnings(*fit_, chosenRows_, language_)) : QString());
 }
 
 void PatternFitDialog::FillList(int which, const std::optional<CutFit>& cut) {

@@ -3,9 +3,11 @@
 
 #include <QDialog>
 #include <QString>
+#include <array>
 #include <functional>
 #include <optional>
 
+#include "fit/fit_session.h"
 #include "fit/pattern_fit.h"
 #include "interchange/pattern_file.h"
 #include "text/language.h"
@@ -16,15 +18,17 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
-class QThread;
+class QTimer;
 
 namespace veltrisko {
 
 // "Antennencode anpassen": the codes that best describe the loaded measured
 // cuts, one list per component (codes, largest deviation, RMS, mean excess),
-// and what was measured: main direction, 3-dB widths, front-to-back ratio.
-// The search runs on a worker thread; choosing a row hands its code on, and
-// "Ausrichtung übernehmen" hands on the measured main direction.
+// and what was measured: main direction, 3-dB widths, front-to-back ratio,
+// both criteria's best codes, the best pair's combined figures and a warning
+// where the chosen code deviates much. The search runs in the shared fit
+// session; choosing a row hands its code on, and "Ausrichtung übernehmen"
+// hands on the measured main direction.
 class PatternFitDialog final : public QDialog {
   Q_OBJECT
 
@@ -42,9 +46,9 @@ class PatternFitDialog final : public QDialog {
   // The file to fit; a component without a cut gets no list. Clears the lists.
   void SetMeasurement(const QString& name, const PatternFile& file);
   // Fits with the settings shown; the lists fill when FitFinished is emitted.
-  // Does nothing while a fit runs.
+  // While a fit runs the button cancels it instead.
   void StartFit();
-  bool Running() const { return worker_ != nullptr; }
+  bool Running() const { return session_.Running(); }
   // Shows every text, the lists and the findings in `language`.
   void SetLanguage(Language language);
 
@@ -55,6 +59,11 @@ class PatternFitDialog final : public QDialog {
   // The measured pattern's lines, shown once a fit has run.
   QLabel* Findings() const { return findings_; }
   QPushButton* AlignButton() const { return alignButton_; }
+  QPushButton* StartButton() const { return start_; }
+  // Both criteria's best codes, the best pair's figures, the warnings.
+  QLabel* Comparison() const { return comparison_; }
+  QLabel* Pair() const { return pair_; }
+  QLabel* Warnings() const { return warnings_; }
 
  signals:
   void FitFinished();
@@ -63,6 +72,8 @@ class PatternFitDialog final : public QDialog {
   void ShowFit(const PatternFit& fit, double seconds);
   void FillList(int which, const std::optional<CutFit>& cut);
   void ShowTexts();
+  void ShowWarnings();
+  void Collect();
 
   std::function<void(bool, const QString&)> choose_;
   std::function<std::pair<std::string, std::string>()> references_;
@@ -78,12 +89,17 @@ class PatternFitDialog final : public QDialog {
   QPushButton* start_;
   QLabel* status_;
   QLabel* findings_;
+  QLabel* comparison_;
+  QLabel* pair_;
+  QLabel* warnings_;
   QPushButton* alignButton_;
   QLabel* titles_[2];
   QLabel* labels_[4];  // measurement, criterion, tolerance, count
   QLabel* hint_;
   QTableWidget* lists_[2];
-  QThread* worker_ = nullptr;
+  std::array<int, 2> chosenRows_{-1, -1};
+  QTimer* progress_;
+  FitSession session_;
 };
 
 }  // namespace veltrisko

@@ -6,11 +6,8 @@
 #include <commctrl.h>
 // clang-format on
 
-#include <algorithm>
-#include <chrono>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/logic/fit_rows.h"
@@ -21,24 +18,17 @@
 #include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
 #include "app/win32/window_text_dumps.h"
-#include "interchange/number_text.h"
+#include "fit/fit_session.h"
 
 namespace veltrisko {
 namespace {
 
 constexpr wchar_t kFitClass[] = L"VeltriskoFitWindow";
 constexpr UINT kFitDone = WM_APP + 1;
+constexpr UINT_PTR kProgressTimer = 1;
 enum : int { kCriterionId = 200, kToleranceId, kCountId, kStartId, kAlignId, kFirstListId = 210 };
 // The configuration dialog's code fields (resources/veltrisko.rc).
 constexpr int kCodeEdit[2] = {1020, 1021};
-
-// What one fit needs, copied for the worker, and what it gives back.
-struct FitJob {
-  PatternFile file;
-  PatternFitRequest request;
-  PatternFit result;
-  double seconds = 0.0;
-};
 
 struct FitWindowState {
   HINSTANCE instance = nullptr;
@@ -46,6 +36,7 @@ struct FitWindowState {
   HWND window = nullptr;
   HWND name = nullptr, criterion = nullptr, tolerance = nullptr, count = nullptr;
   HWND start = nullptr, status = nullptr, findings = nullptr, align = nullptr;
+  HWND comparison = nullptr, pair = nullptr, warnings = nullptr;
   HWND titles[2]{}, lists[2]{};
   HWND labels[4]{};  // measurement, criterion, tolerance, count
   HWND hint = nullptr;
@@ -55,7 +46,8 @@ struct FitWindowState {
   PatternFile file;
   std::optional<PatternFit> fit;
   std::vector<std::string> rowCodes[2];  // the code a row sets, per list
-  std::thread worker;
+  std::array<int, 2> chosenRows{-1, -1};
+  std::unique_ptr<FitSession> session;  // made with the window
   bool filling = false;
 };
 FitWindowState state;
@@ -113,22 +105,44 @@ void FillList(int which, const std::optional<CutFit>& cut, std::string& dump) {
   state.filling = false;
 }
 
+void ShowWarnings() {
+  std::string lines;
+  if (state.fit) {
+    for (const std::string& line : FitWarnings(*state.fit, state.chosenRows, state.language))
+      lines += (lines.empty() ? "" : "\n") + line;
+  }
+  SetWindowTextW(state.warnings, Widen(lines).c_str());
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  return text;
+}
+
 // The lists and the measured pattern's lines of a fit, or empty ones.
 void ShowFit(const PatternFit* fit) {
   std::string dump;
+  state.chosenRows = {-1, -1};
   for (int which = 0; which < 2; ++which) {
     dump += InString(state.language, kFitComponentNames[which]) + "\n";
     FillList(which, fit ? (which == 0 ? fit->horizontal : fit->vertical) : std::nullopt, dump);
   }
-  std::string lines;
-  if (fit != nullptr) {
-    for (const std::string& line : FitInfoLines(*fit, state.language))
-      lines += (lines.empty() ? "" : "\n") + line;
-  }
+  const std::string lines = fit != nullptr ? Joined(FitInfoLines(*fit, state.language)) : "";
   SetWindowTextW(state.findings, Widen(lines).c_str());
+  const std::string comparison =
+      fit != nullptr ? Joined(FitCriteriaLines(*fit, state.language)) : "";
+  SetWindowTextW(state.comparison, Widen(comparison).c_str());
+  const std::string pair =
+      fit != nullptr ? FitPairLine(*fit, state.language).value_or(std::string()) : "";
+  SetWindowTextW(state.pair, Widen(pair).c_str());
+  ShowWarnings();
   EnableWindow(state.align,
                fit != nullptr && (fit->HorizontalMainDirection() || fit->VerticalMainElevation()));
-  if (fit != nullptr) DumpText("fit-rows", dump + lines + "\n");
+  if (fit != nullptr) {
+    DumpText("fit-rows",
+             dump + lines + "\n" + comparison + "\n" + pair + "\n" + TextOf(state.warnings) + "\n");
+  }
 }
 
 // The line beside the start button; the window's texts are all set then.
@@ -137,43 +151,47 @@ void ShowStatus(const std::string& text) {
   DumpControlTexts(state.window, "fit-texts");
 }
 
+void ShowStartButton() {
+  SetWindowTextW(state.start,
+                 Widen(InString(state.language, state.session->Running() ? texts::kFitCancelButton
+                                                                         : texts::kFitStartButton))
+                     .c_str());
+}
+
+// "Anpassen" starts a fit, and cancels it while it runs.
 void StartFit() {
-  if (state.worker.joinable()) return;
-  auto job = std::make_unique<FitJob>();
-  job->file = state.file;
+  if (state.session->Running()) {
+    state.session->Cancel();
+    return;
+  }
   const auto choice = SendMessageW(state.criterion, CB_GETCURSEL, 0, 0);
-  job->request.criterion = kFitCriteria[choice == 1 ? 1 : 0].criterion;
   // A number (decimal comma or point) is the tolerance; anything else, as
   // the field's first text "aus der Datei" ("from the file"), leaves the
   // file's own.
-  std::string tolerance = TextOf(state.tolerance);
-  for (char& c : tolerance) c = c == ',' ? '.' : c;
-  if (const std::optional<double> given = ParseDecimal(tolerance))
-    job->request.toleranceDb = std::clamp(*given, 0.0, 40.0);
-  const std::optional<double> count = ParseDecimal(TextOf(state.count));
-  job->request.top =
-      std::clamp(static_cast<int>(count.value_or(PatternFitRequest{}.top)), 1, kMostFitRows);
-  job->request.horizontalReference = horizontalPanel.Code() ? horizontalPanel.Code() : "";
-  job->request.verticalReference = verticalPanel.Code() ? verticalPanel.Code() : "";
-  EnableWindow(state.start, FALSE);
-  ShowStatus(InString(state.language, texts::kFitRunning));
+  const PatternFitRequest request = ViewerFitRequest(
+      kFitCriteria[choice == 1 ? 1 : 0].criterion, FitToleranceFromText(TextOf(state.tolerance)),
+      FitCountFromText(TextOf(state.count)), horizontalPanel.Code() ? horizontalPanel.Code() : "",
+      verticalPanel.Code() ? verticalPanel.Code() : "");
   const HWND window = state.window;
-  state.worker = std::thread([window, job = job.release()] {
-    const auto begin = std::chrono::steady_clock::now();
-    job->result = FitPattern(job->file, job->request, CodeSpace::Full());
-    job->seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-    PostMessageW(window, kFitDone, 0, reinterpret_cast<LPARAM>(job));
-  });
+  state.session->Start(state.file, request, [window] { PostMessageW(window, kFitDone, 0, 0); });
+  ShowStartButton();
+  SetTimer(window, kProgressTimer, 200, nullptr);
+  ShowStatus(FitRunningStatus(0.0, state.language));
 }
 
-void FinishFit(FitJob* done) {
-  const std::unique_ptr<FitJob> job(done);
-  if (state.worker.joinable()) state.worker.join();
-  EnableWindow(state.start, TRUE);
-  state.fit = job->result;
-  state.seconds = job->seconds;
+void FinishFit() {
+  const std::optional<FitOutcome> outcome = state.session->Finish();
+  if (!outcome) return;
+  KillTimer(state.window, kProgressTimer);
+  ShowStartButton();
+  if (outcome->cancelled) {
+    ShowStatus(InString(state.language, texts::kFitCancelled));
+    return;
+  }
+  state.fit = outcome->fit;
+  state.seconds = outcome->seconds;
   ShowFit(&*state.fit);
-  ShowStatus(FitStatus(job->result.codesSearched, job->seconds, state.language));
+  ShowStatus(FitStatus(outcome->fit.codesSearched, outcome->seconds, state.language));
 }
 
 // A chosen row's code goes into the dialog's field as if typed; a closed
@@ -181,6 +199,8 @@ void FinishFit(FitJob* done) {
 void UseRow(int which, int row) {
   const std::vector<std::string>& codes = state.rowCodes[which];
   if (row < 0 || static_cast<std::size_t>(row) >= codes.size()) return;
+  state.chosenRows[static_cast<std::size_t>(which)] = row;
+  ShowWarnings();
   if (configDialogWindow == nullptr) OpenConfigDialog(state.instance, state.mainWindow);
   SetDlgItemTextW(configDialogWindow, kCodeEdit[which],
                   Widen(codes[static_cast<std::size_t>(row)]).c_str());
@@ -208,11 +228,9 @@ void ShowTexts() {
                  reinterpret_cast<LPARAM>(text(choice.text).c_str()));
   SendMessageW(state.criterion, CB_SETCURSEL, chosen == 1 ? 1 : 0, 0);
   // The file's own tolerance is named, a typed one stays.
-  std::string tolerance = TextOf(state.tolerance);
-  for (char& c : tolerance) c = c == ',' ? '.' : c;
-  if (!ParseDecimal(tolerance))
+  if (!FitToleranceFromText(TextOf(state.tolerance)))
     SetWindowTextW(state.tolerance, text(texts::kFitToleranceFromFile).c_str());
-  SetWindowTextW(state.start, text(texts::kFitStartButton).c_str());
+  ShowStartButton();
   SetWindowTextW(state.align, text(texts::kFitAlignButton).c_str());
   SetWindowTextW(state.hint, text(texts::kFitHint).c_str());
   for (const HWND list : state.lists) {
@@ -233,9 +251,9 @@ void FollowLanguage() {
   ShowTexts();
   ShowFit(state.fit ? &*state.fit : nullptr);
   const std::string status =
-      state.worker.joinable() ? InString(state.language, texts::kFitRunning)
-      : state.fit             ? FitStatus(state.fit->codesSearched, state.seconds, state.language)
-                              : std::string();
+      state.session->Running() ? FitRunningStatus(state.session->Progress(), state.language)
+      : state.fit              ? FitStatus(state.fit->codesSearched, state.seconds, state.language)
+                               : std::string();
   ShowStatus(status);
 }
 
@@ -258,14 +276,17 @@ void CreateControls() {
   state.status = Child(L"STATIC", "", SS_LEFT, -1, 120, 119, 600, 18);
   state.findings = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1, 8, 148, 700, 64);
   state.align = Child(L"BUTTON", "", BS_PUSHBUTTON | WS_TABSTOP, kAlignId, 720, 186, 160, 26);
+  state.comparison = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1, 8, 216, 870, 44);
+  state.pair = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1, 8, 262, 870, 28);
+  state.warnings = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1, 8, 292, 870, 44);
   // The lists one above the other, each as wide as the window, so that the
-  // code ranges and the column headers have room in both languages.
+  // codes and the column headers have room in both languages.
   for (int which = 0; which < 2; ++which) {
-    const int y = 218 + which * 156;
+    const int y = 340 + which * 136;
     state.titles[which] = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1, 8, y, 870, 18);
     state.lists[which] =
         Child(WC_LISTVIEWW, "", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
-              kFirstListId + which, 8, y + 20, 870, 130, WS_EX_CLIENTEDGE);
+              kFirstListId + which, 8, y + 20, 870, 110, WS_EX_CLIENTEDGE);
     ListView_SetExtendedListViewStyle(state.lists[which], LVS_EX_FULLROWSELECT);
     for (int column = 0; column < 4; ++column) {
       std::wstring text;
@@ -277,7 +298,7 @@ void CreateControls() {
       SendMessageW(state.lists[which], LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
     }
   }
-  state.hint = Child(L"STATIC", "", SS_LEFT, -1, 8, 532, 870, 36);
+  state.hint = Child(L"STATIC", "", SS_LEFT, -1, 8, 612, 870, 36);
   ShowTexts();
   ShowFit(nullptr);
   ShowStatus("");
@@ -321,13 +342,21 @@ LRESULT CALLBACK FitProcedure(HWND window, UINT message, WPARAM wParam, LPARAM l
       return 0;
     }
     case kFitDone:
-      FinishFit(reinterpret_cast<FitJob*>(lParam));
+      FinishFit();
+      return 0;
+    case WM_TIMER:
+      if (wParam == kProgressTimer && state.session->Running())
+        SetWindowTextW(state.status,
+                       Widen(FitRunningStatus(state.session->Progress(), state.language)).c_str());
       return 0;
     case WM_DESTROY:
-      // The worker posts to this window; wait for it before the window goes.
-      if (state.worker.joinable()) state.worker.join();
-      for (MSG pending; PeekMessageW(&pending, window, kFitDone, kFitDone, PM_REMOVE);)
-        delete reinterpret_cast<FitJob*>(pending.lParam);
+      // The worker posts to this window; stop and wait for it before the
+      // window goes.
+      KillTimer(window, kProgressTimer);
+      state.session->Cancel();
+      state.session->Finish();
+      for (MSG pending; PeekMessageW(&pending, window, kFitDone, kFitDone, PM_REMOVE);) {
+      }
       state.window = nullptr;
       return 0;
     default:
@@ -344,6 +373,7 @@ void OpenFitWindow(HINSTANCE instance, HWND mainWindow, const std::string& fileN
   state.fileName = fileName;
   state.file = file;
   state.fit.reset();
+  if (!state.session) state.session = std::make_unique<FitSession>();
   if (state.window == nullptr) {
     static bool registered = false;
     if (!registered) {
@@ -364,7 +394,7 @@ void OpenFitWindow(HINSTANCE instance, HWND mainWindow, const std::string& fileN
     following = true;
     CreateWindowExW(0, kFitClass, Widen(InString(state.language, texts::kFitTitle)).c_str(),
                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                    CW_USEDEFAULT, Scaled(mainWindow, 900), Scaled(mainWindow, 630), mainWindow,
+                    CW_USEDEFAULT, Scaled(mainWindow, 900), Scaled(mainWindow, 690), mainWindow,
                     nullptr, instance, nullptr);
   } else {
     SetWindowTextW(state.name, Widen(fileName).c_str());

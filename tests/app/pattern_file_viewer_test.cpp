@@ -7,11 +7,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -182,9 +184,32 @@ class PatternFileViewerTest : public QObject {
     QVERIFY(fit->Running());
     QVERIFY(finished.wait(20000));
     QCOMPARE(fit->List(true)->rowCount(), 3);
-    // Codes of one cut are one row, the nearest code first.
-    QCOMPARE(fit->List(true)->item(0, 0)->text(), QString("030EA10 … 300WA29, 12 Codes"));
-    QCOMPARE(fit->List(false)->item(0, 0)->text(), QString("000ND00 … 100KA99, 401 Codes"));
+    // Codes of one cut are one row, the nearest code first; its codes are
+    // listed, not shown as a range that reads like one across families.
+    QCOMPARE(fit->List(true)->item(0, 0)->text(), QString("030EA10, 300VA10 und 10 weitere"));
+    QCOMPARE(fit->List(false)->item(0, 0)->text(), QString("000ND00, 100CA00 und 399 weitere"));
+    // Every column shows, with no scroll bar to reach one.
+    for (const bool horizontal : {true, false}) {
+      QTableWidget* list = fit->List(horizontal);
+      QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+      const int right = list->horizontalHeader()->sectionViewportPosition(3) +
+                        list->horizontalHeader()->sectionSize(3);
+      QVERIFY2(right <= list->viewport()->width(), qPrintable(QString::number(right)));
+    }
+    // Both criteria side by side, the pair's figures as the command line gives them.
+    QVERIFY2(fit->Comparison()->text().contains("Hüllkurve: dämpft nie mehr als die Antenne"),
+             qPrintable(fit->Comparison()->text()));
+    QVERIFY2(
+        fit->Comparison()->text().contains("RMS: folgt der gemessenen Form. Horizontal 030EA10"),
+        qPrintable(fit->Comparison()->text()));
+    QVERIFY2(fit->Pair()->text().startsWith("Bestes Paar 030EA10 000ND00, kombiniert"),
+             qPrintable(fit->Pair()->text()));
+    // Behind the antenna the combined pattern's vertical cut falls by the
+    // horizontal code's 20 dB, which no vertical code follows: a warning.
+    QVERIFY2(fit->Warnings()->text().startsWith(
+                 "Achtung: 000ND00 (vertikal) weicht um bis zu 20,0 dB von der Messung ab, "),
+             qPrintable(fit->Warnings()->text()));
+    PhotographScreen("fit-warning.png");
     // The numbers of the command-line fit of the same file.
     QCOMPARE(fit->List(false)->item(0, 1)->text(), QString("20,00"));
     QCOMPARE(fit->List(false)->item(0, 3)->text(), QString("2,60"));
@@ -196,6 +221,8 @@ class PatternFileViewerTest : public QObject {
     QCOMPARE(fit->List(false)->rowCount(), 1);
     const QString second = fit->List(true)->item(1, 0)->data(Qt::UserRole).toString();
     QVERIFY(second != "030EA10");
+    // A row sets the code it shows first.
+    QVERIFY(fit->List(true)->item(1, 0)->text().startsWith(second));
     fit->List(true)->selectRow(1);
     QCOMPARE(QString(horizontalPanel.Code()), second);
     PhotographScreen("fit.png");
@@ -205,6 +232,13 @@ class PatternFileViewerTest : public QObject {
     QVERIFY(!fit->ToleranceBox()->isEnabled());
     fit->StartFit();
     QVERIFY(finished.wait(20000));
+    QCOMPARE(fit->List(true)->item(0, 0)->data(Qt::UserRole).toString(), QString("030EA10"));
+    // While a fit runs the button cancels it; the lists stay the last fit's.
+    fit->StartFit();
+    QCOMPARE(fit->StartButton()->text(), QString("A&bbrechen"));
+    fit->StartFit();
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(fit->StartButton()->text(), QString("&Anpassen"));
     QCOMPARE(fit->List(true)->item(0, 0)->data(Qt::UserRole).toString(), QString("030EA10"));
     // Closing the viewer while a fit runs waits for it (cleanup).
     fit->StartFit();

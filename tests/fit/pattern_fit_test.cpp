@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "model/parsed_antenna_code.h"
 
@@ -150,6 +151,52 @@ TEST(PatternFit, CodesOfOneCutAreOneResult) {
                       ComponentCut(ParsedAntennaCode(best.code.c_str()))),
               kEqualCutDb);
   }
+}
+
+// Within the tolerance the code closest to the measurement ranks first: a
+// flat cut gives the non-directional code however its file rounds, not one
+// that attenuates up to the tolerance everywhere.
+TEST(PatternFit, AFlatCutGivesTheNonDirectionalCodeHoweverItIsRounded) {
+  for (const char* zero : {"0", "0.0", "0.00"}) {
+    std::string text = "angle,horizontal loss\n";
+    for (int a = 0; a < 360; a += 10) text += std::to_string(a) + "," + zero + "\n";
+    const PatternReading reading = ParsePatternText(text, PatternFormat::kCsv);
+    ASSERT_TRUE(reading.file) << reading.error;
+    PatternFitRequest request;
+    request.top = 1;
+    const PatternFit fit = FitPattern(*reading.file, request, CodeSpace::Full());
+    EXPECT_EQ(fit.horizontal->results.front().code, "000ND00") << zero;
+    EXPECT_EQ(fit.horizontal->results.front().score.maxDeviation, 0.0) << zero;
+  }
+}
+
+// Asked to compare, a fit names each cut's best code under both criteria:
+// the first code of a fit by each criterion alone.
+TEST(PatternFit, ComparesTheBestCodesOfBothCriteria) {
+  const CodeSpace space = CodeSpace::Thinned(5);
+  const CutLosses h = ComponentCut(ParsedAntennaCode("065EB12"));
+  const CutLosses v = ComponentCut(ParsedAntennaCode("207VC21"));
+  const PatternReading reading =
+      ParsePatternText(Msi(Quirks{"065EB12", "207VC21", 0, 0, 0.0, 0}, h, v), PatternFormat::kMsi);
+  ASSERT_TRUE(reading.file) << reading.error;
+  PatternFitRequest request;
+  request.top = 1;
+  PatternFitRequest rms = request;
+  rms.criterion = FitCriterion::kRms;
+  const PatternFit byEnvelope = FitPattern(*reading.file, request, space);
+  const PatternFit byRms = FitPattern(*reading.file, rms, space);
+  for (PatternFitRequest compared : {request, rms}) {
+    compared.compareCriteria = true;
+    const PatternFit fit = FitPattern(*reading.file, compared, space);
+    for (const auto& [cut, envelopeCut, rmsCut] :
+         {std::tuple{&fit.horizontal, &byEnvelope.horizontal, &byRms.horizontal},
+          std::tuple{&fit.vertical, &byEnvelope.vertical, &byRms.vertical}}) {
+      ASSERT_TRUE((*cut)->bestEnvelope && (*cut)->bestRms);
+      EXPECT_EQ((*cut)->bestEnvelope->code, (*envelopeCut)->results.front().code);
+      EXPECT_EQ((*cut)->bestRms->code, (*rmsCut)->results.front().code);
+    }
+  }
+  EXPECT_NE(byEnvelope.vertical->results.front().code, byRms.vertical->results.front().code);
 }
 
 }  // namespace

@@ -109,6 +109,9 @@ TEST(PatternFile, RefusesMalformedFilesNamingTheLine) {
            Case{csv, "0,0\n1,nan\n", "line 2: loss 'nan' is not a number"},
            Case{csv, "0,0,0\n-1,0,0\n", "line 2: angle -1 lies outside"},
            Case{csv, "angle,loss\n", "line 1: the file holds no values"},
+           Case{csv, "hello,world\n1,2\n", "line 1: the header names no angle or loss column"},
+           Case{csv, "angle,loss\n0,3\n", "line 2: the cut has only one value; a pattern needs"},
+           Case{csv, "# one\n0;0;0\n", "line 2: each cut has only one value"},
        }) {
     const PatternReading reading = ParsePatternText(c.text, c.format);
     EXPECT_FALSE(reading.file) << c.text;

@@ -205,17 +205,29 @@ def run(viewer, writer, work):
 
 def fit_rows_of_tool(pattern_tool, top):
     """The horizontal rows `veltrisko-pattern fit` prints, as the dialog shows
-    them (code, largest deviation, RMS, mean excess; decimal commas)."""
-    text = subprocess.run([pattern_tool, "fit", MEASURED, "--top", str(top)],
-                          capture_output=True, text=True, check=True).stdout
+    them (codes as the window lists them, largest deviation, RMS, mean excess;
+    decimal commas)."""
+    def run(*extra):
+        return subprocess.run([pattern_tool, "fit", MEASURED, "--top", str(top)] + list(extra),
+                              capture_output=True, text=True, check=True).stdout
+    # The codes of each rank in the order the CSV rows give them, the first
+    # the one the row sets.
+    codes = {}
+    for line in run("--csv").splitlines()[1:]:
+        component, rank, code = line.split(",")[:3]
+        if component == "horizontal":
+            codes.setdefault(rank, []).append(code)
     rows = []
-    for line in text.splitlines():
-        row = re.match(r"\s*\d+\s+(\S+)(?: \.\. (\S+) \((\d+) codes\))?\s+"
-                       r"([\d.]+)\s+([\d.]+)\s+([\d.]+)$", line)
+    for line in run().splitlines():
+        row = re.match(r"\s*(\d+)\s+\S+(?: \.\. \S+ \(\d+ codes\))?\s+"
+                       r"(-?[\d.]+)\s+(-?[\d.]+)\s+(-?[\d.]+)$", line)
         if row:
-            first, last, count = row.group(1, 2, 3)
-            codes = first if last is None else "%s … %s, %s Codes" % (first, last, count)
-            rows.append("\t".join([codes] + [w.replace(".", ",") for w in row.group(4, 5, 6)]))
+            group = codes[row.group(1)]
+            listed = group if len(group) <= 3 else group[:2]
+            shown = ", ".join(listed)
+            if len(listed) < len(group):
+                shown += " und %d weitere" % (len(group) - len(listed))
+            rows.append("\t".join([shown] + [w.replace(".", ",") for w in row.group(2, 3, 4)]))
     return rows
 
 
@@ -238,12 +250,16 @@ def fit(viewer, pattern_tool):
     shown = lines[1:lines.index("Vertikal")]
     expected = fit_rows_of_tool(pattern_tool, len(shown))
     expect(shown == expected, "fit rows %s, the tool's %s" % (shown, expected))
-    # The second row: below the list's header, one row height further.
+    pictures = os.environ.get("VELTRISKO_SCREENSHOTS")
+    if pictures:
+        subprocess.run(["import", "-window", "root", os.path.join(pictures, "windows-fit.png")],
+                       check=True)
+    # The second row: below the list's header (the list is 110 px high), one row height further.
     x, y = map(int, places["210"])
-    subprocess.run(["xdotool", "mousemove", str(x), str(y - 65 + 20 + 14 + 7), "click", "1"],
+    subprocess.run(["xdotool", "mousemove", str(x), str(y - 55 + 20 + 14 + 7), "click", "1"],
                    check=True)
     viewer.settle()
-    code = shown[1].split()[0]
+    code = re.split(r"[,\s]", shown[1])[0]  # the first code the row lists
     expect("hor.:  " + code in viewer.text("info-legend"),
            "row %s not taken:\n%s" % (code, viewer.text("info-legend")))
 

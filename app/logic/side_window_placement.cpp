@@ -32,7 +32,9 @@ LegendRect PlaceSideWindow(const SideWindowRequest& r) {
   if (d.width > 0) {
     for (const int room : {s.x + s.width - (d.x + d.width), d.x - s.x})
       if (room >= r.minWidth) sizes.emplace_back(std::min(width, room), height);
-    for (const int room : {s.y + s.height - (d.y + d.height), d.y - s.y})
+    // Above the dialog, also between it and the owner's bars.
+    for (const int room :
+         {s.y + s.height - (d.y + d.height), d.y - s.y, d.y - std::max(s.y, bars.y + bars.height)})
       if (room >= r.minHeight) sizes.emplace_back(width, std::min(height, room));
   }
   LegendRect best{};

@@ -10,10 +10,12 @@
 
 #include "app/logic/pattern_file_texts.h"
 #include "app/logic/process_objects.h"
+#include "app/win32/config_dialog_window.h"
 #include "app/win32/gdi_diagram_painter.h"
 #include "app/win32/kept_settings.h"
 #include "app/win32/side_window_place.h"
 #include "app/win32/test_dumps.h"
+#include "app/win32/viewer_hooks.h"
 #include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
 #include "app/win32/window_text_dumps.h"
@@ -31,7 +33,7 @@ constexpr int kGap = 8;
 constexpr wchar_t kStyleValue[] = L"DiagramStyle";  // "polar" or "cartesian"
 constexpr int kRowHeight = 24;
 // The window's size at 96 dpi, and the least it shrinks to beside the dialog.
-constexpr int kWidth = 1100, kHeight = 680, kMinWidth = 600, kMinHeight = 480;
+constexpr int kWidth = 1100, kHeight = 680, kMinWidth = 480, kMinHeight = 260;
 
 struct DiagramWindowState {
   HWND window = nullptr;
@@ -103,6 +105,20 @@ void DumpControls() {
              "\t" + std::to_string((r.top + r.bottom) / 2) + "\t" + Narrow(text) + "\n";
   }
   DumpText("diagram-controls", lines);
+  // The window's and the dialog's frames, as Windows has them.
+  std::string frames;
+  for (const HWND window : {state.window, configDialogWindow}) {
+    RECT r{};
+    if (window != nullptr) GetWindowRect(window, &r);
+    frames += std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) +
+              " " + std::to_string(r.bottom) + "\n";
+  }
+  // Where the main window's title and menu bar end.
+  POINT client{0, 0};
+  ClientToScreen(GetWindow(state.window, GW_OWNER) != nullptr ? GetWindow(state.window, GW_OWNER)
+                                                              : MainWindowHandle(),
+                 &client);
+  DumpText("diagram-frames", frames + std::to_string(client.y) + "\n");
 }
 
 // The controls in rows at the top (flowing to the next row where they do not

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
 """The Windows viewer's 2-D window on a 1024 x 768 screen under Wine and a
-window manager, opened for a pattern file with a long name given on the
-command line: wholly on the screen, clear of the dialog and of the main
+window manager, opened by importing a pattern file with a long name while the
+dialog stands at the screen's bottom right: wholly on the screen, clear of the dialog and of the main
 window's menu bar, every control inside it, the long name cut on its box and
 whole in its tooltip; a window of its own on the taskbar that minimises
 alone; exports offer a name made of the codes and the rule, add the
@@ -25,7 +25,7 @@ import viewer_test  # noqa: E402
 from diagram_window_test import WINDOW, Diagrams, set_code, text_with, wine_path  # noqa: E402
 from viewer_test import Viewer, expect  # noqa: E402
 
-LONG_NAME = "Messung Sektorantenne Nord 2024-05-17 Süd-Ost Elevation.csv"
+LONG_NAME = "Messung Sektorantenne Nord 2024-05-17 Sued-Ost Elevation.csv"  # typed: ASCII
 MEASURED = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
                                          "tools", "fit_input_horizontal.csv"))
 
@@ -69,25 +69,53 @@ def save_as(diagrams, button, typed, written):
     return written and os.path.exists(written)
 
 
+def windows_frames(viewer):
+    """The 2-D window's and the dialog's frames as the viewer has them."""
+    lines = viewer.text("diagram-frames").splitlines()
+    return [tuple(int(v) for v in line.split()) for line in lines]
+
+
 def run(viewer, work):
     expect(viewer.main is not None and viewer.dialog is not None, "the viewer did not start")
+    # The dialog at the screen's bottom right, where the 2-D window cannot
+    # have its full size beside it.
+    dialog = frame(viewer.dialog)
+    subprocess.run(["xdotool", "windowmove", viewer.dialog, str(1024 - (dialog[2] - dialog[0])),
+                    str(768 - (dialog[3] - dialog[1]))], check=True)
+    viewer.settle()
+    # "Datei -> Diagramm importieren…" with a long file name opens the window.
+    viewer.keys(viewer.main, "alt+d")
+    viewer.press("i")
+    chooser = viewer.window("Diagramm importieren", timeout=20)
+    expect(chooser is not None, "no file dialog after Diagramm importieren")
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "type", "--delay", "30", wine_path(os.path.join(work, LONG_NAME))],
+                   check=True)
+    subprocess.run(["xdotool", "key", "Return"], check=True)
     window = viewer.window(WINDOW, timeout=30)
     expect(window is not None, "no 2-D window for the file")
     diagrams = Diagrams.__new__(Diagrams)
     diagrams.viewer, diagrams.window = viewer, window
+    text_with(viewer, "diagram-tooltip", "Datei: ")
     viewer.settle()
     time.sleep(1)
     subprocess.run(["import", "-window", "root", os.path.join(work, "diagram-1024.png")])
-    place, dialog, main = frame(window), frame(viewer.dialog), frame(viewer.main)
+    # As Windows has the frames: on the work area, clear of the dialog and of
+    # the main window's title and menu bar.
+    frames = windows_frames(viewer)
+    place, dialog_frame, bars_bottom = frames[0], frames[1], frames[2][0]
     expect(place[0] >= 0 and place[1] >= 0 and place[2] <= 1024 and place[3] <= 768,
            "the 2-D window %s is not wholly on the screen" % (place,))
+    expect(not meet(place, dialog_frame),
+           "the 2-D window %s covers the dialog %s" % (place, dialog_frame))
+    expect(place[1] >= bars_bottom,
+           "the 2-D window %s covers the menu bar (to %d)" % (place, bars_bottom))
+    # On the X screen: clear of the dialog, every control inside the window.
+    place, dialog = frame(window), frame(viewer.dialog)
     expect(not meet(place, dialog), "the 2-D window %s covers the dialog %s" % (place, dialog))
-    # The main window's title and menu bar: its top 50 pixels at least.
-    bars = (main[0], main[1], main[2], main[1] + 50)
-    expect(not meet(place, bars), "the 2-D window %s covers the menu bar %s" % (place, bars))
     controls = diagrams.controls()
     for (ident, label), (x, y) in controls.items():
-        expect(place[0] < x < place[2] and place[1] < y < place[3],
+        expect(place[0] < x < place[2] and place[1] < y < min(place[3], 768),
                "control %d '%s' at %d,%d outside the window %s" % (ident, label, x, y, place))
     boxes = [label for (ident, label) in controls if label.startswith("Datei: ")]
     expect(len(boxes) == 1 and "…" in boxes[0] and len(boxes[0]) < len("Datei: " + LONG_NAME),
@@ -146,8 +174,7 @@ def main():
     os.makedirs(work, exist_ok=True)
     measured = os.path.join(work, LONG_NAME)
     shutil.copy(MEASURED, measured)
-    viewer = Viewer(wine_run, exe, os.path.join(linux_bin, "steady_frame"), work,
-                    [wine_path(measured)])
+    viewer = Viewer(wine_run, exe, os.path.join(linux_bin, "steady_frame"), work)
     return viewer_test.report(viewer, work, lambda: run(viewer, work),
                               "The Windows 2-D window fits 1024 x 768.")
 

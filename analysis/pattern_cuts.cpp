@@ -24,10 +24,14 @@ std::vector<float> CutAngles(CutKind kind, float step) {
   return angles;
 }
 
-std::optional<CutCurves> ComputeCut(CutKind kind, const ParsedAntennaCode& horizontal,
-                                    const ParsedAntennaCode& vertical, bool useHcmV7, float step) {
+namespace {
+
+// `azimuth` is the vertical cut's relative azimuth.
+std::optional<CutCurves> CutAt(CutKind kind, float azimuth, const ParsedAntennaCode& horizontal,
+                               const ParsedAntennaCode& vertical, bool useHcmV7, float step) {
   CutCurves curves;
   curves.kind = kind;
+  curves.azimuth = kind == CutKind::kVertical ? azimuth : 0.0f;
   curves.angles = CutAngles(kind, step);
   const std::size_t n = curves.angles.size();
   for (auto* curve : {&curves.horizontalGainDb, &curves.verticalGainDb, &curves.v6Db, &curves.v7Db,
@@ -36,8 +40,9 @@ std::optional<CutCurves> ComputeCut(CutKind kind, const ParsedAntennaCode& horiz
   }
   try {
     for (const float angle : curves.angles) {
-      const RelativeDirection d = kind == CutKind::kHorizontal ? RelativeDirection{angle, 0.0f}
-                                                               : RelativeDirection{0.0f, angle};
+      const RelativeDirection d = kind == CutKind::kHorizontal
+                                      ? RelativeDirection{angle, 0.0f}
+                                      : RelativeDirection{curves.azimuth, angle};
       const ComponentGains gains = ComponentGainsOf(useHcmV7, d, horizontal, vertical);
       const float v6 = CombinedAttenuationV6(d.azimuth, d.elevation, horizontal, vertical);
       const auto v7 =
@@ -54,13 +59,26 @@ std::optional<CutCurves> ComputeCut(CutKind kind, const ParsedAntennaCode& horiz
   return curves;
 }
 
+}  // namespace
+
+std::optional<CutCurves> ComputeCut(CutKind kind, const ParsedAntennaCode& horizontal,
+                                    const ParsedAntennaCode& vertical, bool useHcmV7, float step) {
+  return CutAt(kind, 0.0f, horizontal, vertical, useHcmV7, step);
+}
+
+std::optional<CutCurves> ComputeBackVerticalCut(const ParsedAntennaCode& horizontal,
+                                                const ParsedAntennaCode& vertical, bool useHcmV7,
+                                                float step) {
+  return CutAt(CutKind::kVertical, 180.0f, horizontal, vertical, useHcmV7, step);
+}
+
 std::string CutCsv(const CutCurves& curves) {
   std::string csv =
       "azimuth,elevation,horizontal_gain_db,vertical_gain_db,v6_attenuation_db,"
       "v7_attenuation_db,difference_db\n";
   char line[256];
   for (std::size_t k = 0; k < curves.angles.size(); ++k) {
-    const float azimuth = curves.kind == CutKind::kHorizontal ? curves.angles[k] : 0.0f;
+    const float azimuth = curves.kind == CutKind::kHorizontal ? curves.angles[k] : curves.azimuth;
     const float elevation = curves.kind == CutKind::kVertical ? curves.angles[k] : 0.0f;
     // Adding 0 turns -0 into 0, as the table does.
     std::snprintf(line, sizeof line, "%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", azimuth, elevation,

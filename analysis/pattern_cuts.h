@@ -27,6 +27,8 @@ std::vector<float> CutAngles(CutKind kind, float step);
 //   differenceDb                      |v6Db - v7Db|
 struct CutCurves {
   CutKind kind = CutKind::kHorizontal;
+  // The vertical cut's relative azimuth: 0 in front, 180 for the back half.
+  float azimuth = 0.0f;
   std::vector<float> angles;
   std::vector<float> horizontalGainDb;
   std::vector<float> verticalGainDb;
@@ -39,6 +41,12 @@ struct CutCurves {
 std::optional<CutCurves> ComputeCut(CutKind kind, const ParsedAntennaCode& horizontal,
                                     const ParsedAntennaCode& vertical, bool useHcmV7,
                                     float step = 1.0f);
+
+// The back half of the vertical circle: relative elevation -90..90 at
+// relative azimuth 180, so that with the front half it closes the circle.
+std::optional<CutCurves> ComputeBackVerticalCut(const ParsedAntennaCode& horizontal,
+                                                const ParsedAntennaCode& vertical, bool useHcmV7,
+                                                float step = 1.0f);
 
 // The cut as CSV with the command-line table's angle columns and one column
 // per curve; the attenuations are the numbers `table --cut` prints.

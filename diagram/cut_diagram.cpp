@@ -81,7 +81,8 @@ class Describer {
 
   // The lines above the plot; returns where the plot may begin.
   double Titles() {
-    const std::string definition(CutDefinition(kind_, input_.language));
+    const std::string definition(FullCircle() ? In(texts::kVerticalCircleDefinition)
+                                              : std::string(CutDefinition(kind_, input_.language)));
     const std::size_t colon = definition.find(": ");
     std::vector<std::pair<std::string, LabelRole>> lines = {
         {definition.substr(0, colon), LabelRole::kTitle},
@@ -98,6 +99,11 @@ class Describer {
       Text(lines[i].first, {width_ / 2.0, y}, size, kText, Anchor::kMiddle, lines[i].second, bold);
     }
     return y + 8.0;
+  }
+
+  // The polar vertical plot shows the whole vertical circle, front and back.
+  bool FullCircle() const {
+    return kind_ == CutKind::kVertical && input_.style == DiagramStyle::kPolar;
   }
 
   bool Shown(DiagramCurve curve) const {
@@ -164,10 +170,10 @@ class Describer {
     return keyTop - 6.0;
   }
 
-  // The plotted value of one curve at one angle, nothing where it has none.
-  std::optional<double> Value(DiagramCurve curve, std::size_t i) const {
-    if (curve == DiagramCurve::kImported) return (*input_.Imported(kind_))[i];
-    const CutCurves& c = *input_.Cut(kind_);
+  // The plotted value of one curve at the cut's i-th angle.
+  static double Value(DiagramCurve curve, const CutCurves& c, const std::vector<float>* imported,
+                      std::size_t i) {
+    if (curve == DiagramCurve::kImported) return (*imported)[i];
     switch (curve) {
       case DiagramCurve::kHorizontalGain:
         return c.horizontalGainDb[i];
@@ -184,18 +190,40 @@ class Describer {
 
   // Every shown curve through `place(angle, value, curve)`, the difference
   // last but one and the imported file's on top.
+  // On the whole vertical circle the back half's points lead in and follow
+  // on, so that the line runs once round from -180 to 180.
   template <class Place>
   void Curves(Place place) {
     const std::vector<float> angles = CutAngles(kind_, 1.0f);
+    const bool circle = FullCircle() && input_.verticalBack;
     for (int k = 0; k < kDiagramCurveCount; ++k) {
       const auto curve = static_cast<DiagramCurve>(k);
       if (!Shown(curve)) continue;
+      const bool imported = curve == DiagramCurve::kImported;
+      const std::vector<float>* front = imported ? &*input_.Imported(kind_) : nullptr;
+      const std::vector<float>* back =
+          imported && input_.importedVerticalBack ? &*input_.importedVerticalBack : nullptr;
       const CurveLook& look = LookOf(curve);
       Polyline line{{}, look.colour, 2.0, look.stroke, curve};
-      const std::size_t count =
-          curve == DiagramCurve::kImported ? input_.Imported(kind_)->size() : angles.size();
-      for (std::size_t i = 0; i < std::min(count, angles.size()); ++i)
-        line.points.push_back(place(angles[i], *Value(curve, i), curve));
+      const std::size_t count = std::min(imported ? front->size() : angles.size(), angles.size());
+      const bool withBack = circle && (!imported || (back && back->size() == count));
+      const auto backPoint = [&](std::size_t i, double angle) {
+        line.points.push_back(place(angle, Value(curve, *input_.verticalBack, back, i), curve));
+      };
+      // Elevation e of the back half is circle angle -180 - e below the
+      // horizon and 180 - e above it.
+      if (withBack) {
+        for (std::size_t i = count; i-- > 0;) {
+          if (angles[i] <= 0.0f && angles[i] > -90.0f) backPoint(i, -180.0 - angles[i]);
+        }
+      }
+      for (std::size_t i = 0; i < count; ++i)
+        line.points.push_back(place(angles[i], Value(curve, *input_.Cut(kind_), front, i), curve));
+      if (withBack) {
+        for (std::size_t i = count; i-- > 0;) {
+          if (angles[i] >= 0.0f && angles[i] < 90.0f) backPoint(i, 180.0 - angles[i]);
+        }
+      }
       Add(std::move(line));
     }
   }
@@ -232,8 +260,10 @@ class Describer {
       Add(Circle{centre, radiusOf(db), db == 0.0 ? kFrame : kGrid, 1.0});
     for (int p = 0; p < 360; p += 30) {
       Add(Polyline{{centre, at(p, radius)}, kGrid, 1.0, Stroke::kSolid, {}});
-      const double angle = kind_ == CutKind::kVertical ? 90.0 - p : (p > 180 ? p - 360.0 : p);
-      if (std::fabs(angle) > (kind_ == CutKind::kVertical ? 90.0 : 180.0)) continue;
+      // The vertical circle's left half is the back: its elevation rises
+      // from the nadir (bottom) to the zenith (top) on that side too.
+      const double angle = kind_ == CutKind::kVertical ? (p <= 180 ? 90.0 - p : p - 270.0)
+                                                       : (p > 180 ? p - 360.0 : p);
       Point label = at(p, radius + 1.6 * kTickSize);
       label.y += kTickSize * 0.35;
       Text(Degrees(angle), label, kTickSize, kGrey, Anchor::kMiddle, LabelRole::kTick);
@@ -336,6 +366,7 @@ DiagramInput ComputeDiagramInput(const std::string& horizontalCode, const std::s
   const ParsedAntennaCode vertical(verticalCode.c_str());
   input.horizontal = ComputeCut(CutKind::kHorizontal, horizontal, vertical, useHcmV7);
   input.vertical = ComputeCut(CutKind::kVertical, horizontal, vertical, useHcmV7);
+  input.verticalBack = ComputeBackVerticalCut(horizontal, vertical, useHcmV7);
   return input;
 }
 
@@ -381,9 +412,14 @@ std::optional<double> CutAngleAt(const PlotFrame& frame, Point point) {
   if (std::hypot(dx, dy) > frame.radius * 1.05) return std::nullopt;
   const double polar = std::atan2(dx, dy) * 180.0 / std::numbers::pi;  // clockwise from the top
   if (frame.kind == CutKind::kHorizontal) return polar;
-  const double elevation = 90.0 - polar;
-  if (elevation < -limit || elevation > limit) return std::nullopt;
-  return elevation;
+  const double angle = 90.0 - polar;  // -90 .. 270
+  return angle > 180.0 ? angle - 360.0 : angle;
+}
+
+CirclePoint OnVerticalCircle(double angle) {
+  if (angle > 90.0) return {180.0 - angle, true};
+  if (angle < -90.0) return {-180.0 - angle, true};
+  return {angle, false};
 }
 
 }  // namespace veltrisko

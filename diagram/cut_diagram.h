@@ -23,11 +23,15 @@ struct DiagramInput {
   // Nothing while a code cannot be evaluated.
   std::optional<CutCurves> horizontal;
   std::optional<CutCurves> vertical;
+  // The vertical circle's back half (relative azimuth 180), which the polar
+  // plot shows left of the zenith.
+  std::optional<CutCurves> verticalBack;
   // A loaded pattern file: its name (empty while none is loaded) and its
   // gains in dB on the angles of the computed cuts, where the file has the cut.
   std::string importedName;
   std::optional<std::vector<float>> importedHorizontal;
   std::optional<std::vector<float>> importedVertical;
+  std::optional<std::vector<float>> importedVerticalBack;
   DiagramStyle style = DiagramStyle::kPolar;
   std::array<bool, kDiagramCurveCount> visible{true, true, true, true, true, true};
   // The language of every text on the plots and in the files.
@@ -41,7 +45,8 @@ struct DiagramInput {
   }
 };
 
-// The input for two codes and a rule, both cuts computed at 1-degree steps.
+// The input for two codes and a rule, both cuts (and the vertical circle's
+// back half) computed at 1-degree steps.
 DiagramInput ComputeDiagramInput(const std::string& horizontalCode, const std::string& verticalCode,
                                  bool useHcmV7);
 
@@ -69,7 +74,18 @@ CutPlot DescribeCutPlot(const DiagramInput& input, CutKind kind, double width, d
 Drawing DescribeDiagramPage(const DiagramInput& input, double width, double height,
                             const TextWidth& textWidth);
 
-// The cut's angle under a point of the plot; nothing off the plot.
+// The cut's angle under a point of the plot; nothing off the plot. On the
+// polar vertical plot the angle runs on over the zenith and the nadir onto
+// the back half: beyond 90 it is 180 - elevation at relative azimuth 180,
+// below -90 it is -180 - elevation.
 std::optional<double> CutAngleAt(const PlotFrame& frame, Point point);
+
+// Where an angle of the whole vertical circle (-180..180, as CutAngleAt gives
+// it) lies: the elevation and whether on the back half.
+struct CirclePoint {
+  double elevation = 0.0;
+  bool back = false;
+};
+CirclePoint OnVerticalCircle(double angle);
 
 }  // namespace veltrisko

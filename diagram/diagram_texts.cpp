@@ -52,23 +52,28 @@ std::string DiagramPageTitle(const DiagramInput& input) {
 }
 
 std::string DiagramReading(const DiagramInput& input, CutKind kind, double angle) {
-  const std::optional<CutCurves>& curves = input.Cut(kind);
+  // Beyond +-90 the vertical cut's angle lies on the circle's back half.
+  const CirclePoint point =
+      kind == CutKind::kVertical ? OnVerticalCircle(angle) : CirclePoint{angle, false};
+  const std::optional<CutCurves>& curves = point.back ? input.verticalBack : input.Cut(kind);
   if (!curves || curves->angles.empty()) return {};
   const auto& a = curves->angles;
   const auto nearest = std::min_element(a.begin(), a.end(), [&](float x, float y) {
-    return std::fabs(x - angle) < std::fabs(y - angle);
+    return std::fabs(x - point.elevation) < std::fabs(y - point.elevation);
   });
   const auto i = static_cast<std::size_t>(nearest - a.begin());
   const Language language = input.language;
   const auto db = [language](double value) { return Db(value, language); };
   std::string text = InString(language, kind == CutKind::kHorizontal ? texts::kReadingAzimuth
                                                                      : texts::kReadingElevation) +
-                     " " + DecimalNumber(a[i], 1, language) + "°:  hor. " +
-                     db(curves->horizontalGainDb[i]) + ",  vert. " + db(curves->verticalGainDb[i]) +
-                     ",  V6 " + db(-curves->v6Db[i]) + ",  V7 " + db(-curves->v7Db[i]) + ",  " +
-                     InString(language, texts::kReadingDifference) + " " +
-                     db(curves->differenceDb[i]);
-  const std::optional<std::vector<float>>& imported = input.Imported(kind);
+                     " " + DecimalNumber(a[i], 1, language) + "°" +
+                     (point.back ? InString(language, texts::kReadingBack) : std::string()) +
+                     ":  hor. " + db(curves->horizontalGainDb[i]) + ",  vert. " +
+                     db(curves->verticalGainDb[i]) + ",  V6 " + db(-curves->v6Db[i]) + ",  V7 " +
+                     db(-curves->v7Db[i]) + ",  " + InString(language, texts::kReadingDifference) +
+                     " " + db(curves->differenceDb[i]);
+  const std::optional<std::vector<float>>& imported =
+      point.back ? input.importedVerticalBack : input.Imported(kind);
   if (imported && i < imported->size())
     text += ",  " + InString(language, texts::kKeyImported) + " " + input.importedName + " " +
             db((*imported)[i]);

@@ -17,4 +17,15 @@ std::vector<float> ImportedGains(CutKind kind, const CutLosses& losses) {
   return gains;
 }
 
+std::vector<float> ImportedVerticalBackGains(const CutLosses& losses) {
+  std::vector<float> gains;
+  for (const float angle : CutAngles(CutKind::kVertical, 1.0f)) {
+    // The vertical angle runs on downwards through the nadir (90) to the
+    // back's horizon (180) and up to the zenith (270).
+    const auto index = static_cast<std::size_t>(180 + std::lround(angle));
+    gains.push_back(static_cast<float>(-losses[index % 360]) + 0.0f);
+  }
+  return gains;
+}
+
 }  // namespace veltrisko

@@ -14,4 +14,8 @@ namespace veltrisko {
 // half of the vertical cut over elevation -90..90.
 std::vector<float> ImportedGains(CutKind kind, const CutLosses& losses);
 
+// The back half of the file's vertical cut, over elevation -90..90 behind
+// the antenna (relative azimuth 180), for the polar plot's whole circle.
+std::vector<float> ImportedVerticalBackGains(const CutLosses& losses);
+
 }  // namespace veltrisko

@@ -28,6 +28,10 @@ inline constexpr Text kHorizontalCutDefinition{
 inline constexpr Text kVerticalCutDefinition{
     "Vertikalschnitt: Azimut 0° relativ zur Hauptrichtung, Elevation −90° … 90°",
     "Vertical cut: azimuth 0° relative to the main direction, elevation −90° … 90°"};
+// The polar plot's whole vertical circle: the front half right, the back left.
+inline constexpr Text kVerticalCircleDefinition{
+    "Vertikalschnitt: Azimut 0° (rechts) und 180° (links) relativ zur Hauptrichtung",
+    "Vertical cut: azimuth 0° (right) and 180° (left) relative to the main direction"};
 
 // The curves beside their check boxes and, shorter, in the plot's key.
 inline constexpr Text kCurveHorizontalGain{"Gewinn horizontale Komponente",
@@ -55,6 +59,8 @@ inline constexpr Text kAxisRelativeElevation{"Elevation relativ (°)", "relative
 inline constexpr Text kReadingAzimuth{"Azimut", "Azimuth"};
 inline constexpr Text kReadingElevation{"Elevation", "Elevation"};
 inline constexpr Text kReadingDifference{"Unterschied", "difference"};
+// After the elevation of a point on the vertical circle's back half.
+inline constexpr Text kReadingBack{" (hinten, Azimut 180°)", " (back, azimuth 180°)"};
 
 inline constexpr std::array kCutDiagramTexts{
     kDiagramWindowTitle,
@@ -68,6 +74,7 @@ inline constexpr std::array kCutDiagramTexts{
     kDiagramPrint,
     kHorizontalCutDefinition,
     kVerticalCutDefinition,
+    kVerticalCircleDefinition,
     kCurveHorizontalGain,
     kCurveVerticalGain,
     kCurveV6,
@@ -87,6 +94,7 @@ inline constexpr std::array kCutDiagramTexts{
     kReadingAzimuth,
     kReadingElevation,
     kReadingDifference,
+    kReadingBack,
 };
 
 }  // namespace veltrisko::texts

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPageSize>
 #include <QPainter>
@@ -15,15 +16,18 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 
+#include "app/logic/pattern_file_texts.h"
+#include "app/logic/side_window_placement.h"
+#include "app/qt/config_dialog_widget.h"
 #include "app/qt/diagram_painter.h"
+#include "app/qt/flow_layout.h"
+#include "app/qt/main_window.h"
 #include "app/qt/viewer_settings.h"
 #include "diagram/diagram_files.h"
-#include "diagram/diagram_texts.h"
-#include "diagram/imported_cut.h"
-#include "files/atomic_file.h"
 
 namespace veltrisko {
 
@@ -32,7 +36,9 @@ class DiagramPlot final : public QWidget {
  public:
   DiagramPlot(DiagramWindow& window, CutKind kind, QWidget* parent)
       : QWidget(parent), window_(window), kind_(kind) {
-    setMinimumSize(420, 420);
+    // Small enough that the window fits beside the dialog on a 1024 x 768
+    // screen; it grows with the window.
+    setMinimumSize(240, 170);
     setMouseTracking(true);
   }
 
@@ -49,9 +55,7 @@ class DiagramPlot final : public QWidget {
   }
 
   void mouseMoveEvent(QMouseEvent* event) override {
-    const QPointF at = event->position();
-    if (const std::optional<double> angle = CutAngleAt(frame_, {at.x(), at.y()}))
-      window_.ShowReadingAt(kind_, *angle);
+    window_.PointAt(frame_, {event->position().x(), event->position().y()});
   }
 
  private:
@@ -62,18 +66,10 @@ class DiagramPlot final : public QWidget {
 
 namespace {
 
-QString QText(const char* utf8) { return QString::fromUtf8(utf8); }
-QString QText(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
+QString QText(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-  const std::string problem = WriteFileAtomically(path.toStdString(), [&](std::FILE* file) {
-    const auto size = static_cast<std::size_t>(bytes.size());
-    return std::fwrite(bytes.constData(), 1, size, file) == size;
-  });
-  return problem.empty();
-}
+QRect QtRect(const LegendRect& r) { return {r.x, r.y, r.width, r.height}; }
+LegendRect RectOf(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
 }  // namespace
 
@@ -81,12 +77,11 @@ DiagramWindow::DiagramWindow(std::function<FrameSource()> source, QWidget* paren
                              Language language)
     : QWidget(parent, Qt::Window),
       source_(std::move(source)),
+      model_(language, RememberedPolarDiagrams().value_or(true) ? DiagramStyle::kPolar
+                                                                : DiagramStyle::kCartesian),
       styleChoice_(new QComboBox(this)),
       styleLabel_(new QLabel(this)),
       readout_(new QLabel(this)) {
-  input_.language = language;
-  input_.style =
-      RememberedPolarDiagrams().value_or(true) ? DiagramStyle::kPolar : DiagramStyle::kCartesian;
   auto* plotArea = new QWidget(this);
   auto* plotsLayout = new QHBoxLayout(plotArea);
   plotsLayout->setContentsMargins(0, 0, 0, 0);
@@ -94,18 +89,23 @@ DiagramWindow::DiagramWindow(std::function<FrameSource()> source, QWidget* paren
             new DiagramPlot(*this, CutKind::kVertical, plotArea)};
   for (DiagramPlot* plot : plots_) plotsLayout->addWidget(plot);
 
-  auto* controls = new QHBoxLayout;
-  for (const Text& name : kDiagramStyleNames) styleChoice_->addItem(QText(In(language, name)));
-  styleChoice_->setCurrentIndex(input_.style == DiagramStyle::kPolar ? 0 : 1);
-  connect(styleChoice_, &QComboBox::currentIndexChanged, this, [this](int index) {
-    SetStyle(index == 0 ? DiagramStyle::kPolar : DiagramStyle::kCartesian);
-  });
-  controls->addWidget(styleLabel_);
-  controls->addWidget(styleChoice_);
+  // The controls and the buttons flow onto more rows in a narrow window.
+  auto* controls = new FlowLayout;
+  auto* styleRow = new QWidget(this);
+  auto* styleLayout = new QHBoxLayout(styleRow);
+  styleLayout->setContentsMargins(0, 0, 0, 0);
+  styleLabel_->setParent(styleRow);
+  styleChoice_->setParent(styleRow);
+  styleLayout->addWidget(styleLabel_);
+  styleLayout->addWidget(styleChoice_);
+  for (int i = 0; i < 2; ++i) styleChoice_->addItem(QText(model_.StyleName(i)));
+  styleChoice_->setCurrentIndex(model_.StyleIndex());
+  connect(styleChoice_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { SetStyle(DiagramWindowModel::StyleAt(index)); });
+  controls->addWidget(styleRow);
   for (int k = 0; k < kDiagramCurveCount; ++k) {
     const auto curve = static_cast<DiagramCurve>(k);
     auto* box = new QCheckBox(this);
-    box->setChecked(true);
     const Rgb c = LookOf(curve).colour;
     box->setStyleSheet(
         QStringLiteral("QCheckBox { color: %1; }").arg(QColor(c.r, c.g, c.b).name()));
@@ -113,68 +113,61 @@ DiagramWindow::DiagramWindow(std::function<FrameSource()> source, QWidget* paren
     controls->addWidget(box);
     boxes_[k] = box;
   }
-  boxes_[static_cast<int>(DiagramCurve::kImported)]->setVisible(false);
-  controls->addStretch();
 
-  auto* exports = new QHBoxLayout;
+  auto* exports = new FlowLayout;
   for (std::size_t i = 0; i < std::size(kDiagramExports); ++i) {
-    const DiagramExportLook& look = kDiagramExports[i];
     auto* button = new QPushButton(this);
     exportButtons_[i] = button;
     exports->addWidget(button);
-    const QString filter = QStringLiteral("%1 (*.%2)").arg(QText(look.filterName), look.extension);
-    connect(button, &QPushButton::clicked, this, [this, what = look.what, filter] {
-      switch (what) {
-        case DiagramExport::kPng:
-          return AskAndExport(filter, [this](const QString& p) { return ExportPng(p); });
-        case DiagramExport::kSvg:
-          return AskAndExport(filter, [this](const QString& p) { return ExportSvg(p); });
-        case DiagramExport::kCsvHorizontal:
-        case DiagramExport::kCsvVertical: {
-          const CutKind kind =
-              what == DiagramExport::kCsvHorizontal ? CutKind::kHorizontal : CutKind::kVertical;
-          return AskAndExport(filter,
-                              [this, kind](const QString& p) { return ExportCsv(p, kind); });
-        }
-        case DiagramExport::kPdf:
-          return AskAndExport(filter, [this](const QString& p) { return ExportPdf(p); });
-        case DiagramExport::kPrint:
-          return Print();
-      }
+    connect(button, &QPushButton::clicked, this, [this, what = kDiagramExports[i].what] {
+      if (what == DiagramExport::kPrint) return Print();
+      AskAndExport(what);
     });
   }
-  exports->addStretch();
 
   readout_->setObjectName(QStringLiteral("diagramReadout"));
   readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // A long reading wraps rather than widening the window.
+  readout_->setWordWrap(true);
+  readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(controls);
   layout->addWidget(plotArea, 1);
   layout->addWidget(readout_);
   layout->addLayout(exports);
   ShowTexts();
+  ShowCurveBoxes();
   Refresh();
 }
 
 void DiagramWindow::SetLanguage(Language language) {
-  if (language == input_.language) return;
-  input_.language = language;
-  // The reading names its curves; it comes back at the next mouse move.
-  readout_->clear();
+  if (!model_.SetLanguage(language)) return;
+  readout_->setText(QText(model_.Reading()));
   ShowTexts();
   Repaint();
 }
 
 void DiagramWindow::ShowTexts() {
-  const Language language = input_.language;
-  setWindowTitle(QText(In(language, texts::kDiagramWindowTitle)));
-  styleLabel_->setText(QText(In(language, texts::kDiagramStyleLabel)));
+  setWindowTitle(QText(model_.WindowTitle()));
+  styleLabel_->setText(QText(model_.StyleLabel()));
   for (int i = 0; i < styleChoice_->count(); ++i)
-    styleChoice_->setItemText(i, QText(In(language, kDiagramStyleNames[i])));
-  for (int k = 0; k < kDiagramCurveCount; ++k)
-    boxes_[k]->setText(QString::fromStdString(CurveBoxText(input_, static_cast<DiagramCurve>(k))));
+    styleChoice_->setItemText(i, QText(model_.StyleName(i)));
+  for (int k = 0; k < kDiagramCurveCount; ++k) {
+    const auto curve = static_cast<DiagramCurve>(k);
+    boxes_[k]->setText(QText(model_.CurveBoxText(curve)));
+    boxes_[k]->setToolTip(QText(model_.CurveBoxTooltip(curve)));
+  }
   for (std::size_t i = 0; i < std::size(kDiagramExports); ++i)
-    exportButtons_[i]->setText(QText(In(language, kDiagramExports[i].button)));
+    exportButtons_[i]->setText(QText(model_.ButtonText(kDiagramExports[i].what)));
+}
+
+void DiagramWindow::ShowCurveBoxes() {
+  for (int k = 0; k < kDiagramCurveCount; ++k) {
+    const auto curve = static_cast<DiagramCurve>(k);
+    const QSignalBlocker quiet(boxes_[k]);
+    boxes_[k]->setChecked(model_.CurveChecked(curve));
+    boxes_[k]->setVisible(model_.CurveBoxShown(curve));
+  }
 }
 
 CutPlot DiagramWindow::Plot(CutKind kind) const {
@@ -190,122 +183,141 @@ void DiagramWindow::Repaint() {
 }
 
 void DiagramWindow::SetStyle(DiagramStyle style) {
-  input_.style = style;
   RememberPolarDiagrams(style == DiagramStyle::kPolar);
-  styleChoice_->setCurrentIndex(style == DiagramStyle::kPolar ? 0 : 1);
+  if (!model_.SetStyle(style)) return;
+  const QSignalBlocker quiet(styleChoice_);
+  styleChoice_->setCurrentIndex(model_.StyleIndex());
   Repaint();
 }
 
 void DiagramWindow::SetCurveVisible(DiagramCurve curve, bool visible) {
-  input_.visible[static_cast<int>(curve)] = visible;
-  boxes_[static_cast<int>(curve)]->setChecked(visible);
+  if (!model_.SetCurveVisible(curve, visible)) return;
+  ShowCurveBoxes();
   Repaint();
 }
 
 void DiagramWindow::SetImportedCuts(const QString& name, const std::optional<CutLosses>& horizontal,
                                     const std::optional<CutLosses>& vertical) {
-  input_.importedName = name.toStdString();
-  input_.importedHorizontal.reset();
-  input_.importedVertical.reset();
-  if (!name.isEmpty() && horizontal)
-    input_.importedHorizontal = ImportedGains(CutKind::kHorizontal, *horizontal);
-  if (!name.isEmpty() && vertical)
-    input_.importedVertical = ImportedGains(CutKind::kVertical, *vertical);
-  QCheckBox* box = boxes_[static_cast<int>(DiagramCurve::kImported)];
-  box->setText(QString::fromStdString(CurveBoxText(input_, DiagramCurve::kImported)));
-  box->setVisible(!name.isEmpty());
+  model_.SetImportedCuts(name.toStdString(), horizontal, vertical);
+  ShowTexts();
+  ShowCurveBoxes();
   Repaint();
 }
 
 void DiagramWindow::Refresh() {
   const FrameSource source = source_();
-  DiagramInput fresh =
-      ComputeDiagramInput(source.horizontalCode ? source.horizontalCode : "",
-                          source.verticalCode ? source.verticalCode : "", source.scene.useHcmV7);
-  input_.horizontalCode = std::move(fresh.horizontalCode);
-  input_.verticalCode = std::move(fresh.verticalCode);
-  input_.useHcmV7 = fresh.useHcmV7;
-  input_.horizontal = std::move(fresh.horizontal);
-  input_.vertical = std::move(fresh.vertical);
-  Repaint();
+  if (model_.Follow(source.horizontalCode ? source.horizontalCode : "",
+                    source.verticalCode ? source.verticalCode : "", source.scene.useHcmV7))
+    Repaint();
 }
 
 QString DiagramWindow::ReadoutAtAngle(CutKind kind, double angle) const {
-  return QString::fromStdString(DiagramReading(input_, kind, angle));
+  return QText(DiagramReading(Input(), kind, angle));
 }
 
-void DiagramWindow::ShowReadingAt(CutKind kind, double angle) {
-  readout_->setText(ReadoutAtAngle(kind, angle));
+void DiagramWindow::PointAt(const PlotFrame& frame, Point at) {
+  if (model_.PointAt(frame, at)) readout_->setText(QText(model_.Reading()));
 }
 
-bool DiagramWindow::ExportPng(const QString& path) const {
-  QImage image(static_cast<int>(kDiagramPageWidth), static_cast<int>(kDiagramPageHeight),
-               QImage::Format_RGB32);
-  {
-    QPainter painter(&image);
-    PaintDrawing(painter,
-                 DescribeDiagramPage(input_, kDiagramPageWidth, kDiagramPageHeight, QtTextWidth));
-  }
+bool DiagramWindow::ExportTo(DiagramExport what, const QString& path) {
+  bool painted = true;
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) return false;
-  return WriteBytes(path, bytes);
-}
-
-bool DiagramWindow::ExportSvg(const QString& path) const {
-  return WriteTextFileAtomically(path.toStdString(), DiagramSvg(input_)).empty();
-}
-
-bool DiagramWindow::ExportPdf(const QString& path) const {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  {
+  if (what == DiagramExport::kPng) {
+    QImage image(static_cast<int>(kDiagramPageWidth), static_cast<int>(kDiagramPageHeight),
+                 QImage::Format_RGB32);
+    {
+      QPainter painter(&image);
+      PaintDrawing(painter, model_.Page(QtTextWidth));
+    }
+    painted = image.save(&buffer, "PNG");
+  } else if (what == DiagramExport::kPdf) {
     QPdfWriter pdf(&buffer);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageOrientation(QPageLayout::Landscape);
     pdf.setResolution(150);
-    pdf.setTitle(QString::fromStdString(InString(input_.language, texts::kDiagramPageTitle) +
-                                        PlotIdentity(input_)));
+    pdf.setTitle(QText(model_.PageTitle()));
     RenderPageOn(pdf);
   }
-  return WriteBytes(path, bytes);
+  const std::string problem = model_.Export(what, path.toStdString(), [&](std::FILE* file) {
+    const auto size = static_cast<std::size_t>(bytes.size());
+    return painted && std::fwrite(bytes.constData(), 1, size, file) == size;
+  });
+  if (problem.empty()) return true;
+  // Reported as the main window reports a failed export.
+  if (message_) message_->close();
+  message_ =
+      new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kPatternMessageTitle),
+                      QText(ExportFailedMessage(problem, Input().language)), QMessageBox::Ok, this);
+  message_->setAttribute(Qt::WA_DeleteOnClose);
+  message_->open();
+  return false;
 }
 
-bool DiagramWindow::ExportCsv(const QString& path, CutKind kind) const {
-  const std::string csv = DiagramCsv(input_, kind);
-  if (csv.empty()) return false;
-  return WriteTextFileAtomically(path.toStdString(), csv).empty();
-}
-
-void DiagramWindow::AskAndExport(const QString& filter,
-                                 const std::function<bool(const QString&)>& write) {
+void DiagramWindow::AskAndExport(DiagramExport what) {
+  const DiagramExportDialog ask = model_.ExportDialog(what);
   const QString path = QFileDialog::getSaveFileName(
-      this, QText(In(input_.language, texts::kDiagramExportTitle)), {}, filter);
+      this, QText(ask.title), QText(ask.suggestedName),
+      QStringLiteral("%1 (*.%2)").arg(QText(ask.filterName), QText(ask.extension)));
   if (path.isEmpty()) return;
-  if (!write(path))
-    readout_->setText(QText(In(input_.language, texts::kDiagramWriteFailed)) + path);
+  ExportTo(what, QText(model_.PathWithExtension(what, path.toStdString())));
 }
 
 void DiagramWindow::RenderPageOn(QPagedPaintDevice& device) const {
   QPainter painter(&device);
   const QRect page = painter.viewport();
-  // As large as the page allows, keeping the page's proportions.
-  const double scale =
-      std::min(page.width() / kDiagramPageWidth, page.height() / kDiagramPageHeight);
+  const double scale = DiagramWindowModel::PageScale(page.width(), page.height());
   painter.scale(scale, scale);
-  PaintDrawing(painter,
-               DescribeDiagramPage(input_, kDiagramPageWidth, kDiagramPageHeight, QtTextWidth));
+  PaintDrawing(painter, model_.Page(QtTextWidth));
 }
 
 void DiagramWindow::Print() {
   // The printer writes its own output; only printing itself goes this way.
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageOrientation(QPageLayout::Landscape);
+  printer.setDocName(QText(model_.PageTitle()));
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
   RenderPageOn(printer);
+}
+
+void DiagramWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (placed_) return;
+  placed_ = true;
+  PlaceBesideOwner();
+  // Again once the window manager has framed the window, with its real frame.
+  QTimer::singleShot(400, this, &DiagramWindow::PlaceBesideOwner);
+}
+
+void DiagramWindow::PlaceBesideOwner() {
+  QWidget* owner = parentWidget();
+  QScreen* screen = owner != nullptr ? owner->screen() : this->screen();
+  if (owner == nullptr || screen == nullptr) return;
+  // The frame this window has, or (before the window manager framed it) the
+  // dialog's, a window framed as this one is; a maximised owner has none.
+  QSize frame = frameGeometry().size() - geometry().size();
+  SideWindowRequest request;
+  request.screen = RectOf(screen->availableGeometry());
+  request.owner = RectOf(owner->frameGeometry());
+  request.ownerBarsHeight = owner->mapToGlobal(QPoint(0, 0)).y() - owner->frameGeometry().y();
+  if (auto* main = qobject_cast<MainWindow*>(owner)) {
+    if (main->menuWidget() != nullptr) request.ownerBarsHeight += main->menuWidget()->height();
+    if (ConfigDialogWidget* dialog = main->Dialog(); dialog != nullptr && dialog->isVisible()) {
+      request.dialog = RectOf(dialog->frameGeometry());
+      if (frame.isEmpty()) frame = dialog->frameGeometry().size() - dialog->geometry().size();
+    }
+  }
+  if (frame.isEmpty()) frame = owner->frameGeometry().size() - owner->geometry().size();
+  const QSize least = minimumSizeHint().expandedTo(minimumSize()) + frame;
+  request.width = width() + frame.width();
+  request.height = height() + frame.height();
+  request.minWidth = least.width();
+  request.minHeight = least.height();
+  const QRect place = QtRect(PlaceSideWindow(request));
+  resize(place.size() - frame);
+  move(place.topLeft());
 }
 
 }  // namespace veltrisko

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -8,8 +10,7 @@
 #include <optional>
 
 #include "app/qt/pattern_view.h"
-#include "diagram/cut_diagram.h"
-#include "diagram/diagram_texts.h"
+#include "diagram/diagram_window_model.h"
 #include "interchange/pattern_cuts.h"
 
 class QPagedPaintDevice;
@@ -25,8 +26,8 @@ class DiagramPlot;
 // "Ansicht -> 2D-Diagramme": the horizontal and the vertical cut, each as a
 // polar or a cartesian plot in dB, following the current codes and rule; the
 // reading of every curve at the mouse angle; export as PNG, SVG, CSV and PDF,
-// and printing. What the plots show comes from the shared description; this
-// window only paints it and forwards the user's choices.
+// and printing. The window's state and decisions are its DiagramWindowModel;
+// this window forwards the user's events to it and paints what it describes.
 class DiagramWindow final : public QWidget {
   Q_OBJECT
 
@@ -38,11 +39,11 @@ class DiagramWindow final : public QWidget {
   // Shows every text of the window and the plots in `language`.
   void SetLanguage(Language language);
 
-  // Recomputes both cuts from the current state and repaints the plots.
+  // Follows the current codes and rule; repaints the plots when they changed.
   void Refresh();
   // Shows the plots polar or cartesian and keeps the choice for the next start.
   void SetStyle(DiagramStyle style);
-  DiagramStyle Style() const { return input_.style; }
+  DiagramStyle Style() const { return model_.Input().style; }
   void SetCurveVisible(DiagramCurve curve, bool visible);
   QCheckBox* CurveBox(DiagramCurve curve) const { return boxes_[static_cast<int>(curve)]; }
 
@@ -51,9 +52,9 @@ class DiagramWindow final : public QWidget {
   void SetImportedCuts(const QString& name, const std::optional<CutLosses>& horizontal,
                        const std::optional<CutLosses>& vertical);
 
-  const DiagramInput& Input() const { return input_; }
+  const DiagramInput& Input() const { return model_.Input(); }
   // The curves now shown; nothing while a code cannot be evaluated.
-  const std::optional<CutCurves>& Curves(CutKind kind) const { return input_.Cut(kind); }
+  const std::optional<CutCurves>& Curves(CutKind kind) const { return Input().Cut(kind); }
   // The plot as it is drawn now, and the widget it is drawn in.
   CutPlot Plot(CutKind kind) const;
   QWidget* PlotWidget(CutKind kind) const;
@@ -62,30 +63,45 @@ class DiagramWindow final : public QWidget {
   // Where the reading is shown; the mouse over a plot fills it.
   QLabel* ReadingLine() const { return readout_; }
 
-  // Writes the plots or the values; false when the file cannot be written.
-  bool ExportPng(const QString& path) const;
-  bool ExportSvg(const QString& path) const;
-  bool ExportPdf(const QString& path) const;
-  bool ExportCsv(const QString& path, CutKind kind) const;
+  // Writes the plots or the values; false, with the reason in a message box
+  // (Message()), when the file cannot be written.
+  bool ExportTo(DiagramExport what, const QString& path);
+  bool ExportPng(const QString& path) { return ExportTo(DiagramExport::kPng, path); }
+  bool ExportSvg(const QString& path) { return ExportTo(DiagramExport::kSvg, path); }
+  bool ExportPdf(const QString& path) { return ExportTo(DiagramExport::kPdf, path); }
+  bool ExportCsv(const QString& path, CutKind kind) {
+    return ExportTo(
+        kind == CutKind::kHorizontal ? DiagramExport::kCsvHorizontal : DiagramExport::kCsvVertical,
+        path);
+  }
+  QMessageBox* Message() const { return message_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   friend class DiagramPlot;
-  void ShowReadingAt(CutKind kind, double angle);
+  void PointAt(const PlotFrame& frame, Point at);
   void Repaint();
-  void AskAndExport(const QString& filter, const std::function<bool(const QString&)>& write);
+  void AskAndExport(DiagramExport what);
   void Print();
   void ShowTexts();
+  void ShowCurveBoxes();
+  // Beside the main window, wholly on the screen and clear of the dialog.
+  void PlaceBesideOwner();
   // Both plots on one page of a PDF or a printer.
   void RenderPageOn(QPagedPaintDevice& device) const;
 
   std::function<FrameSource()> source_;
-  DiagramInput input_;
+  DiagramWindowModel model_;
   std::array<DiagramPlot*, 2> plots_{};
   std::array<QCheckBox*, kDiagramCurveCount> boxes_{};
   std::array<QPushButton*, std::size(kDiagramExports)> exportButtons_{};
   QComboBox* styleChoice_;
   QLabel* styleLabel_;
   QLabel* readout_;
+  QPointer<QMessageBox> message_;
+  bool placed_ = false;
 };
 
 }  // namespace veltrisko

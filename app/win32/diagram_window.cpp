@@ -1,24 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "app/win32/diagram_window.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include <algorithm>
 #include <array>
 #include <vector>
 
+#include "app/logic/pattern_file_texts.h"
 #include "app/logic/process_objects.h"
+#include "app/win32/config_dialog_window.h"
 #include "app/win32/gdi_diagram_painter.h"
 #include "app/win32/kept_settings.h"
+#include "app/win32/side_window_place.h"
 #include "app/win32/test_dumps.h"
+#include "app/win32/viewer_hooks.h"
 #include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
 #include "app/win32/window_text_dumps.h"
-#include "diagram/cut_diagram.h"
-#include "diagram/diagram_files.h"
-#include "diagram/diagram_texts.h"
-#include "diagram/imported_cut.h"
-#include "files/atomic_file.h"
+#include "diagram/diagram_window_model.h"
 
 namespace veltrisko {
 namespace {
@@ -30,8 +31,9 @@ enum : int { kStyleId = 100, kFirstBoxId = 110, kFirstButtonId = 130 };
 constexpr int kGap = 8;
 // The display mode chosen last.
 constexpr wchar_t kStyleValue[] = L"DiagramStyle";  // "polar" or "cartesian"
-constexpr char kCartesianName[] = "cartesian";
 constexpr int kRowHeight = 24;
+// The window's size at 96 dpi, and the least it shrinks to beside the dialog.
+constexpr int kWidth = 1100, kHeight = 680, kMinWidth = 480, kMinHeight = 260;
 
 struct DiagramWindowState {
   HWND window = nullptr;
@@ -41,20 +43,21 @@ struct DiagramWindowState {
   std::array<HWND, 2> plots{};
   std::array<PlotFrame, 2> frames{};
   HWND reading = nullptr;
+  HWND tooltip = nullptr;
   std::vector<std::pair<DiagramExport, HWND>> buttons;
-  DiagramInput input;
 };
 DiagramWindowState state;
+// Kept while the window is closed, for its next opening.
+DiagramWindowModel model;
 
 HFONT UiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
 DiagramStyle RememberedStyle() {
-  return KeptSetting(kStyleValue) == kCartesianName ? DiagramStyle::kCartesian
-                                                    : DiagramStyle::kPolar;
+  return DiagramStyleOfSetting(KeptSetting(kStyleValue).value_or(""));
 }
 
 void RememberStyle(DiagramStyle style) {
-  KeepSetting(kStyleValue, style == DiagramStyle::kCartesian ? kCartesianName : "polar");
+  KeepSetting(kStyleValue, std::string(DiagramStyleSetting(style)));
 }
 
 CutKind KindOf(HWND plot) {
@@ -102,6 +105,20 @@ void DumpControls() {
              "\t" + std::to_string((r.top + r.bottom) / 2) + "\t" + Narrow(text) + "\n";
   }
   DumpText("diagram-controls", lines);
+  // The window's and the dialog's frames, as Windows has them.
+  std::string frames;
+  for (const HWND window : {state.window, configDialogWindow}) {
+    RECT r{};
+    if (window != nullptr) GetWindowRect(window, &r);
+    frames += std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) +
+              " " + std::to_string(r.bottom) + "\n";
+  }
+  // Where the main window's title and menu bar end.
+  POINT client{0, 0};
+  ClientToScreen(GetWindow(state.window, GW_OWNER) != nullptr ? GetWindow(state.window, GW_OWNER)
+                                                              : MainWindowHandle(),
+                 &client);
+  DumpText("diagram-frames", frames + std::to_string(client.y) + "\n");
 }
 
 // The controls in rows at the top (flowing to the next row where they do not
@@ -130,14 +147,15 @@ void Layout() {
   const int plotsTop = y + rowHeight + gap;
   const int buttonHeight = scaled(26);
   const int buttonsTop = client.bottom - gap - buttonHeight;
-  const int readingTop = buttonsTop - buttonHeight;
+  const int readingTop = buttonsTop - scaled(32);
   x = gap;
   for (const auto& [what, button] : state.buttons) {
     const int w = TextWidthOf(button) + scaled(24);
     MoveWindow(button, x, buttonsTop, w, buttonHeight, TRUE);
     x += w + gap;
   }
-  MoveWindow(state.reading, gap, readingTop, width - 2 * gap, scaled(20), TRUE);
+  // Two lines, where a long reading wraps.
+  MoveWindow(state.reading, gap, readingTop, width - 2 * gap, scaled(28), TRUE);
   const int plotHeight = std::max(10, readingTop - scaled(4) - plotsTop);
   const int half = std::max(10, (width - 3 * gap) / 2);
   MoveWindow(state.plots[0], gap, plotsTop, half, plotHeight, TRUE);
@@ -156,42 +174,56 @@ void SetReading(const std::string& text) {
   DumpControlTexts(state.window, "diagram-texts");
 }
 
-void UpdateImportedBox() {
-  const HWND box = state.boxes[static_cast<int>(DiagramCurve::kImported)];
-  if (box == nullptr) return;
-  SetWindowTextW(box, Widen(CurveBoxText(state.input, DiagramCurve::kImported)).c_str());
-  ShowWindow(box, state.input.importedName.empty() ? SW_HIDE : SW_SHOW);
-  Layout();
-}
-
-bool Write(DiagramExport what, const std::string& path) {
-  switch (what) {
-    case DiagramExport::kPng: {
-      std::string error;
-      return WritePng(path,
-                      DrawingImage(DescribeDiagramPage(state.input, kDiagramPageWidth,
-                                                       kDiagramPageHeight, GdiTextWidth)),
-                      error);
-    }
-    case DiagramExport::kSvg:
-      return WriteTextFileAtomically(path, DiagramSvg(state.input)).empty();
-    default: {
-      const std::string csv =
-          DiagramCsv(state.input, what == DiagramExport::kCsvHorizontal ? CutKind::kHorizontal
-                                                                        : CutKind::kVertical);
-      return !csv.empty() && WriteTextFileAtomically(path, csv).empty();
-    }
+// The curve boxes as the model has them; the whole file name in the
+// imported box's tooltip.
+void ShowCurveBoxes() {
+  for (int k = 0; k < kDiagramCurveCount; ++k) {
+    const auto curve = static_cast<DiagramCurve>(k);
+    SetWindowTextW(state.boxes[k], Widen(model.CurveBoxText(curve)).c_str());
+    SendMessageW(state.boxes[k], BM_SETCHECK,
+                 model.CurveChecked(curve) ? BST_CHECKED : BST_UNCHECKED, 0);
+    ShowWindow(state.boxes[k], model.CurveBoxShown(curve) ? SW_SHOW : SW_HIDE);
   }
+  std::wstring tip = Widen(model.CurveBoxTooltip(DiagramCurve::kImported));
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = state.window;
+  tool.uId = reinterpret_cast<UINT_PTR>(state.boxes[static_cast<int>(DiagramCurve::kImported)]);
+  tool.lpszText = tip.data();
+  SendMessageW(state.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (!tip.empty()) SendMessageW(state.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  DumpText("diagram-tooltip", Narrow(tip));
 }
 
-void AskAndExport(const DiagramExportLook& look) {
-  const std::wstring name = Widen(look.filterName), extension = Widen(look.extension);
+// Reported as the main window reports a failed export.
+void ShowExportProblem(const std::string& problem) {
+  const std::wstring text = Widen(ExportFailedMessage(problem, model.Input().language));
+  const std::wstring title = Widen(kPatternMessageTitle);
+  DumpText("diagram-message", Narrow(text));
+  MessageBoxW(state.window, text.c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
+}
+
+void Export(DiagramExport what, const std::string& path) {
+  const std::string problem = model.Export(what, path, [](std::FILE* file) {
+    std::string error;
+    return WritePng(file, DrawingImage(model.Page(GdiTextWidth)), error);
+  });
+  if (!problem.empty()) ShowExportProblem(problem);
+}
+
+void AskAndExport(DiagramExport what) {
+  const DiagramExportDialog ask = model.ExportDialog(what);
+  const std::wstring name = Widen(ask.filterName), extension = Widen(ask.extension);
   std::wstring filter = name + L" (*." + extension + L")";
   filter += L'\0';
   filter += L"*." + extension;
   filter += L'\0';
-  std::wstring title = Widen(InString(state.input.language, texts::kDiagramExportTitle));
+  const std::wstring title = Widen(ask.title);
   wchar_t path[MAX_PATH * 4] = L"";
+  const std::wstring offered = Widen(ask.suggestedName);
+  DumpText("diagram-offered", ask.suggestedName);
+  offered.copy(path, std::min(offered.size(), std::size(path) - 1));
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = state.window;
@@ -202,9 +234,7 @@ void AskAndExport(const DiagramExportLook& look) {
   dialog.lpstrDefExt = extension.c_str();
   dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
   if (!GetSaveFileNameW(&dialog)) return;
-  const std::string chosen = Narrow(path);
-  if (!Write(look.what, chosen))
-    SetReading(InString(state.input.language, texts::kDiagramWriteFailed) + chosen);
+  Export(what, model.PathWithExtension(what, Narrow(path)));
 }
 
 // Both plots on one page of the printer the user picks.
@@ -215,17 +245,15 @@ void Print() {
   dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS;
   if (!PrintDlgW(&dialog) || dialog.hDC == nullptr) return;
   const HDC dc = dialog.hDC;
-  const std::wstring title = Widen(InString(state.input.language, texts::kDiagramWindowTitle));
+  const std::wstring title = Widen(model.PageTitle());
   DOCINFOW document{};
   document.cbSize = sizeof document;
   document.lpszDocName = title.c_str();
   if (StartDocW(dc, &document) > 0) {
     StartPage(dc);
-    const double scale = std::min(GetDeviceCaps(dc, HORZRES) / kDiagramPageWidth,
-                                  GetDeviceCaps(dc, VERTRES) / kDiagramPageHeight);
     PaintDrawingGdi(
-        dc, DescribeDiagramPage(state.input, kDiagramPageWidth, kDiagramPageHeight, GdiTextWidth),
-        scale);
+        dc, model.Page(GdiTextWidth),
+        DiagramWindowModel::PageScale(GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)));
     EndPage(dc);
     EndDoc(dc);
   }
@@ -237,55 +265,50 @@ void Print() {
 void OnCommand(int id, int code) {
   if (id == kStyleId && code == CBN_SELCHANGE) {
     const auto index = SendMessageW(state.style, CB_GETCURSEL, 0, 0);
-    state.input.style = index == 1 ? DiagramStyle::kCartesian : DiagramStyle::kPolar;
-    RememberStyle(state.input.style);
-    Repaint();
+    const DiagramStyle style = DiagramWindowModel::StyleAt(static_cast<int>(index));
+    RememberStyle(style);
+    if (model.SetStyle(style)) Repaint();
   } else if (id >= kFirstBoxId && id < kFirstBoxId + kDiagramCurveCount) {
     const HWND box = state.boxes[static_cast<std::size_t>(id - kFirstBoxId)];
-    state.input.visible[static_cast<std::size_t>(id - kFirstBoxId)] =
-        SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    Repaint();
+    if (model.SetCurveVisible(static_cast<DiagramCurve>(id - kFirstBoxId),
+                              SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED))
+      Repaint();
   } else if (id >= kFirstButtonId &&
              id < kFirstButtonId + static_cast<int>(std::size(kDiagramExports))) {
-    const DiagramExportLook& look = kDiagramExports[id - kFirstButtonId];
-    if (look.what == DiagramExport::kPrint) {
+    const DiagramExport what = kDiagramExports[id - kFirstButtonId].what;
+    if (what == DiagramExport::kPrint) {
       Print();
     } else {
-      AskAndExport(look);
+      AskAndExport(what);
     }
   }
 }
 
-// Every control's text in the input's language.
+// Every control's text in the model's language.
 void ShowTexts() {
-  const Language language = state.input.language;
-  SetWindowTextW(state.window, Widen(InString(language, texts::kDiagramWindowTitle)).c_str());
-  SetWindowTextW(state.styleLabel, Widen(InString(language, texts::kDiagramStyleLabel)).c_str());
+  SetWindowTextW(state.window, Widen(model.WindowTitle()).c_str());
+  SetWindowTextW(state.styleLabel, Widen(model.StyleLabel()).c_str());
   SendMessageW(state.style, CB_RESETCONTENT, 0, 0);
-  for (const Text& name : kDiagramStyleNames)
+  for (int i = 0; i < 2; ++i)
     SendMessageW(state.style, CB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(Widen(InString(language, name)).c_str()));
-  SendMessageW(state.style, CB_SETCURSEL, state.input.style == DiagramStyle::kPolar ? 0 : 1, 0);
-  for (int k = 0; k < kDiagramCurveCount; ++k)
-    SetWindowTextW(state.boxes[k],
-                   Widen(CurveBoxText(state.input, static_cast<DiagramCurve>(k))).c_str());
-  for (const auto& [what, button] : state.buttons) {
-    for (const DiagramExportLook& look : kDiagramExports) {
-      if (look.what == what) SetWindowTextW(button, Widen(InString(language, look.button)).c_str());
-    }
-  }
+                 reinterpret_cast<LPARAM>(Widen(model.StyleName(i)).c_str()));
+  SendMessageW(state.style, CB_SETCURSEL, static_cast<WPARAM>(model.StyleIndex()), 0);
+  for (const auto& [what, button] : state.buttons)
+    SetWindowTextW(button, Widen(model.ButtonText(what)).c_str());
+  ShowCurveBoxes();
 }
 
 void CreateControls() {
   state.styleLabel = Child(L"STATIC", "", SS_LEFT, -1);
   state.style = Child(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_TABSTOP | WS_VSCROLL, kStyleId);
-  for (int k = 0; k < kDiagramCurveCount; ++k) {
+  for (int k = 0; k < kDiagramCurveCount; ++k)
     state.boxes[k] = Child(L"BUTTON", "", BS_AUTOCHECKBOX | WS_TABSTOP, kFirstBoxId + k);
-    SendMessageW(state.boxes[k], BM_SETCHECK, state.input.visible[k] ? BST_CHECKED : BST_UNCHECKED,
-                 0);
-  }
   for (int k = 0; k < 2; ++k) state.plots[k] = Child(kPlotClass, "", 0, k);
   state.reading = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1);
+  state.tooltip = CreateWindowExW(
+      WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, state.window, nullptr,
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(state.window, GWLP_HINSTANCE)), nullptr);
   state.buttons.clear();
   for (std::size_t i = 0; i < std::size(kDiagramExports); ++i) {
     // A PDF comes from the system's PDF printer through "Drucken…".
@@ -295,8 +318,6 @@ void CreateControls() {
         Child(L"BUTTON", "", BS_PUSHBUTTON | WS_TABSTOP, kFirstButtonId + static_cast<int>(i)));
   }
   ShowTexts();
-  const bool imported = !state.input.importedName.empty();
-  ShowWindow(state.boxes[static_cast<int>(DiagramCurve::kImported)], imported ? SW_SHOW : SW_HIDE);
 }
 
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -325,13 +346,10 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
       }
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
-    case WM_DESTROY: {
-      // The curves and choices stay for the next opening.
-      DiagramInput input = std::move(state.input);
+    case WM_DESTROY:
+      // The model keeps the curves and choices for the next opening.
       state = DiagramWindowState();
-      state.input = std::move(input);
       return 0;
-    }
     default:
       return DefWindowProcW(window, message, wParam, lParam);
   }
@@ -344,7 +362,7 @@ void PaintPlot(HWND plot) {
   GetClientRect(plot, &client);
   const CutKind kind = KindOf(plot);
   const CutPlot described =
-      DescribeCutPlot(state.input, kind, client.right, client.bottom, GdiTextWidth);
+      DescribeCutPlot(model.Input(), kind, client.right, client.bottom, GdiTextWidth);
   state.frames[kind == CutKind::kHorizontal ? 0 : 1] = described.frame;
   const HDC memory = CreateCompatibleDC(dc);
   const HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
@@ -376,12 +394,10 @@ LRESULT CALLBACK PlotProcedure(HWND plot, UINT message, WPARAM wParam, LPARAM lP
     case WM_ERASEBKGND:
       return 1;
     case WM_MOUSEMOVE: {
-      const CutKind kind = KindOf(plot);
       const Point at{static_cast<double>(static_cast<short>(LOWORD(lParam))),
                      static_cast<double>(static_cast<short>(HIWORD(lParam)))};
-      if (const std::optional<double> angle =
-              CutAngleAt(state.frames[kind == CutKind::kHorizontal ? 0 : 1], at))
-        SetReading(DiagramReading(state.input, kind, *angle));
+      if (model.PointAt(state.frames[KindOf(plot) == CutKind::kHorizontal ? 0 : 1], at))
+        SetReading(model.Reading());
       return 0;
     }
     default:
@@ -409,21 +425,10 @@ void RegisterClasses(HINSTANCE instance) {
   RegisterClassExW(&windowClass);
 }
 
-// The codes and rule in force, recomputed only when one of them changed.
-bool TakeCurrentState() {
-  const std::string horizontal = horizontalPanel.Code() ? horizontalPanel.Code() : "";
-  const std::string vertical = verticalPanel.Code() ? verticalPanel.Code() : "";
-  DiagramInput& input = state.input;
-  if (input.horizontalCode == horizontal && input.verticalCode == vertical &&
-      input.useHcmV7 == sceneState.useHcmV7 && (input.horizontal || input.vertical))
-    return false;
-  DiagramInput fresh = ComputeDiagramInput(horizontal, vertical, sceneState.useHcmV7);
-  input.horizontalCode = horizontal;
-  input.verticalCode = vertical;
-  input.useHcmV7 = sceneState.useHcmV7;
-  input.horizontal = std::move(fresh.horizontal);
-  input.vertical = std::move(fresh.vertical);
-  return true;
+// The codes and rule in force; true when the plots changed.
+bool FollowCurrentState() {
+  return model.Follow(horizontalPanel.Code() ? horizontalPanel.Code() : "",
+                      verticalPanel.Code() ? verticalPanel.Code() : "", sceneState.useHcmV7);
 }
 
 }  // namespace
@@ -431,13 +436,16 @@ bool TakeCurrentState() {
 void OpenDiagramWindow(HINSTANCE instance, HWND owner) {
   if (state.window == nullptr) {
     RegisterClasses(instance);
-    TakeCurrentState();
-    state.input.language = viewerLanguage;
-    state.input.style = RememberedStyle();
-    CreateWindowExW(0, kWindowClass,
-                    Widen(InString(viewerLanguage, texts::kDiagramWindowTitle)).c_str(),
-                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                    Scaled(owner, 1100), Scaled(owner, 680), owner, nullptr, instance, nullptr);
+    FollowCurrentState();
+    model.SetLanguage(viewerLanguage);
+    model.SetStyle(RememberedStyle());
+    // Beside the main window, not over its menu bar; a window of its own
+    // (no owner), with its own taskbar entry, that minimises alone.
+    const SidePlace place = SideWindowPlace(owner, Scaled(owner, kWidth), Scaled(owner, kHeight),
+                                            Scaled(owner, kMinWidth), Scaled(owner, kMinHeight));
+    CreateWindowExW(WS_EX_APPWINDOW, kWindowClass, Widen(model.WindowTitle()).c_str(),
+                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, place.x, place.y, place.width,
+                    place.height, nullptr, nullptr, instance, nullptr);
   }
   if (IsIconic(state.window)) ShowWindow(state.window, SW_RESTORE);
   ShowWindow(state.window, SW_SHOW);
@@ -446,11 +454,10 @@ void OpenDiagramWindow(HINSTANCE instance, HWND owner) {
 
 void RefreshDiagramWindow() {
   if (state.window == nullptr) return;
-  bool changed = TakeCurrentState();
-  if (state.input.language != viewerLanguage) {
-    state.input.language = viewerLanguage;
+  bool changed = FollowCurrentState();
+  if (model.SetLanguage(viewerLanguage)) {
     ShowTexts();
-    SetReading("");  // it names the curves; the next mouse move brings it back
+    SetReading(model.Reading());  // cleared: it names the curves
     Layout();
     changed = true;
   }
@@ -459,16 +466,10 @@ void RefreshDiagramWindow() {
 
 void SetDiagramImportedCuts(const std::string& name, const std::optional<CutLosses>& horizontal,
                             const std::optional<CutLosses>& vertical) {
-  DiagramInput& input = state.input;
-  input.importedName = name;
-  input.importedHorizontal.reset();
-  input.importedVertical.reset();
-  if (!name.empty() && horizontal)
-    input.importedHorizontal = ImportedGains(CutKind::kHorizontal, *horizontal);
-  if (!name.empty() && vertical)
-    input.importedVertical = ImportedGains(CutKind::kVertical, *vertical);
+  model.SetImportedCuts(name, horizontal, vertical);
   if (state.window == nullptr) return;
-  UpdateImportedBox();
+  ShowCurveBoxes();
+  Layout();
   Repaint();
 }
 

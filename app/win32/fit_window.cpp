@@ -13,6 +13,7 @@
 #include "app/logic/fit_rows.h"
 #include "app/logic/process_objects.h"
 #include "app/win32/config_dialog_window.h"
+#include "app/win32/side_window_place.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_hooks.h"
 #include "app/win32/viewer_language.h"
@@ -392,10 +393,12 @@ void OpenFitWindow(HINSTANCE instance, HWND mainWindow, const std::string& fileN
     static bool following = false;
     if (!following) AddRepaintListener(FollowLanguage);
     following = true;
+    const SidePlace at = SideWindowPlace(mainWindow, Scaled(mainWindow, 900),
+                                         Scaled(mainWindow, 690), Scaled(mainWindow, 900),
+                                         Scaled(mainWindow, 690));  // beside the main window
     CreateWindowExW(0, kFitClass, Widen(InString(state.language, texts::kFitTitle)).c_str(),
-                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                    CW_USEDEFAULT, Scaled(mainWindow, 900), Scaled(mainWindow, 690), mainWindow,
-                    nullptr, instance, nullptr);
+                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, at.x, at.y, at.width,
+                    at.height, mainWindow, nullptr, instance, nullptr);
   } else {
     SetWindowTextW(state.name, Widen(fileName).c_str());
     ShowFit(nullptr);

@@ -3,13 +3,16 @@
 // does. With VELTRISKO_SCREENSHOTS set to a folder it also photographs the
 // screen at each stage (import -window root), for the README.
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -204,9 +207,10 @@ class AnalysisViewerTest : public QObject {
       }
       return 0;
     };
+    // The polar vertical plot is the whole vertical circle, front and back.
     for (int k = 0; k < static_cast<int>(DiagramCurve::kImported); ++k) {
       QCOMPARE(pointsOf(CutKind::kHorizontal, DiagramCurve(k)), 361);
-      QCOMPARE(pointsOf(CutKind::kVertical, DiagramCurve(k)), 181);
+      QCOMPARE(pointsOf(CutKind::kVertical, DiagramCurve(k)), 361);
     }
     PhotographScreen("diagrams-polar.png");
     diagrams->SetStyle(DiagramStyle::kCartesian);
@@ -246,6 +250,50 @@ class AnalysisViewerTest : public QObject {
     QVERIFY(rows[0].contains("horizontal 060LA05, vertical 020EB00; rule HCM V6"));
     QVERIFY(rows[1].startsWith("azimuth,elevation,horizontal_gain_db"));
     QVERIFY(!diagrams->ExportCsv(dir.filePath("missing/h.csv"), CutKind::kHorizontal));
+    // Said in a message box with its reason, as the main window's export does.
+    QVERIFY(diagrams->Message() != nullptr && diagrams->Message()->isVisible());
+    QVERIFY2(diagrams->Message()->text().contains(dir.filePath("missing/h.csv")),
+             qPrintable(diagrams->Message()->text()));
+    diagrams->Message()->close();
+  }
+
+  // Run at 1024 x 768 under openbox as diagram_window_small_screen: with a
+  // long file name loaded, the 2-D window opens wholly on the screen, clear of
+  // the dialog, every control inside it.
+  void diagramWindowFitsTheScreenBesideTheDialog() {
+    const QRect screen = window_->screen()->availableGeometry();
+    window_->showMaximized();
+    ConfigDialogWidget* dialog = window_->Dialog();
+    QTest::qWait(300);
+    dialog->move(screen.right() + 1 - dialog->frameGeometry().width(), screen.top());
+    QTest::qWait(300);
+    const QString name = "Messung Sektorantenne Nord 2024-05-17 Süd-Ost Elevation.msi";
+    CutLosses losses{};
+    Analysis()->Diagrams()->SetImportedCuts(name, losses, losses);
+    Analysis()->DiagramsAction()->trigger();
+    DiagramWindow* diagrams = Analysis()->Diagrams();
+    QVERIFY(QTest::qWaitForWindowExposed(diagrams));
+    QTest::qWait(500);
+    const auto text = [](const QRect& r) {
+      return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    const QRect frame = diagrams->frameGeometry();
+    const QString where = text(frame) + " dialog " + text(dialog->frameGeometry()) + " screen " +
+                          text(screen) + " main " + text(window_->frameGeometry()) + " least " +
+                          QString::number(diagrams->minimumSizeHint().height());
+    QVERIFY2(screen.contains(frame), qPrintable(where));
+    QVERIFY2(!frame.intersects(dialog->frameGeometry()), qPrintable(where));
+    QVERIFY(diagrams->minimumSizeHint().width() <= 1024);
+    const QRect inside(diagrams->mapToGlobal(QPoint(0, 0)), diagrams->size());
+    for (QWidget* control : diagrams->findChildren<QWidget*>()) {
+      if (!control->isVisible() || control->parentWidget() == nullptr) continue;
+      const QRect at(control->mapToGlobal(QPoint(0, 0)), control->size());
+      QVERIFY2(inside.contains(at), qPrintable(control->metaObject()->className()));
+    }
+    QCheckBox* box = diagrams->CurveBox(DiagramCurve::kImported);
+    QCOMPARE(box->toolTip(), "Datei: " + name);
+    QVERIFY(box->text().size() < box->toolTip().size());
+    PhotographScreen("diagrams-1024.png");
   }
 
   void everyPlotTextIsWholeInTheViewersFont() {

@@ -122,8 +122,8 @@ class PatternFileViewerTest : public QObject {
     DiagramWindow* diagrams = window_->Analysis()->Diagrams();
     QTRY_VERIFY(diagrams->isVisible());
     // The measured curve beside the computed ones: the whole horizontal cut
-    // (180 at both ends) and the front half of the vertical one, with its
-    // check box, its key entry and its value in the reading.
+    // (180 at both ends) and, in the polar display, the whole vertical
+    // circle, with its check box, its key entry and its value in the reading.
     const auto imported = [&](CutKind kind) {
       for (const Shape& shape : diagrams->Plot(kind).drawing.shapes) {
         if (const auto* line = std::get_if<Polyline>(&shape);
@@ -133,7 +133,8 @@ class PatternFileViewerTest : public QObject {
       return 0;
     };
     QCOMPARE(imported(CutKind::kHorizontal), 361);
-    QCOMPARE(imported(CutKind::kVertical), 181);
+    diagrams->SetStyle(DiagramStyle::kPolar);
+    QCOMPARE(imported(CutKind::kVertical), 361);
     QCheckBox* box = diagrams->CurveBox(DiagramCurve::kImported);
     QVERIFY(box->isVisible() && box->isChecked());
     QCOMPARE(box->text(), QString("Datei: pair.msi"));

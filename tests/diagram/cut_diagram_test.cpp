@@ -19,6 +19,7 @@ DiagramInput WithImportedFile(DiagramStyle style, const std::string& name = "Mes
   for (int a = 0; a < kCutPoints; ++a) losses[a] = a % 40;
   input.importedHorizontal = ImportedGains(CutKind::kHorizontal, losses);
   input.importedVertical = ImportedGains(CutKind::kVertical, losses);
+  input.importedVerticalBack = ImportedVerticalBackGains(losses);
   return input;
 }
 
@@ -56,8 +57,10 @@ TEST(CutDiagram, EveryPlotNamesTheCodesTheRuleAndTheFile) {
 TEST(CutDiagram, TheImportedCurveIsSwitchableAndRead) {
   for (const DiagramStyle style : kStyles) {
     DiagramInput input = WithImportedFile(style);
-    for (const auto& [kind, points] :
-         {std::pair{CutKind::kHorizontal, 361u}, std::pair{CutKind::kVertical, 181u}}) {
+    // The polar vertical plot is the whole circle, front and back.
+    const std::size_t verticalPoints = style == DiagramStyle::kPolar ? 361u : 181u;
+    for (const auto& [kind, points] : {std::pair{CutKind::kHorizontal, std::size_t{361}},
+                                       std::pair{CutKind::kVertical, verticalPoints}}) {
       const Drawing plot = DescribeCutPlot(input, kind, 500, 500, EstimatedTextWidth).drawing;
       ASSERT_NE(CurveOf(plot, DiagramCurve::kImported), nullptr);
       EXPECT_EQ(CurveOf(plot, DiagramCurve::kImported)->points.size(), points);
@@ -110,8 +113,11 @@ TEST(CutDiagram, TheMouseReadsTheAngleWhereACurvePointIsDrawn) {
       const CutPlot plot =
           DescribeCutPlot(WithImportedFile(style), kind, 600, 500, EstimatedTextWidth);
       const Polyline* v7 = CurveOf(plot.drawing, DiagramCurve::kV7);
-      const std::vector<float> angles = CutAngles(kind, 1.0f);
-      for (const std::size_t i : {10u, 100u, 150u}) {
+      // The polar vertical plot runs once round the circle, -180 .. 180.
+      const bool circle = kind == CutKind::kVertical && style == DiagramStyle::kPolar;
+      const std::vector<float> angles = CutAngles(circle ? CutKind::kHorizontal : kind, 1.0f);
+      for (const std::size_t i : {10u, 100u, 150u, 300u}) {
+        if (i >= v7->points.size()) continue;
         const std::optional<double> angle = CutAngleAt(plot.frame, v7->points[i]);
         ASSERT_TRUE(angle) << i;
         EXPECT_NEAR(*angle, angles[i], 1e-6) << int(style) << " " << int(kind) << " " << i;

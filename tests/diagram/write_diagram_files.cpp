@@ -9,7 +9,7 @@
 #include <string>
 
 #include "diagram/diagram_files.h"
-#include "diagram/imported_cut.h"
+#include "diagram/diagram_window_model.h"
 #include "files/atomic_file.h"
 #include "interchange/pattern_alignment.h"
 #include "interchange/pattern_file.h"
@@ -22,20 +22,20 @@ int main(int argc, char** argv) {
                  argv[0]);
     return 2;
   }
-  DiagramInput input = ComputeDiagramInput(argv[1], argv[2], std::string(argv[3]) == "v7");
-  if (std::string(argv[4]) == "cartesian") input.style = DiagramStyle::kCartesian;
+  // The window's model, as both viewers hold it.
+  DiagramWindowModel model(kDefaultLanguage, DiagramStyleOfSetting(argv[4]));
+  model.Follow(argv[1], argv[2], std::string(argv[3]) == "v7");
   if (argc == 7) {
     const PatternReading reading = ReadPatternFile(argv[6]);
     if (!reading.file) {
       std::fprintf(stderr, "%s\n", reading.error.c_str());
       return 1;
     }
-    input.importedName = std::filesystem::path(argv[6]).filename().string();
     const AlignedCuts cuts = AlignedCutsOf(*reading.file);
-    if (cuts.horizontal)
-      input.importedHorizontal = ImportedGains(CutKind::kHorizontal, *cuts.horizontal);
-    if (cuts.vertical) input.importedVertical = ImportedGains(CutKind::kVertical, *cuts.vertical);
+    model.SetImportedCuts(std::filesystem::path(argv[6]).filename().string(), cuts.horizontal,
+                          cuts.vertical);
   }
+  const DiagramInput& input = model.Input();
   const std::string prefix = argv[5];
   for (const auto& [path, text] :
        {std::pair{prefix + ".svg", DiagramSvg(input)},

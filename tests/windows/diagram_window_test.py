@@ -123,8 +123,9 @@ def run(viewer, writer, work):
     viewer.click_dialog_item(13, 196, 43, 10)  # "HCM V6"
     diagrams = Diagrams(viewer)
 
-    # Every plot names the codes and the rule and shows all five curves.
-    for cut, points in (("horizontal", 361), ("vertical", 181)):
+    # Every plot names the codes and the rule and shows all five curves; the
+    # polar vertical plot the whole vertical circle, front and back.
+    for cut, points in (("horizontal", 361), ("vertical", 361)):
         drawn = text_with(viewer, "diagram-" + cut, "curve 4 %d" % points).splitlines()
         expect("hor. 030EA10   vert. 020EA05   HCM V6" in drawn, "%s plot:\n%s" % (cut, drawn))
         for curve in range(5):

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "dialog/panel_catalogue.h"
+#include "model/panel_catalogue.h"
 #include "text/dialog_texts.h"
 
 namespace veltrisko {

@@ -59,14 +59,15 @@ function(veltrisko_menu_resource output)
     endif()
     set(writer $<TARGET_FILE:veltrisko_menu_resource_writer>)
   endif()
+  get_filename_component(folder ${output} DIRECTORY)
   add_custom_command(
     OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
     COMMAND ${writer} ${output}
     DEPENDS veltrisko_menu_resource_writer ${writer}
     COMMENT "Writing the menu and accelerator resource from the shared tables"
     VERBATIM)
   if(M_FOR)
-    get_filename_component(folder ${output} DIRECTORY)
     set_property(SOURCE ${M_FOR} APPEND PROPERTY INCLUDE_DIRECTORIES ${folder})
     set_property(SOURCE ${M_FOR} APPEND PROPERTY OBJECT_DEPENDS ${output})
   endif()

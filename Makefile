@@ -22,7 +22,7 @@ SOAK_BUILD ?= build-soak
 SOAK_ACTIONS ?= 10000
 SOAK_SEED ?= 1
 
-.PHONY: all deps build run check test test-core test-gui test-sanitize test-soak test-windows \
+.PHONY: all deps build run test test-core test-gui test-sanitize test-soak test-windows \
 	sanitize-build fuzz-long soak soak-windows windows windows-build bench package clean
 
 all: build
@@ -44,6 +44,7 @@ test: test-core test-gui test-sanitize test-soak test-windows
 
 # The fast tier: what `make test-core` runs but the Debian package's and the
 # documentation's tests.
+.PHONY: check
 check: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE 'gui|packaging'
 

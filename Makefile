@@ -1,6 +1,9 @@
 # SPDX-License-Identifier: MIT
 # The two commands: `make run` builds and starts the viewer, `make test` builds
 # everything and runs every test. Both install missing Debian packages first.
+# For daily work, `make check` builds and runs the fast tier: the unit, render,
+# Python module and command-line tests and the house checks, without GUI,
+# sanitizer or Wine.
 
 JOBS ?= $(shell nproc)
 BUILD ?= build
@@ -44,11 +47,18 @@ run: build
 test: test-core test-gui test-sanitize test-soak test-web test-windows
 	@echo "All test suites passed."
 
+# The fast tier: what `make test-core` runs but the Debian package's and the
+# documentation's tests.
+.PHONY: check
+check: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE 'gui|packaging'
+
 test-core: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE gui
 
+# Each GUI test has an X server of its own (scripts/own-display): side by side.
 test-gui: build
-	cd $(BUILD) && $(XVFB) ctest --output-on-failure -L gui
+	cd $(BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS) -L gui
 
 sanitize-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug \

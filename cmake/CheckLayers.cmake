@@ -1,56 +1,103 @@
 # SPDX-License-Identifier: MIT
-# cmake -DSOURCE_DIR=<tree> -P CheckLayers.cmake
+# cmake -DSOURCE_DIR=<tree> [-DHOUSE_TABLE=<markdown file>] -P CheckLayers.cmake
 cmake_policy(VERSION 3.25)
-# Fails when a file includes a header of a layer above its own, or when a
-# plain C++ layer includes a window system or OpenGL header. Each folder's
-# layer lists the folders it may include from; a folder missing here fails
-# too, so that a new library states its place.
-set(layers
-  "units:units"
-  "text:text"
-  "model:model|units"
-  "files:files"
-  "scene:scene|units"
-  "render:render|model|scene|units"
-  "render/gl:render/gl|render|model|scene|units|files"
-  "analysis:analysis|render|model|scene|units|text"
-  "dialog:dialog|scene|model|units|text"
-  "interchange:interchange|model|files|units"
-  "fit:fit|interchange|dialog|scene|model|units|files|text"
-  "diagram:diagram|analysis|interchange|render|model|scene|units|files|text"
-  "app/logic:app/logic|analysis|fit|interchange|dialog|render|scene|model|units|files|text"
-  "app/qt:app/qt|app/logic|diagram|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files|text"
-  "app/win32:app/win32|app/logic|diagram|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files|text"
-  "tools/cli:tools/cli|scene|model|units"
-  "tools:tools|tools/cli|app/logic|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files|text"
-  "python:python|analysis|fit|interchange|render|dialog|scene|model|units|files|text"
-  "bench:bench|analysis|fit|interchange|render/gl|dialog|render|scene|model|units|files|text"
-  # What the WebAssembly build adds to the C and C++ libraries beneath every layer.
-  "cmake/web:cmake/web"
-)
-# Layers that know no window system and no OpenGL.
-set(plain_layers units text model files scene render analysis dialog interchange fit diagram app/logic tools/cli)
+# Reads every folder's veltrisko_layer() declaration (cmake/Layers.cmake) from
+# its CMakeLists.txt and fails when a file includes a header of a layer its own
+# does not depend on, when a target links a library of such a layer, when a
+# plain C++ layer includes a window system or OpenGL header, when the
+# declarations form a cycle, or when a folder with sources declares no layer.
+# With HOUSE_TABLE it also fails when that file's table of layers (the rows
+# "| `folder` | `layer`, … | yes or no (plain) |") says other than the
+# declarations.
 
 set(failures "")
-foreach(entry ${layers})
-  string(REPLACE ":" ";" parts "${entry}")
-  list(GET parts 0 folder)
-  list(GET parts 1 allowed)
-  string(REPLACE "|" ";" allowed "${allowed}")
+set(layers "")
+
+# The declarations and the targets each folder makes.
+file(GLOB_RECURSE lists RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*/CMakeLists.txt)
+foreach(list_file ${lists})
+  if(list_file MATCHES "^(tests|build|\\.)")
+    continue()
+  endif()
+  file(READ ${SOURCE_DIR}/${list_file} text)
+  string(REPLACE ";" "," text "${text}")
+  string(REGEX REPLACE "#[^\n]*" "" text "${text}")
+  string(REGEX MATCH "veltrisko_layer\\(([^)]*)\\)" declaration "${text}")
+  if(NOT declaration)
+    continue()
+  endif()
+  separate_arguments(words UNIX_COMMAND "${CMAKE_MATCH_1}")
+  list(POP_FRONT words folder)
+  cmake_parse_arguments(L "PLAIN" "" "DEPENDS;SYSTEM_HEADERS" ${words})
+  get_filename_component(here ${list_file} DIRECTORY)
+  if(NOT folder STREQUAL here)
+    list(APPEND failures "${list_file}: declares the layer '${folder}' for the folder '${here}'")
+  endif()
+  list(APPEND layers ${folder})
+  set(declared_${folder} TRUE)
+  set(depends_${folder} ${L_DEPENDS})
+  set(plain_${folder} ${L_PLAIN})
+  set(system_headers_${folder} ${L_SYSTEM_HEADERS})
+  set(text_${folder} "${text}")
+  string(REGEX MATCHALL "(add_library|add_executable|pybind11_add_module)\\([ \t\n]*[A-Za-z0-9_.-]+"
+         made "${text}")
+  foreach(target ${made})
+    string(REGEX REPLACE ".*\\([ \t\n]*" "" target "${target}")
+    set(layer_of_${target} ${folder})
+  endforeach()
+endforeach()
+
+# What each layer may use: itself and every layer below it, once a cycle is
+# ruled out.
+foreach(folder ${layers})
+  set(reach ${depends_${folder}})
+  set(done "")
+  while(reach)
+    list(POP_FRONT reach next)
+    if(next IN_LIST done)
+      continue()
+    endif()
+    if(NOT declared_${next})
+      list(APPEND failures "${folder}: depends on '${next}', which declares no layer")
+    endif()
+    list(APPEND done ${next})
+    list(APPEND reach ${depends_${next}})
+  endwhile()
+  if(folder IN_LIST done)
+    list(APPEND failures "${folder}: its dependencies lead back to itself")
+  endif()
+  set(allowed_${folder} ${folder} ${done})
+endforeach()
+
+foreach(folder ${layers})
+  set(allowed ${allowed_${folder}})
+  # Includes.
   file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
   foreach(source ${sources})
+    file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
     file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
     foreach(line ${includes})
       if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)/[^/\"]+\"")
-        set(included "${CMAKE_MATCH_1}")
-        if(NOT included IN_LIST allowed)
-          list(APPEND failures "${source}: '${folder}' may not include from '${included}'")
+        if(NOT CMAKE_MATCH_1 IN_LIST allowed)
+          list(APPEND failures "${name}: '${folder}' may not include from '${CMAKE_MATCH_1}'")
         endif()
-      elseif(folder IN_LIST plain_layers AND line MATCHES "<(Q[A-Za-z]*|GL/|EGL/|windows\\.h|commctrl\\.h)")
-        # The file layer calls the Win32 file functions itself, as it calls POSIX.
-        if(NOT (folder STREQUAL "files" AND CMAKE_MATCH_1 STREQUAL "windows.h"))
-          list(APPEND failures "${source}: the plain layer '${folder}' includes <${CMAKE_MATCH_1}")
+      elseif(plain_${folder} AND line MATCHES "<(Q[A-Za-z]*|GL/|EGL/|windows\\.h|commctrl\\.h)")
+        if(NOT CMAKE_MATCH_1 IN_LIST system_headers_${folder})
+          list(APPEND failures "${name}: the plain layer '${folder}' includes <${CMAKE_MATCH_1}")
         endif()
+      endif()
+    endforeach()
+  endforeach()
+  # Links: every library of the tree that a target of the folder links.
+  string(REGEX MATCHALL "target_link_libraries\\([^)]*\\)" links "${text_${folder}}")
+  foreach(link ${links})
+    string(REGEX REPLACE "^target_link_libraries\\(|\\)$" "" link "${link}")
+    separate_arguments(words UNIX_COMMAND "${link}")
+    list(POP_FRONT words target)
+    foreach(library ${words})
+      if(DEFINED layer_of_${library} AND NOT layer_of_${library} IN_LIST allowed)
+        list(APPEND failures
+             "${folder}/CMakeLists.txt: ${target} may not link ${library} of '${layer_of_${library}}'")
       endif()
     endforeach()
   endforeach()
@@ -58,24 +105,52 @@ endforeach()
 
 # Every folder with sources has a layer.
 file(GLOB_RECURSE all_sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h)
-set(known "")
-foreach(entry ${layers})
-  string(REGEX REPLACE ":.*" "" folder "${entry}")
-  list(APPEND known ${folder})
-endforeach()
 foreach(source ${all_sources})
   get_filename_component(folder ${source} DIRECTORY)
   if(folder MATCHES "^(tests|build|\\.)" OR folder STREQUAL "")
     continue()
   endif()
-  if(NOT folder IN_LIST known)
-    list(APPEND failures "${source}: folder '${folder}' has no layer in CheckLayers.cmake")
+  if(NOT folder IN_LIST layers)
+    list(APPEND failures "${source}: folder '${folder}' declares no veltrisko_layer()")
   endif()
 endforeach()
+
+# The table that shows the house says what the declarations say.
+if(HOUSE_TABLE)
+  file(STRINGS ${HOUSE_TABLE} rows ENCODING UTF-8 REGEX "^\\| `[a-z0-9/]+` \\|")
+  set(shown "")
+  foreach(row ${rows})
+    string(REGEX MATCH "^\\| `([a-z0-9/]+)` \\|([^|]*)\\|([^|]*)\\|" row "${row}")
+    set(folder ${CMAKE_MATCH_1})
+    set(plain ${CMAKE_MATCH_3})
+    string(REGEX MATCHALL "`[a-z0-9/]+`" listed "${CMAKE_MATCH_2}")
+    string(REPLACE "`" "" listed "${listed}")
+    list(APPEND shown ${folder})
+    set(declared ${depends_${folder}})
+    list(SORT listed)
+    list(SORT declared)
+    if(NOT "${listed}" STREQUAL "${declared}")
+      list(APPEND failures "${HOUSE_TABLE}: '${folder}' depends on '${declared}', the table says '${listed}'")
+    endif()
+    string(STRIP "${plain}" plain)
+    set(declared "no")
+    if(plain_${folder})
+      set(declared "yes")
+    endif()
+    if(NOT plain STREQUAL declared)
+      list(APPEND failures "${HOUSE_TABLE}: '${folder}' plain: '${declared}', the table says '${plain}'")
+    endif()
+  endforeach()
+  foreach(folder ${layers})
+    if(NOT folder IN_LIST shown)
+      list(APPEND failures "${HOUSE_TABLE}: the layer '${folder}' has no row")
+    endif()
+  endforeach()
+endif()
 
 if(failures)
   list(REMOVE_DUPLICATES failures)
   string(REPLACE ";" "\n" text "${failures}")
   message(FATAL_ERROR "Layering violations:\n${text}")
 endif()
-message(STATUS "Every include points down.")
+message(STATUS "Every include and every link points down.")

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "dialog/panel_catalogue.h"
 #include "model/code_scan.h"
+#include "model/panel_catalogue.h"
 #include "text/dialog_texts.h"
 
 namespace veltrisko {

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "dialog/panel_catalogue.h"
+#include "model/panel_catalogue.h"
 #include "text/dialog_texts.h"
 
 namespace veltrisko {

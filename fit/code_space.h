@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dialog/panel_catalogue.h"
+#include "model/panel_catalogue.h"
 
 namespace veltrisko {
 

@@ -16,8 +16,8 @@
 #include "app/logic/code_feedback.h"
 #include "app/logic/dialog_placement.h"
 #include "app/qt/ui_font.h"
-#include "dialog/panel_catalogue.h"
 #include "dialog/slider_value_text.h"
+#include "model/panel_catalogue.h"
 #include "text/dialog_texts.h"
 
 namespace veltrisko {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The Windows viewer's menu and accelerator resource holds the same entries as
-// the shared tables the Linux viewer builds its menu from.
+// The resource script of the Windows viewer's menu and accelerators, as the
+// build writes it (resources/menu_resource.cpp), holds the same entries as the
+// shared tables the Linux viewer builds its menu from, read here on their own.
 #include <gtest/gtest.h>
 
 #include <fstream>

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "dialog/antenna_panel.h"
-#include "dialog/panel_catalogue.h"
+#include "model/panel_catalogue.h"
 #include "tests/dialog/fake_controls.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "dialog/panel_catalogue.h"
+#include "model/panel_catalogue.h"
 
 #include <cstdio>
 #include <cstring>

@@ -17,6 +17,7 @@
 #include "app/logic/dialog_placement.h"
 #include "app/qt/ui_font.h"
 #include "dialog/panel_catalogue.h"
+#include "dialog/pasted_code.h"
 #include "dialog/slider_value_text.h"
 #include "text/dialog_texts.h"
 
@@ -174,6 +175,7 @@ QGroupBox* ConfigDialogWidget::BuildPanel(int editId, PanelWidgets& widgets,
 
   widgets.edit = new QLineEdit(box);
   widgets.edit->setValidator(new UpperCaseValidator(widgets.edit));
+  widgets.edit->setMaxLength(kCodeFieldMaxLength);
   widgets.edit->setFixedWidth(widgets.edit->fontMetrics().horizontalAdvance(QStringLiteral("W")) *
                               10);
   column->addWidget(widgets.edit, 0, Qt::AlignHCenter);

@@ -19,6 +19,7 @@
 #include "app/win32/win32_controls.h"
 #include "app/win32/window_text_dumps.h"
 #include "dialog/config_dialog.h"
+#include "dialog/pasted_code.h"
 #include "dialog/slider_value_text.h"
 #include "text/dialog_texts.h"
 
@@ -70,6 +71,8 @@ class DialogBinding final : public DialogWindow {
   }
 
   void Start() {
+    for (const int edit : {kHorizontalControlIds[0], kVerticalControlIds[0]})
+      SendDlgItemMessageW(dialog_, edit, EM_SETLIMITTEXT, kCodeFieldMaxLength, 0);
     PanelControls horizontal = Bind(kHorizontalControlIds, 0);
     PanelControls vertical = Bind(kVerticalControlIds, 1);
     logic_.OnInit(horizontal, vertical);
@@ -151,7 +154,8 @@ class DialogBinding final : public DialogWindow {
     tintColours_[index] = tint ? *tint : 0;
     SetToolTip(edit, feedback.toolTip);
     InvalidateRect(edit, nullptr, TRUE);
-    static constexpr const char* kStates[] = {"in force", "not in force", "rejected"};
+    static constexpr const char* kStates[] = {"in force", "not in force", "rejected",
+                                              "unusual form"};
     dump += std::string(component) + " field: " + kStates[static_cast<int>(feedback.state)] +
             (feedback.toolTip.empty() ? "" : " | " + feedback.toolTip) + "\n";
   }

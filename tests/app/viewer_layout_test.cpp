@@ -22,6 +22,54 @@ TEST(PlaceDialog, SitsOverTheOwnersLowerRightInsideTheScreen) {
   for (const Case& c : cases) EXPECT_EQ(PlaceDialog(c.owner, 500, 400, screen), c.want);
 }
 
+// The screens from 1024 x 768 up, with the dialogs of both viewers (the
+// Windows one 686 x 430, the Linux one about 560 x 480): the picture, the
+// legends (220 x 184 top right, the strip 400 x 24 bottom centre) and the
+// dialog never overlap.
+TEST(PlaceStartWindows, KeepsPictureLegendsAndStripInSightAtEveryScreenSize) {
+  struct Case {
+    LegendRect work;
+    int dialogWidth, dialogHeight;
+    StartPlacement want;
+  };
+  const Case cases[] = {
+      // Side by side.
+      {{0, 0, 1920, 1080}, 686, 430, {{0, 0, 1234, 1080}, {1234, 0, 686, 430}}},
+      {{0, 0, 1600, 1200}, 560, 480, {{0, 0, 1040, 1200}, {1040, 0, 560, 480}}},
+      {{0, 0, 1366, 768}, 686, 430, {{0, 0, 680, 768}, {680, 0, 686, 430}}},
+      {{0, 0, 1024, 768}, 480, 520, {{0, 0, 544, 768}, {544, 0, 480, 520}}},
+      {{100, 30, 1366, 738}, 560, 480, {{100, 30, 806, 738}, {906, 30, 560, 480}}},
+      // One above the other.
+      {{0, 0, 1024, 768}, 686, 430, {{0, 0, 1024, 338}, {338, 338, 686, 430}}},
+      {{0, 28, 1024, 740}, 560, 400, {{0, 28, 1024, 340}, {464, 368, 560, 400}}},
+      // Too small for either: the main window takes the screen.
+      {{0, 0, 800, 600}, 686, 430, {{0, 0, 800, 600}, {90, 146, 686, 430}}},
+  };
+  for (const Case& c : cases) {
+    const StartPlacement got = PlaceStartWindows(c.work, c.dialogWidth, c.dialogHeight, 16, 70);
+    EXPECT_EQ(got.main, c.want.main) << c.work.width << "x" << c.work.height;
+    EXPECT_EQ(got.dialog, c.want.dialog) << c.work.width << "x" << c.work.height;
+  }
+}
+
+TEST(VisiblePart, TheWidestStripTheCoverLeaves) {
+  const LegendRect area{0, 0, 1000, 700};
+  struct Case {
+    LegendRect cover;
+    LegendRect want;
+  };
+  const Case cases[] = {
+      {{0, 0, 0, 0}, area},                        // nothing covers it
+      {{1000, 0, 300, 300}, area},                 // beside it
+      {{600, 0, 400, 700}, {0, 0, 600, 700}},      // the dialog over the right part
+      {{700, 400, 686, 430}, {0, 0, 700, 700}},    // over the lower right corner
+      {{0, 500, 1000, 400}, {0, 0, 1000, 500}},    // over the bottom
+      {{-50, -50, 300, 900}, {250, 0, 750, 700}},  // over the left part
+      {{-10, -10, 2000, 2000}, {0, 0, 0, 0}},      // over everything
+  };
+  for (const Case& c : cases) EXPECT_EQ(VisiblePart(area, c.cover), c.want) << c.cover.x;
+}
+
 TEST(PlaceReadoutBox, BesideTheCursorInsideTheViewAndClearOfTheDialog) {
   const LegendRect none{0, 0, 0, 0};
   const LegendRect lowerRight{500, 400, 300, 200};  // the dialog over the view's corner

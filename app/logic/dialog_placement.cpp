@@ -16,6 +16,26 @@ LegendRect PlaceDialog(const LegendRect& ownerFrame, int dialogWidth, int dialog
   return {x, y, dialogWidth, dialogHeight};
 }
 
+LegendRect PlaceDialogBeside(const LegendRect& ownerFrame, int dialogWidth, int dialogHeight,
+                             const LegendRect& screen) {
+  const int screenRight = screen.x + screen.width, screenBottom = screen.y + screen.height;
+  const int ownerRight = ownerFrame.x + ownerFrame.width;
+  const int ownerBottom = ownerFrame.y + ownerFrame.height;
+  const auto onScreen = [&](int x, int y) {
+    x = std::max(std::min(x, screenRight - dialogWidth), screen.x);
+    y = std::max(std::min(y, screenBottom - dialogHeight), screen.y);
+    return LegendRect{x, y, dialogWidth, dialogHeight};
+  };
+  if (ownerRight + dialogWidth <= screenRight) return onScreen(ownerRight, ownerFrame.y);
+  if (ownerFrame.x - dialogWidth >= screen.x)
+    return onScreen(ownerFrame.x - dialogWidth, ownerFrame.y);
+  if (ownerBottom + dialogHeight <= screenBottom)
+    return onScreen(ownerRight - dialogWidth, ownerBottom);
+  if (ownerFrame.y - dialogHeight >= screen.y)
+    return onScreen(ownerRight - dialogWidth, ownerFrame.y - dialogHeight);
+  return PlaceDialog(ownerFrame, dialogWidth, dialogHeight, screen);
+}
+
 StartPlacement PlaceStartWindows(const LegendRect& work, int dialogWidth, int dialogHeight,
                                  int frameExtraWidth, int frameExtraHeight) {
   const int right = work.x + work.width;

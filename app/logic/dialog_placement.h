@@ -13,6 +13,13 @@ inline constexpr int kDialogInsetFromOwner = 24;
 LegendRect PlaceDialog(const LegendRect& ownerFrame, int dialogWidth, int dialogHeight,
                        const LegendRect& screen);
 
+// Where a dialog opens beside its owner, wholly on the screen: right of it,
+// else left of it (both top-aligned with it), else below it, else above it
+// (both right-aligned with it); where no side has room, over its lower right
+// part as PlaceDialog does.
+LegendRect PlaceDialogBeside(const LegendRect& ownerFrame, int dialogWidth, int dialogHeight,
+                             const LegendRect& screen);
+
 // Where the main window and the dialog open at start-up, so that the
 // picture, both legends and the colour strip stay in sight: side by side
 // (the dialog at the screen's right) where the picture keeps at least

@@ -10,6 +10,7 @@
 #include "app/logic/command_line.h"
 #include "app/qt/main_window.h"
 #include "app/qt/surface_format.h"
+#include "app/qt/viewer_settings.h"
 #include "app/qt/viewer_start.h"
 
 #ifndef VELTRISKO_VERSION
@@ -43,7 +44,12 @@ int main(int argc, char** argv) {
       veltrisko::ParseCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
   switch (commandLine.action) {
     case veltrisko::CommandLineAction::kHelp:
-      std::fputs(veltrisko::UsageText(programName).c_str(), stdout);
+      std::fputs(veltrisko::UsageText(programName,
+                                      commandLine.options.language.value_or(
+                                          veltrisko::RememberedLanguage().value_or(
+                                              veltrisko::kDefaultLanguage)))
+                     .c_str(),
+                 stdout);
       return 0;
     case veltrisko::CommandLineAction::kVersion:
       std::printf("veltrisko %s\n", VELTRISKO_VERSION);

@@ -52,6 +52,28 @@ TEST(PlaceStartWindows, KeepsPictureLegendsAndStripInSightAtEveryScreenSize) {
   }
 }
 
+TEST(PlaceDialogBeside, RightLeftBelowAboveElseOverTheOwner) {
+  const LegendRect screen{0, 0, 1600, 1200};
+  struct Case {
+    LegendRect owner;
+    LegendRect want;
+  };
+  const Case cases[] = {
+      {{0, 0, 1100, 900}, {1100, 0, 500, 400}},       // right
+      {{0, 900, 1100, 900}, {1100, 800, 500, 400}},   // right, kept on the screen
+      {{600, 100, 1000, 900}, {100, 100, 500, 400}},  // left
+      {{0, 0, 1600, 800}, {1100, 800, 500, 400}},     // below
+      {{0, 500, 1600, 700}, {1100, 100, 500, 400}},   // above
+      {{0, 0, 1600, 1200}, {1076, 776, 500, 400}},    // no room: over its lower right
+  };
+  for (const Case& c : cases) EXPECT_EQ(PlaceDialogBeside(c.owner, 500, 400, screen), c.want);
+  // At start-up the dialog beside the main window is where the start put it.
+  for (const LegendRect work : {LegendRect{0, 0, 1920, 1080}, LegendRect{0, 0, 1024, 768}}) {
+    const StartPlacement start = PlaceStartWindows(work, 686, 430, 16, 70);
+    EXPECT_EQ(PlaceDialogBeside(start.main, 686, 430, work), start.dialog) << work.width;
+  }
+}
+
 TEST(VisiblePart, TheWidestStripTheCoverLeaves) {
   const LegendRect area{0, 0, 1000, 700};
   struct Case {

@@ -188,9 +188,13 @@ def check_command_line(wine_run, exe, linux_bin, work):
         return subprocess.run(wine_run + [exe, *arguments], capture_output=True, text=True,
                               timeout=120, stdin=subprocess.DEVNULL)
 
+    # The help in the language in force: German at first, English when asked.
     answer = run("--help")
-    expect(answer.returncode == 0 and "Usage: veltrisko [--rule v6|v7] [--log DBRANGE]" in
+    expect(answer.returncode == 0 and "Aufruf: veltrisko [--rule v6|v7] [--log DBBEREICH]" in
            answer.stdout, "--help: %d %r" % (answer.returncode, answer.stdout))
+    answer = run("--lang", "en", "--help")
+    expect(answer.returncode == 0 and "Usage: veltrisko [--rule v6|v7] [--log DBRANGE]" in
+           answer.stdout, "--lang en --help: %d %r" % (answer.returncode, answer.stdout))
     answer = run("--version")
     expect(answer.returncode == 0 and answer.stdout.startswith("veltrisko "), "--version")
     answer = run("--rule", "v8")

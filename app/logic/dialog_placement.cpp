@@ -52,6 +52,14 @@ StartPlacement PlaceStartWindows(const LegendRect& work, int dialogWidth, int di
   return {work, PlaceDialog(work, dialogWidth, dialogHeight, work)};
 }
 
+LegendRect PictureCover(bool maximised, const LegendRect& mainFrame, const LegendRect& work,
+                        const LegendRect& dialog) {
+  const bool fillsScreen = mainFrame.x <= work.x && mainFrame.y <= work.y &&
+                           mainFrame.x + mainFrame.width >= work.x + work.width &&
+                           mainFrame.y + mainFrame.height >= work.y + work.height;
+  return maximised || fillsScreen ? dialog : LegendRect{0, 0, 0, 0};
+}
+
 LegendRect VisiblePart(const LegendRect& area, const LegendRect& cover) {
   const int areaRight = area.x + area.width, areaBottom = area.y + area.height;
   const int left = std::max(cover.x, area.x), top = std::max(cover.y, area.y);

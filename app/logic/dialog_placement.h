@@ -47,6 +47,13 @@ StartPlacement PlaceStartWindows(const LegendRect& work, int dialogWidth, int di
 // Both in the same coordinates.
 LegendRect VisiblePart(const LegendRect& area, const LegendRect& cover);
 
+// What the picture keeps out from under: the dialog (`dialog`, any
+// coordinates) while the main window is maximised or fills the screen's work
+// area, where the dialog must stand over it; nothing otherwise, where the user
+// placed the windows (the readout box then keeps clear of the dialog).
+LegendRect PictureCover(bool maximised, const LegendRect& mainFrame, const LegendRect& work,
+                        const LegendRect& dialog);
+
 // Where the readout box stands beside the cursor, in the view's pixels: below
 // and right of it, else on another side of it, inside the view and clear of
 // the configuration dialog (`dialog`, in the view's pixels; width 0 when none

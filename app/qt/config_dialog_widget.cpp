@@ -265,9 +265,8 @@ void ConfigDialogWidget::PlaceNearOwner(QWidget* owner) {
   const QScreen* display = window != nullptr ? window->screen() : screen();
   if (window == nullptr || display == nullptr) return;
   const QSize outer = size().grownBy(FrameMargins(*this));
-  const LegendRect place =
-      PlaceDialogBeside(RectOf(window->frameGeometry()), outer.width(), outer.height(),
-                        RectOf(display->availableGeometry()));
+  const LegendRect place = PlaceDialogBeside(RectOf(window->frameGeometry()), outer.width(),
+                                             outer.height(), RectOf(display->availableGeometry()));
   MoveFrameTo(*this, place.x, place.y);
 }
 

@@ -44,10 +44,9 @@ int main(int argc, char** argv) {
       veltrisko::ParseCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
   switch (commandLine.action) {
     case veltrisko::CommandLineAction::kHelp:
-      std::fputs(veltrisko::UsageText(programName,
-                                      commandLine.options.language.value_or(
-                                          veltrisko::RememberedLanguage().value_or(
-                                              veltrisko::kDefaultLanguage)))
+      std::fputs(veltrisko::UsageText(programName, commandLine.options.language.value_or(
+                                                       veltrisko::RememberedLanguage().value_or(
+                                                           veltrisko::kDefaultLanguage)))
                      .c_str(),
                  stdout);
       return 0;

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 
 #include "app/logic/code_feedback.h"
@@ -122,8 +123,8 @@ void ClientArea::KeepClearOf(const QRect& cover) {
 }
 
 void ClientArea::LayOut() {
-  const LegendRect part =
-      VisiblePart({0, 0, width(), height()}, {cover_.x(), cover_.y(), cover_.width(), cover_.height()});
+  const LegendRect part = VisiblePart({0, 0, width(), height()},
+                                      {cover_.x(), cover_.y(), cover_.width(), cover_.height()});
   viewContainer_->setGeometry(part.x, part.y, part.width, part.height);
   const LegendPlacement place = PlaceScaledLegends(part.width, part.height, info_->Scale());
   info_->setGeometry(part.x + place.info.x, part.y + place.info.y, place.info.width,
@@ -175,6 +176,11 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   KeepPictureClearOfDialog();
 }
 
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) KeepPictureClearOfDialog();
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == dialog_) {
     switch (event->type()) {
@@ -199,7 +205,12 @@ void MainWindow::KeepPictureClearOfDialog() {
     return;
   }
   const QRect frame = dialog_->frameGeometry();
-  client_->KeepClearOf(QRect(client_->mapFromGlobal(frame.topLeft()), frame.size()));
+  const QPoint at = client_->mapFromGlobal(frame.topLeft());
+  const auto rect = [](const QRect& r) { return LegendRect{r.x(), r.y(), r.width(), r.height()}; };
+  const LegendRect cover = PictureCover(isMaximized() || isFullScreen(), rect(frameGeometry()),
+                                        rect(screen()->availableGeometry()),
+                                        {at.x(), at.y(), frame.width(), frame.height()});
+  client_->KeepClearOf(QRect(cover.x, cover.y, cover.width, cover.height));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -44,7 +44,9 @@ constexpr int kDbRangeValueId = 1037;
 // Whether a control is shown once its dialog is: a dialog not yet on the
 // screen (while it is created) makes every control invisible to
 // IsWindowVisible.
-bool HasVisibleStyle(HWND control) { return (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0; }
+bool HasVisibleStyle(HWND control) {
+  return (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+}
 
 // One open dialog: its window, its controls as the panels see them and the
 // dialog logic; lives from WM_INITDIALOG to the window's last message.
@@ -288,11 +290,11 @@ void PlaceConfigDialogBesideOwner() {
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& work = monitor.rcWork;
-  const LegendRect place = PlaceDialogBeside(
-      {ownerFrame.left, ownerFrame.top, ownerFrame.right - ownerFrame.left,
-       ownerFrame.bottom - ownerFrame.top},
-      frame.right - frame.left, frame.bottom - frame.top,
-      {work.left, work.top, work.right - work.left, work.bottom - work.top});
+  const LegendRect place =
+      PlaceDialogBeside({ownerFrame.left, ownerFrame.top, ownerFrame.right - ownerFrame.left,
+                         ownerFrame.bottom - ownerFrame.top},
+                        frame.right - frame.left, frame.bottom - frame.top,
+                        {work.left, work.top, work.right - work.left, work.bottom - work.top});
   SetWindowPos(configDialogWindow, nullptr, place.x, place.y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

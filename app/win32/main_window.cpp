@@ -81,15 +81,25 @@ LegendRect DialogInClient() {
   return {topLeft.x, topLeft.y, frame.right - frame.left, frame.bottom - frame.top};
 }
 
-// Where the picture lies in the client area: above the status bar and out
-// from under the dialog (the whole area where the dialog stands beside it).
+// Where the picture lies in the client area: above the status bar and, while
+// the main window takes the screen, out from under the dialog.
 LegendRect PicturePart() {
   RECT client;
   GetClientRect(mainWindow, &client);
   RECT status{0, 0, 0, 0};
   if (statusBar != nullptr && IsWindowVisible(statusBar)) GetWindowRect(statusBar, &status);
   const int height = client.bottom - (status.bottom - status.top);
-  return VisiblePart({0, 0, client.right, height > 0 ? height : 0}, DialogInClient());
+  RECT frame;
+  GetWindowRect(mainWindow, &frame);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  const LegendRect cover = PictureCover(
+      IsZoomed(mainWindow) != FALSE,
+      {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top},
+      {work.left, work.top, work.right - work.left, work.bottom - work.top}, DialogInClient());
+  return VisiblePart({0, 0, client.right, height > 0 ? height : 0}, cover);
 }
 
 // The picture in its own pixels.
@@ -104,8 +114,8 @@ void MoveLegends() {
   const int infoHeight =
       LoadedPatternFileName().empty() ? place.info.height : kInfoLegendHeightWithFile;
   const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-  SetWindowPos(infoLegend, nullptr, part.x + place.info.x, part.y + place.info.y,
-               place.info.width, infoHeight, flags);
+  SetWindowPos(infoLegend, nullptr, part.x + place.info.x, part.y + place.info.y, place.info.width,
+               infoHeight, flags);
   SetWindowPos(colourLegend, nullptr, part.x + place.colour.x, part.y + place.colour.y,
                place.colour.width, place.colour.height, flags);
 }
@@ -450,10 +460,10 @@ void PlaceBesideDialog() {
   const RECT& work = monitor.rcWork;
   const StartPlacement place = PlaceStartWindows(
       {work.left, work.top, work.right - work.left, work.bottom - work.top},
-      dialog.right - dialog.left, dialog.bottom - dialog.top,
-      frame.right - frame.left - view.right, frame.bottom - frame.top - view.bottom);
-  SetWindowPos(mainWindow, nullptr, place.main.x, place.main.y, place.main.width,
-               place.main.height, SWP_NOZORDER | SWP_NOACTIVATE);
+      dialog.right - dialog.left, dialog.bottom - dialog.top, frame.right - frame.left - view.right,
+      frame.bottom - frame.top - view.bottom);
+  SetWindowPos(mainWindow, nullptr, place.main.x, place.main.y, place.main.width, place.main.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   PlaceConfigDialogBesideOwner();
 }
 

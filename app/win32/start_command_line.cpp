@@ -71,9 +71,8 @@ StartRequest ReadStartCommandLine() {
   const CommandLine commandLine = ParseCommandLine(ArgumentsAfterProgram());
   switch (commandLine.action) {
     case CommandLineAction::kHelp:
-      TellUser(UsageText(kWindowsProgramName,
-                         commandLine.options.language.value_or(
-                             RememberedLanguage().value_or(kDefaultLanguage))),
+      TellUser(UsageText(kWindowsProgramName, commandLine.options.language.value_or(
+                                                  RememberedLanguage().value_or(kDefaultLanguage))),
                false);
       return {std::nullopt, 0};
     case CommandLineAction::kVersion:

@@ -92,6 +92,13 @@ TEST(VisiblePart, TheWidestStripTheCoverLeaves) {
   for (const Case& c : cases) EXPECT_EQ(VisiblePart(area, c.cover), c.want) << c.cover.x;
 }
 
+TEST(PictureCover, TheDialogWhereTheMainWindowTakesTheScreen) {
+  const LegendRect work{0, 0, 1024, 768}, dialog{338, 338, 686, 430}, none{0, 0, 0, 0};
+  EXPECT_EQ(PictureCover(true, {0, 0, 1024, 768}, work, dialog), dialog);
+  EXPECT_EQ(PictureCover(false, {-4, -4, 1032, 776}, work, dialog), dialog);
+  EXPECT_EQ(PictureCover(false, {0, 0, 1024, 338}, work, dialog), none);
+}
+
 TEST(PlaceReadoutBox, BesideTheCursorInsideTheViewAndClearOfTheDialog) {
   const LegendRect none{0, 0, 0, 0};
   const LegendRect lowerRight{500, 400, 300, 200};  // the dialog over the view's corner

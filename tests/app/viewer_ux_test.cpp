@@ -111,8 +111,8 @@ class ViewerUxTest : public QObject {
     edit->selectAll();
     QTest::keyClicks(edit, text);
   }
-  // Fully on the screen, over the lower right part of the main window and
-  // above it in the stacking order.
+  // Fully on the screen, beside the main window where a side of it has room
+  // (else over its lower right part), and above it in the stacking order.
   void CheckDialogPlacement() {
     const QRect dialog = Dialog()->frameGeometry();
     const QRect owner = window_->frameGeometry();
@@ -122,9 +122,17 @@ class ViewerUxTest : public QObject {
                             .arg(dialog.y())
                             .arg(dialog.width())
                             .arg(dialog.height())));
-    QVERIFY(dialog.center().x() > owner.center().x());
-    QVERIFY(dialog.center().y() > owner.center().y());
-    QVERIFY(dialog.right() <= owner.right() && dialog.bottom() <= owner.bottom());
+    const QRect screen = window_->screen()->availableGeometry();
+    const bool room = owner.right() + dialog.width() <= screen.right() ||
+                      owner.left() - dialog.width() >= screen.left() ||
+                      owner.bottom() + dialog.height() <= screen.bottom() ||
+                      owner.top() - dialog.height() >= screen.top();
+    if (room) {
+      QVERIFY(!dialog.intersects(owner));
+    } else {
+      QVERIFY(dialog.center().x() > owner.center().x());
+      QVERIFY(dialog.center().y() > owner.center().y());
+    }
     QTRY_VERIFY(IsAbove(Dialog(), window_.get()));
   }
 
@@ -473,10 +481,10 @@ class ViewerUxTest : public QObject {
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output");  // expected in stdout + stderr
     QTest::newRow("help") << QStringList{"--help"} << 0 << "[--rule v6|v7]";
-    QTest::newRow("help in German") << QStringList{"--lang", "de", "--help"} << 0
-                                    << "Aufruf: veltrisko";
-    QTest::newRow("help in English") << QStringList{"--lang", "en", "--help"} << 0
-                                     << "Usage: veltrisko";
+    QTest::newRow("help in German")
+        << QStringList{"--lang", "de", "--help"} << 0 << "Aufruf: veltrisko";
+    QTest::newRow("help in English")
+        << QStringList{"--lang", "en", "--help"} << 0 << "Usage: veltrisko";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "veltrisko 0.";
     QTest::newRow("bad rule") << QStringList{"--rule", "v8"} << 2 << "--rule takes v6 or v7";
   }

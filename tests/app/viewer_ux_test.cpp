@@ -482,9 +482,9 @@ class ViewerUxTest : public QObject {
     QTest::addColumn<QString>("output");  // expected in stdout + stderr
     QTest::newRow("help") << QStringList{"--help"} << 0 << "[--rule v6|v7]";
     QTest::newRow("help in German")
-        << QStringList{"--lang", "de", "--help"} << 0 << "Aufruf: veltrisko";
+        << QStringList{"--lang", "de", "--help"} << 0 << "[--log DBBEREICH] [--lang de|en]";
     QTest::newRow("help in English")
-        << QStringList{"--lang", "en", "--help"} << 0 << "Usage: veltrisko";
+        << QStringList{"--lang", "en", "--help"} << 0 << "[--log DBRANGE] [--lang de|en]";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "veltrisko 0.";
     QTest::newRow("bad rule") << QStringList{"--rule", "v8"} << 2 << "--rule takes v6 or v7";
   }

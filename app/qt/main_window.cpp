@@ -325,6 +325,9 @@ void MainWindow::HandleCommand(int command) {
       OpenDocumentation(this,
                         std::string(CodeOf(language_)));  // the guide in the language in force
       break;
+    case kCmdAbout:
+      ShowAbout(this, std::string(CodeOf(language_)));
+      return;  // nothing to repaint
     case kCmdLanguageGerman:
     case kCmdLanguageEnglish:
       for (const LanguageChoice& choice : kLanguageChoices) {

@@ -275,6 +275,9 @@ bool RunCommand(HWND window, int command) {
     case kCmdDocumentation:
       OpenDocumentation(window, std::string(CodeOf(viewerLanguage)));
       return true;
+    case kCmdAbout:
+      ShowAbout(window, std::string(CodeOf(viewerLanguage)));
+      return false;
     case kCmdLanguageGerman:
     case kCmdLanguageEnglish:
       for (const LanguageChoice& choice : kLanguageChoices) {

@@ -155,6 +155,20 @@ TEST(DocumentationTarget, WebPageWithAHostElseTheInstalledGuideInTheLanguageInFo
   }
 }
 
+TEST(AboutText, VersionLicenceAndGuideInTheLanguageInForce) {
+  const std::string german = AboutText("1.2.3", "/opt/v/share/doc/veltrisko/user-guide.de.html");
+  const std::string english = AboutText("1.2.3", "https://docs.example.org/hcm/", "en");
+  for (const std::string& text : {german, english}) {
+    EXPECT_EQ(text.rfind("Veltrisko 1.2.3\n", 0), 0u) << text;
+    EXPECT_NE(text.find("MIT"), std::string::npos) << text;
+  }
+  EXPECT_NE(german.find("Benutzeranleitung: /opt/v/share/doc/veltrisko/user-guide.de.html"),
+            std::string::npos);
+  EXPECT_NE(english.find("User guide: https://docs.example.org/hcm/"), std::string::npos);
+  EXPECT_EQ(AboutTitle(), "Über Veltrisko");
+  EXPECT_EQ(AboutTitle("en"), "About Veltrisko");
+}
+
 TEST(LegendScale, KeepsTheLayoutAtTheDefaultFontAndGrowsWithIt) {
   EXPECT_EQ(LegendScale(9.0), 1.0);
   EXPECT_EQ(LegendScale(7.0), 1.0);

@@ -65,8 +65,11 @@ def one_size(wine_run, exe, linux_bin, work, size):
                                     name + ": legends, centre and dialog in sight.")
         viewer.process.wait(timeout=30)
         if status:
-            return status
-    return 0
+            break
+    # The wineserver keeps the screen's size it met first: the next size
+    # needs a new one.
+    subprocess.run(wine_run + ["--stop"], capture_output=True, stdin=subprocess.DEVNULL)
+    return status
 
 
 def main():

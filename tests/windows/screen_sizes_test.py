@@ -3,8 +3,8 @@
 """The Windows viewer's first start at 1920 x 1080, 1366 x 768 and 1024 x 768,
 each on an X server of that size under openbox: the photographed screen must
 show both legends (their dumped bitmaps) and the pattern's centre (a patch of
-the dumped frame), and the dialog wholly; then again with the main window
-kept maximised.
+the dumped frame), and the dialog wholly, and the arrow keys turn the view at
+once; then again with the main window kept maximised.
 
     screen_sizes_test.py WINE_RUN_COMMAND... -- VIEWER.exe LINUX_BIN WORK_DIR
 """
@@ -13,7 +13,7 @@ import subprocess
 import sys
 
 import viewer_test
-from screen_test import geometry, legends_shown, screen
+from screen_test import legends_shown, screen
 from viewer_test import Failure, Viewer, expect, read_ppm
 
 SIZES = ["1920x1080", "1366x768", "1024x768"]
@@ -43,13 +43,28 @@ def centre_shown(viewer, work, name):
     return False
 
 
+def absolute_geometry(window):
+    """The window's place on the screen as the X server has it (a window
+    manager's reparenting leaves xdotool's position relative to the frame)."""
+    out = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True,
+                         check=True).stdout
+    values = dict(line.strip().split(": ", 1) for line in out.splitlines() if ": " in line)
+    return tuple(int(values[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y",
+                                           "Width", "Height"))
+
+
 def check(viewer, work, name, size):
     width, height = map(int, size.split("x"))
-    x, y, w, h = geometry(viewer.dialog)
+    x, y, w, h = absolute_geometry(viewer.dialog)
     expect(x >= 0 and y >= 0 and x + w <= width and y + h <= height,
            "%s: the dialog is not wholly on the screen: %s" % (name, (x, y, w, h)))
     legends_shown(viewer, work, name)
     expect(centre_shown(viewer, work, name), "%s: the pattern's centre is hidden" % name)
+    # The main window is active at the start: a key turns the view at once,
+    # without a click first.
+    viewer.press("Right")
+    expect("Azimut: 1.1 °" in viewer.text("info-legend"),
+           "%s: Right at the start did not turn the view" % name)
 
 
 def one_size(wine_run, exe, linux_bin, work, size):

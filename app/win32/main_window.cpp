@@ -47,7 +47,6 @@ constexpr wchar_t kMainClass[] = L"VeltriskoWndClass";
 // Posted by RequestLayout(): moving a legend while the picture is drawn can
 // stall Wine's X11 driver, so it waits for its own message.
 constexpr UINT kLayoutMessage = WM_APP + 1;
-constexpr UINT_PTR kActivateAtStartTimer = 1;
 
 HINSTANCE instance = nullptr;
 HWND mainWindow = nullptr;
@@ -433,12 +432,6 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_USER:
       RequestRepaint();
       return 0;
-    case WM_TIMER:
-      if (wParam != kActivateAtStartTimer) return DefWindowProcW(window, message, wParam, lParam);
-      KillTimer(window, kActivateAtStartTimer);
-      SetForegroundWindow(window);
-      SetFocus(window);
-      return 0;
     case kLayoutMessage:
       MoveLegends();
       frameStale = true;
@@ -584,9 +577,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   if (start.options->patternFile) ImportPatternFile(*start.options->patternFile);
   SetForegroundWindow(mainWindow);
   SetFocus(mainWindow);
-  // A window manager may give the focus to the dialog it mapped last; once
-  // it has, the main window takes it back.
-  SetTimer(mainWindow, kActivateAtStartTimer, 500, nullptr);
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -303,7 +303,8 @@ void AddAnalysisCommands() {
     return true;
   });
   AddCommandHandler(kCmdCopyReadout, [] {
-    CopyToClipboard(mainWindow, readout.Text());
+    CopyToClipboard(mainWindow, CopiedReadoutText(readout.Text(), horizontalPanel.Code(),
+                                                  verticalPanel.Code(), sceneState.useHcmV7));
     return false;
   });
   AddCommandHandler(kCmdDifference, [] {

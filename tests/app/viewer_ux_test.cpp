@@ -2,6 +2,7 @@
 // The viewer as a user meets it, under a window manager or none: where the
 // dialog opens, the keyboard order, the value texts, the code-field state,
 // the mouse and the command line.
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -29,6 +30,7 @@
 #include "app/qt/pattern_view.h"
 #include "app/qt/surface_format.h"
 #include "app/qt/viewer_start.h"
+#include "dialog/pasted_code.h"
 
 using namespace veltrisko;
 
@@ -327,6 +329,21 @@ class ViewerUxTest : public QObject {
     Dialog()->DbRangeSliderWidget()->setFocus();
     QTest::keyClick(Dialog()->DbRangeSliderWidget(), Qt::Key_Left);
     QCOMPARE(Dialog()->DbRangeValue()->text(), QString("−39 dB"));
+  }
+
+  void pastedPairFillsBothCodeFields() {
+    Start();
+    ActivateDialog();
+    QLineEdit* edit = Dialog()->Horizontal().edit;
+    QCOMPARE(edit->maxLength(), kCodeFieldMaxLength);
+    QApplication::clipboard()->setText(QStringLiteral(" 045EA15\t020EA05\r\n"));
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), QString("045EA15"));
+    QCOMPARE(Dialog()->Vertical().edit->text(), QString("020EA05"));
+    QCOMPARE(QString(horizontalPanel.Code()), QString("045EA15"));
+    QCOMPARE(QString(verticalPanel.Code()), QString("020EA05"));
   }
 
   void codeFieldTellsWhetherItsCodeIsInForce_data() {

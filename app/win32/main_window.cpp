@@ -47,6 +47,8 @@ constexpr wchar_t kMainClass[] = L"VeltriskoWndClass";
 // Posted by RequestLayout(): moving a legend while the picture is drawn can
 // stall Wine's X11 driver, so it waits for its own message.
 constexpr UINT kLayoutMessage = WM_APP + 1;
+// Posted at a first start: the main window and the dialog side by side.
+constexpr UINT kPlaceAtStartMessage = WM_APP + 2;
 
 HINSTANCE instance = nullptr;
 HWND mainWindow = nullptr;
@@ -375,6 +377,27 @@ void ReleaseButton(UINT message, LPARAM lParam) {
   }
 }
 
+// At a first start: the main window and the dialog side by side, or one
+// above the other, as far as the screen allows (PlaceStartWindows).
+void PlaceBesideDialog() {
+  if (configDialogWindow == nullptr || IsZoomed(mainWindow) || IsIconic(mainWindow)) return;
+  RECT frame, dialog;
+  GetWindowRect(mainWindow, &frame);
+  GetWindowRect(configDialogWindow, &dialog);
+  const ClientRect view = PictureRect();
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& work = monitor.rcWork;
+  const StartPlacement place = PlaceStartWindows(
+      {work.left, work.top, work.right - work.left, work.bottom - work.top},
+      dialog.right - dialog.left, dialog.bottom - dialog.top, frame.right - frame.left - view.right,
+      frame.bottom - frame.top - view.bottom);
+  SetWindowPos(mainWindow, nullptr, place.main.x, place.main.y, place.main.width, place.main.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceConfigDialogBesideOwner();
+}
+
 LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
@@ -433,6 +456,9 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_USER:
       RequestRepaint();
       return 0;
+    case kPlaceAtStartMessage:
+      PlaceBesideDialog();
+      return 0;
     case kLayoutMessage:
       MoveLegends();
       frameStale = true;
@@ -448,27 +474,6 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     default:
       return DefWindowProcW(window, message, wParam, lParam);
   }
-}
-
-// At a first start: the main window and the dialog side by side, or one
-// above the other, as far as the screen allows (PlaceStartWindows).
-void PlaceBesideDialog() {
-  if (configDialogWindow == nullptr || IsZoomed(mainWindow) || IsIconic(mainWindow)) return;
-  RECT frame, dialog;
-  GetWindowRect(mainWindow, &frame);
-  GetWindowRect(configDialogWindow, &dialog);
-  const ClientRect view = PictureRect();
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  const RECT& work = monitor.rcWork;
-  const StartPlacement place = PlaceStartWindows(
-      {work.left, work.top, work.right - work.left, work.bottom - work.top},
-      dialog.right - dialog.left, dialog.bottom - dialog.top, frame.right - frame.left - view.right,
-      frame.bottom - frame.top - view.bottom);
-  SetWindowPos(mainWindow, nullptr, place.main.x, place.main.y, place.main.width, place.main.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  PlaceConfigDialogBesideOwner();
 }
 
 void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, UINT style) {
@@ -570,7 +575,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   const bool kept = ShowMainWindowInPlace(mainWindow, showCommand);
   MoveLegends();
   OpenConfigDialog(instance, mainWindow, false);
-  if (!kept) PlaceBesideDialog();
+  // Once the window system has shown both (a window manager sizes a new
+  // window as it maps it), so that this place is the last.
+  if (!kept) PostMessageW(mainWindow, kPlaceAtStartMessage, 0, 0);
   TypeStartCodes(*start.options);
   // The picture and the legends show the codes the dialog composed.
   RequestRepaint();

@@ -190,6 +190,9 @@ class ViewerUxTest : public QObject {
 
   void readoutBoxStaysClearOfTheDialog() {
     Start(Sphere());
+    // The window manager may still be moving the windows to their start-up
+    // places; the dialog is moved only once they stand.
+    QTest::qWait(500);
     // The dialog just below and right of the sphere's middle, where the box
     // would go beside the cursor.
     PatternView* view = window_->Client()->View();

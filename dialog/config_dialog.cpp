@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "dialog/pasted_code.h"
+
 namespace veltrisko {
 
 namespace {
@@ -47,11 +49,26 @@ ConfigDialog::~ConfigDialog() {
 void ConfigDialog::ReleasePanels() {
   horizontal_.Bind(PanelControls{});
   vertical_.Bind(PanelControls{});
+  horizontalEdit_ = verticalEdit_ = nullptr;
+}
+
+bool ConfigDialog::TidyPastedText(int editId) {
+  TextControl* edit = editId == kHorizontalEditId ? horizontalEdit_ : verticalEdit_;
+  TextControl* other = editId == kHorizontalEditId ? verticalEdit_ : horizontalEdit_;
+  if (edit == nullptr) return false;
+  const std::string text = edit->Text();
+  TidiedCodeText tidied = TidyCodeText(text);
+  if (tidied.first == text) return false;
+  edit->SetText(tidied.first);
+  if (tidied.second && other != nullptr) other->SetText(*tidied.second);
+  return true;
 }
 
 void ConfigDialog::OnInit(const PanelControls& horizontalControls,
                           const PanelControls& verticalControls) {
   openDialog_ = this;
+  horizontalEdit_ = horizontalControls.editField;
+  verticalEdit_ = verticalControls.editField;
   StartPanel(horizontal_, horizontalControls);
   StartPanel(vertical_, verticalControls);
   horizontal_.ComposeFromSliders();
@@ -72,6 +89,9 @@ void ConfigDialog::OnCommand(int controlId, DialogNotification notification) {
     // Writing a composed code raises this notification too; that text must
     // not be read back into the sliders.
     if (updatingEditText_) return;
+    if ((controlId == kHorizontalEditId || controlId == kVerticalEditId) &&
+        TidyPastedText(controlId))
+      return;
     bool taken = false;
     if (controlId == kHorizontalEditId) taken = horizontal_.ParseTypedCode();
     if (controlId == kVerticalEditId) taken = vertical_.ParseTypedCode();

@@ -76,6 +76,10 @@ class ConfigDialog {
   // The panels keep their codes but no longer reach this dialog's controls,
   // which end with it.
   void ReleasePanels();
+  // Trims a pasted text in its field and sends the second of a pasted pair
+  // to the other field; true when it rewrote a field, whose own change
+  // notification then reads the code.
+  bool TidyPastedText(int editId);
 
   DialogWindow& window_;
   SceneState& scene_;
@@ -83,6 +87,8 @@ class ConfigDialog {
   AntennaPanel& vertical_;
   const bool& updatingEditText_;
   ConfigDialog*& openDialog_;
+  TextControl* horizontalEdit_ = nullptr;
+  TextControl* verticalEdit_ = nullptr;
 };
 
 // Truncates toward zero; NaN gives 0 and out-of-range values are clamped to

@@ -57,6 +57,20 @@ inline constexpr Text kInForce{"es gilt", "in force:"};
 inline constexpr Text kInvalidCode{"Ungültiger Antennencode:", "Invalid antenna code:"};
 inline constexpr Text kHorizontal{"horizontal", "horizontal"};
 inline constexpr Text kVertical{"vertikal", "vertical"};
+// A held code that the model rejects is not "in force": it is still set.
+inline constexpr Text kStillSet{"weiterhin eingestellt:", "still set:"};
+inline constexpr Text kInvalid{"ungültig", "invalid"};
+// A code in force that is not written in its composed seven-character form.
+inline constexpr Text kUnusualForm{"ungewöhnlich geschrieben", "unusual form"};
+inline constexpr Text kCharacters{"Zeichen statt 7", "characters, not 7"};
+inline constexpr Text kWhiteSpaceAt{"Leerraum an Stelle", "white space at position"};
+inline constexpr Text kAtPosition{"an Stelle", "at position"};
+inline constexpr Text kWhereADigitBelongs{"statt einer Ziffer", "where a digit belongs"};
+inline constexpr Text kNoFamily{"Stellen 4–5 nennen keine Antennenfamilie",
+                                "positions 4–5 name no antenna family"};
+inline constexpr Text kWhereABackFieldLetterBelongs{"statt eines Rückfeldbuchstabens A–I",
+                                                    "where a back-field letter A–I belongs"};
+inline constexpr Text kByte{"Byte", "byte"};
 
 inline constexpr std::array kDialogTexts{
     kDialogTitle,
@@ -94,6 +108,16 @@ inline constexpr std::array kDialogTexts{
     kInvalidCode,
     kHorizontal,
     kVertical,
+    kStillSet,
+    kInvalid,
+    kUnusualForm,
+    kCharacters,
+    kWhiteSpaceAt,
+    kAtPosition,
+    kWhereADigitBelongs,
+    kNoFamily,
+    kWhereABackFieldLetterBelongs,
+    kByte,
 };
 
 }  // namespace veltrisko::texts

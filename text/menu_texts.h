@@ -40,6 +40,7 @@ inline constexpr Text kMenuExtras{"&Extras", "&Tools"};
 inline constexpr Text kMenuFitCode{"Antennencode &anpassen…", "&Fit antenna code…"};
 inline constexpr Text kMenuHelp{"&Hilfe", "&Help"};
 inline constexpr Text kMenuDocumentation{"&Dokumentation", "&Documentation"};
+inline constexpr Text kMenuAbout{"Ü&ber Veltrisko", "&About Veltrisko"};
 inline constexpr Text kCopyReadout{"Werte kopieren", "Copy values"};
 
 inline constexpr std::array kMenuTexts{
@@ -71,6 +72,7 @@ inline constexpr std::array kMenuTexts{
     kMenuFitCode,
     kMenuHelp,
     kMenuDocumentation,
+    kMenuAbout,
     kCopyReadout,
 };
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/logic/code_feedback.h"
 
+#include <cstdio>
 #include <cstring>
 #include <exception>
 
+#include "model/code_form.h"
 #include "model/component_attenuation.h"
 #include "text/dialog_texts.h"
 
@@ -28,6 +30,36 @@ constexpr Colour RgbColour(int red, int green, int blue) {
 
 }  // namespace
 
+std::string DescribeCodeFormIn(const std::string& code, Language language) {
+  const CodeForm form = CheckCodeForm(code);
+  // A character as a message can show it: printable ASCII quoted, else its byte.
+  const auto shown = [&] {
+    const auto byte = static_cast<unsigned char>(form.character);
+    if (byte > 0x20 && byte < 0x7f) return std::string("'") + form.character + "'";
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%02X", byte);
+    return InString(language, texts::kByte) + " " + hex;
+  };
+  const std::string at =
+      " " + InString(language, texts::kAtPosition) + " " + std::to_string(form.position) + " ";
+  switch (form.deviation) {
+    case CodeFormDeviation::kNone:
+      return {};
+    case CodeFormDeviation::kTooShort:
+    case CodeFormDeviation::kTooLong:
+      return std::to_string(form.length) + " " + InString(language, texts::kCharacters);
+    case CodeFormDeviation::kBlank:
+      return InString(language, texts::kWhiteSpaceAt) + " " + std::to_string(form.position);
+    case CodeFormDeviation::kNotADigit:
+      return shown() + at + InString(language, texts::kWhereADigitBelongs);
+    case CodeFormDeviation::kUnknownLetters:
+      return InString(language, texts::kNoFamily);
+    case CodeFormDeviation::kBackFieldLetter:
+      return shown() + at + InString(language, texts::kWhereABackFieldLetterBelongs);
+  }
+  return {};
+}
+
 bool ModelRejectsCode(const char* code) {
   if (code == nullptr || *code == '\0') return false;
   try {
@@ -45,6 +77,8 @@ std::optional<Colour> CodeFieldTint(CodeFieldState state) {
       return RgbColour(255, 236, 179);
     case CodeFieldState::kRejected:
       return RgbColour(255, 205, 205);
+    case CodeFieldState::kUnusualForm:
+      return RgbColour(255, 250, 190);
     case CodeFieldState::kInForce:
       break;
   }
@@ -57,12 +91,18 @@ CodeFieldFeedback CodeFieldFeedbackOf(const std::string& fieldText, const char* 
   if (fieldText != inForce) {
     const Text& what =
         fieldText.size() < kCodeLength ? texts::kIncompleteCode : texts::kUnreadableCode;
-    return {CodeFieldState::kNotInForce,
-            InString(language, what) + " – " + InString(language, texts::kInForce) + " " + inForce};
+    const std::string held = ModelRejectsCode(codeInForce)
+                                 ? InString(language, texts::kStillSet) + " " + inForce + " (" +
+                                       InString(language, texts::kInvalid) + ")"
+                                 : InString(language, texts::kInForce) + " " + inForce;
+    return {CodeFieldState::kNotInForce, InString(language, what) + " – " + held};
   }
   if (ModelRejectsCode(codeInForce))
     return {CodeFieldState::kRejected,
             InString(language, texts::kInvalidCode) + " " + RejectedPart(codeInForce, component)};
+  const std::string unusual = DescribeCodeFormIn(inForce, language);
+  if (!inForce.empty() && !unusual.empty())
+    return {CodeFieldState::kUnusualForm, InString(language, texts::kUnusualForm) + ": " + unusual};
   return {CodeFieldState::kInForce, {}};
 }
 

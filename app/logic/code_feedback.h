@@ -16,19 +16,25 @@ namespace veltrisko {
 bool ModelRejectsCode(const char* code);
 
 enum class CodeFieldState {
-  kInForce,     // the field shows the code in force, which the model accepts
-  kNotInForce,  // incomplete or unreadable text: the previous code still holds
-  kRejected,    // the code in force is the field's, but the model rejects it
+  kInForce,      // the field shows the code in force, which the model accepts
+  kNotInForce,   // incomplete or unreadable text: the previous code still holds
+  kRejected,     // the code in force is the field's, but the model rejects it
+  kUnusualForm,  // the field's code is in force but not in its composed form (a typo?)
 };
 
-// The code field's background while its code is not in force (light orange)
-// or rejected (light red); nothing: the field keeps its usual background.
+// The code field's background while its code is not in force (light orange),
+// rejected (light red) or unusually written (light yellow); nothing: the field keeps its usual
+// background.
 std::optional<Colour> CodeFieldTint(CodeFieldState state);
 
 struct CodeFieldFeedback {
   CodeFieldState state;
   std::string toolTip;  // empty while the code is in force
 };
+
+// How a code in force departs from the composed form, in the language in
+// force, e.g. "'O' an Stelle 7 statt einer Ziffer"; empty for a canonical code.
+std::string DescribeCodeFormIn(const std::string& code, Language language);
 
 // `component` is "horizontal" or "vertikal" (in English "vertical").
 CodeFieldFeedback CodeFieldFeedbackOf(const std::string& fieldText, const char* codeInForce,

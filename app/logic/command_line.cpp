@@ -61,7 +61,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       optionsEnded = true;
       continue;
     }
-    if (word == "--help" || word == "-h") return CommandLine{CommandLineAction::kHelp, {}, {}};
+    // The options read so far stay: a language given before asks for the help in it.
+    if (word == "--help" || word == "-h") {
+      result.action = CommandLineAction::kHelp;
+      return result;
+    }
     if (word == "--version") return CommandLine{CommandLineAction::kVersion, {}, {}};
     auto [name, value] = SplitOption(word);
     if (name != "--rule" && name != "--log" && name != "--lang")
@@ -98,7 +102,22 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   return result;
 }
 
-std::string UsageText(const std::string& program) {
+std::string UsageText(const std::string& program, Language language) {
+  if (language == Language::kGerman)
+    return "Aufruf: " + program +
+           " [--rule v6|v7] [--log DBBEREICH] [--lang de|en] [HCODE [VCODE]] [DIAGRAMMDATEI]\n"
+           "Zeigt die Richtcharakteristik einer Antenne, gegeben durch zwei HCM-Antennencodes.\n"
+           "\n"
+           "  HCODE, VCODE      horizontaler und vertikaler Antennencode (Vorgabe 030EA00)\n"
+           "  DIAGRAMMDATEI     eine zu importierende Diagrammdatei (MSI Planet, NSMA, EDX,\n"
+           "                    Radio Mobile, CSV), gezeigt in den 2D-Diagrammen\n"
+           "  --rule v6|v7      die Komponenten nach HCM V6 oder V7 kombinieren (Vorgabe v7)\n"
+           "  --log DBBEREICH   logarithmische Darstellung über DBBEREICH dB, 1 bis 40\n"
+           "                    (Vorgabe: lineare Darstellung)\n"
+           "  --lang de|en      deutsche oder englische Texte, für den nächsten Start gemerkt\n"
+           "                    (Vorgabe: die zuletzt gewählte Sprache, anfangs Deutsch)\n"
+           "  --help            diesen Text zeigen und beenden\n"
+           "  --version         die Version zeigen und beenden\n";
   return "Usage: " + program +
          " [--rule v6|v7] [--log DBRANGE] [--lang de|en] [HCODE [VCODE]] [PATTERNFILE]\n"
          "Shows the radiation pattern of an antenna given by two HCM antenna codes.\n"

@@ -40,7 +40,9 @@ inline constexpr int kHighestDbRange = 40;
 // Reads the arguments after the program name.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
-std::string UsageText(const std::string& program);
+// The help, in the language in force (the usage error's text stays English,
+// as the command line's error lines do).
+std::string UsageText(const std::string& program, Language language = Language::kEnglish);
 
 // Sets the HCM rule and the display mode the options ask for.
 void ApplyStartOptions(SceneState& scene, const StartOptions& options);

@@ -9,16 +9,24 @@
 
 namespace veltrisko {
 
+namespace {
+
+// The legends' specified lines write angles with a decimal point in either
+// language; a number added beside them follows, so that one legend has one
+// decimal separator.
+std::string LegendNumber(float value) { return DecimalNumber(value, 2, Language::kEnglish); }
+
+}  // namespace
+
 std::string DifferenceLabel(float largestDb, Language language) {
-  return InString(language, texts::kDifferenceMax) + " " + DecimalNumber(largestDb, 2, language) +
-         " dB";
+  return InString(language, texts::kDifferenceMax) + " " + LegendNumber(largestDb) + " dB";
 }
 
-ColourLegendContent DifferenceColourLegendOf(float scaleEndDb, Language language) {
+ColourLegendContent DifferenceColourLegendOf(float scaleEndDb, Language) {
   // The same bands as the display scale; only the labels differ.
   ColourLegendContent content = ColourLegendOf(SceneState());
   content.leftLabel = "0 dB";
-  content.rightLabel = DecimalNumber(scaleEndDb, 2, language) + " dB";
+  content.rightLabel = LegendNumber(scaleEndDb) + " dB";
   return content;
 }
 

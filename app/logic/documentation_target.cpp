@@ -46,4 +46,23 @@ std::string DocumentationTitle(const std::string& languageCode) {
   return IsGerman(languageCode) ? "Dokumentation" : "Documentation";
 }
 
+std::string AboutText(const std::string& version, const std::string& guideLocation,
+                      const std::string& languageCode) {
+  if (languageCode == "en")
+    return "Veltrisko " + version +
+           "\nShows antenna radiation patterns given by HCM antenna codes.\n\n"
+           "Licence: MIT (free to use, change and pass on, without warranty)\n"
+           "User guide: " +
+           guideLocation + "\n";
+  return "Veltrisko " + version +
+         "\nZeigt Antennendiagramme aus HCM-Antennencodes.\n\n"
+         "Lizenz: MIT (frei zu nutzen, zu ändern und weiterzugeben, ohne Gewähr)\n"
+         "Benutzeranleitung: " +
+         guideLocation + "\n";
+}
+
+std::string AboutTitle(const std::string& languageCode) {
+  return languageCode == "en" ? "About Veltrisko" : "Über Veltrisko";
+}
+
 }  // namespace veltrisko

@@ -33,4 +33,10 @@ std::string DocumentationUnavailableText(const DocumentationTarget& target, bool
                                          const std::string& languageCode = "de");
 std::string DocumentationTitle(const std::string& languageCode = "de");
 
+// "Hilfe -> Über Veltrisko": the version, the licence and where the guide is
+// (its web address or file), in the language of `languageCode`.
+std::string AboutText(const std::string& version, const std::string& guideLocation,
+                      const std::string& languageCode = "de");
+std::string AboutTitle(const std::string& languageCode = "de");
+
 }  // namespace veltrisko

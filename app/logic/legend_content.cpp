@@ -3,6 +3,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <vector>
 
 #include "dialog/config_dialog.h"
 #include "text/legend_texts.h"
@@ -96,6 +97,29 @@ ColourLegendContent ColourLegendOf(const SceneState& scene) {
     content.rightLabel = "1 W";
   }
   return content;
+}
+
+std::string ElideToWidth(const std::string& text, int maxWidth,
+                         const std::function<int(const std::string&)>& width) {
+  if (maxWidth <= 0 || width(text) <= maxWidth) return text;
+  // The starts of the UTF-8 characters.
+  std::vector<std::size_t> starts;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) starts.push_back(i);
+  }
+  starts.push_back(text.size());
+  const std::size_t characters = starts.size() - 1;
+  // Keep the last eight characters (".msi" and a little of the name) and as
+  // much of the start as fits; then fewer at the end too.
+  for (std::size_t tail = std::min<std::size_t>(8, characters);; --tail) {
+    for (std::size_t head = characters - tail; head-- > 0;) {
+      const std::string shortened =
+          text.substr(0, starts[head]) + "…" + text.substr(starts[characters - tail]);
+      if (width(shortened) <= maxWidth) return shortened;
+    }
+    if (tail == 0) break;
+  }
+  return "…";
 }
 
 }  // namespace veltrisko

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,7 +46,16 @@ struct KeyEntry {
 struct TextLine {
   int x, y;
   std::string text;
+  // Wider than this (in the legend's pixels, measured in its font) the line
+  // is shortened in the middle (ElideToWidth); 0: never shortened.
+  int maxWidth = 0;
 };
+
+// `text` shortened in the middle with "…" until `width` of it is at most
+// `maxWidth`, keeping its first and its last characters (a file name's
+// extension); whole UTF-8 characters only. The text as it is where it fits.
+std::string ElideToWidth(const std::string& text, int maxWidth,
+                         const std::function<int(const std::string&)>& width);
 
 inline constexpr Colour kLegendBackground = 0xC8FFFF;  // (255, 255, 200)
 inline constexpr Colour kKeyOutline = 0x404040;        // (64, 64, 64)

@@ -47,6 +47,7 @@ enum Command : int {
   kCmdCopyReadout = 40030,
   kCmdLanguageGerman = 40031,
   kCmdLanguageEnglish = 40032,
+  kCmdAbout = 40033,
 };
 
 enum class MenuEntryKind {
@@ -101,6 +102,7 @@ inline constexpr std::array kMainMenu{
     MenuEntry{MenuEntryKind::kItem, texts::kMenuFitCode, kCmdFitCode, false},
     MenuEntry{MenuEntryKind::kPopup, texts::kMenuHelp, 0, false},
     MenuEntry{MenuEntryKind::kItem, texts::kMenuDocumentation, kCmdDocumentation, false},
+    MenuEntry{MenuEntryKind::kItem, texts::kMenuAbout, kCmdAbout, false},
 };
 
 enum class AcceleratorKey { kUp, kDown, kLeft, kRight, kPageUp, kPageDown, kHome, kEscape, kC };

@@ -9,8 +9,10 @@ void ShowPatternFileInInfoLegend(InfoLegendContent& content, const std::string& 
                                  Language language) {
   if (fileName.empty()) return;
   // Text lines start 12 pixels right of their x, as the legend's other lines.
-  content.lines.push_back(
-      {1 + 12, kPatternFileLineY, InString(language, texts::kFile) + " " + fileName});
+  // A long name is shortened inside the legend, clear of its right border.
+  content.lines.push_back({1 + 12, kPatternFileLineY,
+                           InString(language, texts::kFile) + " " + fileName,
+                           kInfoLegendWidth - (1 + 12) - 6});
 }
 
 }  // namespace veltrisko

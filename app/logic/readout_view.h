@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "render/pattern_frame.h"
 #include "render/pattern_geometry.h"
@@ -21,5 +22,11 @@ FrameOptions FrameOptionsOf(const AnalysisViewState& state);
 // (Manhattan distance) count as a click, not as a drag.
 inline constexpr int kClickSlack = 3;
 bool IsClick(int dx, int dy);
+
+// What Ctrl+C and "Werte kopieren" put on the clipboard: the readout's lines
+// and one line naming the codes and the rule they belong to, e.g.
+// "Codes: 030EA10 / 020EA05, HCM V7", so that a pasted value can be traced.
+std::string CopiedReadoutText(const std::string& readoutText, const char* horizontalCode,
+                              const char* verticalCode, bool useHcmV7);
 
 }  // namespace veltrisko

@@ -16,6 +16,7 @@
 #include "app/logic/code_feedback.h"
 #include "app/logic/dialog_placement.h"
 #include "app/qt/ui_font.h"
+#include "dialog/pasted_code.h"
 #include "dialog/slider_value_text.h"
 #include "model/panel_catalogue.h"
 #include "text/dialog_texts.h"
@@ -174,6 +175,7 @@ QGroupBox* ConfigDialogWidget::BuildPanel(int editId, PanelWidgets& widgets,
 
   widgets.edit = new QLineEdit(box);
   widgets.edit->setValidator(new UpperCaseValidator(widgets.edit));
+  widgets.edit->setMaxLength(kCodeFieldMaxLength);
   widgets.edit->setFixedWidth(widgets.edit->fontMetrics().horizontalAdvance(QStringLiteral("W")) *
                               10);
   column->addWidget(widgets.edit, 0, Qt::AlignHCenter);
@@ -242,22 +244,30 @@ QSlider* ConfigDialogWidget::NewSlider(QWidget* parent) {
   return slider;
 }
 
+QMargins FrameMargins(const QWidget& window) {
+  const QRect frame = window.frameGeometry(), inner = window.geometry();
+  const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                         frame.right() - inner.right(), frame.bottom() - inner.bottom());
+  // Before the window manager has framed it: what a usual title bar and border add.
+  return margins.isNull() ? QMargins(2, 28, 2, 2) : margins;
+}
+
+void MoveFrameTo(QWidget& window, int x, int y) {
+  // move() places the frame's corner once the frame is known, else the inside's.
+  const bool framed = window.frameGeometry() != window.geometry();
+  const QMargins frame = FrameMargins(window);
+  window.move(framed ? x : x + frame.left(), framed ? y : y + frame.top());
+}
+
 void ConfigDialogWidget::PlaceNearOwner(QWidget* owner) {
   adjustSize();
   const QWidget* window = owner != nullptr ? owner->window() : nullptr;
   const QScreen* display = window != nullptr ? window->screen() : screen();
   if (window == nullptr || display == nullptr) return;
-  // Before the window manager has framed the dialog, assume the owner's frame.
-  const QRect ownerFrame = window->frameGeometry();
-  const QMargins frame(window->geometry().left() - ownerFrame.left(),
-                       window->geometry().top() - ownerFrame.top(),
-                       ownerFrame.right() - window->geometry().right(),
-                       ownerFrame.bottom() - window->geometry().bottom());
-  const QSize outer = size().grownBy(frame);
-  const LegendRect place = PlaceDialog(RectOf(ownerFrame), outer.width(), outer.height(),
-                                       RectOf(display->availableGeometry()));
-  // move() places the frame's top left corner.
-  move(place.x, place.y);
+  const QSize outer = size().grownBy(FrameMargins(*this));
+  const LegendRect place = PlaceDialogBeside(RectOf(window->frameGeometry()), outer.width(),
+                                             outer.height(), RectOf(display->availableGeometry()));
+  MoveFrameTo(*this, place.x, place.y);
 }
 
 bool ConfigDialogWidget::eventFilter(QObject* watched, QEvent* event) {

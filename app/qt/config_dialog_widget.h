@@ -17,6 +17,11 @@ namespace veltrisko {
 
 // The modeless dialog "Konfiguration des Antennentyps": the Qt controls and
 // their adapters, with all behaviour left to ConfigDialog.
+// A top-level window's frame (title bar and borders), assumed where the
+// window manager has not framed it yet; and moving its frame's corner.
+QMargins FrameMargins(const QWidget& window);
+void MoveFrameTo(QWidget& window, int x, int y);
+
 class ConfigDialogWidget final : public QDialog, private DialogWindow {
   Q_OBJECT
 
@@ -44,6 +49,8 @@ class ConfigDialogWidget final : public QDialog, private DialogWindow {
   QLabel* DbRangeValue() const { return dbRangeValue_; }
 
   void reject() override;
+  // Beside its owner's window, wholly on the screen (PlaceDialogBeside).
+  void PlaceNearOwner(QWidget* owner);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -60,7 +67,6 @@ class ConfigDialogWidget final : public QDialog, private DialogWindow {
   QGroupBox* BuildPanel(int editId, PanelWidgets& widgets, PanelControls& controls);
   void ShowTexts();
   QSlider* NewSlider(QWidget* parent);
-  void PlaceNearOwner(QWidget* owner);
   // After every change: the value texts beside the sliders and whether each
   // edit field holds the code in force.
   void ShowState();

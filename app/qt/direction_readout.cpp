@@ -126,7 +126,11 @@ void DirectionReadoutController::SetLanguage(Language language) {
 }
 
 void DirectionReadoutController::CopyToClipboard() const {
-  if (shown_) QApplication::clipboard()->setText(CurrentText());
+  if (!shown_) return;
+  const FrameSource source = view_->Source();
+  QApplication::clipboard()->setText(
+      QString::fromStdString(CopiedReadoutText(CurrentText().toStdString(), source.horizontalCode,
+                                               source.verticalCode, source.scene.useHcmV7)));
 }
 
 void DirectionReadoutController::OpenContextMenu(QPoint globalPosition) {

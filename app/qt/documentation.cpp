@@ -9,6 +9,9 @@
 
 #include "app/logic/documentation_target.h"
 
+#ifndef VELTRISKO_VERSION
+#error "VELTRISKO_VERSION must name the program's version"
+#endif
 #ifndef VELTRISKO_DOC_HOST
 #error "VELTRISKO_DOC_HOST must name the documentation host (empty for the installed guide)"
 #endif
@@ -29,6 +32,20 @@ void OpenDocumentation(QWidget* parent, const std::string& languageCode) {
       QString::fromStdString(DocumentationUnavailableText(target, exists, languageCode)),
       QMessageBox::Ok, parent);
   box->setObjectName(QStringLiteral("documentationMessage"));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  box->setModal(false);
+  box->show();
+}
+
+void ShowAbout(QWidget* parent, const std::string& languageCode) {
+  const DocumentationTarget target = DocumentationTargetOf(
+      VELTRISKO_DOC_HOST, QCoreApplication::applicationDirPath().toStdString(), languageCode);
+  auto* box = new QMessageBox(
+      QMessageBox::Information, QString::fromStdString(AboutTitle(languageCode)),
+      QString::fromStdString(AboutText(VELTRISKO_VERSION, target.location, languageCode)),
+      QMessageBox::Ok, parent);
+  box->setObjectName(QStringLiteral("aboutMessage"));
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setTextInteractionFlags(Qt::TextSelectableByMouse);
   box->setModal(false);

@@ -12,5 +12,7 @@ namespace veltrisko {
 // of LANGUAGECODE ("de" or "en"); when that is not possible, a message box
 // tells where the guide is.
 void OpenDocumentation(QWidget* parent, const std::string& languageCode);
+// "Hilfe -> Über Veltrisko": version, licence and the guide's place.
+void ShowAbout(QWidget* parent, const std::string& languageCode);
 
 }  // namespace veltrisko

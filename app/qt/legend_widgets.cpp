@@ -70,7 +70,11 @@ void InfoLegend::paintEvent(QPaintEvent*) {
     lineFont.setUnderline(marked);
     painter.setFont(lineFont);
     painter.setPen(marked ? kMarkedText : QColor(Qt::black));
-    painter.drawText(line.x, line.y + ascent, QString::fromStdString(line.text));
+    const QFontMetrics metrics = painter.fontMetrics();
+    const std::string text = ElideToWidth(line.text, line.maxWidth, [&](const std::string& s) {
+      return metrics.horizontalAdvance(QString::fromStdString(s));
+    });
+    painter.drawText(line.x, line.y + ascent, QString::fromStdString(text));
   }
   painter.resetTransform();
   DrawBorder(painter, rect());

@@ -12,6 +12,7 @@
 #include "app/logic/command_line.h"
 #include "app/qt/main_window.h"
 #include "app/qt/surface_format.h"
+#include "app/qt/viewer_settings.h"
 #include "app/qt/viewer_start.h"
 
 #ifndef VELTRISKO_VERSION
@@ -61,7 +62,9 @@ int main(int argc, char** argv) {
       veltrisko::ParseCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
   switch (commandLine.action) {
     case veltrisko::CommandLineAction::kHelp:
-      return Say(veltrisko::UsageText(programName));
+      return Say(veltrisko::UsageText(
+          programName, commandLine.options.language.value_or(
+                           veltrisko::RememberedLanguage().value_or(veltrisko::kDefaultLanguage))));
     case veltrisko::CommandLineAction::kVersion:
       return Say(std::string("veltrisko ") + VELTRISKO_VERSION + "\n");
     case veltrisko::CommandLineAction::kError:

@@ -4,9 +4,11 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 
 #include "app/logic/code_feedback.h"
+#include "app/logic/dialog_placement.h"
 #include "app/logic/difference_legend.h"
 #include "app/logic/legend_content.h"
 #include "app/logic/legend_scale.h"
@@ -112,11 +114,23 @@ void ClientArea::MakeOverlay(QWidget* overlay) {
   overlay->raise();
 }
 
-void ClientArea::resizeEvent(QResizeEvent*) {
-  viewContainer_->setGeometry(rect());
-  const LegendPlacement place = PlaceScaledLegends(width(), height(), info_->Scale());
-  info_->setGeometry(place.info.x, place.info.y, place.info.width, place.info.height);
-  colours_->setGeometry(place.colour.x, place.colour.y, place.colour.width, place.colour.height);
+void ClientArea::resizeEvent(QResizeEvent*) { LayOut(); }
+
+void ClientArea::KeepClearOf(const QRect& cover) {
+  if (cover == cover_) return;
+  cover_ = cover;
+  LayOut();
+}
+
+void ClientArea::LayOut() {
+  const LegendRect part = VisiblePart({0, 0, width(), height()},
+                                      {cover_.x(), cover_.y(), cover_.width(), cover_.height()});
+  viewContainer_->setGeometry(part.x, part.y, part.width, part.height);
+  const LegendPlacement place = PlaceScaledLegends(part.width, part.height, info_->Scale());
+  info_->setGeometry(part.x + place.info.x, part.y + place.info.y, place.info.width,
+                     place.info.height);
+  colours_->setGeometry(part.x + place.colour.x, part.y + place.colour.y, place.colour.width,
+                        place.colour.height);
 }
 
 MainWindow::MainWindow(Language language)
@@ -150,6 +164,53 @@ void MainWindow::ShowTexts() {
   for (const auto& [action, text] : titled_) action->setText(FromUtf8(In(language_, text)));
   for (const LanguageChoice& choice : kLanguageChoices)
     Action(choice.command)->setChecked(choice.language == language_);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  KeepPictureClearOfDialog();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  KeepPictureClearOfDialog();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) KeepPictureClearOfDialog();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == dialog_) {
+    switch (event->type()) {
+      case QEvent::Move:
+      case QEvent::Resize:
+      case QEvent::Show:
+      case QEvent::Hide:
+        // After the dialog's own handling, with its frame where it now is.
+        QMetaObject::invokeMethod(this, &MainWindow::KeepPictureClearOfDialog,
+                                  Qt::QueuedConnection);
+        break;
+      default:
+        break;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::KeepPictureClearOfDialog() {
+  if (dialog_ == nullptr || !dialog_->isVisible()) {
+    client_->KeepClearOf({});
+    return;
+  }
+  const QRect frame = dialog_->frameGeometry();
+  const QPoint at = client_->mapFromGlobal(frame.topLeft());
+  const auto rect = [](const QRect& r) { return LegendRect{r.x(), r.y(), r.width(), r.height()}; };
+  const LegendRect cover = PictureCover(isMaximized() || isFullScreen(), rect(frameGeometry()),
+                                        rect(screen()->availableGeometry()),
+                                        {at.x(), at.y(), frame.width(), frame.height()});
+  client_->KeepClearOf(QRect(cover.x, cover.y, cover.width, cover.height));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -264,6 +325,9 @@ void MainWindow::HandleCommand(int command) {
       OpenDocumentation(this,
                         std::string(CodeOf(language_)));  // the guide in the language in force
       break;
+    case kCmdAbout:
+      ShowAbout(this, std::string(CodeOf(language_)));
+      return;  // nothing to repaint
     case kCmdLanguageGerman:
     case kCmdLanguageEnglish:
       for (const LanguageChoice& choice : kLanguageChoices) {
@@ -297,6 +361,7 @@ void MainWindow::OpenConfigDialog() {
   dialog_ = new ConfigDialogWidget(
       this, ProcessDialogTargets(), [this] { RepaintAll(); }, language_);
   connect(this, &MainWindow::LanguageChanged, dialog_, &ConfigDialogWidget::SetLanguage);
+  dialog_->installEventFilter(this);
   dialog_->show();
 }
 

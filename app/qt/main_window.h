@@ -38,6 +38,10 @@ class ClientArea final : public QWidget {
   CodeMessage* Message() const { return message_; }
   // Makes a child shown over the picture a native window above the view's.
   void MakeOverlay(QWidget* overlay);
+  // The picture and the legends keep out from under `cover` (the dialog, in
+  // this widget's coordinates; empty when none): they move into the part of
+  // the client area it leaves in sight.
+  void KeepClearOf(const QRect& cover);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -48,6 +52,8 @@ class ClientArea final : public QWidget {
   InfoLegend* info_;
   ColourLegend* colours_;
   CodeMessage* message_;
+  QRect cover_;
+  void LayOut();
 };
 
 // The main window: the menu, the keyboard commands and the repaint request.
@@ -87,8 +93,14 @@ class MainWindow final : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Tells the client area where the dialog stands over it.
+  void KeepPictureClearOfDialog();
   void BuildMenus();
   void BuildAccelerators();
   void UpdateCheckMarks(QMenu* menu);

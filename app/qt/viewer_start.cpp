@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "app/logic/dialog_placement.h"
 #include "app/logic/process_objects.h"
 #include "app/qt/config_dialog_widget.h"
 #include "app/qt/main_window.h"
@@ -24,6 +25,25 @@ void TypeCode(QLineEdit* field, const std::optional<std::string>& code, const An
   if (!warning.empty()) warnings.push_back(std::move(warning));
 }
 
+// The main window and the dialog side by side, or one above the other, as
+// far as the screen allows.
+void PlaceBesideDialog(MainWindow& window, const QScreen& screen) {
+  ConfigDialogWidget* dialog = window.Dialog();
+  if (dialog == nullptr) return;
+  const QMargins mainFrame = FrameMargins(window);
+  const QSize dialogFrame = dialog->size().grownBy(FrameMargins(*dialog));
+  const QSize picture = window.Client()->size();
+  const QRect available = screen.availableGeometry();
+  const StartPlacement place = PlaceStartWindows(
+      {available.x(), available.y(), available.width(), available.height()}, dialogFrame.width(),
+      dialogFrame.height(), window.width() - picture.width() + mainFrame.left() + mainFrame.right(),
+      window.height() - picture.height() + mainFrame.top() + mainFrame.bottom());
+  window.resize(place.main.width - mainFrame.left() - mainFrame.right(),
+                place.main.height - mainFrame.top() - mainFrame.bottom());
+  MoveFrameTo(window, place.main.x, place.main.y);
+  MoveFrameTo(*dialog, place.dialog.x, place.dialog.y);
+}
+
 }  // namespace
 
 StartedViewer StartViewer(const StartOptions& options, const std::string& programName) {
@@ -35,10 +55,10 @@ StartedViewer StartViewer(const StartOptions& options, const std::string& progra
   started.window = std::make_unique<MainWindow>(
       options.language.value_or(RememberedLanguage().value_or(kDefaultLanguage)));
   MainWindow& window = *started.window;
-  // Where the user left it, else about three quarters of the screen, as a
-  // new window gets by default.
-  if (RestoreWindowGeometry(window)) {
-  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+  // Where the user left it, else beside the dialog (PlaceStartWindows).
+  const bool kept = RestoreWindowGeometry(window);
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!kept && screen != nullptr) {
     const QRect available = screen->availableGeometry();
     window.resize(available.width() * 3 / 4, available.height() * 3 / 4);
     window.move(available.topLeft());
@@ -48,6 +68,7 @@ StartedViewer StartViewer(const StartOptions& options, const std::string& progra
   // click into the main window raises it over the dialog.
   window.show();
   window.OpenConfigDialog();
+  if (!kept && screen != nullptr) PlaceBesideDialog(window, *screen);
   TypeCode(window.Dialog()->Horizontal().edit, options.horizontalCode, horizontalPanel,
            "horizontal", programName, started.warnings);
   TypeCode(window.Dialog()->Vertical().edit, options.verticalCode, verticalPanel, "vertical",

@@ -15,10 +15,12 @@
 #include "app/logic/dialog_placement.h"
 #include "app/logic/process_objects.h"
 #include "app/win32/test_dumps.h"
+#include "app/win32/viewer_hooks.h"
 #include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
 #include "app/win32/window_text_dumps.h"
 #include "dialog/config_dialog.h"
+#include "dialog/pasted_code.h"
 #include "dialog/slider_value_text.h"
 #include "text/dialog_texts.h"
 
@@ -38,6 +40,13 @@ constexpr std::array<int, 11> kVerticalControlIds = {1021, 1010, 1012, 1014, 101
 constexpr std::array<int, 5> kHorizontalValueIds = {1027, 1028, 1029, 1030, 1031};
 constexpr std::array<int, 5> kVerticalValueIds = {1032, 1033, 1034, 1035, 1036};
 constexpr int kDbRangeValueId = 1037;
+
+// Whether a control is shown once its dialog is: a dialog not yet on the
+// screen (while it is created) makes every control invisible to
+// IsWindowVisible.
+bool HasVisibleStyle(HWND control) {
+  return (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+}
 
 // One open dialog: its window, its controls as the panels see them and the
 // dialog logic; lives from WM_INITDIALOG to the window's last message.
@@ -70,6 +79,8 @@ class DialogBinding final : public DialogWindow {
   }
 
   void Start() {
+    for (const int edit : {kHorizontalControlIds[0], kVerticalControlIds[0]})
+      SendDlgItemMessageW(dialog_, edit, EM_SETLIMITTEXT, kCodeFieldMaxLength, 0);
     PanelControls horizontal = Bind(kHorizontalControlIds, 0);
     PanelControls vertical = Bind(kVerticalControlIds, 1);
     logic_.OnInit(horizontal, vertical);
@@ -88,7 +99,7 @@ class DialogBinding final : public DialogWindow {
                    dump);
     ShowPanelState(kVerticalControlIds, kVerticalValueIds, verticalPanel, "vertikal", 1, dump);
     const HWND dbValue = GetDlgItem(dialog_, kDbRangeValueId);
-    const bool dbShown = IsWindowVisible(GetDlgItem(dialog_, kDbRangeSliderId)) != FALSE;
+    const bool dbShown = HasVisibleStyle(GetDlgItem(dialog_, kDbRangeSliderId));
     const std::string dbText = DbRangeValueText(dbRange_.Position());
     SetWindowTextW(dbValue, Widen(dbText).c_str());
     ShowWindow(dbValue, dbShown ? SW_SHOW : SW_HIDE);
@@ -131,7 +142,7 @@ class DialogBinding final : public DialogWindow {
     for (int i = 0; i < 5; ++i) {
       const HWND slider = GetDlgItem(dialog_, controlIds[static_cast<std::size_t>(1 + i)]);
       const HWND value = GetDlgItem(dialog_, valueIds[static_cast<std::size_t>(i)]);
-      const bool shown = IsWindowVisible(slider) != FALSE;
+      const bool shown = HasVisibleStyle(slider);
       const std::string text =
           SliderValueText(panel.TypeIndex(), static_cast<PanelSlider>(i),
                           static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0)), viewerLanguage);
@@ -151,7 +162,8 @@ class DialogBinding final : public DialogWindow {
     tintColours_[index] = tint ? *tint : 0;
     SetToolTip(edit, feedback.toolTip);
     InvalidateRect(edit, nullptr, TRUE);
-    static constexpr const char* kStates[] = {"in force", "not in force", "rejected"};
+    static constexpr const char* kStates[] = {"in force", "not in force", "rejected",
+                                              "unusual form"};
     dump += std::string(component) + " field: " + kStates[static_cast<int>(feedback.state)] +
             (feedback.toolTip.empty() ? "" : " | " + feedback.toolTip) + "\n";
   }
@@ -237,6 +249,10 @@ INT_PTR CALLBACK ConfigDialogProcedure(HWND dialog, UINT message, WPARAM wParam,
       SetBkColor(reinterpret_cast<HDC>(wParam), binding->TintColour(edit));
       return reinterpret_cast<INT_PTR>(brush);
     }
+    case WM_WINDOWPOSCHANGED:
+      // The main window's picture keeps out from under the dialog.
+      RequestLayout();
+      return FALSE;
     case WM_CLOSE:
       binding->Logic().OnClose();
       configDialogWindow = nullptr;
@@ -247,6 +263,7 @@ INT_PTR CALLBACK ConfigDialogProcedure(HWND dialog, UINT message, WPARAM wParam,
       SetWindowLongPtrW(dialog, DWLP_USER, 0);
       delete binding;
       if (configDialogWindow == dialog) configDialogWindow = nullptr;
+      RequestLayout();
       return FALSE;
     default:
       return FALSE;
@@ -263,24 +280,33 @@ void ShowConfigDialogTexts() {
   }
 }
 
-void OpenConfigDialog(HINSTANCE instance, HWND mainWindow) {
+void PlaceConfigDialogBesideOwner() {
+  if (configDialogWindow == nullptr) return;
+  const HWND owner = GetWindow(configDialogWindow, GW_OWNER);
+  RECT ownerFrame, frame;
+  GetWindowRect(owner, &ownerFrame);
+  GetWindowRect(configDialogWindow, &frame);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  const LegendRect place =
+      PlaceDialogBeside({ownerFrame.left, ownerFrame.top, ownerFrame.right - ownerFrame.left,
+                         ownerFrame.bottom - ownerFrame.top},
+                        frame.right - frame.left, frame.bottom - frame.top,
+                        {work.left, work.top, work.right - work.left, work.bottom - work.top});
+  SetWindowPos(configDialogWindow, nullptr, place.x, place.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void OpenConfigDialog(HINSTANCE instance, HWND mainWindow, bool activate) {
   const HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(kConfigDialogTemplate),
                                          mainWindow, ConfigDialogProcedure, 0);
   if (dialog == nullptr) return;
-  // Over the lower right part of the main window, wholly on its screen.
-  RECT owner, frame;
-  GetWindowRect(mainWindow, &owner);
-  GetWindowRect(dialog, &frame);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT& work = monitor.rcWork;
-  const LegendRect place =
-      PlaceDialog({owner.left, owner.top, owner.right - owner.left, owner.bottom - owner.top},
-                  frame.right - frame.left, frame.bottom - frame.top,
-                  {work.left, work.top, work.right - work.left, work.bottom - work.top});
-  SetWindowPos(dialog, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ShowWindow(dialog, SW_SHOWNORMAL);
+  PlaceConfigDialogBesideOwner();
+  ShowWindow(dialog, activate ? SW_SHOWNORMAL : SW_SHOWNOACTIVATE);
+  // Shown now: its value texts follow the controls' visibility.
+  if (DialogBinding* binding = BindingOf(dialog)) binding->ShowState();
 }
 
 }  // namespace veltrisko

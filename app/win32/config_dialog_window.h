@@ -12,8 +12,11 @@ inline constexpr int kConfigDialogTemplate = 107;
 extern HWND configDialogWindow;
 
 // Creates the modeless dialog from template 107, owned by the main window,
-// and shows it.
-void OpenConfigDialog(HINSTANCE instance, HWND mainWindow);
+// beside it, and shows it; active unless `activate` is false (at start-up
+// the main window stays active, so that the keys turn the view at once).
+void OpenConfigDialog(HINSTANCE instance, HWND mainWindow, bool activate = true);
+// Moves the open dialog beside its owner, wholly on the owner's screen.
+void PlaceConfigDialogBesideOwner();
 // Shows the open dialog's texts in the viewer's language.
 void ShowConfigDialogTexts();
 

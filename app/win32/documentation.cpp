@@ -37,6 +37,17 @@ std::wstring UserGuidePath(const std::string& languageCode) {
 
 }  // namespace
 
+void ShowAbout(HWND owner, const std::string& languageCode) {
+  const std::string host = VELTRISKO_DOC_HOST;
+  const std::string location = host.empty()
+                                   ? Narrow(UserGuidePath(languageCode))
+                                   : DocumentationTargetOf(host, "", languageCode).location;
+  const std::string text = AboutText(VELTRISKO_VERSION, location, languageCode);
+  DumpText("about", text);
+  MessageBoxW(owner, Widen(text).c_str(), Widen(AboutTitle(languageCode)).c_str(),
+              MB_OK | MB_ICONINFORMATION);
+}
+
 void OpenDocumentation(HWND owner, const std::string& languageCode) {
   const std::string host = VELTRISKO_DOC_HOST;
   const std::wstring location = host.empty()

@@ -12,5 +12,7 @@ namespace veltrisko {
 // LANGUAGECODE ("de" or "en"), opened with the shell's default handler; when
 // that fails, a message box says where it is.
 void OpenDocumentation(HWND owner, const std::string& languageCode);
+// "Hilfe -> Über Veltrisko": version, licence and the guide's place.
+void ShowAbout(HWND owner, const std::string& languageCode);
 
 }  // namespace veltrisko

@@ -121,8 +121,14 @@ void PaintInfoLegend(HDC dc, const RECT& client) {
                         content.markedLines.end();
     SelectObject(dc, marked ? markedFont : font);
     SetTextColor(dc, marked ? kMarkedTextColour : RGB(0, 0, 0));
-    places.Add(DrawText(dc, line.x, line.y, line.text), line.text);
-    drawn += (marked ? "[marked] " : "") + line.text + "\n";
+    const std::string text = ElideToWidth(line.text, line.maxWidth, [&](const std::string& s) {
+      const std::wstring wide = Widen(s);
+      SIZE size{0, 0};
+      GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+      return static_cast<int>(size.cx);
+    });
+    places.Add(DrawText(dc, line.x, line.y, text), text);
+    drawn += (marked ? "[marked] " : "") + text + "\n";
   }
   SelectObject(dc, oldFont);
   DeleteObject(markedFont);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/logic/code_feedback.h"
+#include "app/logic/dialog_placement.h"
 #include "app/logic/difference_legend.h"
 #include "app/logic/legend_content.h"
 #include "app/logic/main_menu.h"
@@ -46,6 +47,8 @@ constexpr wchar_t kMainClass[] = L"VeltriskoWndClass";
 // Posted by RequestLayout(): moving a legend while the picture is drawn can
 // stall Wine's X11 driver, so it waits for its own message.
 constexpr UINT kLayoutMessage = WM_APP + 1;
+// Posted at a first start: the main window and the dialog side by side.
+constexpr UINT kPlaceAtStartMessage = WM_APP + 2;
 
 HINSTANCE instance = nullptr;
 HWND mainWindow = nullptr;
@@ -69,26 +72,54 @@ struct MouseState {
 };
 MouseState mouse;
 
-// The picture: the client area above the status bar.
-ClientRect PictureRect() {
+// The configuration dialog's frame in the main window's client coordinates;
+// empty while no dialog is shown.
+LegendRect DialogInClient() {
+  if (configDialogWindow == nullptr || !IsWindowVisible(configDialogWindow)) return {0, 0, 0, 0};
+  RECT frame;
+  GetWindowRect(configDialogWindow, &frame);
+  POINT topLeft{frame.left, frame.top};
+  ScreenToClient(mainWindow, &topLeft);
+  return {topLeft.x, topLeft.y, frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// Where the picture lies in the client area: above the status bar and, while
+// the main window takes the screen, out from under the dialog.
+LegendRect PicturePart() {
   RECT client;
   GetClientRect(mainWindow, &client);
   RECT status{0, 0, 0, 0};
   if (statusBar != nullptr && IsWindowVisible(statusBar)) GetWindowRect(statusBar, &status);
   const int height = client.bottom - (status.bottom - status.top);
-  return ClientRect{0, 0, client.right, height > 0 ? height : 0};
+  RECT frame;
+  GetWindowRect(mainWindow, &frame);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  const LegendRect cover = PictureCover(
+      IsZoomed(mainWindow) != FALSE,
+      {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top},
+      {work.left, work.top, work.right - work.left, work.bottom - work.top}, DialogInClient());
+  return VisiblePart({0, 0, client.right, height > 0 ? height : 0}, cover);
+}
+
+// The picture in its own pixels.
+ClientRect PictureRect() {
+  const LegendRect part = PicturePart();
+  return ClientRect{0, 0, part.width, part.height};
 }
 
 void MoveLegends() {
-  const ClientRect view = PictureRect();
-  const LegendPlacement place = PlaceLegends(view.right, view.bottom);
+  const LegendRect part = PicturePart();
+  const LegendPlacement place = PlaceLegends(part.width, part.height);
   const int infoHeight =
       LoadedPatternFileName().empty() ? place.info.height : kInfoLegendHeightWithFile;
   const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-  SetWindowPos(infoLegend, nullptr, place.info.x, place.info.y, place.info.width, infoHeight,
-               flags);
-  SetWindowPos(colourLegend, nullptr, place.colour.x, place.colour.y, place.colour.width,
-               place.colour.height, flags);
+  SetWindowPos(infoLegend, nullptr, part.x + place.info.x, part.y + place.info.y, place.info.width,
+               infoHeight, flags);
+  SetWindowPos(colourLegend, nullptr, part.x + place.colour.x, part.y + place.colour.y,
+               place.colour.width, place.colour.height, flags);
 }
 
 std::string RectText(const char* name, const LegendRect& r) {
@@ -99,12 +130,11 @@ std::string RectText(const char* name, const LegendRect& r) {
 // The configuration dialog in the picture's pixels, which the readout box
 // keeps clear of: the dialog stands above the main window and would hide it.
 LegendRect DialogInPicture() {
-  if (configDialogWindow == nullptr || !IsWindowVisible(configDialogWindow)) return {0, 0, 0, 0};
-  RECT frame;
-  GetWindowRect(configDialogWindow, &frame);
-  POINT topLeft{frame.left, frame.top};
-  ScreenToClient(mainWindow, &topLeft);
-  return {topLeft.x, topLeft.y, frame.right - frame.left, frame.bottom - frame.top};
+  const LegendRect part = PicturePart();
+  LegendRect dialog = DialogInClient();
+  dialog.x -= part.x;
+  dialog.y -= part.y;
+  return dialog;
 }
 
 void ShowStatusLine() {
@@ -168,10 +198,23 @@ void Paint(HWND window) {
     const LegendRect box =
         DrawReadoutBox(memory, readout.Text(), readout.Anchor(), SIZE{width, height}, dialog);
     DumpText("readout-box", RectText("box", box) + RectText("dialog", dialog));
-    BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    const LegendRect part = PicturePart();
+    BitBlt(dc, part.x, part.y, width, height, memory, 0, 0, SRCCOPY);
     SelectObject(memory, oldBitmap);
     DeleteObject(bitmap);
     DeleteDC(memory);
+  }
+  // What the picture leaves of the client area lies under the dialog.
+  const LegendRect part = PicturePart();
+  RECT client;
+  GetClientRect(window, &client);
+  const HBRUSH background = GetSysColorBrush(COLOR_APPWORKSPACE);
+  const RECT around[] = {{0, 0, part.x, client.bottom},
+                         {part.x + part.width, 0, client.right, client.bottom},
+                         {part.x, 0, part.x + part.width, part.y},
+                         {part.x, part.y + part.height, part.x + part.width, client.bottom}};
+  for (const RECT& r : around) {
+    if (r.right > r.left && r.bottom > r.top) FillRect(dc, &r, background);
   }
   EndPaint(window, &ps);
 }
@@ -234,6 +277,9 @@ bool RunCommand(HWND window, int command) {
     case kCmdDocumentation:
       OpenDocumentation(window, std::string(CodeOf(viewerLanguage)));
       return true;
+    case kCmdAbout:
+      ShowAbout(window, std::string(CodeOf(viewerLanguage)));
+      return false;
     case kCmdLanguageGerman:
     case kCmdLanguageEnglish:
       for (const LanguageChoice& choice : kLanguageChoices) {
@@ -259,7 +305,8 @@ void AddAnalysisCommands() {
     return true;
   });
   AddCommandHandler(kCmdCopyReadout, [] {
-    CopyToClipboard(mainWindow, readout.Text());
+    CopyToClipboard(mainWindow, CopiedReadoutText(readout.Text(), horizontalPanel.Code(),
+                                                  verticalPanel.Code(), sceneState.useHcmV7));
     return false;
   });
   AddCommandHandler(kCmdDifference, [] {
@@ -280,7 +327,11 @@ void OpenReadoutMenu(POINT screen) {
   DestroyMenu(menu);
 }
 
-POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+// A mouse position in the picture's pixels.
+POINT PointOf(LPARAM lParam) {
+  const LegendRect part = PicturePart();
+  return POINT{GET_X_LPARAM(lParam) - part.x, GET_Y_LPARAM(lParam) - part.y};
+}
 
 void PressButton(UINT message, WPARAM wParam, LPARAM lParam) {
   if (mouse.drag) return;  // a second button does not change the drag
@@ -324,6 +375,27 @@ void ReleaseButton(UINT message, LPARAM lParam) {
     ClientToScreen(mainWindow, &screen);
     OpenReadoutMenu(screen);
   }
+}
+
+// At a first start: the main window and the dialog side by side, or one
+// above the other, as far as the screen allows (PlaceStartWindows).
+void PlaceBesideDialog() {
+  if (configDialogWindow == nullptr || IsZoomed(mainWindow) || IsIconic(mainWindow)) return;
+  RECT frame, dialog;
+  GetWindowRect(mainWindow, &frame);
+  GetWindowRect(configDialogWindow, &dialog);
+  const ClientRect view = PictureRect();
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& work = monitor.rcWork;
+  const StartPlacement place = PlaceStartWindows(
+      {work.left, work.top, work.right - work.left, work.bottom - work.top},
+      dialog.right - dialog.left, dialog.bottom - dialog.top, frame.right - frame.left - view.right,
+      frame.bottom - frame.top - view.bottom);
+  SetWindowPos(mainWindow, nullptr, place.main.x, place.main.y, place.main.width, place.main.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceConfigDialogBesideOwner();
 }
 
 LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -384,8 +456,17 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_USER:
       RequestRepaint();
       return 0;
+    case kPlaceAtStartMessage:
+      PlaceBesideDialog();
+      return 0;
     case kLayoutMessage:
       MoveLegends();
+      frameStale = true;
+      InvalidateRect(window, nullptr, FALSE);
+      return 0;
+    case WM_MOVE:
+      // The dialog may now cover another part of the picture.
+      RequestLayout();
       return 0;
     case WM_INITMENUPOPUP:
       CheckMenu(reinterpret_cast<HMENU>(wParam));
@@ -491,15 +572,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
 
   // The main window is shown first: a dialog owned by a shown window stays
   // above it on every window manager.
-  ShowMainWindowInPlace(mainWindow, showCommand);
+  const bool kept = ShowMainWindowInPlace(mainWindow, showCommand);
   MoveLegends();
-  OpenConfigDialog(instance, mainWindow);
+  OpenConfigDialog(instance, mainWindow, false);
+  // Once the window system has shown both (a window manager sizes a new
+  // window as it maps it), so that this place is the last.
+  if (!kept) PostMessageW(mainWindow, kPlaceAtStartMessage, 0, 0);
   TypeStartCodes(*start.options);
   // The picture and the legends show the codes the dialog composed.
   RequestRepaint();
   // A file given on the command line ("Öffnen mit") is imported at once.
   if (start.options->patternFile) ImportPatternFile(*start.options->patternFile);
   SetForegroundWindow(mainWindow);
+  SetFocus(mainWindow);
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -58,7 +58,8 @@ std::string AskForPath(HWND owner, bool save, const Text& title, const std::wstr
   dialog.lpstrFile = path;
   dialog.nMaxFile = static_cast<DWORD>(std::size(path));
   dialog.lpstrTitle = caption.c_str();
-  dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
+  // A pattern file is only read: the "open as read-only" box would mean nothing.
+  dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
                  (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
   if (save) dialog.lpstrDefExt = extension.c_str();
   const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);

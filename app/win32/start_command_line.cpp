@@ -11,6 +11,7 @@
 #include "app/logic/process_objects.h"
 #include "app/win32/config_dialog_window.h"
 #include "app/win32/test_dumps.h"
+#include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
 
 #ifndef VELTRISKO_VERSION
@@ -70,7 +71,9 @@ StartRequest ReadStartCommandLine() {
   const CommandLine commandLine = ParseCommandLine(ArgumentsAfterProgram());
   switch (commandLine.action) {
     case CommandLineAction::kHelp:
-      TellUser(UsageText(kWindowsProgramName), false);
+      TellUser(UsageText(kWindowsProgramName, commandLine.options.language.value_or(
+                                                  RememberedLanguage().value_or(kDefaultLanguage))),
+               false);
       return {std::nullopt, 0};
     case CommandLineAction::kVersion:
       TellUser(std::string(kWindowsProgramName) + " " + VELTRISKO_VERSION + "\n", false);

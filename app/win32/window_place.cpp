@@ -76,11 +76,11 @@ void RememberMainWindowPlace(HWND window) {
                                (maximized ? " maximized" : " normal"));
 }
 
-void ShowMainWindowInPlace(HWND window, int showCommand) {
+bool ShowMainWindowInPlace(HWND window, int showCommand) {
   const std::optional<KeptPlace> kept = ReadKeptPlace();
   if (!kept) {
     ShowWindow(window, showCommand);
-    return;
+    return false;
   }
   const POINT origin = WorkspaceOrigin();
   RECT frame = kept->frame;
@@ -99,6 +99,7 @@ void ShowMainWindowInPlace(HWND window, int showCommand) {
                       : kept->maximized ? SW_SHOWMAXIMIZED
                                         : SW_SHOWNORMAL;
   SetWindowPlacement(window, &placement);
+  return true;
 }
 
 }  // namespace veltrisko

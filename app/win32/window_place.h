@@ -12,7 +12,8 @@ void RememberMainWindowPlace(HWND window);
 
 // Puts the window where it was at the last end, wholly on the screen that
 // holds most of that place, and shows it; shows it with `showCommand` where
-// it stands when nothing (or nothing readable) is kept.
-void ShowMainWindowInPlace(HWND window, int showCommand);
+// it stands when nothing (or nothing readable) is kept. True when a kept
+// place was used.
+bool ShowMainWindowInPlace(HWND window, int showCommand);
 
 }  // namespace veltrisko

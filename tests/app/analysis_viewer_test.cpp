@@ -166,7 +166,13 @@ class AnalysisViewerTest : public QObject {
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
     QTest::keyClick(window_, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QApplication::clipboard()->text(), Analysis()->Readout()->CurrentText());
+    // The readout's lines and the codes and rule they belong to.
+    QCOMPARE(QApplication::clipboard()->text(),
+             QString::fromStdString(CopiedReadoutText(
+                 Analysis()->Readout()->CurrentText().toStdString(), horizontalPanel.Code(),
+                 verticalPanel.Code(), sceneState.useHcmV7)));
+    QVERIFY(QApplication::clipboard()->text().endsWith(
+        QString("Codes: %1 / %2, HCM V7\n").arg(horizontalPanel.Code(), verticalPanel.Code())));
     QTest::keyClick(window_, Qt::Key_Escape);
     QVERIFY(!Analysis()->Readout()->Pinned().has_value());
     QVERIFY(!analysisView.pinned.has_value());

@@ -49,6 +49,17 @@ TEST(ParseCommandLine, ReadsRuleDisplayAndCodes) {
   }
 }
 
+TEST(UsageText, SpeaksTheLanguageAskedForBeforeTheHelp) {
+  const CommandLine line = ParseCommandLine({"--lang", "en", "--help"});
+  EXPECT_EQ(line.action, CommandLineAction::kHelp);
+  EXPECT_EQ(line.options.language, Language::kEnglish);
+  EXPECT_EQ(UsageText("veltrisko", Language::kEnglish).rfind("Usage: veltrisko [--rule", 0), 0u);
+  const std::string german = UsageText("veltrisko", Language::kGerman);
+  EXPECT_EQ(german.rfind("Aufruf: veltrisko [--rule v6|v7] [--log DBBEREICH]", 0), 0u);
+  for (const char* english : {"Usage", "default", "show this"})
+    EXPECT_EQ(german.find(english), std::string::npos) << english;
+}
+
 TEST(ParseCommandLine, TakesOnePatternFileBesideTheCodes) {
   struct Case {
     std::vector<std::string> arguments;

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "app/logic/difference_legend.h"
+
 namespace veltrisko {
 namespace {
 
@@ -157,6 +159,13 @@ TEST(ColourLegendOf, FiftyOneBandsCoverTheStripFromLowestToHighestValue) {
   EXPECT_EQ(content.bands.back().left, 396);
   EXPECT_EQ(content.bands.back().right, 404);
   EXPECT_EQ(content.bands.back().colour, FalseColourOf(1.0f));
+}
+
+TEST(DifferenceLegend, WritesTheDecimalPointOfTheLegendsSpecifiedLines) {
+  for (const Language language : {Language::kGerman, Language::kEnglish}) {
+    EXPECT_NE(DifferenceLabel(4.164f, language).find(" 4.16 dB"), std::string::npos);
+    EXPECT_EQ(DifferenceColourLegendOf(12.5f, language).rightLabel, "12.50 dB");
+  }
 }
 
 }  // namespace

@@ -108,5 +108,18 @@ TEST(MenuResourceTest, AcceleratorsHoldTheSharedTable) {
   EXPECT_EQ(Lines(ResourceBlock("103 ACCELERATORS")), expected);
 }
 
+// Tab stops only on controls that take the focus: a group box's stop is an
+// invisible stop between the rule and the display-mode groups.
+TEST(DialogResource, NoGroupBoxIsATabStop) {
+  std::istringstream lines(ResourceBlock("107 DIALOGEX 600, 400, 453, 247"));
+  int groupBoxes = 0;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("GROUPBOX", 0) != 0) continue;
+    ++groupBoxes;
+    EXPECT_EQ(line.find("WS_TABSTOP"), std::string::npos) << line;
+  }
+  EXPECT_EQ(groupBoxes, 4);
+}
+
 }  // namespace
 }  // namespace veltrisko

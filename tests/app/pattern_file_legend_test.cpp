@@ -24,5 +24,23 @@ TEST(ShowPatternFileInInfoLegend, OneLineBelowTheDisplayModeOnlyWhileAFileIsLoad
   EXPECT_LE(line.y + 20, kInfoLegendHeightWithFile);
 }
 
+TEST(ElideToWidth, ShortensInTheMiddleKeepingTheEnd) {
+  // Every character 6 pixels wide, "…" too.
+  const auto width = [](const std::string& s) {
+    int characters = 0;
+    for (const char c : s) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return 6 * characters;
+  };
+  EXPECT_EQ(ElideToWidth("Datei: pair.msi", 200, width), "Datei: pair.msi");
+  EXPECT_EQ(ElideToWidth("Datei: a-very-long-measurement-name.msi", 120, width),
+            "Datei: a-ve…name.msi");
+  EXPECT_EQ(ElideToWidth("Datei: Süd-Süd-Süd-Süd-Messung.msi", 96, width), "Datei: …sung.msi");
+  EXPECT_EQ(ElideToWidth("anything", 0, width), "anything");
+  // The legend's file line is shortened clear of its right border.
+  InfoLegendContent content;
+  ShowPatternFileInInfoLegend(content, "x.msi");
+  EXPECT_EQ(content.lines.back().maxWidth, kInfoLegendWidth - 19);
+}
+
 }  // namespace
 }  // namespace veltrisko

@@ -24,5 +24,13 @@ TEST(CodeFieldTint, OrangeWhileNotInForceRedWhenRejected) {
   EXPECT_EQ(CodeFieldTint(CodeFieldState::kRejected), Colour{0xCDCDFF});    // (255, 205, 205)
 }
 
+TEST(CopiedReadoutText, AddsTheCodesAndTheRule) {
+  EXPECT_EQ(CopiedReadoutText("Azimut: 10,0°\nDämpfung V7: 3,21 dB", "030EA10", "020EA05", true),
+            "Azimut: 10,0°\nDämpfung V7: 3,21 dB\nCodes: 030EA10 / 020EA05, HCM V7\n");
+  EXPECT_EQ(CopiedReadoutText("a\n", "030EA10", "020EA05", false),
+            "a\nCodes: 030EA10 / 020EA05, HCM V6\n");
+  EXPECT_EQ(CopiedReadoutText("", "030EA10", "020EA05", true), "");
+}
+
 }  // namespace
 }  // namespace veltrisko

@@ -22,6 +22,83 @@ TEST(PlaceDialog, SitsOverTheOwnersLowerRightInsideTheScreen) {
   for (const Case& c : cases) EXPECT_EQ(PlaceDialog(c.owner, 500, 400, screen), c.want);
 }
 
+// The screens from 1024 x 768 up, with the dialogs of both viewers (the
+// Windows one 686 x 430, the Linux one about 560 x 480): the picture, the
+// legends (220 x 184 top right, the strip 400 x 24 bottom centre) and the
+// dialog never overlap.
+TEST(PlaceStartWindows, KeepsPictureLegendsAndStripInSightAtEveryScreenSize) {
+  struct Case {
+    LegendRect work;
+    int dialogWidth, dialogHeight;
+    StartPlacement want;
+  };
+  const Case cases[] = {
+      // Side by side.
+      {{0, 0, 1920, 1080}, 686, 430, {{0, 0, 1234, 1080}, {1234, 0, 686, 430}}},
+      {{0, 0, 1600, 1200}, 560, 480, {{0, 0, 1040, 1200}, {1040, 0, 560, 480}}},
+      {{0, 0, 1366, 768}, 686, 430, {{0, 0, 680, 768}, {680, 0, 686, 430}}},
+      {{0, 0, 1024, 768}, 480, 520, {{0, 0, 544, 768}, {544, 0, 480, 520}}},
+      {{100, 30, 1366, 738}, 560, 480, {{100, 30, 806, 738}, {906, 30, 560, 480}}},
+      // One above the other.
+      {{0, 0, 1024, 768}, 686, 430, {{0, 0, 1024, 338}, {338, 338, 686, 430}}},
+      {{0, 28, 1024, 740}, 560, 400, {{0, 28, 1024, 340}, {464, 368, 560, 400}}},
+      // Too small for either: the main window takes the screen.
+      {{0, 0, 800, 600}, 686, 430, {{0, 0, 800, 600}, {90, 146, 686, 430}}},
+  };
+  for (const Case& c : cases) {
+    const StartPlacement got = PlaceStartWindows(c.work, c.dialogWidth, c.dialogHeight, 16, 70);
+    EXPECT_EQ(got.main, c.want.main) << c.work.width << "x" << c.work.height;
+    EXPECT_EQ(got.dialog, c.want.dialog) << c.work.width << "x" << c.work.height;
+  }
+}
+
+TEST(PlaceDialogBeside, RightLeftBelowAboveElseOverTheOwner) {
+  const LegendRect screen{0, 0, 1600, 1200};
+  struct Case {
+    LegendRect owner;
+    LegendRect want;
+  };
+  const Case cases[] = {
+      {{0, 0, 1100, 900}, {1100, 0, 500, 400}},       // right
+      {{0, 900, 1100, 900}, {1100, 800, 500, 400}},   // right, kept on the screen
+      {{600, 100, 1000, 900}, {100, 100, 500, 400}},  // left
+      {{0, 0, 1600, 800}, {1100, 800, 500, 400}},     // below
+      {{0, 500, 1600, 700}, {1100, 100, 500, 400}},   // above
+      {{0, 0, 1600, 1200}, {1076, 776, 500, 400}},    // no room: over its lower right
+  };
+  for (const Case& c : cases) EXPECT_EQ(PlaceDialogBeside(c.owner, 500, 400, screen), c.want);
+  // At start-up the dialog beside the main window is where the start put it.
+  for (const LegendRect work : {LegendRect{0, 0, 1920, 1080}, LegendRect{0, 0, 1024, 768}}) {
+    const StartPlacement start = PlaceStartWindows(work, 686, 430, 16, 70);
+    EXPECT_EQ(PlaceDialogBeside(start.main, 686, 430, work), start.dialog) << work.width;
+  }
+}
+
+TEST(VisiblePart, TheWidestStripTheCoverLeaves) {
+  const LegendRect area{0, 0, 1000, 700};
+  struct Case {
+    LegendRect cover;
+    LegendRect want;
+  };
+  const Case cases[] = {
+      {{0, 0, 0, 0}, area},                        // nothing covers it
+      {{1000, 0, 300, 300}, area},                 // beside it
+      {{600, 0, 400, 700}, {0, 0, 600, 700}},      // the dialog over the right part
+      {{700, 400, 686, 430}, {0, 0, 700, 700}},    // over the lower right corner
+      {{0, 500, 1000, 400}, {0, 0, 1000, 500}},    // over the bottom
+      {{-50, -50, 300, 900}, {250, 0, 750, 700}},  // over the left part
+      {{-10, -10, 2000, 2000}, {0, 0, 0, 0}},      // over everything
+  };
+  for (const Case& c : cases) EXPECT_EQ(VisiblePart(area, c.cover), c.want) << c.cover.x;
+}
+
+TEST(PictureCover, TheDialogWhereTheMainWindowTakesTheScreen) {
+  const LegendRect work{0, 0, 1024, 768}, dialog{338, 338, 686, 430}, none{0, 0, 0, 0};
+  EXPECT_EQ(PictureCover(true, {0, 0, 1024, 768}, work, dialog), dialog);
+  EXPECT_EQ(PictureCover(false, {-4, -4, 1032, 776}, work, dialog), dialog);
+  EXPECT_EQ(PictureCover(false, {0, 0, 1024, 338}, work, dialog), none);
+}
+
 TEST(PlaceReadoutBox, BesideTheCursorInsideTheViewAndClearOfTheDialog) {
   const LegendRect none{0, 0, 0, 0};
   const LegendRect lowerRight{500, 400, 300, 200};  // the dialog over the view's corner
@@ -76,6 +153,20 @@ TEST(DocumentationTarget, WebPageWithAHostElseTheInstalledGuideInTheLanguageInFo
           << text;
     }
   }
+}
+
+TEST(AboutText, VersionLicenceAndGuideInTheLanguageInForce) {
+  const std::string german = AboutText("1.2.3", "/opt/v/share/doc/veltrisko/user-guide.de.html");
+  const std::string english = AboutText("1.2.3", "https://docs.example.org/hcm/", "en");
+  for (const std::string& text : {german, english}) {
+    EXPECT_EQ(text.rfind("Veltrisko 1.2.3\n", 0), 0u) << text;
+    EXPECT_NE(text.find("MIT"), std::string::npos) << text;
+  }
+  EXPECT_NE(german.find("Benutzeranleitung: /opt/v/share/doc/veltrisko/user-guide.de.html"),
+            std::string::npos);
+  EXPECT_NE(english.find("User guide: https://docs.example.org/hcm/"), std::string::npos);
+  EXPECT_EQ(AboutTitle(), "Über Veltrisko");
+  EXPECT_EQ(AboutTitle("en"), "About Veltrisko");
 }
 
 TEST(LegendScale, KeepsTheLayoutAtTheDefaultFontAndGrowsWithIt) {

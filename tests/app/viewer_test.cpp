@@ -528,6 +528,20 @@ class ViewerTest : public QObject {
     box->close();
   }
 
+  void aboutTellsVersionLicenceAndGuide() {
+    window_->Action(kCmdAbout)->trigger();
+    auto* box = window_->findChild<QMessageBox*>("aboutMessage");
+    QVERIFY(box != nullptr && box->isVisible());
+    QCOMPARE(box->windowTitle(), QString("Über Veltrisko"));
+    QVERIFY(box->text().startsWith("Veltrisko 0."));
+    QVERIFY(box->text().contains("Lizenz: MIT"));
+    QVERIFY(box->text().contains(QString::fromStdString(
+        DocumentationTargetOf(VELTRISKO_DOC_HOST,
+                              QCoreApplication::applicationDirPath().toStdString(), "de")
+            .location)));
+    box->close();
+  }
+
   // The picture on the screen is the headless renderer's frame of the same
   // state, pixel for pixel: both draw into a window-system buffer.
   void frameEqualsTheHeadlessFrame() {

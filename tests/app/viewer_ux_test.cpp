@@ -2,6 +2,7 @@
 // The viewer as a user meets it, under a window manager or none: where the
 // dialog opens, the keyboard order, the value texts, the code-field state,
 // the mouse and the command line.
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -29,6 +30,7 @@
 #include "app/qt/pattern_view.h"
 #include "app/qt/surface_format.h"
 #include "app/qt/viewer_start.h"
+#include "dialog/pasted_code.h"
 
 using namespace veltrisko;
 
@@ -111,8 +113,8 @@ class ViewerUxTest : public QObject {
     edit->selectAll();
     QTest::keyClicks(edit, text);
   }
-  // Fully on the screen, over the lower right part of the main window and
-  // above it in the stacking order.
+  // Fully on the screen, beside the main window where a side of it has room
+  // (else over its lower right part), and above it in the stacking order.
   void CheckDialogPlacement() {
     const QRect dialog = Dialog()->frameGeometry();
     const QRect owner = window_->frameGeometry();
@@ -122,9 +124,17 @@ class ViewerUxTest : public QObject {
                             .arg(dialog.y())
                             .arg(dialog.width())
                             .arg(dialog.height())));
-    QVERIFY(dialog.center().x() > owner.center().x());
-    QVERIFY(dialog.center().y() > owner.center().y());
-    QVERIFY(dialog.right() <= owner.right() && dialog.bottom() <= owner.bottom());
+    const QRect screen = window_->screen()->availableGeometry();
+    const bool room = owner.right() + dialog.width() <= screen.right() ||
+                      owner.left() - dialog.width() >= screen.left() ||
+                      owner.bottom() + dialog.height() <= screen.bottom() ||
+                      owner.top() - dialog.height() >= screen.top();
+    if (room) {
+      QVERIFY(!dialog.intersects(owner));
+    } else {
+      QVERIFY(dialog.center().x() > owner.center().x());
+      QVERIFY(dialog.center().y() > owner.center().y());
+    }
     QTRY_VERIFY(IsAbove(Dialog(), window_.get()));
   }
 
@@ -180,6 +190,9 @@ class ViewerUxTest : public QObject {
 
   void readoutBoxStaysClearOfTheDialog() {
     Start(Sphere());
+    // The window manager may still be moving the windows to their start-up
+    // places; the dialog is moved only once they stand.
+    QTest::qWait(500);
     // The dialog just below and right of the sphere's middle, where the box
     // would go beside the cursor.
     PatternView* view = window_->Client()->View();
@@ -319,6 +332,21 @@ class ViewerUxTest : public QObject {
     Dialog()->DbRangeSliderWidget()->setFocus();
     QTest::keyClick(Dialog()->DbRangeSliderWidget(), Qt::Key_Left);
     QCOMPARE(Dialog()->DbRangeValue()->text(), QString("−39 dB"));
+  }
+
+  void pastedPairFillsBothCodeFields() {
+    Start();
+    ActivateDialog();
+    QLineEdit* edit = Dialog()->Horizontal().edit;
+    QCOMPARE(edit->maxLength(), kCodeFieldMaxLength);
+    QApplication::clipboard()->setText(QStringLiteral(" 045EA15\t020EA05\r\n"));
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), QString("045EA15"));
+    QCOMPARE(Dialog()->Vertical().edit->text(), QString("020EA05"));
+    QCOMPARE(QString(horizontalPanel.Code()), QString("045EA15"));
+    QCOMPARE(QString(verticalPanel.Code()), QString("020EA05"));
   }
 
   void codeFieldTellsWhetherItsCodeIsInForce_data() {
@@ -473,6 +501,10 @@ class ViewerUxTest : public QObject {
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output");  // expected in stdout + stderr
     QTest::newRow("help") << QStringList{"--help"} << 0 << "[--rule v6|v7]";
+    QTest::newRow("help in German")
+        << QStringList{"--lang", "de", "--help"} << 0 << "[--log DBBEREICH] [--lang de|en]";
+    QTest::newRow("help in English")
+        << QStringList{"--lang", "en", "--help"} << 0 << "[--log DBRANGE] [--lang de|en]";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "veltrisko 0.";
     QTest::newRow("bad rule") << QStringList{"--rule", "v8"} << 2 << "--rule takes v6 or v7";
   }

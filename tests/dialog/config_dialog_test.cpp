@@ -179,6 +179,38 @@ TEST_F(ConfigDialogTest, TypingRepaintsOnlyWhenTheTextBecomesACompleteCode) {
   EXPECT_STREQ(vertical.Code(), "130VA20");
 }
 
+TEST_F(ConfigDialogTest, PastedCodesAreTrimmedAndAPastedPairFillsBothFields) {
+  struct Case {
+    const char* pasted;
+    const char* horizontalField;
+    const char* verticalField;
+    const char* horizontalCode;
+    const char* verticalCode;
+  };
+  const Case cases[] = {
+      {" 045EA15 ", "045EA15", "030EA00", "045EA15", "030EA00"},
+      {"\t045EA15\r\n", "045EA15", "030EA00", "045EA15", "030EA00"},
+      {"\xC2\xA0"
+       "045EA15",
+       "045EA15", "030EA00", "045EA15", "030EA00"},
+      {"045EA15\t020EA05\r\n", "045EA15", "020EA05", "045EA15", "020EA05"},
+      {"045EA15   020EA05", "045EA15", "020EA05", "045EA15", "020EA05"},
+      // Three words are no pair: trimmed only, and unreadable (null: the
+      // text or code as the dialog opened).
+      {" 045EA15 020EA05 x", "045EA15 020EA05 x", nullptr, nullptr, nullptr},
+  };
+  for (const Case& c : cases) {
+    Open();
+    const std::string opened[] = {horizontal.Code(), vertical.Code()};
+    Type(horizontalControls, kHorizontalEditId, c.pasted);
+    EXPECT_EQ(horizontalControls.editField.Text(), c.horizontalField) << c.pasted;
+    EXPECT_EQ(verticalControls.editField.Text(), c.verticalField ? c.verticalField : opened[1])
+        << c.pasted;
+    EXPECT_EQ(horizontal.Code(), c.horizontalCode ? c.horizontalCode : opened[0]) << c.pasted;
+    EXPECT_EQ(vertical.Code(), c.verticalCode ? c.verticalCode : opened[1]) << c.pasted;
+  }
+}
+
 TEST_F(ConfigDialogTest, EditChangesAreIgnoredWhileAPanelWritesItsField) {
   Open();
   horizontalControls.editField.Type("045EA12");

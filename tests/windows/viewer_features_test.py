@@ -11,6 +11,7 @@ LINUX_BIN holds the Linux build's steady_frame, readout_at and
 veltrisko-pattern.
 """
 import os
+import re
 import subprocess
 import sys
 import time
@@ -26,6 +27,15 @@ LOGARITHMIC = (67, 226, 57, 10)
 ON_PATTERN_SHARES = [(0.3, 0.03), (0.2, 0.0), (0.35, -0.02)]
 MENU_BAR = 20
 
+
+
+def copied(viewer, readout):
+    """Whether the clipboard holds the readout's lines and then the codes and
+    the rule they belong to (the rule is V6 where it is copied)."""
+    text = viewer.text("clipboard").replace("\r\n", "\n")
+    lines = readout if readout.endswith("\n") else readout + "\n"
+    return bool(readout) and text.startswith(lines) and re.fullmatch(
+        r"Codes: \w{7} / \w{7}, HCM V6\n", text[len(lines):]) is not None
 
 def on_pattern(viewer, index):
     width, height, _ = read_ppm(os.path.join(viewer.dumps, "frame.ppm"))
@@ -119,8 +129,7 @@ def check_readout(viewer, linux_bin):
     hover(viewer, *EMPTY_PICTURE_POINT)
     expect(viewer.text("readout") == pinned and pinned, "pinned readout gone")
     viewer.press("ctrl+c")
-    expect(viewer.text("clipboard").replace("\r\n", "\n") == pinned,
-           "Ctrl+C copied %r" % viewer.text("clipboard"))
+    expect(copied(viewer, pinned), "Ctrl+C copied %r" % viewer.text("clipboard"))
     viewer.press("Escape")
     expect(viewer.text("readout") == "", "Esc did not unpin")
 
@@ -131,8 +140,7 @@ def check_readout(viewer, linux_bin):
     mouse(viewer, "click", "3")
     expect(viewer.text("context-menu") == "Werte kopieren\n", "context menu")
     viewer.press("Down", "Return")
-    expect(viewer.text("clipboard").replace("\r\n", "\n") == hovered,
-           "the menu copied %r" % viewer.text("clipboard"))
+    expect(copied(viewer, hovered), "the menu copied %r" % viewer.text("clipboard"))
 
     # The box keeps clear of the dialog: with the dialog's corner just below
     # and right of the cursor, the box stands on another side.
@@ -188,9 +196,13 @@ def check_command_line(wine_run, exe, linux_bin, work):
         return subprocess.run(wine_run + [exe, *arguments], capture_output=True, text=True,
                               timeout=120, stdin=subprocess.DEVNULL)
 
+    # The help in the language in force: German at first, English when asked.
     answer = run("--help")
-    expect(answer.returncode == 0 and "Usage: veltrisko [--rule v6|v7] [--log DBRANGE]" in
+    expect(answer.returncode == 0 and "Aufruf: veltrisko [--rule v6|v7] [--log DBBEREICH]" in
            answer.stdout, "--help: %d %r" % (answer.returncode, answer.stdout))
+    answer = run("--lang", "en", "--help")
+    expect(answer.returncode == 0 and "Usage: veltrisko [--rule v6|v7] [--log DBRANGE]" in
+           answer.stdout, "--lang en --help: %d %r" % (answer.returncode, answer.stdout))
     answer = run("--version")
     expect(answer.returncode == 0 and answer.stdout.startswith("veltrisko "), "--version")
     answer = run("--rule", "v8")

@@ -307,6 +307,18 @@ def run(viewer):
     viewer.press("a")
     expect(viewer.window(DIALOG) is not None, "no dialog after Antennentyp")
     expect("hor.:  030EA00" in viewer.text("info-legend"), "new dialog did not start at 030EA00")
+    state = viewer.text("dialog")
+    expect("horizontal 0: EA – gerichtet" in state and "vertikal 1: 30°" in state,
+           "no value texts in the reopened dialog:\n" + state)
+    viewer.keys(viewer.main, "alt+h")
+    viewer.press("b")  # "Ü&ber Veltrisko"
+    about = viewer.text("about")
+    expect(about.startswith("Veltrisko ") and "Lizenz: MIT" in about and
+           "Benutzeranleitung: " in about and about.rstrip().endswith("user-guide.de.html"),
+           "about: %r" % about)
+    message = viewer.window("Über Veltrisko", timeout=10)
+    expect(message is not None, "no about box")
+    subprocess.run(["xdotool", "key", "--window", message, "Return"], check=True)
 
     # "&Dokumentation" in the default build: the German guide beside the
     # program; without a browser a message says where it is.

@@ -17,7 +17,7 @@ enable_testing()
 foreach(layer units text model files scene render analysis dialog interchange fit tools)
   add_subdirectory(${layer})
 endforeach()
-target_sources(veltrisko-pattern PRIVATE cmake/web/node_isatty.cpp)
+add_subdirectory(cmake/web)
 add_subdirectory(tests/web)
 
 # The frame computation's measuring program for Node (bench/web_frame_bench.sh).

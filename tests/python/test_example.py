@@ -1,9 +1,9 @@
 # SPDX-License-Identifier: MIT
 # The example of docs/python.md draws its polar plot: both planes all round,
 # V6 and V7 told apart by their lines.
-import importlib.util
 import os
 import pathlib
+import runpy
 import subprocess
 import sys
 
@@ -23,10 +23,8 @@ def test_polar_plot_example_writes_png(tmp_path):
 
 
 def test_polar_plot_shows_both_planes_all_round_with_both_rules_apart():
-    spec = importlib.util.spec_from_file_location("polar_plot", SCRIPT)
-    example = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(example)
-    figure = example.plot("030EA10", "020EA05")
+    example = runpy.run_path(str(SCRIPT), run_name="polar_plot")
+    figure = example["plot"]("030EA10", "020EA05")
     for ax, plane in zip(figure.axes, ("horizontal", "vertical")):
         v6, v7 = ax.get_lines()
         assert (v6.get_label(), v7.get_label()) == ("V6", "V7")

@@ -4,9 +4,12 @@
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <optional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -15,6 +18,7 @@
 #include "fit/pattern_fit.h"
 #include "interchange/pattern_file.h"
 #include "python/bindings.h"
+#include "python/interrupt.h"
 #include "python/pattern_input.h"
 
 namespace veltrisko::python {
@@ -73,11 +77,26 @@ py::object Fit(py::object pathOrCuts, const std::string& criterion, std::optiona
     path = FileSystemPath(pathOrCuts);
     file = ReadPatternFileOrRaise(path);
   }
-  std::string json;
+  // The search runs on the session's worker while this thread looks for
+  // Ctrl+C; an interrupted search is cancelled and gives nothing.
+  std::optional<FitOutcome> outcome;
+  InterruptPoll interrupt;
   {
     py::gil_scoped_release release;
-    json = FitJson(path, file.format, FitPattern(file, request, CodeSpace::Full()));
+    std::atomic<bool> done = false;
+    FitSession session;
+    session.Start(file, request, [&done] { done = true; });
+    while (!done) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      if (interrupt.Poll()) {
+        session.Cancel();
+        break;
+      }
+    }
+    outcome = session.Finish();
   }
+  if (interrupt.Raised()) throw Interrupted();
+  const std::string json = FitJson(path, file.format, outcome->fit);
   // The very object `veltrisko-pattern fit --json` prints.
   return py::module_::import("json").attr("loads")(json);
 }

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Fails when an option (--name) or a command that PROGRAM prints in its --help
-# is not in its man page source PAGE.
+# is not in its man page source PAGE. Words after PAGE go before --help (the
+# viewer's help follows its language; the man page is the English one).
 set -euo pipefail
 program=$1
 page=$2
+shift 2
 
 # No display: a desktop program must answer --help without one.
-help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 30 "$program" --help 2>/dev/null) || true
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 30 "$program" "$@" --help 2>/dev/null) || true
 if ! grep -q "Usage:" <<<"$help"; then
   echo "$program --help printed no usage text"
   exit 1

@@ -41,7 +41,9 @@ void ReadOptions(const std::vector<std::string>& args) {
   DeclareForceOption(reader, force);
   const std::optional<std::string> problem = reader.Read(args);
   if (problem) {
-    Require(problem->rfind("fuzz: ", 0) == 0, "usage message without the command");
+    const std::optional<std::string> help = HelpRequested(*problem);
+    Require(help ? *help == "fuzz" : problem->rfind("fuzz: ", 0) == 0,
+            "usage message without the command");
     return;
   }
   ApplyTilt(scene, tilt);

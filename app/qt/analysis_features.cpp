@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QShortcut>
 #include <QStatusBar>
 
 #include "app/logic/main_menu.h"
@@ -18,54 +17,37 @@
 
 namespace veltrisko {
 
-AnalysisViewState analysisView;
-
-FrameOptions AnalysisFrameOptions() { return FrameOptionsOf(analysisView); }
-
 AnalysisFeatures::AnalysisFeatures(MainWindow& window)
     : QObject(&window), window_(window), status_(new QLabel(&window)) {
   window.statusBar()->addWidget(status_, 1);
   PatternView* view = window.Client()->View();
   readout_ = new DirectionReadoutController(
-      view, window.Client(), [this](const QString& line) { status_->setText(line); },
-      [this] {
-        analysisView.pinned = readout_->Pinned();
-        window_.RepaintAll();
-      },
+      window.Session(), view, window.Client(),
+      [this](const QString& line) { status_->setText(line); },
       [this] {
         const ConfigDialogWidget* dialog = window_.Dialog();
         return dialog != nullptr && dialog->isVisible() ? dialog->frameGeometry() : QRect();
-      });
+      },
+      [this](const SessionUpdate& update) { window_.Carry(update); });
   window.Client()->MakeOverlay(readout_->Box());
-  readout_->SetLanguage(window.TextLanguage());
   connect(&window, &MainWindow::LanguageChanged, readout_,
-          &DirectionReadoutController::SetLanguage);
-
+          &DirectionReadoutController::ShowReadout);
   diagramsAction_ = window.Action(kCmdDiagrams);
-  connect(diagramsAction_, &QAction::triggered, this, [this] {
-    DiagramWindow* diagrams = Diagrams();
-    // A minimised window comes back as it was before, then to the front.
-    diagrams->setWindowState(diagrams->windowState() & ~Qt::WindowMinimized);
-    diagrams->show();
-    diagrams->raise();
-    diagrams->activateWindow();
-  });
   differenceAction_ = window.Action(kCmdDifference);
-  connect(differenceAction_, &QAction::toggled, this, [this](bool on) {
-    analysisView.differenceView = on;
-    window_.RepaintAll();
-  });
-
-  connect(window.Shortcut(kCmdUnpinReadout), &QShortcut::activated, readout_,
-          &DirectionReadoutController::Unpin);
-  connect(window.Shortcut(kCmdCopyReadout), &QShortcut::activated, readout_,
-          &DirectionReadoutController::CopyToClipboard);
-
   connect(&window, &MainWindow::Repainted, this, &AnalysisFeatures::FollowChanges);
   connect(view, &PatternView::FindingsChanged, this, [this] {
     window_.Client()->Info()->update();
     window_.Client()->Colours()->update();
   });
+}
+
+void AnalysisFeatures::OpenDiagrams() {
+  DiagramWindow* diagrams = Diagrams();
+  // A minimised window comes back as it was before, then to the front.
+  diagrams->setWindowState(diagrams->windowState() & ~Qt::WindowMinimized);
+  diagrams->show();
+  diagrams->raise();
+  diagrams->activateWindow();
 }
 
 DiagramWindow* AnalysisFeatures::Diagrams() {

@@ -4,9 +4,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include "app/logic/readout_view.h"
-#include "render/pattern_frame.h"
-
 class QAction;
 class QLabel;
 
@@ -15,10 +12,6 @@ namespace veltrisko {
 class DiagramWindow;
 class DirectionReadoutController;
 class MainWindow;
-
-// The one state of the viewer's analysis features, read by the wiring code.
-extern AnalysisViewState analysisView;
-FrameOptions AnalysisFrameOptions();
 
 // Adds reading numbers off the picture to a main window: the readout under
 // the cursor with its status line, "Ansicht -> 2D-Diagramme" and
@@ -33,6 +26,8 @@ class AnalysisFeatures final : public QObject {
   // The 2-D window, created on first use.
   DiagramWindow* Diagrams();
   QAction* DiagramsAction() const { return diagramsAction_; }
+  // Brings the 2-D window up, from a minimised one too.
+  void OpenDiagrams();
   QAction* DifferenceAction() const { return differenceAction_; }
   QLabel* StatusLine() const { return status_; }
 

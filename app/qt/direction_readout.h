@@ -8,8 +8,7 @@
 #include <functional>
 #include <optional>
 
-#include "analysis/direction_readout.h"
-#include "text/language.h"
+#include "app/logic/viewer_session.h"
 
 class QLabel;
 class QWidget;
@@ -18,62 +17,46 @@ namespace veltrisko {
 
 class PatternView;
 
-// The numbers under the cursor in the 3-D view: a tooltip-like box near the
-// cursor and a status line while hovering over the pattern; a click without
-// movement pins the direction (a marker is drawn there and the readout follows
-// every change) until Esc or another click; Ctrl+C and "Werte kopieren" copy
-// the readout as text.
+// The pointer over the 3-D view and the readout it shows: forwards every
+// press, movement, release and leave to the viewer session, hands what the
+// session asks for to `carry`, and shows the session's readout in a
+// tooltip-like box beside the cursor and in the status line.
 class DirectionReadoutController final : public QObject {
   Q_OBJECT
 
  public:
   // The box is a child of `overlayParent`, which lies exactly over the
-  // view. `statusLine` shows a line of text (empty: clear); `repaint` asks
-  // for a new frame after the pinned direction changed; `keepClear` tells
-  // the screen rectangle the box must not go under (empty: none).
-  DirectionReadoutController(PatternView* view, QWidget* overlayParent,
+  // view. `statusLine` shows a line of text (empty: clear); `keepClear`
+  // tells the screen rectangle the box must not go under (empty: none).
+  DirectionReadoutController(ViewerSession& session, PatternView* view, QWidget* overlayParent,
                              std::function<void(const QString&)> statusLine,
-                             std::function<void()> repaint, std::function<QRect()> keepClear);
+                             std::function<QRect()> keepClear,
+                             std::function<void(const SessionUpdate&)> carry);
 
-  // The readout of the direction under a view position (logical pixels).
-  std::optional<DirectionReadout> ReadoutAt(QPoint position) const;
-
-  const std::optional<WorldDirection>& Pinned() const { return pinned_; }
+  const std::optional<WorldDirection>& Pinned() const { return session_.Analysis().pinned; }
   // The readout shown now (pinned or hovered).
-  const std::optional<DirectionReadout>& Shown() const { return shown_; }
-  // The readout shown now (pinned or hovered), as text; empty when none.
+  const std::optional<DirectionReadout>& Shown() const { return session_.Shown(); }
+  // The readout shown now, as text; empty when none.
   QString CurrentText() const;
   QLabel* Box() const { return box_; }
 
-  void Unpin();
-  void CopyToClipboard() const;
   // The menu with "Werte kopieren" at a point of the screen.
   void OpenContextMenu(QPoint globalPosition);
-  // Recomputes the shown readout after codes, rule or view changed.
+  // Shows the session's readout as it is now.
+  void ShowReadout();
+  // Reads the shown direction again after codes, rule or view changed.
   void Refresh();
-  // Shows the box, the status line and the copied text in `language`.
-  void SetLanguage(Language language);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Hover(QPoint position);
-  void Click(QPoint position);
-  void Show(const std::optional<DirectionReadout>& readout, QPoint near);
-
+  ViewerSession& session_;
   PatternView* view_;
   QLabel* box_;
   std::function<void(const QString&)> statusLine_;
-  std::function<void()> repaint_;
   std::function<QRect()> keepClear_;
-  Language language_ = kDefaultLanguage;
-  std::optional<WorldDirection> pinned_;
-  std::optional<DirectionReadout> shown_;
-  QPoint lastHover_;
-  QPoint shownNear_;  // the cursor position the box was placed beside
-  std::optional<QPoint> pressedAt_;
-  std::optional<QPoint> rightPressedAt_;
+  std::function<void(const SessionUpdate&)> carry_;
 };
 
 }  // namespace veltrisko

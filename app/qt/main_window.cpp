@@ -2,7 +2,10 @@
 #include "app/qt/main_window.h"
 
 #include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -15,15 +18,14 @@
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_legend.h"
 #include "app/logic/process_objects.h"
-#include "app/logic/scene_commands.h"
 #include "app/qt/analysis_features.h"
 #include "app/qt/code_message.h"
 #include "app/qt/config_dialog_widget.h"
+#include "app/qt/direction_readout.h"
 #include "app/qt/documentation.h"
 #include "app/qt/legend_widgets.h"
 #include "app/qt/pattern_file_features.h"
 #include "app/qt/pattern_view.h"
-#include "app/qt/view_mouse.h"
 #include "app/qt/viewer_settings.h"
 #include "render/gl/gl_context.h"
 #include "text/legend_texts.h"
@@ -65,13 +67,14 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-ClientArea::ClientArea(QWidget* parent, const Language& language)
+ClientArea::ClientArea(QWidget* parent, const Language& language,
+                       std::function<FrameOptions()> frame)
     : QWidget(parent),
-      view_(new PatternView(glContext,
-                            [] {
-                              return FrameSource{sceneState, horizontalPanel.Code(),
-                                                 verticalPanel.Code(), AnalysisFrameOptions()};
-                            })),
+      view_(new PatternView(
+          glContext,
+          [frame = std::move(frame)] {
+            return FrameSource{sceneState, horizontalPanel.Code(), verticalPanel.Code(), frame()};
+          })),
       viewContainer_(QWidget::createWindowContainer(view_, this)),
       info_(new InfoLegend(
           this,
@@ -133,10 +136,10 @@ void ClientArea::LayOut() {
                         place.colour.height);
 }
 
-MainWindow::MainWindow(Language language)
-    : language_(language), client_(new ClientArea(this, language_)) {
-  horizontalPanel.SetLanguage(language_);
-  verticalPanel.SetLanguage(language_);
+MainWindow::MainWindow(const StartOptions& options, const KeptSettings& kept)
+    : session_(sceneState, horizontalPanel, verticalPanel),
+      language_((KeepSettings(session_.Start(options, kept)), session_.TextLanguage())),
+      client_(new ClientArea(this, language_, [this] { return session_.Frame(); })) {
   UseToolkitLanguage(language_);
   setWindowIcon(QIcon(QStringLiteral(":/veltrisko/icon.png")));
   setCentralWidget(client_);
@@ -144,26 +147,14 @@ MainWindow::MainWindow(Language language)
   BuildAccelerators();
   analysis_ = new AnalysisFeatures(*this);
   new PatternFileFeatures(*this);
-  new ViewMouseTurner(client_->View(), sceneState, [this] { RepaintAll(); });
   ShowTexts();
-}
-
-void MainWindow::SetLanguage(Language language) {
-  if (language == language_) return;
-  language_ = language;
-  horizontalPanel.SetLanguage(language);
-  verticalPanel.SetLanguage(language);
-  UseToolkitLanguage(language);
-  ShowTexts();
-  emit LanguageChanged(language);
-  RepaintAll();
 }
 
 void MainWindow::ShowTexts() {
   setWindowTitle(FromUtf8(In(language_, texts::kMainWindowTitle)));
   for (const auto& [action, text] : titled_) action->setText(FromUtf8(In(language_, text)));
   for (const LanguageChoice& choice : kLanguageChoices)
-    Action(choice.command)->setChecked(choice.language == language_);
+    Action(choice.command)->setChecked(*session_.CheckMark(choice.command));
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {
@@ -249,8 +240,7 @@ void MainWindow::BuildMenus() {
         titled_.emplace_back(action, entry.text);
         const int command = entry.command;
         action->setData(command);
-        if (entry.kind == MenuEntryKind::kToggle ||
-            CheckMarkOf(sceneState, true, command).has_value()) {
+        if (entry.kind == MenuEntryKind::kToggle || session_.CheckMark(command).has_value()) {
           action->setCheckable(true);
           action->setChecked(entry.initiallyChecked);
         }
@@ -289,8 +279,7 @@ void MainWindow::BuildAccelerators() {
 void MainWindow::UpdateCheckMarks(QMenu* menu) {
   for (QAction* action : menu->actions()) {
     if (!action->isCheckable()) continue;
-    if (auto checked = CheckMarkOf(sceneState, LegendsVisible(), action->data().toInt()))
-      action->setChecked(*checked);
+    if (auto checked = session_.CheckMark(action->data().toInt())) action->setChecked(*checked);
   }
 }
 
@@ -306,46 +295,55 @@ QShortcut* MainWindow::Shortcut(int command) const {
   return found != shortcuts_.end() ? found->second : nullptr;
 }
 
-bool MainWindow::LegendsVisible() const { return !client_->Info()->isHidden(); }
+bool MainWindow::LegendsVisible() const { return session_.LegendsVisible(); }
 
-void MainWindow::HandleCommand(int command) {
-  if (command == kCmdQuit) {
-    close();
-    return;
-  }
-  if (ApplySceneCommand(sceneState, command)) {
-    RepaintAll();
-    return;
-  }
-  switch (command) {
-    case kCmdAntennaType:
+void MainWindow::HandleCommand(int command) { Carry(session_.RunCommand(command)); }
+
+void MainWindow::Carry(const SessionUpdate& update) {
+  switch (update.request) {
+    case FrontEndRequest::kQuit:
+      close();
+      return;
+    case FrontEndRequest::kOpenDialog:
       OpenConfigDialog();
       break;
-    case kCmdDocumentation:
-      OpenDocumentation(this,
-                        std::string(CodeOf(language_)));  // the guide in the language in force
+    case FrontEndRequest::kOpenDocumentation:
+      OpenDocumentation(this, std::string(CodeOf(language_)));
       break;
-    case kCmdAbout:
+    case FrontEndRequest::kShowAbout:
       ShowAbout(this, std::string(CodeOf(language_)));
-      return;  // nothing to repaint
-    case kCmdLanguageGerman:
-    case kCmdLanguageEnglish:
-      for (const LanguageChoice& choice : kLanguageChoices) {
-        if (choice.command != command) continue;
-        SetLanguage(choice.language);
-        RememberLanguage(choice.language);
-      }
       break;
-    case kCmdLegend: {
-      const bool show = !LegendsVisible();
-      client_->Info()->setVisible(show);
-      client_->Colours()->setVisible(show);
+    case FrontEndRequest::kOpenDiagrams:
+      analysis_->OpenDiagrams();
       break;
-    }
-    default:
-      return;  // not a command of this window: no repaint
+    case FrontEndRequest::kCopyReadout:
+      QApplication::clipboard()->setText(QString::fromStdString(session_.CopiedReadout()));
+      break;
+    case FrontEndRequest::kReadoutMenu:
+      analysis_->Readout()->OpenContextMenu(QCursor::pos());
+      break;
+    case FrontEndRequest::kImportPattern:  // the pattern-file feature follows its action
+    case FrontEndRequest::kExportPattern:
+    case FrontEndRequest::kOpenFit:
+    case FrontEndRequest::kNone:
+      break;
   }
-  RepaintAll();
+  if (update.texts) {
+    language_ = session_.TextLanguage();
+    KeepSettings(session_.Settings());
+    UseToolkitLanguage(language_);
+    ShowTexts();
+    emit LanguageChanged(language_);
+  }
+  if (update.legends) {
+    client_->Info()->setVisible(session_.LegendsVisible());
+    client_->Colours()->setVisible(session_.LegendsVisible());
+  }
+  if (update.frame) {
+    RepaintAll();
+  } else if (update.readout) {
+    analysis_->Readout()->ShowReadout();
+  }
 }
 
 void MainWindow::OpenConfigDialog() {

@@ -3,10 +3,12 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <utility>
 #include <vector>
 
+#include "app/logic/viewer_session.h"
 #include "text/language.h"
 
 class QAction;
@@ -31,7 +33,8 @@ class ClientArea final : public QWidget {
 
  public:
   // Shows the process-wide state in the language `language` refers to.
-  ClientArea(QWidget* parent, const Language& language);
+  // `frame` gives the analysis features' additions to the frame.
+  ClientArea(QWidget* parent, const Language& language, std::function<FrameOptions()> frame);
   PatternView* View() const { return view_; }
   InfoLegend* Info() const { return info_; }
   ColourLegend* Colours() const { return colours_; }
@@ -61,15 +64,18 @@ class MainWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit MainWindow(Language language = kDefaultLanguage);
+  // Starts the viewer session with the command line's options and the
+  // settings kept from the last run.
+  explicit MainWindow(const StartOptions& options = {}, const KeptSettings& kept = {});
   ~MainWindow() override;
 
-  Language TextLanguage() const { return language_; }
-  // Shows every text of the viewer's windows in `language` at once.
-  void SetLanguage(Language language);
+  ViewerSession& Session() { return session_; }
+  Language TextLanguage() const { return session_.TextLanguage(); }
 
   // Carries out one menu or keyboard command by its number.
   void HandleCommand(int command);
+  // Draws what a session call changed and does what it asks of the windows.
+  void Carry(const SessionUpdate& update);
   // Repaints the view and both legends from the same state.
   void RepaintAll();
   // Raises the open configuration dialog, or creates and shows a new one.
@@ -106,6 +112,8 @@ class MainWindow final : public QMainWindow {
   void UpdateCheckMarks(QMenu* menu);
   void ShowTexts();
 
+  ViewerSession session_;
+  // The session's language, for the legends that read it as they paint.
   Language language_;
   ClientArea* client_;
   // Each menu entry with its text, retitled when the language changes.

@@ -23,8 +23,20 @@ std::optional<Language> RememberedLanguage() {
   return LanguageOfCode(code.toStdString());
 }
 
-void RememberLanguage(Language language) {
-  Settings().setValue(QStringLiteral("language"), QString::fromUtf8(CodeOf(language).data()));
+KeptSettings KeptSessionSettings() {
+  const QSettings settings = Settings();
+  KeptSettings kept;
+  for (const char* key : kSessionSettingKeys) {
+    const QVariant value = settings.value(QString::fromUtf8(key));
+    if (value.isValid()) kept[key] = value.toString().toStdString();
+  }
+  return kept;
+}
+
+void KeepSettings(const KeptSettings& settings) {
+  QSettings kept = Settings();
+  for (const auto& [key, value] : settings)
+    kept.setValue(QString::fromStdString(key), QString::fromStdString(value));
 }
 
 bool RestoreWindowGeometry(QWidget& window) {

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "app/logic/viewer_session.h"
 #include "text/language.h"
 
 class QWidget;
@@ -12,7 +13,10 @@ namespace veltrisko {
 // What the viewer keeps between runs, in Qt's settings file under the
 // user's configuration folder (organisation and application "Veltrisko").
 std::optional<Language> RememberedLanguage();
-void RememberLanguage(Language language);
+
+// The viewer session's settings, a value each under the session's names.
+KeptSettings KeptSessionSettings();
+void KeepSettings(const KeptSettings& settings);
 
 // The main window's size and position; false when none is kept yet.
 bool RestoreWindowGeometry(QWidget& window);

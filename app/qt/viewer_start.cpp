@@ -48,12 +48,9 @@ void PlaceBesideDialog(MainWindow& window, const QScreen& screen) {
 
 StartedViewer StartViewer(const StartOptions& options, const std::string& programName) {
   StartedViewer started;
-  // The dialog shows the rule and the display mode it finds in the scene.
-  ApplyStartOptions(sceneState, options);
-  // A language given is also the one kept for the next start.
-  if (options.language) RememberLanguage(*options.language);
-  started.window = std::make_unique<MainWindow>(
-      options.language.value_or(RememberedLanguage().value_or(kDefaultLanguage)));
+  // The dialog shows the rule and the display mode the session's start put
+  // into the scene.
+  started.window = std::make_unique<MainWindow>(options, KeptSessionSettings());
   MainWindow& window = *started.window;
   // Where the user left it, else beside the dialog (PlaceStartWindows).
   const bool kept = RestoreWindowGeometry(window);

@@ -18,15 +18,14 @@
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_legend.h"
 #include "app/logic/process_objects.h"
-#include "app/logic/readout_view.h"
-#include "app/logic/scene_commands.h"
-#include "app/logic/view_drag.h"
+#include "app/logic/viewer_session.h"
+#include "app/win32/clipboard.h"
 #include "app/win32/config_dialog_window.h"
 #include "app/win32/documentation.h"
+#include "app/win32/kept_settings.h"
 #include "app/win32/legend_windows.h"
 #include "app/win32/pattern_file_commands.h"
 #include "app/win32/pattern_picture.h"
-#include "app/win32/picture_readout.h"
 #include "app/win32/start_command_line.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_hooks.h"
@@ -58,19 +57,8 @@ HWND statusBar = nullptr;
 
 PatternPicture picture;
 bool frameStale = true;
-PictureReadout readout;
-AnalysisViewState analysisView;
-
-// The mouse in the picture: the drag of the button held, and where it was
-// pressed (a release there is a click).
-struct MouseState {
-  std::optional<DragMode> drag;
-  UINT button = 0;  // WM_LBUTTONDOWN or WM_RBUTTONDOWN while held
-  POINT pressedAt{0, 0};
-  POINT last{0, 0};
-  bool trackingLeave = false;
-};
-MouseState mouse;
+ViewerSession session(sceneState, horizontalPanel, verticalPanel);
+bool trackingLeave = false;
 
 // The configuration dialog's frame in the main window's client coordinates;
 // empty while no dialog is shown.
@@ -138,7 +126,7 @@ LegendRect DialogInPicture() {
 }
 
 void ShowStatusLine() {
-  const std::string line = readout.StatusLine();
+  const std::string line = session.StatusLine();
   SendMessageW(statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(line).c_str()));
   DumpText("status", line);
 }
@@ -166,7 +154,7 @@ void Paint(HWND window) {
   if (frameStale && codesComposed) {
     const std::optional<DifferenceFindings> before = picture.Findings();
     if (!picture.Render(view.right, view.bottom, sceneState, horizontalPanel.Code(),
-                        verticalPanel.Code(), FrameOptionsOf(analysisView)))
+                        verticalPanel.Code(), session.Frame()))
       problem = "Keine OpenGL-Darstellung möglich: " + picture.Error();
     frameStale = false;
     const auto& after = picture.Findings();
@@ -195,8 +183,9 @@ void Paint(HWND window) {
     DrawCodeMessage(memory, message);
     DumpText("code-message", message);
     const LegendRect dialog = DialogInPicture();
-    const LegendRect box =
-        DrawReadoutBox(memory, readout.Text(), readout.Anchor(), SIZE{width, height}, dialog);
+    const PointerPosition anchor = session.ReadoutAnchor();
+    const LegendRect box = DrawReadoutBox(memory, session.ReadoutText(), POINT{anchor.x, anchor.y},
+                                          SIZE{width, height}, dialog);
     DumpText("readout-box", RectText("box", box) + RectText("dialog", dialog));
     const LegendRect part = PicturePart();
     BitBlt(dc, part.x, part.y, width, height, memory, 0, 0, SRCCOPY);
@@ -221,17 +210,13 @@ void Paint(HWND window) {
 
 // Sets the check marks of the menu that is about to open.
 void CheckMenu(HMENU menu) {
-  const bool legendsVisible = IsWindowVisible(infoLegend) != FALSE;
   std::string marks;
   for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i) {
     const UINT command = GetMenuItemID(menu, i);
     if (command == static_cast<UINT>(-1)) continue;
-    std::optional<bool> mark = CheckMarkOf(sceneState, legendsVisible, static_cast<int>(command));
+    std::optional<bool> mark = session.CheckMark(static_cast<int>(command));
     bool featureMark = false;
     if (!mark && FeatureCheckMark(static_cast<int>(command), featureMark)) mark = featureMark;
-    for (const LanguageChoice& choice : kLanguageChoices) {
-      if (choice.command == static_cast<int>(command)) mark = choice.language == viewerLanguage;
-    }
     if (!mark) continue;
     CheckMenuItem(menu, command, MF_BYCOMMAND | (*mark ? MF_CHECKED : MF_UNCHECKED));
     // What the menu now shows, read back from it.
@@ -245,86 +230,81 @@ std::wstring MainWindowTitle() {
   return Widen(std::string(In(viewerLanguage, texts::kMainWindowTitle)));
 }
 
-// Shows the menu, the title, the dialog's labels and the legends in
-// `language` and keeps it for the next start.
-void SwitchLanguage(Language language) {
-  viewerLanguage = language;
-  RememberLanguage(language);
-  ShowMenuTexts(GetMenu(mainWindow), language);
+// Shows the menu, the title, the dialog's labels and the legends in the
+// session's language and keeps it for the next start.
+void ShowLanguage() {
+  viewerLanguage = session.TextLanguage();
+  KeepSettings(session.Settings());
+  ShowMenuTexts(GetMenu(mainWindow), viewerLanguage);
   DrawMenuBar(mainWindow);
   SetWindowTextW(mainWindow, MainWindowTitle().c_str());
-  horizontalPanel.SetLanguage(language);
-  verticalPanel.SetLanguage(language);
   ShowConfigDialogTexts();
   DumpWindowTexts(mainWindow, "main-window");
 }
 
-// Carries out one menu or accelerator command; false for numbers it does not
-// know or that change nothing, which cause no repaint.
-bool RunCommand(HWND window, int command) {
-  if (ApplySceneCommand(sceneState, command)) return true;
-  bool changed = false;
-  if (RunFeatureCommand(command, changed)) return changed;
-  switch (command) {
-    case kCmdAntennaType:
-      if (configDialogWindow != nullptr) {
-        ShowWindow(configDialogWindow, SW_SHOWNORMAL);
-        SetForegroundWindow(configDialogWindow);
-      } else {
-        OpenConfigDialog(instance, window);
-      }
-      return true;
-    case kCmdDocumentation:
-      OpenDocumentation(window, std::string(CodeOf(viewerLanguage)));
-      return true;
-    case kCmdAbout:
-      ShowAbout(window, std::string(CodeOf(viewerLanguage)));
-      return false;
-    case kCmdLanguageGerman:
-    case kCmdLanguageEnglish:
-      for (const LanguageChoice& choice : kLanguageChoices) {
-        if (choice.command == command) SwitchLanguage(choice.language);
-      }
-      return true;
-    case kCmdLegend: {
-      const int show = IsWindowVisible(infoLegend) ? SW_HIDE : SW_SHOW;
-      ShowWindow(infoLegend, show);
-      ShowWindow(colourLegend, show);
-      return true;
-    }
-    default:
-      return false;
-  }
-}
-
-// The readout's, the pinned marker's and the difference view's commands.
-void AddAnalysisCommands() {
-  AddCommandHandler(kCmdUnpinReadout, [] {
-    if (!readout.Unpin()) return false;
-    analysisView.pinned.reset();
-    return true;
-  });
-  AddCommandHandler(kCmdCopyReadout, [] {
-    CopyToClipboard(mainWindow, CopiedReadoutText(readout.Text(), horizontalPanel.Code(),
-                                                  verticalPanel.Code(), sceneState.useHcmV7));
-    return false;
-  });
-  AddCommandHandler(kCmdDifference, [] {
-    analysisView.differenceView = !analysisView.differenceView;
-    return true;
-  });
-  AddCheckMark(kCmdDifference, [] { return analysisView.differenceView; });
-}
-
 void OpenReadoutMenu(POINT screen) {
   const HMENU menu = CreatePopupMenu();
-  const UINT enabled = readout.Text().empty() ? MF_GRAYED : MF_ENABLED;
-  const std::string text(In(viewerLanguage, kCopyReadoutText));
+  const UINT enabled = session.Shown() ? MF_ENABLED : MF_GRAYED;
+  const std::string text = session.ReadoutMenuText();
   AppendMenuW(menu, MF_STRING | enabled, kCmdCopyReadout, Widen(text).c_str());
   DumpText("context-menu", text + (enabled == MF_GRAYED ? " grayed\n" : "\n"));
   TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
                  mainWindow, nullptr);
   DestroyMenu(menu);
+}
+
+// Carries out what the session asks of the windows; `command` is the one
+// that asked, if any.
+void Carry(const SessionUpdate& update, int command = 0) {
+  bool changed = false;
+  switch (update.request) {
+    case FrontEndRequest::kNone:
+      break;
+    case FrontEndRequest::kQuit:
+      DestroyWindow(mainWindow);
+      return;
+    case FrontEndRequest::kOpenDialog:
+      if (configDialogWindow != nullptr) {
+        ShowWindow(configDialogWindow, SW_SHOWNORMAL);
+        SetForegroundWindow(configDialogWindow);
+      } else {
+        OpenConfigDialog(instance, mainWindow);
+      }
+      break;
+    case FrontEndRequest::kOpenDocumentation:
+      OpenDocumentation(mainWindow, std::string(CodeOf(viewerLanguage)));
+      break;
+    case FrontEndRequest::kShowAbout:
+      ShowAbout(mainWindow, std::string(CodeOf(viewerLanguage)));
+      break;
+    case FrontEndRequest::kCopyReadout:
+      CopyToClipboard(mainWindow, session.CopiedReadout());
+      break;
+    case FrontEndRequest::kReadoutMenu: {
+      POINT screen;
+      GetCursorPos(&screen);
+      OpenReadoutMenu(screen);
+      break;
+    }
+    case FrontEndRequest::kOpenDiagrams:
+    case FrontEndRequest::kImportPattern:
+    case FrontEndRequest::kExportPattern:
+    case FrontEndRequest::kOpenFit:
+      RunFeatureCommand(command, changed);
+      break;
+  }
+  if (update.texts) ShowLanguage();
+  if (update.legends) {
+    const int show = session.LegendsVisible() ? SW_SHOW : SW_HIDE;
+    ShowWindow(infoLegend, show);
+    ShowWindow(colourLegend, show);
+  }
+  if (update.readout) DumpText("readout", session.ReadoutText());
+  if (update.frame || changed) {
+    RequestRepaint();
+  } else if (update.readout) {
+    RedrawOverlays();
+  }
 }
 
 // A mouse position in the picture's pixels.
@@ -333,48 +313,38 @@ POINT PointOf(LPARAM lParam) {
   return POINT{GET_X_LPARAM(lParam) - part.x, GET_Y_LPARAM(lParam) - part.y};
 }
 
+PointerButton ButtonOf(UINT message) {
+  return message == WM_LBUTTONDOWN || message == WM_LBUTTONUP ? PointerButton::kLeft
+                                                              : PointerButton::kRight;
+}
+
 void PressButton(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (mouse.drag) return;  // a second button does not change the drag
-  const bool shift = (wParam & MK_SHIFT) != 0;
-  mouse.drag = message == WM_RBUTTONDOWN || shift ? DragMode::kTilt : DragMode::kTurn;
-  mouse.button = message;
-  mouse.pressedAt = mouse.last = PointOf(lParam);
-  SetCapture(mainWindow);
+  const POINT at = PointOf(lParam);
+  Carry(session.PointerPress(ButtonOf(message), {at.x, at.y}, (wParam & MK_SHIFT) != 0));
+  if (session.Dragging()) SetCapture(mainWindow);
 }
 
 void MoveMouse(LPARAM lParam) {
   const POINT at = PointOf(lParam);
-  if (mouse.drag) {
-    const int dx = at.x - mouse.last.x, dy = at.y - mouse.last.y;
-    mouse.last = at;
-    if (ApplyDrag(sceneState, *mouse.drag, dx, dy)) RequestRepaint();
-    return;
+  if (!session.Dragging()) {
+    if (!trackingLeave) {
+      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, mainWindow, 0};
+      trackingLeave = TrackMouseEvent(&track) != FALSE;
+    }
+    const ClientRect view = PictureRect();
+    session.SetPicture(view.right, view.bottom);
+    DumpText("hover", std::to_string(at.x) + "," + std::to_string(at.y) + " " +
+                          std::to_string(view.right) + "x" + std::to_string(view.bottom) + "\n");
   }
-  if (!mouse.trackingLeave) {
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, mainWindow, 0};
-    mouse.trackingLeave = TrackMouseEvent(&track) != FALSE;
-  }
-  readout.Hover(at, PictureRect());
-  RedrawOverlays();
+  Carry(session.PointerMove({at.x, at.y}));
 }
 
 void ReleaseButton(UINT message, LPARAM lParam) {
-  const UINT pressed = message == WM_LBUTTONUP ? WM_LBUTTONDOWN : WM_RBUTTONDOWN;
-  if (!mouse.drag || mouse.button != pressed) return;
-  mouse.drag.reset();
-  ReleaseCapture();
+  const bool wasDragging = session.Dragging();
   const POINT at = PointOf(lParam);
-  if (!IsClick(at.x - mouse.pressedAt.x, at.y - mouse.pressedAt.y)) return;
-  if (message == WM_LBUTTONUP) {
-    if (readout.Click(at, PictureRect())) {
-      analysisView.pinned = readout.Pinned();
-      RequestRepaint();
-    }
-  } else {
-    POINT screen = at;
-    ClientToScreen(mainWindow, &screen);
-    OpenReadoutMenu(screen);
-  }
+  const SessionUpdate update = session.PointerRelease(ButtonOf(message), {at.x, at.y});
+  if (wasDragging && !session.Dragging()) ReleaseCapture();
+  Carry(update);
 }
 
 // At a first start: the main window and the dialog side by side, or one
@@ -422,11 +392,11 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
       ReleaseButton(message, lParam);
       return 0;
     case WM_CAPTURECHANGED:
-      mouse.drag.reset();
+      session.PointerCancel();
       return 0;
     case WM_MOUSELEAVE:
-      mouse.trackingLeave = false;
-      readout.Leave();
+      trackingLeave = false;
+      Carry(session.PointerLeave());
       RedrawOverlays();
       return 0;
     case WM_CONTEXTMENU: {
@@ -446,11 +416,7 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
       return 0;
     case WM_COMMAND: {
       const int command = LOWORD(wParam);
-      if (command == kCmdQuit) {
-        DestroyWindow(window);
-      } else if (RunCommand(window, command)) {
-        RequestRepaint();
-      }
+      Carry(session.RunCommand(command), command);
       return 0;
     }
     case WM_USER:
@@ -532,7 +498,10 @@ void RequestLayout() { PostMessageW(mainWindow, kLayoutMessage, 0, 0); }
 
 void RequestRepaint() {
   frameStale = true;
-  readout.Refresh(PictureRect());
+  const ClientRect view = PictureRect();
+  session.SetPicture(view.right, view.bottom);
+  session.Refresh();
+  DumpText("readout", session.ReadoutText());
   ShowStatusLine();
   RedrawWindow(mainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   NotifyRepaintListeners();
@@ -546,13 +515,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   const StartRequest start = ReadStartCommandLine();
   if (!start.options) return start.exitStatus;
   // The dialog shows the rule and the display mode it finds in the scene.
-  ApplyStartOptions(sceneState, *start.options);
-  // A language given is also the one kept for the next start.
-  if (start.options->language) RememberLanguage(*start.options->language);
-  viewerLanguage =
-      start.options->language.value_or(RememberedLanguage().value_or(kDefaultLanguage));
-  horizontalPanel.SetLanguage(viewerLanguage);
-  verticalPanel.SetLanguage(viewerLanguage);
+  KeepSettings(session.Start(*start.options, KeptSessionSettings()));
+  viewerLanguage = session.TextLanguage();
 
   const INITCOMMONCONTROLSEX commonControls{sizeof(INITCOMMONCONTROLSEX),
                                             ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
@@ -561,7 +525,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
   const HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
   if (viewerLanguage != Language::kGerman) ShowMenuTexts(menu, viewerLanguage);
-  AddAnalysisCommands();
   AddPatternFileCommands();
   // Entries of the shared menu whose feature this viewer does not have yet.
   for (int command = kCmdImportPattern; command <= kCmdFitCode; ++command) {

@@ -74,7 +74,6 @@ class AnalysisViewerTest : public QObject {
  private slots:
   void init() {
     sceneState = SceneState();
-    analysisView = AnalysisViewState();
     window_ = new MainWindow;
     window_->resize(1200, 900);
     window_->OpenConfigDialog();
@@ -155,11 +154,12 @@ class AnalysisViewerTest : public QObject {
     QTest::mouseMove(View(), at);
     QTest::mouseClick(View(), Qt::LeftButton, {}, at);
     QVERIFY(Analysis()->Readout()->Pinned().has_value());
-    QVERIFY(analysisView.pinned.has_value());
+    QVERIFY(window_->Session().Analysis().pinned.has_value());
     // A code change: the pinned readout shows the new pattern's numbers.
     SetCodes("045EB10", "020EA05");
     window_->RepaintAll();
-    const RelativeDirection rel = RelativeDirectionOf(sceneState, *analysisView.pinned);
+    const RelativeDirection rel =
+        RelativeDirectionOf(sceneState, *window_->Session().Analysis().pinned);
     const double v7 = CombinedAttenuationV7(rel.azimuth, rel.elevation, "045EB10", "020EA05");
     QVERIFY(Analysis()->Readout()->CurrentText().contains(
         QString::fromStdString("Dämpfung V7: " + GermanNumber(v7, 2))));
@@ -175,7 +175,7 @@ class AnalysisViewerTest : public QObject {
         QString("Codes: %1 / %2, HCM V7\n").arg(horizontalPanel.Code(), verticalPanel.Code())));
     QTest::keyClick(window_, Qt::Key_Escape);
     QVERIFY(!Analysis()->Readout()->Pinned().has_value());
-    QVERIFY(!analysisView.pinned.has_value());
+    QVERIFY(!window_->Session().Analysis().pinned.has_value());
   }
 
   void rightClickOffersCopyButRightDragTilts() {
@@ -338,7 +338,7 @@ class AnalysisViewerTest : public QObject {
     sceneState.azimuth = 0.0f;
     sceneState.elevation = 0.0f;
     Analysis()->DifferenceAction()->trigger();
-    QVERIFY(analysisView.differenceView);
+    QVERIFY(window_->Session().Analysis().differenceView);
     QTRY_VERIFY(View()->Findings().has_value());
     const auto survey =
         SurveyRuleDifference(ParsedAntennaCode("030EA10"), ParsedAntennaCode("020EA05"), 2.0f);

@@ -116,6 +116,14 @@ class ViewerUxTest : public QObject {
   // Fully on the screen, beside the main window where a side of it has room
   // (else over its lower right part), and above it in the stacking order.
   void CheckDialogPlacement() {
+    // The window manager may still be moving the windows to their places:
+    // they are measured once they stand.
+    for (int settled = 0, tries = 0; settled < 3 && tries < 50; ++tries) {
+      const QRect before = Dialog()->frameGeometry().united(window_->frameGeometry());
+      QTest::qWait(100);
+      const QRect after = Dialog()->frameGeometry().united(window_->frameGeometry());
+      settled = before == after ? settled + 1 : 0;
+    }
     const QRect dialog = Dialog()->frameGeometry();
     const QRect owner = window_->frameGeometry();
     QVERIFY2(window_->screen()->availableGeometry().contains(dialog),
@@ -221,6 +229,10 @@ class ViewerUxTest : public QObject {
       analysis->DiagramsAction()->trigger();
       DiagramWindow* diagrams = analysis->Diagrams();
       QVERIFY(QTest::qWaitForWindowExposed(diagrams));
+      // A window manager ignores an iconify request for a window it does
+      // not manage yet: wait for its frame.
+      if (WindowManagerRunning())
+        QTRY_VERIFY(diagrams->frameGeometry().size() != diagrams->geometry().size());
       diagrams->showMinimized();
       QTRY_VERIFY(diagrams->isMinimized());
       if (WindowManagerRunning()) QTRY_VERIFY(!diagrams->windowHandle()->isExposed());

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "analysis/direction_readout.h"
+#include "app/logic/command_line.h"
+#include "app/logic/readout_view.h"
+#include "app/logic/view_drag.h"
+#include "dialog/antenna_panel.h"
+#include "render/pattern_frame.h"
+#include "render/pattern_geometry.h"
+#include "scene/scene_state.h"
+#include "text/language.h"
+
+namespace veltrisko {
+
+// What a viewer keeps between runs as plain key/value text; each front end
+// stores it in its own place (a settings file, the registry).
+using KeptSettings = std::map<std::string, std::string>;
+inline constexpr char kLanguageSetting[] = "language";  // "de" or "en"
+// Every key a session keeps, for front ends that read them one by one.
+inline constexpr std::array<const char*, 1> kSessionSettingKeys{kLanguageSetting};
+
+// What only a front end can do for a command: windows, files, the clipboard.
+enum class FrontEndRequest {
+  kNone,
+  kQuit,
+  kOpenDialog,
+  kOpenDocumentation,
+  kShowAbout,
+  kOpenDiagrams,
+  kImportPattern,
+  kExportPattern,
+  kOpenFit,
+  kCopyReadout,  // put CopiedReadout() on the clipboard
+  kReadoutMenu,  // open the readout's context menu at the pointer
+};
+
+// What a call changed, so that a front end draws only what it must.
+struct SessionUpdate {
+  bool frame = false;    // the picture and the legends
+  bool readout = false;  // the readout box and the status line
+  bool texts = false;    // the language: every text, and the kept settings
+  bool legends = false;  // the legends were shown or hidden
+  FrontEndRequest request = FrontEndRequest::kNone;
+
+  SessionUpdate& operator|=(const SessionUpdate& other);
+};
+
+enum class PointerButton { kLeft, kRight, kOther };
+
+struct PointerPosition {
+  int x = 0;
+  int y = 0;
+};
+
+// One viewer's state and the operations every front end forwards to it: the
+// menu's and the keys' commands with their check marks, the pointer over
+// the picture (turning, tilting, the readout, click versus drag), the
+// language, the start and the kept settings. The scene and the two panels
+// are the process's; the session works on them.
+class ViewerSession {
+ public:
+  ViewerSession(SceneState& scene, AntennaPanel& horizontal, AntennaPanel& vertical);
+
+  // Applies the command line's rule and display mode and chooses the language
+  // (given, else kept, else the default). Returns what to keep: a language
+  // given is also the one of the next start.
+  KeptSettings Start(const StartOptions& options, const KeptSettings& kept);
+  // What to keep now.
+  KeptSettings Settings() const;
+
+  // A command of the shared menu or key table.
+  SessionUpdate RunCommand(int command);
+  // The check mark of a menu item; nullopt for items without one.
+  std::optional<bool> CheckMark(int command) const;
+
+  // The picture's size in logical pixels and the device pixels per logical
+  // one; pointer positions are logical pixels from its top-left corner.
+  void SetPicture(int width, int height, double pixelRatio = 1.0);
+  SessionUpdate PointerPress(PointerButton button, PointerPosition at, bool shift);
+  SessionUpdate PointerMove(PointerPosition at);
+  SessionUpdate PointerRelease(PointerButton button, PointerPosition at);
+  SessionUpdate PointerLeave();
+  // The window lost the pointer while a button was held.
+  void PointerCancel() { drag_.reset(); }
+  bool Dragging() const { return drag_.has_value(); }
+
+  // Reads the shown direction again after codes, rule or view changed.
+  SessionUpdate Refresh();
+
+  Language TextLanguage() const { return language_; }
+  bool LegendsVisible() const { return legendsVisible_; }
+  const AnalysisViewState& Analysis() const { return analysis_; }
+  FrameOptions Frame() const { return FrameOptionsOf(analysis_); }
+
+  // The readout: the box's lines and the status line in the language in
+  // force (empty while nothing is shown), the point the box stands beside,
+  // the clipboard's text and the context menu's entry.
+  const std::optional<DirectionReadout>& Shown() const { return shown_; }
+  std::string ReadoutText() const;
+  std::string StatusLine() const;
+  PointerPosition ReadoutAnchor() const { return anchor_; }
+  std::string CopiedReadout() const;
+  std::string ReadoutMenuText() const;
+
+ private:
+  struct Drag {
+    DragMode mode;
+    PointerButton button;
+    PointerPosition pressedAt;
+    PointerPosition last;
+  };
+
+  std::optional<DirectionReadout> ReadoutAt(PointerPosition at) const;
+  SessionUpdate Hover(PointerPosition at);
+  SessionUpdate Click(PointerPosition at);
+  SessionUpdate Unpin();
+  void SetLanguage(Language language);
+
+  SceneState& scene_;
+  AntennaPanel& horizontal_;
+  AntennaPanel& vertical_;
+  Language language_ = kDefaultLanguage;
+  bool legendsVisible_ = true;
+  AnalysisViewState analysis_;
+  std::optional<DirectionReadout> shown_;
+  PointerPosition anchor_;
+  PointerPosition lastHover_;
+  std::optional<Drag> drag_;
+  int pictureWidth_ = 0;
+  int pictureHeight_ = 0;
+  double pixelRatio_ = 1.0;
+};
+
+}  // namespace veltrisko

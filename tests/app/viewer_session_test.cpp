@@ -1,0 +1,255 @@
+// SPDX-License-Identifier: MIT
+#include "app/logic/viewer_session.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/logic/main_menu.h"
+#include "tests/dialog/fake_controls.h"
+
+namespace veltrisko {
+namespace {
+
+bool updatingEditText = false;
+
+// A session over a scene and two panels holding typed codes, on a picture
+// of 800 x 600 pixels.
+struct SessionFixture {
+  SceneState scene;
+  AntennaPanel horizontal{updatingEditText};
+  AntennaPanel vertical{updatingEditText};
+  testing::FakePanelControls horizontalFakes, verticalFakes;
+  ViewerSession session{scene, horizontal, vertical};
+
+  SessionFixture(const std::string& h = "030EA10", const std::string& v = "020EA05") {
+    Type(horizontal, horizontalFakes, h);
+    Type(vertical, verticalFakes, v);
+    session.SetPicture(800, 600);
+  }
+  static void Type(AntennaPanel& panel, testing::FakePanelControls& fakes,
+                   const std::string& code) {
+    panel.Bind(fakes.Controls());
+    fakes.editField.SetText(code);
+    panel.ParseTypedCode();
+  }
+};
+
+constexpr PointerPosition kCentre{400, 300};  // on the pattern
+constexpr PointerPosition kCorner{2, 2};      // beside it
+
+enum class Step {
+  kHover,
+  kPressLeft,
+  kPressRight,
+  kPressShiftLeft,
+  kMoveBy,
+  kReleaseLeft,
+  kReleaseRight,
+  kLeave,
+  kEscape
+};
+
+struct Event {
+  Step step;
+  PointerPosition at;
+};
+
+struct After {
+  bool pinned;
+  bool shown;
+  bool dragging;
+  FrontEndRequest request;
+};
+
+SessionUpdate Apply(ViewerSession& session, const Event& e) {
+  switch (e.step) {
+    case Step::kHover:
+    case Step::kMoveBy:
+      return session.PointerMove(e.at);
+    case Step::kPressLeft:
+      return session.PointerPress(PointerButton::kLeft, e.at, false);
+    case Step::kPressRight:
+      return session.PointerPress(PointerButton::kRight, e.at, false);
+    case Step::kPressShiftLeft:
+      return session.PointerPress(PointerButton::kLeft, e.at, true);
+    case Step::kReleaseLeft:
+      return session.PointerRelease(PointerButton::kLeft, e.at);
+    case Step::kReleaseRight:
+      return session.PointerRelease(PointerButton::kRight, e.at);
+    case Step::kLeave:
+      return session.PointerLeave();
+    case Step::kEscape:
+      return session.RunCommand(kCmdUnpinReadout);
+  }
+  return {};
+}
+
+TEST(ViewerSession, PointerSequencesHoverPinDragAndOpenTheMenu) {
+  struct Case {
+    const char* what;
+    std::vector<Event> events;
+    After after;
+  };
+  const PointerPosition nearCentre{kCentre.x + 2, kCentre.y + 1};
+  const PointerPosition farFromCentre{kCentre.x + 40, kCentre.y};
+  const Case cases[] = {
+      {"hover on the pattern", {{Step::kHover, kCentre}}, {false, true, false, {}}},
+      {"hover beside it", {{Step::kHover, kCorner}}, {false, false, false, {}}},
+      {"hover then leave",
+       {{Step::kHover, kCentre}, {Step::kLeave, {}}},
+       {false, false, false, {}}},
+      {"click pins",
+       {{Step::kPressLeft, kCentre}, {Step::kReleaseLeft, nearCentre}},
+       {true, true, false, {}}},
+      {"a pinned readout stays when the pointer leaves",
+       {{Step::kPressLeft, kCentre}, {Step::kReleaseLeft, kCentre}, {Step::kLeave, {}}},
+       {true, true, false, {}}},
+      {"a second click unpins and hovers",
+       {{Step::kPressLeft, kCentre},
+        {Step::kReleaseLeft, kCentre},
+        {Step::kPressLeft, kCentre},
+        {Step::kReleaseLeft, kCentre}},
+       {false, true, false, {}}},
+      {"Esc unpins",
+       {{Step::kPressLeft, kCentre}, {Step::kReleaseLeft, kCentre}, {Step::kEscape, {}}},
+       {false, false, false, {}}},
+      {"a click beside the pattern pins nothing",
+       {{Step::kPressLeft, kCorner}, {Step::kReleaseLeft, kCorner}},
+       {false, false, false, {}}},
+      {"a drag turns and does not pin",
+       {{Step::kPressLeft, kCentre},
+        {Step::kMoveBy, farFromCentre},
+        {Step::kReleaseLeft, farFromCentre}},
+       {false, false, false, {}}},
+      {"held: dragging",
+       {{Step::kPressShiftLeft, kCentre}, {Step::kMoveBy, farFromCentre}},
+       {false, false, true, {}}},
+      {"a right click asks for the menu",
+       {{Step::kPressRight, kCentre}, {Step::kReleaseRight, nearCentre}},
+       {false, false, false, FrontEndRequest::kReadoutMenu}},
+      {"a right drag does not",
+       {{Step::kPressRight, kCentre}, {Step::kReleaseRight, farFromCentre}},
+       {false, false, false, {}}},
+      {"the other button's release does not end a drag",
+       {{Step::kPressLeft, kCentre}, {Step::kPressRight, kCentre}, {Step::kReleaseRight, kCentre}},
+       {false, false, true, {}}},
+  };
+  for (const Case& c : cases) {
+    SessionFixture f;
+    SessionUpdate last;
+    for (const Event& e : c.events) last = Apply(f.session, e);
+    EXPECT_EQ(f.session.Analysis().pinned.has_value(), c.after.pinned) << c.what;
+    EXPECT_EQ(f.session.Shown().has_value(), c.after.shown) << c.what;
+    EXPECT_EQ(f.session.ReadoutText().empty(), !c.after.shown) << c.what;
+    EXPECT_EQ(f.session.Dragging(), c.after.dragging) << c.what;
+    EXPECT_EQ(last.request, c.after.request) << c.what;
+  }
+}
+
+TEST(ViewerSession, ADragTurnsHalfADegreePerPixelFromWhereItWasPressed) {
+  SessionFixture f;
+  const float azimuth = f.scene.azimuth;
+  f.session.PointerPress(PointerButton::kLeft, kCentre, false);
+  EXPECT_TRUE(f.session.PointerMove({kCentre.x + 6, kCentre.y}).frame);
+  EXPECT_FALSE(f.session.PointerMove({kCentre.x + 6, kCentre.y}).frame);  // no movement
+  EXPECT_FLOAT_EQ(f.scene.azimuth, azimuth + 3.0f);
+}
+
+TEST(ViewerSession, APinnedReadoutFollowsTheCodesAndTheBoxStaysWhereItWasPinned) {
+  SessionFixture f;
+  f.session.PointerPress(PointerButton::kLeft, kCentre, false);
+  f.session.PointerRelease(PointerButton::kLeft, kCentre);
+  const std::string before = f.session.ReadoutText();
+  f.session.PointerMove(kCorner);
+  EXPECT_EQ(f.session.ReadoutAnchor().x, kCentre.x);
+  SessionFixture::Type(f.horizontal, f.horizontalFakes, "045EA20");
+  f.session.Refresh();
+  EXPECT_NE(f.session.ReadoutText(), before);
+  EXPECT_NE(f.session.CopiedReadout().find("Codes: 045EA20 / 020EA05, HCM V7"), std::string::npos);
+}
+
+TEST(ViewerSession, CommandsSayWhatChangedAndWhatTheFrontEndMustDo) {
+  struct Case {
+    int command;
+    bool frame, texts, legends;
+    FrontEndRequest request;
+  };
+  const Case cases[] = {
+      {kCmdGrid, true, false, false, FrontEndRequest::kNone},
+      {kCmdLegend, true, false, true, FrontEndRequest::kNone},
+      {kCmdDifference, true, false, false, FrontEndRequest::kNone},
+      {kCmdLanguageEnglish, true, true, false, FrontEndRequest::kNone},
+      {kCmdLanguageGerman, false, false, false, FrontEndRequest::kNone},  // already in force
+      {kCmdCopyReadout, false, false, false, FrontEndRequest::kNone},     // nothing shown
+      {kCmdQuit, false, false, false, FrontEndRequest::kQuit},
+      {kCmdAntennaType, false, false, false, FrontEndRequest::kOpenDialog},
+      {kCmdDiagrams, false, false, false, FrontEndRequest::kOpenDiagrams},
+      {kCmdFitCode, false, false, false, FrontEndRequest::kOpenFit},
+      {kCmdImportPattern, false, false, false, FrontEndRequest::kImportPattern},
+      {kCmdAbout, false, false, false, FrontEndRequest::kShowAbout},
+      {12345, false, false, false, FrontEndRequest::kNone},
+  };
+  for (const Case& c : cases) {
+    SessionFixture f;
+    const SessionUpdate update = f.session.RunCommand(c.command);
+    EXPECT_EQ(update.frame, c.frame) << c.command;
+    EXPECT_EQ(update.texts, c.texts) << c.command;
+    EXPECT_EQ(update.legends, c.legends) << c.command;
+    EXPECT_EQ(update.request, c.request) << c.command;
+  }
+}
+
+TEST(ViewerSession, CheckMarksFollowTheCommands) {
+  SessionFixture f;
+  const std::vector<int> marked = {kCmdGrid, kCmdLegend, kCmdDifference, kCmdLanguageEnglish,
+                                   kCmdResolutionFine};
+  std::vector<bool> before;
+  for (int command : marked) before.push_back(f.session.CheckMark(command).value());
+  EXPECT_EQ(before, (std::vector<bool>{true, true, false, false, false}));
+  for (int command : marked) f.session.RunCommand(command);
+  std::vector<bool> after;
+  for (int command : marked) after.push_back(f.session.CheckMark(command).value());
+  EXPECT_EQ(after, (std::vector<bool>{false, false, true, true, true}));
+  EXPECT_FALSE(f.session.CheckMark(kCmdLanguageGerman).value());
+  EXPECT_FALSE(f.session.CheckMark(kCmdDiagrams).has_value());
+}
+
+TEST(ViewerSession, StartTakesTheLanguageGivenThenTheKeptOneAndKeepsOnlyAGivenOne) {
+  struct Case {
+    std::optional<Language> given;
+    KeptSettings kept;
+    Language expected;
+    KeptSettings toKeep;
+  };
+  const Case cases[] = {
+      {std::nullopt, {}, Language::kGerman, {}},
+      {std::nullopt, {{"language", "en"}}, Language::kEnglish, {}},
+      {std::nullopt, {{"language", "xx"}}, Language::kGerman, {}},
+      {Language::kGerman, {{"language", "en"}}, Language::kGerman, {{"language", "de"}}},
+  };
+  for (const Case& c : cases) {
+    SessionFixture f;
+    StartOptions options;
+    options.language = c.given;
+    options.dbRange = 25;
+    EXPECT_EQ(f.session.Start(options, c.kept), c.toKeep);
+    EXPECT_EQ(f.session.TextLanguage(), c.expected);
+    EXPECT_EQ(f.horizontal.LabelLanguage(), c.expected);
+    EXPECT_TRUE(f.scene.logScale);
+  }
+}
+
+TEST(ViewerSession, TheReadoutSpeaksTheLanguageInForce) {
+  SessionFixture f;
+  f.session.PointerMove(kCentre);
+  EXPECT_EQ(f.session.ReadoutMenuText(), "Werte kopieren");
+  const std::string german = f.session.ReadoutText();
+  f.session.RunCommand(kCmdLanguageEnglish);
+  EXPECT_NE(f.session.ReadoutText(), german);
+  EXPECT_EQ(f.session.Settings(), (KeptSettings{{"language", "en"}}));
+}
+
+}  // namespace
+}  // namespace veltrisko

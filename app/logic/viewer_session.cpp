@@ -82,7 +82,12 @@ SessionUpdate ViewerSession::RunCommand(int command) {
     update.frame = true;
     return update;
   }
-  if (const std::optional<FrontEndRequest> request = RequestOf(command)) return Request(*request);
+  if (const std::optional<FrontEndRequest> request = RequestOf(command)) {
+    SessionUpdate update = Request(*request);
+    // A new dialog composes its codes anew: the picture follows them.
+    update.frame = *request == FrontEndRequest::kOpenDialog;
+    return update;
+  }
   for (const LanguageChoice& choice : kLanguageChoices) {
     if (choice.command != command) continue;
     SessionUpdate update;

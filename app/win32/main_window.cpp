@@ -214,9 +214,7 @@ void CheckMenu(HMENU menu) {
   for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i) {
     const UINT command = GetMenuItemID(menu, i);
     if (command == static_cast<UINT>(-1)) continue;
-    std::optional<bool> mark = session.CheckMark(static_cast<int>(command));
-    bool featureMark = false;
-    if (!mark && FeatureCheckMark(static_cast<int>(command), featureMark)) mark = featureMark;
+    const std::optional<bool> mark = session.CheckMark(static_cast<int>(command));
     if (!mark) continue;
     CheckMenuItem(menu, command, MF_BYCOMMAND | (*mark ? MF_CHECKED : MF_UNCHECKED));
     // What the menu now shows, read back from it.
@@ -526,10 +524,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   const HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
   if (viewerLanguage != Language::kGerman) ShowMenuTexts(menu, viewerLanguage);
   AddPatternFileCommands();
-  // Entries of the shared menu whose feature this viewer does not have yet.
-  for (int command = kCmdImportPattern; command <= kCmdFitCode; ++command) {
-    if (!HasFeatureCommand(command)) EnableMenuItem(menu, command, MF_BYCOMMAND | MF_GRAYED);
-  }
   CreateWindows(menu);
   DumpWindowTexts(mainWindow, "main-window");
 

@@ -10,15 +10,13 @@
 namespace veltrisko {
 
 // How the features of the Windows viewer (each in a file of its own) join the
-// main window: they register the menu commands they carry out, the check
-// marks they keep and what follows every repaint, and ask for repaints.
+// main window: they register the window commands they carry out for the
+// viewer session and what follows every repaint, and ask for repaints.
 
 // Carries out a command of the shared menu table; returns whether the state
 // changed so that the windows repaint.
 using CommandHandler = std::function<bool()>;
 void AddCommandHandler(int command, CommandHandler handler);
-// The check mark of a command the feature keeps.
-void AddCheckMark(int command, std::function<bool()> checked);
 // Runs after every change of state, once the main window has been asked to
 // repaint (other windows follow the picture).
 void AddRepaintListener(std::function<void()> listener);
@@ -36,11 +34,9 @@ void RequestRepaint();
 // legend gains a line), once the current message is handled.
 void RequestLayout();
 
-// For the main window: the registered feature of a command, the check mark
-// of a command, and telling the listeners.
-bool HasFeatureCommand(int command);
+// For the main window: the registered feature of a command, and telling the
+// listeners.
 bool RunFeatureCommand(int command, bool& changed);
-bool FeatureCheckMark(int command, bool& checked);
 void NotifyRepaintListeners();
 void AddToInfoLegend(InfoLegendContent& content);
 

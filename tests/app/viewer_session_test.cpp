@@ -184,7 +184,7 @@ TEST(ViewerSession, CommandsSayWhatChangedAndWhatTheFrontEndMustDo) {
       {kCmdLanguageGerman, false, false, false, FrontEndRequest::kNone},  // already in force
       {kCmdCopyReadout, false, false, false, FrontEndRequest::kNone},     // nothing shown
       {kCmdQuit, false, false, false, FrontEndRequest::kQuit},
-      {kCmdAntennaType, false, false, false, FrontEndRequest::kOpenDialog},
+      {kCmdAntennaType, true, false, false, FrontEndRequest::kOpenDialog},
       {kCmdDiagrams, false, false, false, FrontEndRequest::kOpenDiagrams},
       {kCmdFitCode, false, false, false, FrontEndRequest::kOpenFit},
       {kCmdImportPattern, false, false, false, FrontEndRequest::kImportPattern},

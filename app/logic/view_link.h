@@ -120,8 +120,9 @@ struct ViewerExtras {
 };
 
 // The link to the view shown now: every field, so that the link shows the
-// same view whatever the opening viewer shows before. A code the link cannot
-// carry (empty, not printable ASCII, too long) is left out.
+// same view whatever the opening viewer shows before. What the link cannot
+// carry is left out: a code that is empty, not printable ASCII or too long,
+// an angle that is not finite, a step the menu does not offer.
 ViewLink ViewLinkOfState(const SceneState& scene, const ViewerExtras& extras);
 
 // What a link asks of the front end beyond the scene.

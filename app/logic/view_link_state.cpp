@@ -2,8 +2,10 @@
 // The link and the viewer's state: the link to the view shown, a link put
 // into the scene, and the notices' texts.
 #include <algorithm>
+#include <cmath>
 
 #include "app/logic/command_line.h"
+#include "app/logic/main_menu.h"
 #include "app/logic/view_link.h"
 #include "dialog/config_dialog.h"
 #include "scene/view_angles.h"
@@ -19,6 +21,12 @@ std::optional<std::string> CarriedCode(const std::string& code) {
   probe.horizontalCode = code;
   const ParsedViewLink read = ParseViewLink(ViewLinkOf(probe));
   return read.link.horizontalCode;
+}
+
+// An angle as the link carries it; nothing for one no view has.
+std::optional<float> CarriedAngle(float degrees) {
+  if (!std::isfinite(degrees)) return std::nullopt;
+  return IntoViewerRange(degrees);
 }
 
 void Replace(std::string& text, std::string_view placeholder, std::string_view by) {
@@ -37,10 +45,12 @@ ViewLink ViewLinkOfState(const SceneState& scene, const ViewerExtras& extras) {
   link.display = scene.logScale ? LinkDisplay{true, std::clamp(TruncateToInt(scene.dbRange),
                                                                kLowestDbRange, kHighestDbRange)}
                                 : LinkDisplay{};
-  link.azimuth = IntoViewerRange(scene.azimuth);
-  link.elevation = IntoViewerRange(scene.elevation);
-  link.tilt = IntoViewerRange(scene.tilt);
-  link.resolutionStep = scene.resolutionStep;
+  link.azimuth = CarriedAngle(scene.azimuth);
+  link.elevation = CarriedAngle(scene.elevation);
+  link.tilt = CarriedAngle(scene.tilt);
+  for (const ResolutionChoice& choice : kResolutionChoices) {
+    if (choice.step == scene.resolutionStep) link.resolutionStep = choice.step;
+  }
   link.showGrid = scene.showGrid;
   link.showSurface = scene.showSurface;
   link.falseColour = scene.falseColour;

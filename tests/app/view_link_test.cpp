@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/logic/command_line.h"
 #include "tools/cli/option_reader.h"
 #include "tools/cli/scene_options.h"
@@ -139,6 +141,12 @@ TEST(ViewLinkOf, WritesEveryFieldOfTheViewAndReadsBackExactly) {
   EXPECT_EQ(ViewLinkOfState(stepped, {" 130VA20 ", "", true, false}).horizontalCode, "130VA20");
   for (const std::string& code : {std::string(), std::string(33, 'A'), std::string("03ä")})
     EXPECT_EQ(ViewLinkOfState(stepped, {code, code, true, false}).verticalCode, std::nullopt);
+  SceneState odd;
+  odd.azimuth = std::nanf("");
+  odd.resolutionStep = 7;
+  const ViewLink oddLink = ViewLinkOfState(odd, {});
+  EXPECT_EQ(oddLink.azimuth, std::nullopt);
+  EXPECT_EQ(oddLink.resolutionStep, std::nullopt);
 }
 
 TEST(ApplyViewLink, GivesTheSceneOfTheEquivalentStartOptions) {

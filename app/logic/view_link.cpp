@@ -164,7 +164,7 @@ class LinkReader {
     std::optional<std::string> value;
     if (rawValue.size() <= kLongestRawValue) value = PercentDecode(rawValue);
     if (!value) {
-      const bool code = index < 2;
+      const bool code = index < 2;  // h or v, the first two keys
       Notice(code && rawValue.size() > kLongestRawValue ? ViewLinkNoticeKind::kCodeTooLong
                                                         : ViewLinkNoticeKind::kBadValue,
              index, rawValue);

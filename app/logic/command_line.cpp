@@ -47,6 +47,18 @@ CommandLine Failure(std::string error) {
 
 }  // namespace
 
+std::optional<bool> RuleIsV7(const std::string& word) {
+  const std::string rule = Lower(word);
+  if (rule != "v6" && rule != "v7") return std::nullopt;
+  return rule == "v7";
+}
+
+std::optional<int> DbRangeOf(const std::string& word) {
+  const std::optional<int> range = WholeNumber(word);
+  if (!range || *range < kLowestDbRange || *range > kHighestDbRange) return std::nullopt;
+  return range;
+}
+
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine result;
   std::vector<std::string> codes;
@@ -75,17 +87,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       value = arguments[++i];
     }
     if (name == "--rule") {
-      const std::string rule = Lower(*value);
-      if (rule != "v6" && rule != "v7") return Failure("--rule takes v6 or v7, not " + *value);
-      result.options.useHcmV7 = rule == "v7";
+      result.options.useHcmV7 = RuleIsV7(*value);
+      if (!result.options.useHcmV7) return Failure("--rule takes v6 or v7, not " + *value);
     } else if (name == "--lang") {
       result.options.language = LanguageOfCode(Lower(*value));
       if (!result.options.language) return Failure("--lang takes de or en, not " + *value);
     } else {
-      const std::optional<int> range = WholeNumber(*value);
-      if (!range || *range < kLowestDbRange || *range > kHighestDbRange)
+      result.options.dbRange = DbRangeOf(*value);
+      if (!result.options.dbRange)
         return Failure("--log takes a whole number of dB from 1 to 40, not " + *value);
-      result.options.dbRange = *range;
     }
   }
   std::vector<std::string> files;

@@ -37,6 +37,12 @@ struct CommandLine {
 inline constexpr int kLowestDbRange = 1;
 inline constexpr int kHighestDbRange = 40;
 
+// The values of --rule and --log as every start of the viewer reads them
+// (the command line and a view link): "v6" or "v7" in either case (true for
+// V7), and a whole number of dB from kLowestDbRange to kHighestDbRange.
+std::optional<bool> RuleIsV7(const std::string& word);
+std::optional<int> DbRangeOf(const std::string& word);
+
 // Reads the arguments after the program name.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 

@@ -10,13 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "tools/cli/number_field.h"
+#include "text/number_field.h"
+#include "text/percent_decoding.h"
 #include "tools/cli/option_reader.h"
-#include "tools/cli/percent_decoding.h"
 #include "tools/cli/scene_options.h"
 
 namespace {
 
+using namespace veltrisko;
 using namespace veltrisko::tool;
 
 void Require(bool condition, const char* what) {

@@ -13,13 +13,14 @@
 #include "text/menu_texts.h"
 #include "text/pattern_file_texts.h"
 #include "text/readout_texts.h"
+#include "text/view_link_texts.h"
 
 namespace veltrisko {
 namespace {
 
 const std::span<const Text> kGroups[] = {
-    texts::kMenuTexts,       texts::kDialogTexts, texts::kLegendTexts,     texts::kReadoutTexts,
-    texts::kCutDiagramTexts, texts::kFitTexts,    texts::kPatternFileTexts};
+    texts::kMenuTexts,       texts::kDialogTexts, texts::kLegendTexts,      texts::kReadoutTexts,
+    texts::kCutDiagramTexts, texts::kFitTexts,    texts::kPatternFileTexts, texts::kViewLinkTexts};
 
 TEST(Catalogue, EveryTextHasBothLanguages) {
   for (const std::span<const Text> group : kGroups) {

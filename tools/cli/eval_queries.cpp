@@ -9,8 +9,8 @@
 #include "model/combination.h"
 #include "model/component_attenuation.h"
 #include "model/invalid_antenna_code.h"
-#include "tools/cli/number_field.h"
-#include "tools/cli/percent_decoding.h"
+#include "text/number_field.h"
+#include "text/percent_decoding.h"
 #include "tools/cli/printed_number.h"
 
 namespace veltrisko::tool {

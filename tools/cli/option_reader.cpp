@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "tools/cli/number_field.h"
+#include "text/number_field.h"
 
 namespace veltrisko::tool {
 

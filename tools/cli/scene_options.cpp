@@ -6,18 +6,11 @@
 #include <utility>
 #include <vector>
 
-#include "tools/cli/number_field.h"
+#include "text/number_field.h"
 #include "units/angle_units.h"
 
 namespace veltrisko::tool {
 namespace {
-
-// The viewer keeps its angles above -180 and below 360.
-float IntoViewerRange(float degrees) {
-  double wrapped = std::fmod(static_cast<double>(degrees), 360.0);
-  if (wrapped <= -180.0) wrapped += 360.0;
-  return static_cast<float>(wrapped);
-}
 
 TakeValue ViewAngleInto(float& into) {
   return [&into](const std::string& value) {
@@ -67,11 +60,6 @@ void DeclareViewOptions(OptionReader& reader, SceneState& scene, float& tiltDegr
   for (const auto& [name, flag] : hides) {
     reader.Flag(name, [&scene, flag = flag] { scene.*flag = false; });
   }
-}
-
-void ApplyTilt(SceneState& scene, float tiltDegrees) {
-  const float tilt = IntoViewerRange(tiltDegrees);
-  if (tilt != 0.0f) scene.TiltModel(AxisAngles{}, static_cast<float>(tilt * kRadiansPerDegree));
 }
 
 OptionReader& DeclareOutputOption(OptionReader& reader, std::string& output,

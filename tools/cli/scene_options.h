@@ -4,6 +4,7 @@
 #include <string>
 
 #include "scene/scene_state.h"
+#include "scene/view_angles.h"  // ApplyTilt, for the commands that read --tilt
 #include "tools/cli/option_reader.h"
 
 namespace veltrisko::tool {
@@ -20,13 +21,9 @@ void DeclarePatternOptions(OptionReader& reader, PatternCodes& codes, SceneState
 
 // The viewer's view and display options, straight into the scene: --step
 // (15, 10, 6, 3 or 2), --azimuth and --elevation (brought into the viewer's
-// range by whole turns), --tilt into `tiltDegrees` (see ApplyTilt) and the
+// range by whole turns), --tilt into `tiltDegrees` (see ApplyTilt in scene/view_angles.h) and the
 // --no-... flags that clear the scene's display flags.
 void DeclareViewOptions(OptionReader& reader, SceneState& scene, float& tiltDegrees);
-
-// Turns the model as one tilt step of that angle from the reset view does,
-// after the angle is brought into the viewer's range.
-void ApplyTilt(SceneState& scene, float tiltDegrees);
 
 // --output FILE; "-" is standard output.
 OptionReader& DeclareOutputOption(OptionReader& reader, std::string& output, const char* valueName);

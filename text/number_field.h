@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
-namespace veltrisko::tool {
+namespace veltrisko {
 
 // A single-precision number read with strtof that spans the whole field
 // (no blanks around it); nothing for anything else.
 std::optional<float> ParseFloatField(const std::string& field);
 
-}  // namespace veltrisko::tool
+}  // namespace veltrisko

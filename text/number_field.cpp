@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "tools/cli/number_field.h"
+#include "text/number_field.h"
 
 #include <cctype>
 #include <cstdlib>
 
-namespace veltrisko::tool {
+namespace veltrisko {
 
 std::optional<float> ParseFloatField(const std::string& field) {
   // strtof would skip leading blanks; a field must be the number alone.
@@ -17,4 +17,4 @@ std::optional<float> ParseFloatField(const std::string& field) {
   return value;
 }
 
-}  // namespace veltrisko::tool
+}  // namespace veltrisko

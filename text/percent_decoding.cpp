@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "tools/cli/percent_decoding.h"
+#include "text/percent_decoding.h"
 
-namespace veltrisko::tool {
+namespace veltrisko {
 namespace {
 
 int HexDigitValue(char c) {
@@ -32,4 +32,4 @@ std::optional<std::string> PercentDecode(std::string_view field) {
   return text;
 }
 
-}  // namespace veltrisko::tool
+}  // namespace veltrisko

@@ -263,7 +263,10 @@ PatternFormat FormatOfText(std::string_view text) {
 
 PatternReading ParsePatternText(std::string_view text, PatternFormat format) {
   if (text.size() > kMaxPatternFileBytes) return Refused({.kind = FileProblemKind::kTooLarge});
-  if (text.find('\0') != std::string_view::npos) return Refused({.kind = FileProblemKind::kBinary});
+  if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+    const auto line = 1 + std::count(text.begin(), text.begin() + nul, '\n');
+    return Refused(LineProblem(static_cast<int>(line), FileProblemKind::kBinary));
+  }
   PatternReading reading;
   switch (format) {
     case PatternFormat::kCsv:

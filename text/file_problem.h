@@ -19,7 +19,7 @@ enum class FileProblemKind {
   kCannotOpen,     // `error`
   kCannotRead,     // a read failed after the file was opened
   kFolder,         // a folder chosen as a file to read
-  kBinary,         // a NUL byte: no text at all
+  kBinary,         // a NUL byte (`line`): no text at all
   kCannotWrite,    // `error`, or `systemText` for a cause without errno
   kEmptyFileName,  // an empty output path
   // A line of a pattern file (`line`; `found`: the text as found there).

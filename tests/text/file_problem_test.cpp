@@ -72,9 +72,9 @@ const Case kCases[] = {
     {{.kind = Kind::kAngleNotNumber, .line = 1, .found = "\x89PNG\x1a"},
      "line 1: angle (binary data) is not a number",
      "Zeile 1: Winkel (Binärdaten) ist keine Zahl"},
-    {{.kind = Kind::kBinary, .path = "p.png"},
-     "p.png: the file holds binary data, not text",
-     "p.png: die Datei enthält Binärdaten, keinen Text"},
+    {{.kind = Kind::kBinary, .path = "p.png", .line = 2},
+     "p.png: line 2: the file holds binary data, not text",
+     "p.png: Zeile 2: die Datei enthält Binärdaten, keinen Text"},
 };
 
 TEST(FileProblem, WordedInEitherLanguage) {

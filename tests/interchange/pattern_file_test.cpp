@@ -155,7 +155,7 @@ TEST(PatternFile, ReportsWhatKeepsAFileFromBeingRead) {
            Expected{(folder / "folder.msi").string(), FileProblemKind::kFolder, 0,
                     "'" + (folder / "folder.msi").string() + "' is a folder, not a file"},
            Expected{binary, FileProblemKind::kBinary, 0,
-                    binary + ": line 2: the file holds binary data, not text"},
+                    binary + ": line 3: the file holds binary data, not text"},
            Expected{
                (folder / "none.msi").string(), FileProblemKind::kCannotOpen, ENOENT,
                "cannot open '" + (folder / "none.msi").string() + "': No such file or directory"},

@@ -57,11 +57,34 @@ std::string Quoted(Language language, const std::string& text) {
   return language == Language::kEnglish ? "'" + text + "'" : "„" + text + "“";
 }
 
+// Up to kMostQuotedCharacters of `text`; nothing when it is no printable
+// UTF-8 text.
+std::optional<std::string> Excerpt(const std::string& text, Language language) {
+  std::string excerpt;
+  std::size_t characters = 0;
+  for (std::size_t at = 0; at < text.size();) {
+    const auto c = static_cast<unsigned char>(text[at]);
+    const std::optional<std::size_t> length = Utf8Length(text, at);
+    if (!length || (IsControl(c) && c != '\t')) return std::nullopt;
+    if (characters < kMostQuotedCharacters) {
+      excerpt += c == '\t' ? std::string("\\t") : text.substr(at, *length);
+    } else if (characters == kMostQuotedCharacters) {
+      excerpt += language == Language::kEnglish ? "..." : "…";
+    }
+    ++characters;
+    at += *length;
+  }
+  return excerpt;
+}
+
+std::string BinaryData(Language language) {
+  return language == Language::kEnglish ? "binary data" : "Binärdaten";
+}
+
 // What the file holds, quoted; binary data in brackets instead.
 std::string QuotedFound(Language language, const std::string& found) {
-  const std::string excerpt = QuotableExcerpt(found, language);
-  if (excerpt == QuotableExcerpt(std::string(1, '\0'), language)) return "(" + excerpt + ")";
-  return Quoted(language, excerpt);
+  const std::optional<std::string> excerpt = Excerpt(found, language);
+  return excerpt ? Quoted(language, *excerpt) : "(" + BinaryData(language) + ")";
 }
 
 std::string Number(double value, Language language) {
@@ -254,23 +277,7 @@ std::string WriteCause(const FileProblem& p, Language language) {
 }  // namespace
 
 std::string QuotableExcerpt(const std::string& text, Language language) {
-  std::string excerpt;
-  std::size_t characters = 0;
-  for (std::size_t at = 0; at < text.size();) {
-    const auto c = static_cast<unsigned char>(text[at]);
-    const std::optional<std::size_t> length = Utf8Length(text, at);
-    if (!length || (IsControl(c) && c != '\t')) {
-      return language == Language::kEnglish ? "binary data" : "Binärdaten";
-    }
-    if (characters < kMostQuotedCharacters) {
-      excerpt += c == '\t' ? std::string("\\t") : text.substr(at, *length);
-    } else if (characters == kMostQuotedCharacters) {
-      excerpt += language == Language::kEnglish ? "..." : "…";
-    }
-    ++characters;
-    at += *length;
-  }
-  return excerpt;
+  return Excerpt(text, language).value_or(BinaryData(language));
 }
 
 std::string FileProblemText(const FileProblem& p, Language language) {

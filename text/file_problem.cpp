@@ -84,7 +84,10 @@ std::string BinaryData(Language language) {
 // What the file holds, quoted; binary data in brackets instead.
 std::string QuotedFound(Language language, const std::string& found) {
   const std::optional<std::string> excerpt = Excerpt(found, language);
-  return excerpt ? Quoted(language, *excerpt) : "(" + BinaryData(language) + ")";
+  if (excerpt) return Quoted(language, *excerpt);
+  // Appended, not concatenated: mingw's GCC 12 warns falsely about the latter.
+  std::string bracketed = "(";
+  return bracketed.append(BinaryData(language)).append(")");
 }
 
 std::string Number(double value, Language language) {

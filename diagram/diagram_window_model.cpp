@@ -194,23 +194,24 @@ std::string DiagramWindowModel::Export(DiagramExport what, const std::string& pa
                                        const std::function<bool(std::FILE*)>& paint) const {
   switch (what) {
     case DiagramExport::kSvg:
-      return WriteTextFileAtomically(path, DiagramSvg(input_));
+      return FileProblemText(WriteTextFileAtomicallyReporting(path, DiagramSvg(input_)),
+                             input_.language);
     case DiagramExport::kCsvHorizontal:
     case DiagramExport::kCsvVertical: {
       const std::string csv =
           DiagramCsv(input_, what == DiagramExport::kCsvHorizontal ? CutKind::kHorizontal
                                                                    : CutKind::kVertical);
       if (csv.empty()) return InString(input_.language, texts::kCodesNotEvaluated);
-      return WriteTextFileAtomically(path, csv);
+      return FileProblemText(WriteTextFileAtomicallyReporting(path, csv), input_.language);
     }
     case DiagramExport::kPng:
     case DiagramExport::kPdf:
-      if (paint) return WriteFileAtomically(path, paint);
+      if (paint) return FileProblemText(WriteFileAtomicallyReporting(path, paint), input_.language);
       break;
     case DiagramExport::kPrint:
       break;
   }
-  return "cannot write '" + path + "'";
+  return FileProblemText({.kind = FileProblemKind::kCannotWrite, .path = path}, input_.language);
 }
 
 std::string DiagramWindowModel::PageTitle() const { return DiagramPageTitle(input_); }

@@ -80,8 +80,9 @@ class DiagramWindowModel {
   // Exports: the file dialog's title, filter and offered name; the chosen
   // path with the format's extension where the name has none; writing the
   // file whole or not at all. `paint` writes a PNG or a PDF, which only a
-  // front end's painter can make. Returns the problem (empty when written),
-  // for the message a front end shows as the main window's export does.
+  // front end's painter can make. Returns the problem in the window's
+  // language (empty when written), for the message a front end shows as the
+  // main window's export does.
   DiagramExportDialog ExportDialog(DiagramExport what) const;
   std::string PathWithExtension(DiagramExport what, const std::string& chosen) const;
   std::string Export(DiagramExport what, const std::string& path,

@@ -2,7 +2,6 @@
 #include "files/atomic_file.h"
 
 #include <cerrno>
-#include <cstring>
 #include <system_error>
 
 #include "files/disk_sync.h"
@@ -12,17 +11,19 @@
 namespace veltrisko {
 namespace {
 
-std::string Failure(const std::string& path, int error) {
-  return "cannot write '" + path + "': " + (error != 0 ? std::strerror(error) : "write failed");
+FileProblem Failure(const std::string& path, int error) {
+  return {.kind = FileProblemKind::kCannotWrite, .path = path, .error = error};
 }
 
-std::string Failure(const std::string& path, const std::error_code& error) {
-  return "cannot write '" + path + "': " + error.message();
+// The system layers give errno values; anything else keeps its own words.
+FileProblem Failure(const std::string& path, const std::error_code& error) {
+  if (error.category() == std::generic_category()) return Failure(path, error.value());
+  return {.kind = FileProblemKind::kCannotWrite, .path = path, .systemText = error.message()};
 }
 
 // Fills a stream that is written as it goes (standard output, a device, a
 // pipe) and flushes it; the first error that occurred is the one reported.
-std::string WriteStream(std::FILE* stream, const std::string& name,
+FileProblem WriteStream(std::FILE* stream, const std::string& name,
                         const std::function<bool(std::FILE*)>& write) {
   errno = 0;
   bool written = write(stream);
@@ -34,27 +35,27 @@ std::string WriteStream(std::FILE* stream, const std::string& name,
     written = false;
     if (error == 0) error = errno;
   }
-  return written ? std::string() : Failure(name, error);
+  return written ? FileProblem() : Failure(name, error);
 }
 
-std::string WriteToStream(const OutputTarget& target, const std::string& path,
+FileProblem WriteToStream(const OutputTarget& target, const std::string& path,
                           const std::function<bool(std::FILE*)>& write) {
   std::FILE* stream = nullptr;
   if (const auto error = OpenOutputStream(target, stream)) return Failure(path, error);
-  std::string problem;
+  FileProblem problem;
   try {
     problem = WriteStream(stream, path, write);
   } catch (...) {
     std::fclose(stream);
     throw;
   }
-  if (std::fclose(stream) != 0 && problem.empty()) problem = Failure(path, errno);
+  if (std::fclose(stream) != 0 && !problem) problem = Failure(path, errno);
   return problem;
 }
 
 // Writes the whole content to a temporary file and syncs it; then the
 // temporary file replaces the target, or is copied over it in place.
-std::string WriteThroughTemporary(const OutputTarget& target, const std::string& path,
+FileProblem WriteThroughTemporary(const OutputTarget& target, const std::string& path,
                                   const std::function<bool(std::FILE*)>& write) {
   std::string temporary;
   std::FILE* file = nullptr;
@@ -63,7 +64,7 @@ std::string WriteThroughTemporary(const OutputTarget& target, const std::string&
   }
   // An interruption from here on removes it (see pending_temporary.h).
   NotePendingTemporary(temporary);
-  std::string problem;
+  FileProblem problem;
   try {
     problem = WriteStream(file, path, write);
   } catch (...) {
@@ -73,14 +74,14 @@ std::string WriteThroughTemporary(const OutputTarget& target, const std::string&
     ClearPendingTemporary();
     throw;
   }
-  if (problem.empty()) {
+  if (!problem) {
     if (const int error = SyncToDisk(fileno(file)); error != 0) problem = Failure(path, error);
   }
-  if (problem.empty() && target.kind == OutputTarget::Kind::kInPlace) {
+  if (!problem && target.kind == OutputTarget::Kind::kInPlace) {
     if (const auto error = CopyOverInPlace(file, target)) problem = Failure(path, error);
   }
-  if (std::fclose(file) != 0 && problem.empty()) problem = Failure(path, errno);
-  if (!problem.empty() || target.kind == OutputTarget::Kind::kInPlace) {
+  if (std::fclose(file) != 0 && !problem) problem = Failure(path, errno);
+  if (problem || target.kind == OutputTarget::Kind::kInPlace) {
     RemoveTemporary(temporary);
     ClearPendingTemporary();
     return problem;
@@ -93,20 +94,29 @@ std::string WriteThroughTemporary(const OutputTarget& target, const std::string&
 
 }  // namespace
 
-std::string WriteFileAtomically(const std::string& path,
-                                const std::function<bool(std::FILE*)>& write) {
-  if (path == "-") return WriteStream(stdout, "standard output", write);
-  if (path.empty()) return "cannot write '': empty file name";
+FileProblem WriteFileAtomicallyReporting(const std::string& path,
+                                         const std::function<bool(std::FILE*)>& write) {
+  if (path == "-") return WriteStream(stdout, "-", write);
+  if (path.empty()) return {.kind = FileProblemKind::kEmptyFileName};
   OutputTarget target;
   if (const auto error = FindOutputTarget(path, target)) return Failure(path, error);
   if (target.kind == OutputTarget::Kind::kStream) return WriteToStream(target, path, write);
   return WriteThroughTemporary(target, path, write);
 }
 
-std::string WriteTextFileAtomically(const std::string& path, const std::string& text) {
-  return WriteFileAtomically(path, [&text](std::FILE* file) {
+FileProblem WriteTextFileAtomicallyReporting(const std::string& path, const std::string& text) {
+  return WriteFileAtomicallyReporting(path, [&text](std::FILE* file) {
     return std::fwrite(text.data(), 1, text.size(), file) == text.size();
   });
+}
+
+std::string WriteFileAtomically(const std::string& path,
+                                const std::function<bool(std::FILE*)>& write) {
+  return FileProblemText(WriteFileAtomicallyReporting(path, write), Language::kEnglish);
+}
+
+std::string WriteTextFileAtomically(const std::string& path, const std::string& text) {
+  return FileProblemText(WriteTextFileAtomicallyReporting(path, text), Language::kEnglish);
 }
 
 }  // namespace veltrisko

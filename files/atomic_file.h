@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "text/file_problem.h"
+
 namespace veltrisko {
 
 // Writes one output file whole or not at all. `write` fills the stream and
@@ -39,12 +41,18 @@ namespace veltrisko {
 // - A folder: an error.
 //
 // Paths are UTF-8 on every system. Returns an empty string on success,
-// otherwise a message that names the path and the cause
+// otherwise a message in English that names the path and the cause
 // ("cannot write 'x.png': No space left on device").
 std::string WriteFileAtomically(const std::string& path,
                                 const std::function<bool(std::FILE*)>& write);
 
 // Writes `text` through WriteFileAtomically.
 std::string WriteTextFileAtomically(const std::string& path, const std::string& text);
+
+// The same, the failure as data for a message in any language (none on
+// success).
+FileProblem WriteFileAtomicallyReporting(const std::string& path,
+                                         const std::function<bool(std::FILE*)>& write);
+FileProblem WriteTextFileAtomicallyReporting(const std::string& path, const std::string& text);
 
 }  // namespace veltrisko

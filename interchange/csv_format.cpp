@@ -72,7 +72,7 @@ PatternReading ParseCsvPattern(std::string_view text) {
   bool verticalOnly = false;
   std::vector<CutPoint> first;
   std::vector<CutPoint> second;
-  std::string error;
+  FileProblem error;
   int lastLine = 0;
   int decimals = 0;
   ForEachLine(text, [&](int number, std::string_view line) {
@@ -87,18 +87,13 @@ PatternReading ParseCsvPattern(std::string_view text) {
     const std::vector<std::string_view> fields = SplitFields(line, separator);
     if (columns == 0) {
       if (fields.size() != 2 && fields.size() != 3) {
-        error = LineError(number,
-                          "expected 2 columns (angle, loss) or 3 (angle, horizontal "
-                          "loss, vertical loss), found " +
-                              std::to_string(fields.size()));
+        error = LineProblem(number, FileProblemKind::kColumnCount, std::ssize(fields));
         return false;
       }
       columns = fields.size();
       if (!ParseDecimal(fields[0])) {  // a header line
         if (!NamesAColumn(fields)) {
-          error = LineError(number,
-                            "the header names no angle or loss column (for example "
-                            "'angle,loss')");
+          error = LineProblem(number, FileProblemKind::kHeaderNamesNoColumn);
           return false;
         }
         verticalOnly = columns == 2 && NamesVertical(fields[1]);
@@ -106,8 +101,8 @@ PatternReading ParseCsvPattern(std::string_view text) {
       }
     }
     if (fields.size() != columns) {
-      error = LineError(number, "expected " + std::to_string(columns) + " fields, found " +
-                                    std::to_string(fields.size()));
+      error = LineProblem(number, FileProblemKind::kFieldCount, static_cast<long>(columns),
+                          std::ssize(fields));
       return false;
     }
     CutPoint point;
@@ -125,22 +120,20 @@ PatternReading ParseCsvPattern(std::string_view text) {
     }
     return true;
   });
-  if (error.empty() && first.empty()) {
-    error = LineError(std::max(lastLine, 1), "the file holds no values");
-  }
+  if (!error && first.empty())
+    error = LineProblem(std::max(lastLine, 1), FileProblemKind::kNoValues);
   const char* firstName = verticalOnly ? "vertical" : "horizontal";
-  if (error.empty() && first.size() < kFewestValues) {
-    error = LineError(first.back().line, std::string(columns == 3 ? "each cut" : "the cut") +
-                                             " has only one value; a pattern needs at least " +
-                                             std::to_string(kFewestValues));
+  if (!error && first.size() < kFewestValues) {
+    error = LineProblem(first.back().line, FileProblemKind::kOneValue, static_cast<long>(columns),
+                        static_cast<long>(kFewestValues));
   }
-  if (error.empty()) {
+  if (!error) {
     if (auto problem = CheckRepeatedAngles(first, firstName)) error = *problem;
   }
-  if (error.empty()) {
+  if (!error) {
     if (auto problem = CheckRepeatedAngles(second, "vertical")) error = *problem;
   }
-  if (!error.empty()) return {std::nullopt, error};
+  if (error) return Refused(std::move(error));
   PatternFile file;
   if (columns == 3) {
     file.horizontal = std::move(first);
@@ -150,7 +143,7 @@ PatternReading ParseCsvPattern(std::string_view text) {
   } else {
     file.horizontal = std::move(first);
   }
-  if (auto problem = ResolveSignedLosses(file)) return {std::nullopt, *problem};
+  if (auto problem = ResolveSignedLosses(file)) return Refused(std::move(*problem));
   file.halfUnitDb = HalfUnit(decimals);
   return {std::move(file), {}};
 }

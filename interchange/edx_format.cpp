@@ -38,15 +38,14 @@ PatternReading ParseEdxPattern(std::string_view text) {
   bool atZero = false;  // a slice through azimuth 0 was taken
   std::vector<CutPoint> horizontal;
   std::vector<CutPoint> vertical;
-  std::string error;
+  FileProblem error;
   int lastLine = 0;
   int decimals = 0;
   long inSlice = 0;
   const auto readPoint = [&](const std::vector<std::string_view>& fields, int number,
                              std::vector<CutPoint>& into) {
     if (fields.size() != 2) {
-      error = LineError(
-          number, "expected 'angle, value', found " + std::to_string(fields.size()) + " fields");
+      error = LineProblem(number, FileProblemKind::kAngleValueFields, std::ssize(fields));
       return false;
     }
     CutPoint point;
@@ -57,7 +56,8 @@ PatternReading ParseEdxPattern(std::string_view text) {
     }
     if (field) {
       if (point.loss < 0.0) {
-        error = LineError(number, "field " + std::string(fields[1]) + " is negative");
+        error = LineProblem(number, FileProblemKind::kNegativeField);
+        error.found = fields[1];
         return false;
       }
       point.loss = point.loss > 0.0 ? 20.0 * std::log10(point.loss) : -kZeroFieldLoss;
@@ -75,13 +75,13 @@ PatternReading ParseEdxPattern(std::string_view text) {
         const std::size_t close =
             line.size() > 1 && line.front() == '\'' ? line.find('\'', 1) : std::string_view::npos;
         if (close == std::string_view::npos) {
-          error = LineError(number, "expected 'name', gain, kind (a quoted name first)");
+          error = LineProblem(number, FileProblemKind::kNoQuotedName);
           return false;
         }
         const std::vector<std::string_view> rest = CommaOrBlankFields(line.substr(close + 1));
         const std::string_view kind = rest.size() >= 2 ? rest[1] : std::string_view();
         if (rest.size() != 2 || !ParseDecimal(rest[0]) || (kind != "1" && kind != "2")) {
-          error = LineError(number, "expected 'name', gain, kind (1: relative field, 2: dB)");
+          error = LineProblem(number, FileProblemKind::kHeaderLine);
           return false;
         }
         file.metadata.emplace_back("NAME", std::string(line.substr(1, close - 1)));
@@ -102,7 +102,7 @@ PatternReading ParseEdxPattern(std::string_view text) {
         const std::vector<std::string_view> fields = CommaOrBlankFields(line);
         if (fields.size() != 2 || !ReadCount(fields[0], slices) ||
             !ReadCount(fields[1], perSlice)) {
-          error = LineError(number, "expected the number of vertical slices and of their values");
+          error = LineProblem(number, FileProblemKind::kSliceCounts);
           return false;
         }
         stage = Stage::kSliceAzimuth;
@@ -113,8 +113,7 @@ PatternReading ParseEdxPattern(std::string_view text) {
         const std::optional<double> azimuth =
             fields.size() == 1 ? ParseDecimal(fields[0]) : std::nullopt;
         if (!azimuth) {
-          error = LineError(number,
-                            "expected the azimuth of vertical slice " + std::to_string(slice + 2));
+          error = LineProblem(number, FileProblemKind::kSliceAzimuth, slice + 2);
           return false;
         }
         ++slice;
@@ -135,29 +134,28 @@ PatternReading ParseEdxPattern(std::string_view text) {
         return true;
       }
       case Stage::kDone:
-        error = LineError(number, "text after the last vertical slice");
+        error = LineProblem(number, FileProblemKind::kTextAfterSlices);
         return false;
     }
     return true;
   });
   lastLine = std::max(lastLine, 1);
-  if (error.empty()) {
+  if (!error) {
     if (stage == Stage::kHeader) {
-      error = LineError(lastLine, "the file ends before its first line 'name', gain, kind");
+      error = LineProblem(lastLine, FileProblemKind::kEndsBeforeHeader);
     } else if (horizontal.empty()) {
-      error = LineError(lastLine, "the file holds no horizontal values");
+      error = LineProblem(lastLine, FileProblemKind::kNoHorizontalValues);
     } else if (stage == Stage::kSliceAzimuth || stage == Stage::kSliceValues) {
-      error = LineError(lastLine, "the file ends inside vertical slice " +
-                                      std::to_string(slice + 1) + " of " + std::to_string(slices));
+      error = LineProblem(lastLine, FileProblemKind::kEndsInSlice, slice + 1, slices);
     }
   }
-  if (error.empty()) {
+  if (!error) {
     if (auto problem = CheckRepeatedAngles(horizontal, "horizontal")) error = *problem;
   }
-  if (error.empty()) {
+  if (!error) {
     if (auto problem = CheckRepeatedAngles(vertical, "vertical")) error = *problem;
   }
-  if (!error.empty()) return {std::nullopt, error};
+  if (error) return Refused(std::move(error));
   file.horizontal = std::move(horizontal);
   if (!vertical.empty()) file.vertical = std::move(vertical);
   GainsToLosses(file);

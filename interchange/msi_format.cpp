@@ -29,10 +29,12 @@ struct Section {
   std::vector<CutPoint> points;
 };
 
-std::string Shortfall(const Section& section) {
-  return std::string(section.name) + " (line " + std::to_string(section.line) + ") announces " +
-         std::to_string(section.announced) + " values, found " +
-         std::to_string(section.points.size());
+// A problem naming the section still owed values.
+FileProblem Shortfall(int line, FileProblemKind kind, const Section& section) {
+  FileProblem problem = LineProblem(line, kind, section.line, section.announced,
+                                    static_cast<long>(section.points.size()));
+  problem.name = section.name;
+  return problem;
 }
 
 // A header value stays on its one line.
@@ -79,7 +81,7 @@ PatternReading ParseMsiPattern(std::string_view text) {
   Section horizontal{"HORIZONTAL", 0, 0, {}};
   Section vertical{"VERTICAL", 0, 0, {}};
   Section* open = nullptr;  // the section still owed values
-  std::string error;
+  FileProblem error;
   int lastLine = 0;
   int decimals = 0;
   ForEachLine(text, [&](int number, std::string_view line) {
@@ -89,15 +91,12 @@ PatternReading ParseMsiPattern(std::string_view text) {
     const bool startsWithNumber = ParseDecimal(words[0]).has_value();
     if (open != nullptr) {
       if (!startsWithNumber) {
-        // Built piece by piece: GCC 12 misreads "'" + std::string(...) (-Wrestrict).
-        std::string message = "'";
-        message.append(words[0]).append("' is not an angle; ").append(Shortfall(*open));
-        error = LineError(number, message);
+        error = Shortfall(number, FileProblemKind::kNotAnAngle, *open);
+        error.found = words[0];
         return false;
       }
       if (words.size() != 2) {
-        error = LineError(
-            number, "expected 'angle loss', found " + std::to_string(words.size()) + " fields");
+        error = LineProblem(number, FileProblemKind::kAngleLossFields, std::ssize(words));
         return false;
       }
       CutPoint point;
@@ -110,17 +109,15 @@ PatternReading ParseMsiPattern(std::string_view text) {
       return true;
     }
     if (startsWithNumber) {
-      error = LineError(number,
-                        "a value outside a HORIZONTAL or VERTICAL section (more values "
-                        "than the section announces?)");
+      error = LineProblem(number, FileProblemKind::kValueOutsideSection);
       return false;
     }
     const std::string keyword = UpperCase(words[0]);
     if (keyword == "HORIZONTAL" || keyword == "VERTICAL") {
       Section& section = keyword == "HORIZONTAL" ? horizontal : vertical;
       if (section.line != 0) {
-        error = LineError(number, "a second " + keyword + " section (the first is on line " +
-                                      std::to_string(section.line) + ")");
+        error = LineProblem(number, FileProblemKind::kSecondSection, section.line);
+        error.name = keyword;
         return false;
       }
       long count = 0;
@@ -130,7 +127,8 @@ PatternReading ParseMsiPattern(std::string_view text) {
               words[1].data() + words[1].size() &&
           count > 0 && count <= kMaxAnnouncedValues;
       if (!counted) {
-        error = LineError(number, keyword + " needs the count of its values (1 to 10000000)");
+        error = LineProblem(number, FileProblemKind::kSectionCount, kMaxAnnouncedValues);
+        error.name = keyword;
         return false;
       }
       section.line = number;
@@ -144,22 +142,21 @@ PatternReading ParseMsiPattern(std::string_view text) {
     return true;
   });
   lastLine = std::max(lastLine, 1);
-  if (error.empty() && open != nullptr) {
-    error = LineError(lastLine, "the file ends before " + Shortfall(*open));
-  }
+  if (!error && open != nullptr)
+    error = Shortfall(lastLine, FileProblemKind::kEndsInSection, *open);
   for (const Section* section : {&horizontal, &vertical}) {
-    if (!error.empty()) break;
+    if (error) break;
     if (section->line == 0) {
-      error =
-          LineError(lastLine, std::string("the file ends without a ") + section->name + " section");
+      error = LineProblem(lastLine, FileProblemKind::kNoSection);
+      error.name = section->name;
     } else if (auto problem = CheckRepeatedAngles(section->points, section->name)) {
       error = *problem;
     }
   }
-  if (!error.empty()) return {std::nullopt, error};
+  if (error) return Refused(std::move(error));
   file.horizontal = std::move(horizontal.points);
   file.vertical = std::move(vertical.points);
-  if (auto problem = ResolveSignedLosses(file)) return {std::nullopt, *problem};
+  if (auto problem = ResolveSignedLosses(file)) return Refused(std::move(*problem));
   file.halfUnitDb = HalfUnit(decimals);
   return {std::move(file), {}};
 }

@@ -34,7 +34,7 @@ PatternReading ParseNsmaPattern(std::string_view text) {
   PatternFile file;
   Cut cut;  // the cut being read
   bool inData = false;
-  std::string error;
+  FileProblem error;
   int lastLine = 0;
   int decimals = 0;
   bool ended = false;
@@ -42,8 +42,8 @@ PatternReading ParseNsmaPattern(std::string_view text) {
     if (!inData) return true;
     inData = false;
     if (static_cast<long>(cut.points.size()) != cut.announced) {
-      error = LineError(cut.line, "NUPOIN announces " + std::to_string(cut.announced) +
-                                      " values, found " + std::to_string(cut.points.size()));
+      error = LineProblem(cut.line, FileProblemKind::kCutShortfall, cut.announced,
+                          static_cast<long>(cut.points.size()));
       return false;
     }
     auto& target = cut.plane == Cut::Plane::kHorizontal ? file.horizontal : file.vertical;
@@ -66,14 +66,11 @@ PatternReading ParseNsmaPattern(std::string_view text) {
     if (colon == std::string_view::npos) {
       const std::vector<std::string_view> fields = CommaOrBlankFields(line);
       if (!inData) {
-        error = LineError(number,
-                          "a value outside a cut (no NUPOIN before it, or more values "
-                          "than it announces)");
+        error = LineProblem(number, FileProblemKind::kValueOutsideCut);
         return false;
       }
       if (fields.size() != 2) {
-        error = LineError(
-            number, "expected 'angle,gain', found " + std::to_string(fields.size()) + " fields");
+        error = LineProblem(number, FileProblemKind::kAngleGainFields, std::ssize(fields));
         return false;
       }
       CutPoint point;
@@ -89,9 +86,8 @@ PatternReading ParseNsmaPattern(std::string_view text) {
     const std::string keyword = UpperCase(line.substr(0, colon));
     if (inData && keyword == "FSTLST" && cut.points.empty()) return true;
     if (inData) {
-      error = LineError(number, "NUPOIN (line " + std::to_string(cut.line) + ") announces " +
-                                    std::to_string(cut.announced) + " values, found " +
-                                    std::to_string(cut.points.size()));
+      error = LineProblem(number, FileProblemKind::kCutShortfallAt, cut.line, cut.announced,
+                          static_cast<long>(cut.points.size()));
       return false;
     }
     std::string_view rest = line.substr(colon + 1);
@@ -117,7 +113,7 @@ PatternReading ParseNsmaPattern(std::string_view text) {
                                first.data() + first.size() &&
                            count > 0 && count <= kMaxPoints;
       if (!counted) {
-        error = LineError(number, "NUPOIN needs the count of the cut's values (1 to 1000000)");
+        error = LineProblem(number, FileProblemKind::kCutCount, kMaxPoints);
         return false;
       }
       cut.line = number;
@@ -129,15 +125,14 @@ PatternReading ParseNsmaPattern(std::string_view text) {
     return true;
   });
   lastLine = std::max(lastLine, 1);
-  if (error.empty() && inData && !ended) {
-    error = LineError(lastLine, "the file ends before NUPOIN (line " + std::to_string(cut.line) +
-                                    ") has its " + std::to_string(cut.announced) + " values");
+  if (!error && inData && !ended) {
+    error = LineProblem(lastLine, FileProblemKind::kEndsInCut, cut.line, cut.announced);
   }
-  if (error.empty() && inData) finishCut();
-  if (error.empty() && !file.horizontal && !file.vertical) {
-    error = LineError(lastLine, "the file holds no horizontal (H, AZ) or vertical (V, EL) cut");
+  if (!error && inData) finishCut();
+  if (!error && !file.horizontal && !file.vertical) {
+    error = LineProblem(lastLine, FileProblemKind::kNoCut);
   }
-  if (!error.empty()) return {std::nullopt, error};
+  if (error) return Refused(std::move(error));
   GainsToLosses(file);
   file.halfUnitDb = HalfUnit(decimals);
   return {std::move(file), {}};

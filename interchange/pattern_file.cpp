@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "interchange/csv_format.h"
@@ -25,26 +25,33 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   });
 }
 
+// A folder opens as a file on some systems and fails only when read.
+bool IsFolder(const std::string& path) {
+  std::error_code error;
+  return path != "-" &&
+         std::filesystem::is_directory(std::u8string(path.begin(), path.end()), error);
+}
+
 bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && EqualIgnoringCase(text.substr(text.size() - end.size()), end);
 }
 
 // Reads at most kMaxPatternFileBytes + 1 bytes, so that a larger file is
 // recognised without holding it.
-PatternReading ReadBounded(std::FILE* stream, const std::string& path, std::string& text) {
-  PatternReading reading;
+FileProblem ReadBounded(std::FILE* stream, const std::string& path, std::string& text) {
   char buffer[65536];
   while (true) {
     const std::size_t got = std::fread(buffer, 1, sizeof buffer, stream);
     text.append(buffer, got);
-    if (text.size() > kMaxPatternFileBytes) {
-      reading.error = "'" + path + "' is larger than 10 MB";
-      return reading;
-    }
+    if (text.size() > kMaxPatternFileBytes)
+      return {.kind = FileProblemKind::kTooLarge, .path = path};
     if (got < sizeof buffer) break;
   }
-  if (std::ferror(stream)) reading.error = "cannot read '" + path + "'";
-  return reading;
+  if (std::ferror(stream)) {
+    return {.kind = IsFolder(path) ? FileProblemKind::kFolder : FileProblemKind::kCannotRead,
+            .path = path};
+  }
+  return {};
 }
 
 }  // namespace
@@ -56,8 +63,15 @@ std::string PatternFile::Metadata(std::string_view keyword) const {
   return {};
 }
 
-std::string LineError(int line, std::string_view message) {
-  return "line " + std::to_string(line) + ": " + std::string(message);
+FileProblem LineProblem(int line, FileProblemKind kind, long first, long second, long third) {
+  return {.kind = kind, .line = line, .counts = {first, second, third}};
+}
+
+PatternReading Refused(FileProblem problem) {
+  PatternReading reading;
+  reading.error = FileProblemText(problem, Language::kEnglish);
+  reading.problem = std::move(problem);
+  return reading;
 }
 
 int DecimalsOf(std::string_view number) {
@@ -72,23 +86,29 @@ int DecimalsOf(std::string_view number) {
 
 double HalfUnit(int decimals) { return 0.5 * std::pow(10.0, -std::clamp(decimals, 0, 12)); }
 
-std::optional<std::string> ReadSignedPoint(std::string_view angle, std::string_view value, int line,
+std::optional<FileProblem> ReadSignedPoint(std::string_view angle, std::string_view value, int line,
                                            SignedReading how, CutPoint& point, int& decimals) {
   const std::optional<double> angleValue = ParseDecimal(angle);
-  if (!angleValue) return LineError(line, "angle '" + std::string(angle) + "' is not a number");
+  if (!angleValue) {
+    return FileProblem{
+        .kind = FileProblemKind::kAngleNotNumber, .line = line, .found = std::string(angle)};
+  }
   const std::optional<double> number = ParseDecimal(value);
   if (!number) {
-    return LineError(line, how.valueName + (" '" + std::string(value) + "' is not a number"));
+    return FileProblem{.kind = FileProblemKind::kValueNotNumber,
+                       .line = line,
+                       .found = std::string(value),
+                       .name = how.valueName};
   }
   double direction = *angleValue;
-  if (!how.wrapAngle) {
-    if (direction < 0.0 || direction > 360.0) {
-      return LineError(line, "angle " + std::string(angle) + " lies outside 0 to 360");
-    }
-  } else {
-    if (direction < -360.0 || direction > 360.0) {
-      return LineError(line, "angle " + std::string(angle) + " lies outside -360 to 360");
-    }
+  const double lowest = how.wrapAngle ? -360.0 : 0.0;
+  if (direction < lowest || direction > 360.0) {
+    return FileProblem{.kind = FileProblemKind::kAngleOutside,
+                       .line = line,
+                       .found = std::string(angle),
+                       .counts = {static_cast<long>(lowest), 0, 0}};
+  }
+  if (how.wrapAngle) {
     if (how.fromElevation) direction = -direction;
     direction = std::fmod(direction + 360.0, 360.0);
   }
@@ -109,7 +129,7 @@ void GainsToLosses(PatternFile& file) {
   }
 }
 
-std::optional<std::string> ResolveSignedLosses(PatternFile& file) {
+std::optional<FileProblem> ResolveSignedLosses(PatternFile& file) {
   std::size_t count = 0;
   std::size_t negative = 0;
   const CutPoint* firstNegative = nullptr;
@@ -130,10 +150,9 @@ std::optional<std::string> ResolveSignedLosses(PatternFile& file) {
     GainsToLosses(file);
     return std::nullopt;
   }
-  char value[32];
-  std::snprintf(value, sizeof value, "%g", firstNegative->loss);
-  return LineError(firstNegative->line, std::string("loss ") + value +
-                                            " is negative (a file of gains has no positive value)");
+  return FileProblem{.kind = FileProblemKind::kNegativeLoss,
+                     .line = firstNegative->line,
+                     .value = firstNegative->loss};
 }
 
 const char* FormatName(PatternFormat format) {
@@ -152,7 +171,7 @@ const char* FormatName(PatternFormat format) {
   return "msi";
 }
 
-std::optional<std::string> CheckRepeatedAngles(const std::vector<CutPoint>& points,
+std::optional<FileProblem> CheckRepeatedAngles(const std::vector<CutPoint>& points,
                                                std::string_view cutName) {
   std::vector<CutPoint> sorted = points;
   for (CutPoint& point : sorted) {
@@ -163,11 +182,10 @@ std::optional<std::string> CheckRepeatedAngles(const std::vector<CutPoint>& poin
   for (std::size_t i = 1; i < sorted.size(); ++i) {
     const CutPoint& earlier = sorted[i - 1];
     if (sorted[i].angle == earlier.angle && sorted[i].loss != earlier.loss) {
-      char angle[32];
-      std::snprintf(angle, sizeof angle, "%g", sorted[i].angle);
-      return LineError(
-          std::max(sorted[i].line, earlier.line),
-          std::string(cutName) + " angle " + angle + " is given twice with different losses");
+      return FileProblem{.kind = FileProblemKind::kRepeatedAngle,
+                         .line = std::max(sorted[i].line, earlier.line),
+                         .name = std::string(cutName),
+                         .value = sorted[i].angle};
     }
   }
   return std::nullopt;
@@ -244,7 +262,11 @@ PatternFormat FormatOfText(std::string_view text) {
 }
 
 PatternReading ParsePatternText(std::string_view text, PatternFormat format) {
-  if (text.size() > kMaxPatternFileBytes) return {std::nullopt, "the text is larger than 10 MB"};
+  if (text.size() > kMaxPatternFileBytes) return Refused({.kind = FileProblemKind::kTooLarge});
+  if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+    const auto line = 1 + std::count(text.begin(), text.begin() + nul, '\n');
+    return Refused(LineProblem(static_cast<int>(line), FileProblemKind::kBinary));
+  }
   PatternReading reading;
   switch (format) {
     case PatternFormat::kCsv:
@@ -269,20 +291,25 @@ PatternReading ParsePatternText(std::string_view text, PatternFormat format) {
 
 PatternReading ReadPatternFile(const std::string& path) {
   std::string text;
-  PatternReading reading;
+  FileProblem problem;
   if (path == "-") {
-    reading = ReadBounded(stdin, path, text);
+    problem = ReadBounded(stdin, path, text);
   } else {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(std::fopen(path.c_str(), "rb"),
                                                                  &std::fclose);
-    if (!stream) return {std::nullopt, "cannot open '" + path + "': " + std::strerror(errno)};
-    reading = ReadBounded(stream.get(), path, text);
+    if (!stream) {
+      const int error = errno;
+      if (IsFolder(path)) return Refused({.kind = FileProblemKind::kFolder, .path = path});
+      return Refused({.kind = FileProblemKind::kCannotOpen, .path = path, .error = error});
+    }
+    problem = ReadBounded(stream.get(), path, text);
   }
-  if (!reading.error.empty()) return reading;
+  if (problem) return Refused(std::move(problem));
   const PatternFormat format = path == "-" ? FormatOfText(text) : FormatOfPath(path);
-  reading = ParsePatternText(text, format);
-  if (!reading.file) reading.error = (path == "-" ? "standard input" : path) + ": " + reading.error;
-  return reading;
+  PatternReading reading = ParsePatternText(text, format);
+  if (reading.file) return reading;
+  reading.problem.path = path;
+  return Refused(std::move(reading.problem));
 }
 
 }  // namespace veltrisko

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "interchange/pattern_cuts.h"
+#include "text/file_problem.h"
 
 namespace veltrisko {
 
@@ -40,11 +41,16 @@ struct PatternFile {
   std::string Metadata(std::string_view keyword) const;
 };
 
-// Either a file or a message naming the line ("line 12: ...").
+// Either a file or the problem, naming the line; `error` is the problem in
+// English ("line 12: ..."), as the command-line tool says it.
 struct PatternReading {
   std::optional<PatternFile> file;
   std::string error;
+  FileProblem problem{};
 };
+
+// A reading that failed with `problem`.
+PatternReading Refused(FileProblem problem);
 
 PatternReading ParsePatternText(std::string_view text, PatternFormat format);
 
@@ -57,7 +63,8 @@ PatternFormat FormatOfPath(const std::string& path);
 PatternFormat FormatOfText(std::string_view text);
 
 // Reads a file (or standard input for "-"), refusing one above
-// kMaxPatternFileBytes; errors name the path.
+// kMaxPatternFileBytes, a folder and one with a NUL byte; problems name the
+// path.
 PatternReading ReadPatternFile(const std::string& path);
 
 // The short name of a format, as reports give it: "msi", "csv", "nsma",
@@ -74,13 +81,13 @@ struct SignedReading {
   bool fromElevation = false;
   const char* valueName = "loss";  // in messages
 };
-std::optional<std::string> ReadSignedPoint(std::string_view angle, std::string_view value, int line,
+std::optional<FileProblem> ReadSignedPoint(std::string_view angle, std::string_view value, int line,
                                            SignedReading how, CutPoint& point, int& decimals);
 
 // Losses as MSI Planet and CSV files write them may also be gains: when no
 // value is positive and most are negative the values are gains (loss = -value);
 // otherwise a negative value is refused, naming its line.
-std::optional<std::string> ResolveSignedLosses(PatternFile& file);
+std::optional<FileProblem> ResolveSignedLosses(PatternFile& file);
 
 // The digits after the decimal point of a number as written.
 int DecimalsOf(std::string_view number);
@@ -93,8 +100,8 @@ double HalfUnit(int decimals);
 void GainsToLosses(PatternFile& file);
 
 // Refuses an angle given twice with two different losses (360 is the same
-// direction as 0); a message naming the later line, or nothing.
-std::optional<std::string> CheckRepeatedAngles(const std::vector<CutPoint>& points,
+// direction as 0); a problem naming the later line, or nothing.
+std::optional<FileProblem> CheckRepeatedAngles(const std::vector<CutPoint>& points,
                                                std::string_view cutName);
 
 // The losses at the whole degrees 0..359, interpolated linearly in angle
@@ -102,7 +109,8 @@ std::optional<std::string> CheckRepeatedAngles(const std::vector<CutPoint>& poin
 // must be non-empty and checked.
 CutLosses LossesOnDegreeGrid(const std::vector<CutPoint>& points);
 
-// "line N: message"
-std::string LineError(int line, std::string_view message);
+// A problem of `kind` on line `line`, with up to three counts.
+FileProblem LineProblem(int line, FileProblemKind kind, long first = 0, long second = 0,
+                        long third = 0);
 
 }  // namespace veltrisko

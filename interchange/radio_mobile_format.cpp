@@ -21,7 +21,7 @@ std::optional<double> ParseRadioMobileValue(std::string_view text) {
 
 PatternReading ParseRadioMobilePattern(std::string_view text) {
   std::vector<CutPoint> values;
-  std::string error;
+  FileProblem error;
   int lastLine = 0;
   int decimals = 0;
   ForEachLine(text, [&](int number, std::string_view line) {
@@ -30,14 +30,12 @@ PatternReading ParseRadioMobilePattern(std::string_view text) {
     if (line.empty()) return true;
     const std::optional<double> value = ParseRadioMobileValue(line);
     if (!value || SplitWords(line).size() != 1) {
-      // Appended, not concatenated: mingw's GCC 12 warns falsely about the latter.
-      std::string quoted = "'";
-      quoted.append(line).append("' is not one number (a gain in dB)");
-      error = LineError(number, quoted);
+      error = LineProblem(number, FileProblemKind::kNotOneNumber);
+      error.found = line;
       return false;
     }
     if (static_cast<int>(values.size()) == 2 * kRadioMobileValues) {
-      error = LineError(number, "more than 720 values (360 horizontal, 360 vertical)");
+      error = LineProblem(number, FileProblemKind::kTooManyValues);
       return false;
     }
     // The k-th vertical value is elevation 90 - k, the cut angle k - 90.
@@ -48,11 +46,10 @@ PatternReading ParseRadioMobilePattern(std::string_view text) {
     return true;
   });
   const auto count = static_cast<int>(values.size());
-  if (error.empty() && count != kRadioMobileValues && count != 2 * kRadioMobileValues) {
-    error = LineError(std::max(lastLine, 1), "a Radio Mobile file holds 360 or 720 values, found " +
-                                                 std::to_string(count));
+  if (!error && count != kRadioMobileValues && count != 2 * kRadioMobileValues) {
+    error = LineProblem(std::max(lastLine, 1), FileProblemKind::kValueCount, count);
   }
-  if (!error.empty()) return {std::nullopt, error};
+  if (error) return Refused(std::move(error));
   PatternFile file;
   file.horizontal.emplace(values.begin(), values.begin() + kRadioMobileValues);
   if (count == 2 * kRadioMobileValues) {

@@ -45,8 +45,8 @@ std::optional<std::vector<CutPoint>> CutFromDict(const py::dict& cuts, const cha
     }
     points.push_back({angle, loss, static_cast<int>(i + 1)});
   }
-  if (std::optional<std::string> problem = CheckRepeatedAngles(points, name)) {
-    throw py::value_error(*problem);
+  if (std::optional<FileProblem> problem = CheckRepeatedAngles(points, name)) {
+    throw py::value_error(FileProblemText(*problem, Language::kEnglish));
   }
   return points;
 }

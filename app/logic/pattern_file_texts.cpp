@@ -17,8 +17,12 @@ std::string ExportFailedMessage(const std::string& problem, Language language) {
   return InString(language, texts::kExportFailed) + "\n" + problem;
 }
 
-std::string ImportFailedMessage(const std::string& error, Language language) {
-  return InString(language, texts::kImportFailed) + "\n" + error;
+std::string ExportFailedMessage(const FileProblem& problem, Language language) {
+  return ExportFailedMessage(FileProblemText(problem, language), language);
+}
+
+std::string ImportFailedMessage(const FileProblem& problem, Language language) {
+  return InString(language, texts::kImportFailed) + "\n" + FileProblemText(problem, language);
 }
 
 std::string FileNameOf(const std::string& path) {

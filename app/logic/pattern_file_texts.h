@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "text/file_problem.h"
 #include "text/pattern_file_texts.h"
 
 namespace veltrisko {
@@ -36,11 +37,13 @@ inline constexpr FileFilter kImportFilters[] = {
 // "MSI Planet (*.msi *.pln)"
 std::string FilterText(const FileFilter& filter, Language language = kDefaultLanguage);
 
-// The messages of a failed export or import.
+// The messages of a failed export or import: what failed, then why, in the
+// same language.
 std::string InvalidCodesForExportMessage(const std::string& horizontal, const std::string& vertical,
                                          Language language = kDefaultLanguage);
 std::string ExportFailedMessage(const std::string& problem, Language language = kDefaultLanguage);
-std::string ImportFailedMessage(const std::string& error, Language language = kDefaultLanguage);
+std::string ExportFailedMessage(const FileProblem& problem, Language language = kDefaultLanguage);
+std::string ImportFailedMessage(const FileProblem& problem, Language language = kDefaultLanguage);
 
 // The file's name without its folders (either slash), as the legend and the
 // 2-D window name a loaded file.

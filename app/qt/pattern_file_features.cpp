@@ -79,8 +79,8 @@ bool PatternFileFeatures::ExportTo(const QString& path) {
     ShowProblem(QText(InvalidCodesForExportMessage(horizontal, vertical, window_.TextLanguage())));
     return false;
   }
-  const std::string problem = WriteTextFileAtomically(file, text);
-  if (!problem.empty()) {
+  const FileProblem problem = WriteTextFileAtomicallyReporting(file, text);
+  if (problem) {
     ShowProblem(QText(ExportFailedMessage(problem, window_.TextLanguage())));
     return false;
   }
@@ -100,7 +100,7 @@ void PatternFileFeatures::AskAndImport() {
 bool PatternFileFeatures::ImportFrom(const QString& path) {
   const PatternReading reading = ReadPatternFile(path.toStdString());
   if (!reading.file) {
-    ShowProblem(QText(ImportFailedMessage(reading.error, window_.TextLanguage())));
+    ShowProblem(QText(ImportFailedMessage(reading.problem, window_.TextLanguage())));
     return false;
   }
   const PatternFile& file = *reading.file;

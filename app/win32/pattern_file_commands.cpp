@@ -80,15 +80,15 @@ void Export(HWND mainWindow) {
     ShowProblem(mainWindow, InvalidCodesForExportMessage(horizontal, vertical, viewerLanguage));
     return;
   }
-  const std::string problem = WriteTextFileAtomically(path, text);
-  if (!problem.empty()) ShowProblem(mainWindow, ExportFailedMessage(problem, viewerLanguage));
+  const FileProblem problem = WriteTextFileAtomicallyReporting(path, text);
+  if (problem) ShowProblem(mainWindow, ExportFailedMessage(problem, viewerLanguage));
 }
 
 bool ImportFrom(HINSTANCE instance, HWND mainWindow, const std::string& path) {
   const PatternReading reading = ReadPatternFile(path);
   DumpText("pattern-import", path + "\n" + reading.error + "\n");
   if (!reading.file) {
-    ShowProblem(mainWindow, ImportFailedMessage(reading.error, viewerLanguage));
+    ShowProblem(mainWindow, ImportFailedMessage(reading.problem, viewerLanguage));
     return false;
   }
   loadedName = FileNameOf(path);

@@ -81,13 +81,15 @@ set(queries
   "UPDATE `CustomAction` SET `Type` = 51 WHERE `Type` = 2099"
   # The registry search looks at the 64-bit registry (+16).
   "UPDATE `RegLocator` SET `Type` = 18 WHERE `Type` = 2"
-  # The folder at the end of PATH, removed again on uninstall (-), in the
-  # user's or (*) the system's environment.
+  # The folder at the front of PATH, removed again on uninstall (-), in the
+  # user's or (*) the system's environment. On removal Windows Installer
+  # takes the entry with the separator after it: appended ([~];entry), the
+  # last entry would leave its separator behind ("C:\foo;").
   "UPDATE `Component` SET `Condition` = 'NOT ALLUSERS=1' WHERE `Component` = 'UserPath'"
   "UPDATE `Component` SET `Condition` = 'ALLUSERS=1' WHERE `Component` = 'SystemPath'"
   "CREATE TABLE `Environment` (`Environment` CHAR(72) NOT NULL, `Name` CHAR(255) NOT NULL, `Value` CHAR(255), `Component_` CHAR(72) NOT NULL PRIMARY KEY `Environment`)"
-  "INSERT INTO `Environment` (`Environment`, `Name`, `Value`, `Component_`) VALUES ('UserPathEntry', '=-PATH', '[~]<semicolon>[INSTALLDIR]', 'UserPath')"
-  "INSERT INTO `Environment` (`Environment`, `Name`, `Value`, `Component_`) VALUES ('SystemPathEntry', '=-*PATH', '[~]<semicolon>[INSTALLDIR]', 'SystemPath')"
+  "INSERT INTO `Environment` (`Environment`, `Name`, `Value`, `Component_`) VALUES ('UserPathEntry', '=-PATH', '[INSTALLDIR]<semicolon>[~]', 'UserPath')"
+  "INSERT INTO `Environment` (`Environment`, `Name`, `Value`, `Component_`) VALUES ('SystemPathEntry', '=-*PATH', '[INSTALLDIR]<semicolon>[~]', 'SystemPath')"
   "INSERT INTO `InstallExecuteSequence` (`Action`, `Sequence`) VALUES ('RemoveEnvironmentStrings', 3300)"
   "INSERT INTO `InstallExecuteSequence` (`Action`, `Sequence`) VALUES ('WriteEnvironmentStrings', 5200)")
 # A semicolon in the list would split it: it is put in afterwards.

@@ -2,13 +2,16 @@
 // Arbitrary bytes through the MSI Planet, CSV, NSMA, EDX and Radio Mobile
 // readers (the first byte chooses the format). Aborts when a reading succeeds
 // with a value outside the accepted ranges, when a refusal does not name its
-// line, when the 1-degree grid leaves the range of the values read, or when a
-// cut's main direction, beamwidth or aligned losses leave their ranges.
+// line or words it with a control character or a byte that is no UTF-8 in
+// either language, when the 1-degree grid leaves the range of the values
+// read, or when a cut's main direction, beamwidth or aligned losses leave
+// their ranges.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "interchange/pattern_alignment.h"
@@ -21,6 +24,21 @@ void Require(bool condition, const char* what) {
     std::fprintf(stderr, "pattern_file_fuzz: %s\n", what);
     std::abort();
   }
+}
+
+// Printable UTF-8 (the check is coarse: lead bytes and continuations).
+bool IsCleanText(const std::string& text) {
+  for (std::size_t at = 0; at < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x20 || lead == 0x7F || (lead >= 0x80 && lead < 0xC2) || lead > 0xF4) return false;
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    if (at + length > text.size()) return false;
+    for (std::size_t i = 1; i < length; ++i) {
+      if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) return false;
+    }
+    at += length;
+  }
+  return true;
 }
 
 void CheckCut(const std::vector<veltrisko::CutPoint>& points) {
@@ -62,6 +80,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const veltrisko::PatternReading reading = veltrisko::ParsePatternText(text, format);
   if (!reading.file) {
     Require(reading.error.rfind("line ", 0) == 0, "refusal without a line");
+    for (const veltrisko::Language language :
+         {veltrisko::Language::kGerman, veltrisko::Language::kEnglish}) {
+      Require(IsCleanText(veltrisko::FileProblemText(reading.problem, language)),
+              "a message with a control character or not UTF-8");
+    }
     return 0;
   }
   Require(reading.file->horizontal || reading.file->vertical, "a file without a cut");

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "interchange/csv_format.h"
@@ -132,6 +134,49 @@ TEST(PatternFile, RefusesFilesAboveTenMegabytes) {
   EXPECT_FALSE(reading.file);
   EXPECT_NE(reading.error.find("'" + path + "' is larger than 10 MB"), std::string::npos)
       << reading.error;
+}
+
+// What the viewers word in their language: the kind of problem and its values.
+TEST(PatternFile, ReportsWhatKeepsAFileFromBeingRead) {
+  const std::filesystem::path folder = ::testing::TempDir() + "problems";
+  std::filesystem::create_directories(folder / "folder.msi");
+  const std::string binary = (folder / "picture.msi").string();
+  std::FILE* file = std::fopen(binary.c_str(), "wb");
+  ASSERT_NE(file, nullptr);
+  std::fwrite("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 1, 16, file);
+  std::fclose(file);
+  struct Expected {
+    std::string path;
+    FileProblemKind kind;
+    int error;
+    std::string english;
+  };
+  // Named first: mingw's GCC 12 warns falsely about "'" + a temporary (-Wrestrict).
+  const std::string inner = (folder / "folder.msi").string();
+  const std::string missing = (folder / "none.msi").string();
+  for (const Expected& c : {
+           Expected{inner, FileProblemKind::kFolder, 0, "'" + inner + "' is a folder, not a file"},
+           Expected{binary, FileProblemKind::kBinary, 0,
+                    binary + ": line 3: the file holds binary data, not text"},
+           Expected{missing, FileProblemKind::kCannotOpen, ENOENT,
+                    "cannot open '" + missing + "': No such file or directory"},
+       }) {
+    const PatternReading reading = ReadPatternFile(c.path);
+    EXPECT_FALSE(reading.file) << c.path;
+    EXPECT_EQ(reading.problem.kind, c.kind) << c.path;
+    EXPECT_EQ(reading.problem.error, c.error) << c.path;
+    EXPECT_EQ(reading.error, c.english);
+  }
+  std::filesystem::remove_all(folder);
+}
+
+TEST(PatternFile, AProblemOfALineCarriesItsValues) {
+  const PatternReading reading =
+      ParsePatternText("HORIZONTAL 2\n0 0\n1 1 1\n", PatternFormat::kMsi);
+  EXPECT_EQ(reading.problem.kind, FileProblemKind::kAngleLossFields);
+  EXPECT_EQ(reading.problem.line, 3);
+  EXPECT_EQ(reading.problem.counts[0], 3);
+  EXPECT_EQ(reading.error, "line 3: expected 'angle loss', found 3 fields");
 }
 
 }  // namespace

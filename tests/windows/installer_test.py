@@ -130,19 +130,27 @@ def check_installed(prefix, folder, version, pictures, classes, path_key):
                "%s lists no veltrisko.exe to open with" % extension)
 
     path = prefix.value(*path_key) or ""
-    expect(any(entry.rstrip("\\").lower().endswith("\\veltrisko") for entry in path.split(";")),
-           "PATH %s" % path)
+    entries = [entry for entry in path.split(";")
+               if entry.rstrip("\\").lower().endswith("\\veltrisko")]
+    expect(len(entries) == 1, "PATH %s" % path)
 
 
-def check_removed(prefix, folder, classes, path_key):
+def set_path(prefix, path_key, value):
+    key, name = path_key
+    result = prefix.run("reg", "add", key, "/v", name, "/t", "REG_EXPAND_SZ", "/d", value, "/f")
+    expect(result.returncode == 0, "reg add %s: exit status %d" % (key, result.returncode))
+
+
+def check_removed(prefix, folder, classes, path_key, path_before):
     expect(not os.path.exists(folder), "%s left behind" % folder)
     expect(not os.path.exists(prefix.user_folder(*SHORTCUT)), "shortcut left behind")
     expect(not installations(prefix), "uninstall entry left behind")
     for key in (classes + r"\Applications\veltrisko.exe", classes + r"\.pln",
                 path_key[0].split("\\")[0] + r"\Software\Veltrisko"):
         expect(not prefix.registry(key), "%s left behind" % key)
+    # Exactly what was added goes, with its separator.
     path = prefix.value(*path_key) or ""
-    expect("veltrisko" not in path.lower(), "PATH still %s" % path)
+    expect(path == path_before, "PATH %r, before the installation %r" % (path, path_before))
 
 
 def viewer_shows_window(prefix, viewer):
@@ -171,6 +179,7 @@ def bumped(version):
 def run(prefix, package, version, work, msi_script, package_command):
     pictures = sorted(os.listdir(os.path.join(os.path.dirname(package), "bin", "docs")))
     user_path = (r"HKCU\Environment", "PATH")
+    set_path(prefix, user_path, r"C:\foo")
 
     # Per user, as a double click would install it.
     prefix.msiexec("/i", package)
@@ -190,6 +199,9 @@ def run(prefix, package, version, work, msi_script, package_command):
         os.remove(os.path.join(user_folder, name))
     prefix.msiexec("/i", package)
     check_installed(prefix, user_folder, version, pictures, r"HKCU\Software\Classes", user_path)
+    # An entry the user has since moved between two others.
+    entry = next(entry for entry in prefix.value(*user_path).split(";") if "Veltrisko" in entry)
+    set_path(prefix, user_path, r"C:\new;%s;C:\foo" % entry)
     higher = bumped(version)
     higher_package = os.path.join(work, "veltrisko-%s-x64.msi" % higher)
     subprocess.run(package_command + ["-DSTAGE=" + os.path.join(work, "stage"),
@@ -198,7 +210,7 @@ def run(prefix, package, version, work, msi_script, package_command):
     prefix.msiexec("/i", higher_package)
     check_installed(prefix, user_folder, higher, pictures, r"HKCU\Software\Classes", user_path)
     prefix.msiexec("/x", higher_package)
-    check_removed(prefix, user_folder, r"HKCU\Software\Classes", user_path)
+    check_removed(prefix, user_folder, r"HKCU\Software\Classes", user_path, r"C:\new;C:\foo")
 
     # The lower version refuses to replace a higher one. Tried on a fresh
     # installation: Wine removes the replaced product only after registering
@@ -208,17 +220,19 @@ def run(prefix, package, version, work, msi_script, package_command):
            "the lower version installed over the higher one")
     check_installed(prefix, user_folder, higher, pictures, r"HKCU\Software\Classes", user_path)
     prefix.msiexec("/x", higher_package)
-    check_removed(prefix, user_folder, r"HKCU\Software\Classes", user_path)
+    check_removed(prefix, user_folder, r"HKCU\Software\Classes", user_path, r"C:\new;C:\foo")
 
     # Per machine, for an administrator, and its removal.
     machine_folder = os.path.join(prefix.path, "drive_c", "Program Files", "Veltrisko")
     system_path = (SYSTEM_ENVIRONMENT, "PATH")
+    system_path_before = prefix.value(*system_path) or ""
     prefix.msiexec("/i", package, "ALLUSERS=1")
     check_installed(prefix, machine_folder, version, pictures, r"HKLM\Software\Classes",
                     system_path)
     expect(not os.path.exists(user_folder), "per-machine installation in the user's folder")
     prefix.msiexec("/x", package)
-    check_removed(prefix, machine_folder, r"HKLM\Software\Classes", system_path)
+    check_removed(prefix, machine_folder, r"HKLM\Software\Classes", system_path,
+                  system_path_before)
 
 
 def main():

@@ -312,4 +312,13 @@ PatternReading ReadPatternFile(const std::string& path) {
   return Refused(std::move(reading.problem));
 }
 
+PatternReading ReadPatternBytes(const std::string& name, std::string_view bytes) {
+  if (bytes.size() > kMaxPatternFileBytes)
+    return Refused({.kind = FileProblemKind::kTooLarge, .path = name});
+  PatternReading reading = ParsePatternText(bytes, FormatOfPath(name));
+  if (reading.file) return reading;
+  reading.problem.path = name;
+  return Refused(std::move(reading.problem));
+}
+
 }  // namespace veltrisko

@@ -66,6 +66,9 @@ PatternFormat FormatOfText(std::string_view text);
 // kMaxPatternFileBytes, a folder and one with a NUL byte; problems name the
 // path.
 PatternReading ReadPatternFile(const std::string& path);
+// The same for a file's bytes already in memory (a page's file picker, a
+// dropped file): the format and the messages from `name`, the same limit.
+PatternReading ReadPatternBytes(const std::string& name, std::string_view bytes);
 
 // The short name of a format, as reports give it: "msi", "csv", "nsma",
 // "edx", "radio-mobile".

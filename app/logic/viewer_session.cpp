@@ -4,7 +4,10 @@
 #include <cmath>
 
 #include "analysis/surface_pick.h"
+#include "app/logic/code_feedback.h"
+#include "app/logic/difference_legend.h"
 #include "app/logic/main_menu.h"
+#include "app/logic/pattern_file_legend.h"
 #include "app/logic/scene_commands.h"
 
 namespace veltrisko {
@@ -243,6 +246,34 @@ std::string ViewerSession::CopiedReadout() const {
 
 std::string ViewerSession::ReadoutMenuText() const {
   return std::string(In(language_, kCopyReadoutText));
+}
+
+InfoLegendContent ViewerSession::InfoLegend(
+    const std::optional<DifferenceFindings>& findings) const {
+  InfoLegendContent content = InfoLegendOf(scene_, horizontal_.Code(), vertical_.Code(), language_);
+  MarkRejectedCodes(content, horizontal_.Code(), vertical_.Code());
+  if (findings) ShowDifferenceInInfoLegend(content, findings->largestDb, language_);
+  ShowPatternFileInInfoLegend(content, files_.LoadedName(), language_);
+  return content;
+}
+
+ColourLegendContent ViewerSession::ColourLegend(
+    const std::optional<DifferenceFindings>& findings) const {
+  if (findings) return DifferenceColourLegendOf(findings->scaleEndDb, language_);
+  return ColourLegendOf(scene_);
+}
+
+std::string ViewerSession::CodeMessage() const {
+  return RejectedCodeMessage(horizontal_.Code(), vertical_.Code(), language_);
+}
+
+std::string ViewerSession::ExportPattern(const std::string& path) const {
+  return PatternFileSession::ExportTo(path, horizontal_.Code(), vertical_.Code(), scene_.useHcmV7,
+                                      language_);
+}
+
+std::string ViewerSession::ImportPattern(const std::string& path) {
+  return files_.ImportFrom(path, language_);
 }
 
 }  // namespace veltrisko

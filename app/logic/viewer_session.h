@@ -8,6 +8,8 @@
 
 #include "analysis/direction_readout.h"
 #include "app/logic/command_line.h"
+#include "app/logic/legend_content.h"
+#include "app/logic/pattern_file_session.h"
 #include "app/logic/readout_view.h"
 #include "app/logic/view_drag.h"
 #include "dialog/antenna_panel.h"
@@ -108,6 +110,18 @@ class ViewerSession {
   std::string CopiedReadout() const;
   std::string ReadoutMenuText() const;
 
+  // The two legends and the message over the picture, after a frame that
+  // found `findings` (the difference view's; none otherwise).
+  InfoLegendContent InfoLegend(const std::optional<DifferenceFindings>& findings) const;
+  ColourLegendContent ColourLegend(const std::optional<DifferenceFindings>& findings) const;
+  std::string CodeMessage() const;
+
+  // The pattern files: export, import and the loaded file.
+  PatternFileSession& Files() { return files_; }
+  const PatternFileSession& Files() const { return files_; }
+  std::string ExportPattern(const std::string& path) const;
+  std::string ImportPattern(const std::string& path);
+
  private:
   struct Drag {
     DragMode mode;
@@ -132,6 +146,7 @@ class ViewerSession {
   PointerPosition anchor_;
   PointerPosition lastHover_;
   std::optional<Drag> drag_;
+  PatternFileSession files_;
   int pictureWidth_ = 0;
   int pictureHeight_ = 0;
   double pixelRatio_ = 1.0;

@@ -67,35 +67,19 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-ClientArea::ClientArea(QWidget* parent, const Language& language,
-                       std::function<FrameOptions()> frame)
+ClientArea::ClientArea(QWidget* parent, const ViewerSession& session)
     : QWidget(parent),
-      view_(new PatternView(
-          glContext,
-          [frame = std::move(frame)] {
-            return FrameSource{sceneState, horizontalPanel.Code(), verticalPanel.Code(), frame()};
-          })),
+      view_(new PatternView(glContext,
+                            [&session] {
+                              return FrameSource{sceneState, horizontalPanel.Code(),
+                                                 verticalPanel.Code(), session.Frame()};
+                            })),
       viewContainer_(QWidget::createWindowContainer(view_, this)),
-      info_(new InfoLegend(
-          this,
-          [this, language = &language] {
-            InfoLegendContent content =
-                InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code(), *language);
-            MarkRejectedCodes(content, horizontalPanel.Code(), verticalPanel.Code());
-            if (const auto& found = view_->Findings())
-              ShowDifferenceInInfoLegend(content, found->largestDb, *language);
-            ShowPatternFileInInfoLegend(content, LoadedPatternName(), *language);
-            return content;
-          })),
-      colours_(new ColourLegend(this,
-                                [this, language = &language] {
-                                  if (const auto& found = view_->Findings())
-                                    return DifferenceColourLegendOf(found->scaleEndDb, *language);
-                                  return ColourLegendOf(sceneState);
-                                })),
-      message_(new CodeMessage(this, [language = &language] {
-        return RejectedCodeMessage(horizontalPanel.Code(), verticalPanel.Code(), *language);
-      })) {
+      info_(
+          new InfoLegend(this, [this, &session] { return session.InfoLegend(view_->Findings()); })),
+      colours_(new ColourLegend(
+          this, [this, &session] { return session.ColourLegend(view_->Findings()); })),
+      message_(new CodeMessage(this, [&session] { return session.CodeMessage(); })) {
   // The picture's window lies in a native container; the legends and the
   // message are native windows too, raised above it, so that the window
   // system stacks them over the picture.
@@ -138,9 +122,9 @@ void ClientArea::LayOut() {
 
 MainWindow::MainWindow(const StartOptions& options, const KeptSettings& kept)
     : session_(sceneState, horizontalPanel, verticalPanel),
-      language_((KeepSettings(session_.Start(options, kept)), session_.TextLanguage())),
-      client_(new ClientArea(this, language_, [this] { return session_.Frame(); })) {
-  UseToolkitLanguage(language_);
+      client_(new ClientArea(this, session_)) {
+  KeepSettings(session_.Start(options, kept));
+  UseToolkitLanguage(session_.TextLanguage());
   setWindowIcon(QIcon(QStringLiteral(":/veltrisko/icon.png")));
   setCentralWidget(client_);
   BuildMenus();
@@ -151,8 +135,8 @@ MainWindow::MainWindow(const StartOptions& options, const KeptSettings& kept)
 }
 
 void MainWindow::ShowTexts() {
-  setWindowTitle(FromUtf8(In(language_, texts::kMainWindowTitle)));
-  for (const auto& [action, text] : titled_) action->setText(FromUtf8(In(language_, text)));
+  setWindowTitle(FromUtf8(In(TextLanguage(), texts::kMainWindowTitle)));
+  for (const auto& [action, text] : titled_) action->setText(FromUtf8(In(TextLanguage(), text)));
   for (const LanguageChoice& choice : kLanguageChoices)
     Action(choice.command)->setChecked(*session_.CheckMark(choice.command));
 }
@@ -221,11 +205,11 @@ void MainWindow::BuildMenus() {
   for (const MenuEntry& entry : kMainMenu) {
     switch (entry.kind) {
       case MenuEntryKind::kPopup:
-        popup = current = menuBar()->addMenu(FromUtf8(In(language_, entry.text)));
+        popup = current = menuBar()->addMenu(FromUtf8(In(TextLanguage(), entry.text)));
         titled_.emplace_back(current->menuAction(), entry.text);
         break;
       case MenuEntryKind::kSubmenu:
-        current = popup->addMenu(FromUtf8(In(language_, entry.text)));
+        current = popup->addMenu(FromUtf8(In(TextLanguage(), entry.text)));
         titled_.emplace_back(current->menuAction(), entry.text);
         break;
       case MenuEntryKind::kSubmenuEnd:
@@ -236,7 +220,7 @@ void MainWindow::BuildMenus() {
         break;
       case MenuEntryKind::kItem:
       case MenuEntryKind::kToggle: {
-        QAction* action = current->addAction(FromUtf8(In(language_, entry.text)));
+        QAction* action = current->addAction(FromUtf8(In(TextLanguage(), entry.text)));
         titled_.emplace_back(action, entry.text);
         const int command = entry.command;
         action->setData(command);
@@ -308,10 +292,10 @@ void MainWindow::Carry(const SessionUpdate& update) {
       OpenConfigDialog();
       break;
     case FrontEndRequest::kOpenDocumentation:
-      OpenDocumentation(this, std::string(CodeOf(language_)));
+      OpenDocumentation(this, std::string(CodeOf(TextLanguage())));
       break;
     case FrontEndRequest::kShowAbout:
-      ShowAbout(this, std::string(CodeOf(language_)));
+      ShowAbout(this, std::string(CodeOf(TextLanguage())));
       break;
     case FrontEndRequest::kOpenDiagrams:
       analysis_->OpenDiagrams();
@@ -329,11 +313,10 @@ void MainWindow::Carry(const SessionUpdate& update) {
       break;
   }
   if (update.texts) {
-    language_ = session_.TextLanguage();
     KeepSettings(session_.Settings());
-    UseToolkitLanguage(language_);
+    UseToolkitLanguage(session_.TextLanguage());
     ShowTexts();
-    emit LanguageChanged(language_);
+    emit LanguageChanged(session_.TextLanguage());
   }
   if (update.legends) {
     client_->Info()->setVisible(session_.LegendsVisible());
@@ -357,7 +340,7 @@ void MainWindow::OpenConfigDialog() {
   // when the dialog is created.
   winId();
   dialog_ = new ConfigDialogWidget(
-      this, ProcessDialogTargets(), [this] { RepaintAll(); }, language_);
+      this, ProcessDialogTargets(), [this] { RepaintAll(); }, TextLanguage());
   connect(this, &MainWindow::LanguageChanged, dialog_, &ConfigDialogWidget::SetLanguage);
   dialog_->installEventFilter(this);
   dialog_->show();

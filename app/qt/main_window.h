@@ -32,9 +32,8 @@ class ClientArea final : public QWidget {
   Q_OBJECT
 
  public:
-  // Shows the process-wide state in the language `language` refers to.
-  // `frame` gives the analysis features' additions to the frame.
-  ClientArea(QWidget* parent, const Language& language, std::function<FrameOptions()> frame);
+  // Shows the process-wide state as `session` describes it.
+  ClientArea(QWidget* parent, const ViewerSession& session);
   PatternView* View() const { return view_; }
   InfoLegend* Info() const { return info_; }
   ColourLegend* Colours() const { return colours_; }
@@ -113,8 +112,6 @@ class MainWindow final : public QMainWindow {
   void ShowTexts();
 
   ViewerSession session_;
-  // The session's language, for the legends that read it as they paint.
-  Language language_;
   ClientArea* client_;
   // Each menu entry with its text, retitled when the language changes.
   std::vector<std::pair<QAction*, Text>> titled_;

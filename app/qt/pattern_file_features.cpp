@@ -6,10 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <algorithm>
-#include <exception>
 
-#include "app/logic/fit_rows.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_legend.h"
 #include "app/logic/pattern_file_texts.h"
@@ -20,16 +17,10 @@
 #include "app/qt/legend_widgets.h"
 #include "app/qt/main_window.h"
 #include "app/qt/pattern_fit_dialog.h"
-#include "files/atomic_file.h"
-#include "interchange/pattern_alignment.h"
-#include "interchange/pattern_export.h"
-#include "interchange/pattern_file.h"
-#include "model/invalid_antenna_code.h"
+#include "text/fit_texts.h"
 
 namespace veltrisko {
 namespace {
-
-std::string loadedPatternName;
 
 QString QText(const std::string& utf8) { return QString::fromStdString(utf8); }
 QString QText(std::string_view utf8) {
@@ -37,8 +28,6 @@ QString QText(std::string_view utf8) {
 }
 
 }  // namespace
-
-const std::string& LoadedPatternName() { return loadedPatternName; }
 
 PatternFileFeatures::PatternFileFeatures(MainWindow& window) : QObject(&window), window_(window) {
   importAction_ = window.Action(kCmdImportPattern);
@@ -52,7 +41,9 @@ PatternFileFeatures::PatternFileFeatures(MainWindow& window) : QObject(&window),
   });
 }
 
-PatternFileFeatures::~PatternFileFeatures() { loadedPatternName.clear(); }
+PatternFileFeatures::~PatternFileFeatures() = default;
+
+const PatternFileSession& PatternFileFeatures::Files() const { return window_.Session().Files(); }
 
 void PatternFileFeatures::AskAndExport() {
   const Language language = window_.TextLanguage();
@@ -68,23 +59,9 @@ void PatternFileFeatures::AskAndExport() {
 }
 
 bool PatternFileFeatures::ExportTo(const QString& path) {
-  const std::string horizontal = horizontalPanel.Code() ? horizontalPanel.Code() : "";
-  const std::string vertical = verticalPanel.Code() ? verticalPanel.Code() : "";
-  const CombinationRule rule = sceneState.useHcmV7 ? CombinationRule::kV7 : CombinationRule::kV6;
-  const std::string file = path.toStdString();
-  std::string text;
-  try {
-    text = ExportedPairText(horizontal, vertical, rule, FormatOfPath(file));
-  } catch (const InvalidAntennaCode&) {
-    ShowProblem(QText(InvalidCodesForExportMessage(horizontal, vertical, window_.TextLanguage())));
-    return false;
-  }
-  const FileProblem problem = WriteTextFileAtomicallyReporting(file, text);
-  if (problem) {
-    ShowProblem(QText(ExportFailedMessage(problem, window_.TextLanguage())));
-    return false;
-  }
-  return true;
+  const std::string message = window_.Session().ExportPattern(path.toStdString());
+  if (!message.empty()) ShowProblem(QText(message));
+  return message.empty();
 }
 
 void PatternFileFeatures::AskAndImport() {
@@ -98,29 +75,24 @@ void PatternFileFeatures::AskAndImport() {
 }
 
 bool PatternFileFeatures::ImportFrom(const QString& path) {
-  const PatternReading reading = ReadPatternFile(path.toStdString());
-  if (!reading.file) {
-    ShowProblem(QText(ImportFailedMessage(reading.problem, window_.TextLanguage())));
+  const std::string message = window_.Session().ImportPattern(path.toStdString());
+  if (!message.empty()) {
+    ShowProblem(QText(message));
     return false;
   }
-  const PatternFile& file = *reading.file;
-  const LoadedPattern loaded{QFileInfo(path).fileName(), file};
-  loaded_ = loaded;
-  loadedPatternName = loaded.fileName.toStdString();
-
+  const QString name = QText(Files().LoadedName());
+  const AlignedCuts cuts = Files().LoadedCuts();
   AnalysisFeatures* analysis = window_.Analysis();
-  // Drawn as the fit sees them: each cut turned to its own maximum.
-  const AlignedCuts cuts = AlignedCutsOf(file);
-  analysis->Diagrams()->SetImportedCuts(loaded.fileName, cuts.horizontal, cuts.vertical);
-  analysis->DiagramsAction()->trigger();
-  if (fit_) fit_->SetMeasurement(loaded.fileName, loaded.file);
+  analysis->Diagrams()->SetImportedCuts(name, cuts.horizontal, cuts.vertical);
+  analysis->OpenDiagrams();
+  if (fit_) fit_->SetMeasurement(name, *Files().Loaded());
   FitLegendHeight();
   window_.RepaintAll();
   return true;
 }
 
 void PatternFileFeatures::OpenFit() {
-  if (!loaded_) {
+  if (!Files().Loaded()) {
     ShowProblem(QText(In(window_.TextLanguage(), texts::kFitNeedsPattern)));
     message_->setIcon(QMessageBox::Question);
     message_->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -140,7 +112,7 @@ void PatternFileFeatures::OpenFit() {
         },
         [this](double azimuth, double elevation) { TurnTo(azimuth, elevation); },
         window_.TextLanguage());
-    fit_->SetMeasurement(loaded_->fileName, loaded_->file);
+    fit_->SetMeasurement(QText(Files().LoadedName()), *Files().Loaded());
   }
   fit_->show();
   fit_->raise();

@@ -8,24 +8,14 @@
 #include <optional>
 #include <string>
 
+#include "app/logic/pattern_file_session.h"
 #include "app/qt/pattern_fit_dialog.h"
-#include "interchange/pattern_file.h"
 
 class QAction;
 
 namespace veltrisko {
 
 class MainWindow;
-
-// The measured pattern the viewer has loaded: its file name and the file as
-// read.
-struct LoadedPattern {
-  QString fileName;
-  PatternFile file;
-};
-
-// The loaded file's name, empty while none is loaded (for the legend).
-const std::string& LoadedPatternName();
 
 // Adds pattern files to a main window: "Datei -> Diagramm importieren…",
 // "Datei -> Diagramm exportieren…" and "Extras -> Antennencode anpassen…".
@@ -46,7 +36,8 @@ class PatternFileFeatures final : public QObject {
   // Opens the fit dialog for the loaded file, or asks to import one first.
   void OpenFit();
 
-  const std::optional<LoadedPattern>& Loaded() const { return loaded_; }
+  // The loaded file, as the viewer session keeps it.
+  const PatternFileSession& Files() const;
   PatternFitDialog* FitDialog() const { return fit_; }
   // The last problem or question shown, while it is open.
   QMessageBox* Message() const { return message_; }
@@ -65,7 +56,6 @@ class PatternFileFeatures final : public QObject {
   void FitLegendHeight();
 
   MainWindow& window_;
-  std::optional<LoadedPattern> loaded_;
   QPointer<PatternFitDialog> fit_;
   QPointer<QMessageBox> message_;
   QAction* importAction_;

@@ -137,13 +137,6 @@ void RedrawOverlays() {
   InvalidateRect(mainWindow, nullptr, FALSE);
 }
 
-void ShowInfoLegendFor(InfoLegendContent& content) {
-  MarkRejectedCodes(content, horizontalPanel.Code(), verticalPanel.Code());
-  if (const auto& found = picture.Findings())
-    ShowDifferenceInInfoLegend(content, found->largestDb, viewerLanguage);
-  AddToInfoLegend(content);
-}
-
 void Paint(HWND window) {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(window, &ps);
@@ -176,10 +169,7 @@ void Paint(HWND window) {
     const RECT all{0, 0, width, height};
     FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     picture.CopyTo(memory);
-    const std::string message =
-        problem.empty()
-            ? RejectedCodeMessage(horizontalPanel.Code(), verticalPanel.Code(), viewerLanguage)
-            : problem;
+    const std::string message = problem.empty() ? session.CodeMessage() : problem;
     DrawCodeMessage(memory, message);
     DumpText("code-message", message);
     const LegendRect dialog = DialogInPicture();
@@ -473,23 +463,14 @@ void CreateWindows(HMENU menu) {
       CreateLegend(kColourLegendClass, mainWindow, kColourLegendWidth, kColourLegendHeight);
   statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0,
                               0, 0, 0, mainWindow, nullptr, instance, nullptr);
-  SetLegendContent(
-      [] {
-        InfoLegendContent content =
-            InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code(), viewerLanguage);
-        ShowInfoLegendFor(content);
-        return content;
-      },
-      [] {
-        if (const auto& found = picture.Findings())
-          return DifferenceColourLegendOf(found->scaleEndDb, viewerLanguage);
-        return ColourLegendOf(sceneState);
-      });
+  SetLegendContent([] { return session.InfoLegend(picture.Findings()); },
+                   [] { return session.ColourLegend(picture.Findings()); });
 }
 
 }  // namespace
 
 HWND MainWindowHandle() { return mainWindow; }
+ViewerSession& Session() { return session; }
 HINSTANCE ProgramInstance() { return instance; }
 
 void RequestLayout() { PostMessageW(mainWindow, kLayoutMessage, 0, 0); }

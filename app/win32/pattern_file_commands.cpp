@@ -5,30 +5,21 @@
 
 #include <span>
 
-#include "app/logic/fit_rows.h"
 #include "app/logic/main_menu.h"
-#include "app/logic/pattern_file_legend.h"
 #include "app/logic/pattern_file_texts.h"
-#include "app/logic/process_objects.h"
+#include "app/logic/viewer_session.h"
 #include "app/win32/diagram_window.h"
 #include "app/win32/fit_window.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_hooks.h"
 #include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
-#include "files/atomic_file.h"
-#include "interchange/pattern_alignment.h"
-#include "interchange/pattern_export.h"
-#include "interchange/pattern_file.h"
-#include "model/invalid_antenna_code.h"
+#include "text/fit_texts.h"
 
 namespace veltrisko {
 namespace {
 
 constexpr FileFilter kExportFilters[] = {kMsiFilter, kCsvFilter};
-
-std::string loadedName;
-std::optional<PatternFile> loadedFile;
 
 // "Name (*.a *.b)\0*.a;*.b\0..." as the common dialogs take it.
 std::wstring FilterOf(std::span<const FileFilter> filters) {
@@ -70,32 +61,19 @@ void Export(HWND mainWindow) {
   const std::string path =
       AskForPath(mainWindow, true, texts::kExportPatternTitle, FilterOf(kExportFilters));
   if (path.empty()) return;
-  const std::string horizontal = horizontalPanel.Code() ? horizontalPanel.Code() : "";
-  const std::string vertical = verticalPanel.Code() ? verticalPanel.Code() : "";
-  const CombinationRule rule = sceneState.useHcmV7 ? CombinationRule::kV7 : CombinationRule::kV6;
-  std::string text;
-  try {
-    text = ExportedPairText(horizontal, vertical, rule, FormatOfPath(path));
-  } catch (const InvalidAntennaCode&) {
-    ShowProblem(mainWindow, InvalidCodesForExportMessage(horizontal, vertical, viewerLanguage));
-    return;
-  }
-  const FileProblem problem = WriteTextFileAtomicallyReporting(path, text);
-  if (problem) ShowProblem(mainWindow, ExportFailedMessage(problem, viewerLanguage));
+  const std::string message = Session().ExportPattern(path);
+  if (!message.empty()) ShowProblem(mainWindow, message);
 }
 
 bool ImportFrom(HINSTANCE instance, HWND mainWindow, const std::string& path) {
-  const PatternReading reading = ReadPatternFile(path);
-  DumpText("pattern-import", path + "\n" + reading.error + "\n");
-  if (!reading.file) {
-    ShowProblem(mainWindow, ImportFailedMessage(reading.problem, viewerLanguage));
+  const std::string message = Session().ImportPattern(path);
+  DumpText("pattern-import", path + "\n" + message + "\n");
+  if (!message.empty()) {
+    ShowProblem(mainWindow, message);
     return false;
   }
-  loadedName = FileNameOf(path);
-  loadedFile = *reading.file;
-  // Drawn as the fit sees them: each cut turned to its own maximum.
-  const AlignedCuts cuts = AlignedCutsOf(*loadedFile);
-  SetDiagramImportedCuts(loadedName, cuts.horizontal, cuts.vertical);
+  const AlignedCuts cuts = Session().Files().LoadedCuts();
+  SetDiagramImportedCuts(Session().Files().LoadedName(), cuts.horizontal, cuts.vertical);
   OpenDiagramWindow(instance, mainWindow);
   // The information legend names the file and grows by that line.
   RequestLayout();
@@ -112,11 +90,12 @@ void Import(HINSTANCE instance, HWND mainWindow) {
 // "Extras -> Antennencode anpassen…": without a loaded file the fit offers
 // to import one first.
 void Fit(HINSTANCE instance, HWND mainWindow) {
-  if (loadedName.empty() &&
+  const PatternFileSession& files = Session().Files();
+  if (!files.Loaded() &&
       MessageBoxW(mainWindow, Widen(InString(viewerLanguage, texts::kFitNeedsPattern)).c_str(),
                   Widen(kPatternMessageTitle).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES)
     Import(instance, mainWindow);
-  if (!loadedName.empty()) OpenFitWindow(instance, mainWindow, loadedName, *loadedFile);
+  if (files.Loaded()) OpenFitWindow(instance, mainWindow, files.LoadedName(), *files.Loaded());
 }
 
 }  // namespace
@@ -138,9 +117,6 @@ void AddPatternFileCommands() {
     OpenDiagramWindow(ProgramInstance(), MainWindowHandle());
     return false;
   });
-  AddInfoLegendAddition([](InfoLegendContent& content) {
-    ShowPatternFileInInfoLegend(content, loadedName, viewerLanguage);
-  });
   AddRepaintListener(RefreshDiagramWindow);
 }
 
@@ -148,6 +124,6 @@ bool ImportPatternFile(const std::string& path) {
   return ImportFrom(ProgramInstance(), MainWindowHandle(), path);
 }
 
-const std::string& LoadedPatternFileName() { return loadedName; }
+const std::string& LoadedPatternFileName() { return Session().Files().LoadedName(); }
 
 }  // namespace veltrisko

@@ -17,11 +17,6 @@ std::vector<std::function<void()>>& Listeners() {
   return listeners;
 }
 
-std::vector<std::function<void(InfoLegendContent&)>>& LegendAdditions() {
-  static std::vector<std::function<void(InfoLegendContent&)>> additions;
-  return additions;
-}
-
 }  // namespace
 
 void AddCommandHandler(int command, CommandHandler handler) {
@@ -30,10 +25,6 @@ void AddCommandHandler(int command, CommandHandler handler) {
 
 void AddRepaintListener(std::function<void()> listener) {
   Listeners().push_back(std::move(listener));
-}
-
-void AddInfoLegendAddition(std::function<void(InfoLegendContent&)> addition) {
-  LegendAdditions().push_back(std::move(addition));
 }
 
 bool RunFeatureCommand(int command, bool& changed) {
@@ -45,14 +36,6 @@ bool RunFeatureCommand(int command, bool& changed) {
 
 void NotifyRepaintListeners() {
   for (const auto& listener : Listeners()) listener();
-}
-
-}  // namespace veltrisko
-
-namespace veltrisko {
-
-void AddToInfoLegend(InfoLegendContent& content) {
-  for (const auto& addition : LegendAdditions()) addition(content);
 }
 
 }  // namespace veltrisko

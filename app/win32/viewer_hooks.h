@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "app/logic/legend_content.h"
+#include "app/logic/viewer_session.h"
 
 namespace veltrisko {
 
@@ -21,11 +21,9 @@ void AddCommandHandler(int command, CommandHandler handler);
 // repaint (other windows follow the picture).
 void AddRepaintListener(std::function<void()> listener);
 
-// Adds to what the information legend shows (e.g. the name of a loaded file).
-void AddInfoLegendAddition(std::function<void(InfoLegendContent&)> addition);
-
-// The main window, null before it exists.
+// The main window, null before it exists, and the viewer session behind it.
 HWND MainWindowHandle();
+ViewerSession& Session();
 HINSTANCE ProgramInstance();
 // Asks the picture, both legends and every listener to show the current
 // state.
@@ -38,6 +36,5 @@ void RequestLayout();
 // listeners.
 bool RunFeatureCommand(int command, bool& changed);
 void NotifyRepaintListeners();
-void AddToInfoLegend(InfoLegendContent& content);
 
 }  // namespace veltrisko

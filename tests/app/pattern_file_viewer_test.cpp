@@ -122,8 +122,8 @@ class PatternFileViewerTest : public QObject {
     InfoLegend* info = window_->Client()->Info();
     const int plainHeight = info->height();
     QVERIFY(Files()->ImportFrom(pair));
-    QCOMPARE(Files()->Loaded()->fileName, QString("pair.msi"));
-    QCOMPARE(LoadedPatternName(), std::string("pair.msi"));
+    QCOMPARE(Files()->Files().LoadedName(), std::string("pair.msi"));
+    QCOMPARE(window_->Session().Files().LoadedName(), std::string("pair.msi"));
     DiagramWindow* diagrams = window_->Analysis()->Diagrams();
     QTRY_VERIFY(diagrams->isVisible());
     // The measured curve beside the computed ones: the whole horizontal cut
@@ -167,7 +167,7 @@ class PatternFileViewerTest : public QObject {
     const QString message = TakeMessage();
     QVERIFY2(message.contains(QString::fromUtf8("Zeile 3: Dämpfung „x“ ist keine Zahl")),
              qPrintable(message));
-    QCOMPARE(LoadedPatternName(), std::string("pair.msi"));
+    QCOMPARE(window_->Session().Files().LoadedName(), std::string("pair.msi"));
   }
 
   void fitRecoversTheExportedCodesAndARowSetsThePanel() {
@@ -281,7 +281,7 @@ class PatternFileViewerTest : public QObject {
     options.patternFile = VELTRISKO_TILTED_EXAMPLE;
     StartedViewer started = StartViewer(options, "veltrisko");
     window_ = started.window.release();
-    QCOMPARE(LoadedPatternName(), std::string("example-tilted-sector.msi"));
+    QCOMPARE(window_->Session().Files().LoadedName(), std::string("example-tilted-sector.msi"));
     QTRY_VERIFY(window_->Analysis()->Diagrams()->isVisible());
     QVERIFY(started.warnings.empty());
 

@@ -253,3 +253,37 @@ TEST(ViewerSession, TheReadoutSpeaksTheLanguageInForce) {
 
 }  // namespace
 }  // namespace veltrisko
+
+namespace veltrisko {
+namespace {
+
+TEST(ViewerSession, PatternFilesExportTheCodesInForceAndImportWhatTheyWrote) {
+  SessionFixture f;
+  const auto exported = PatternFileSession::ExportText("a.csv", f.horizontal.Code(),
+                                                       f.vertical.Code(), true, Language::kGerman);
+  ASSERT_TRUE(exported.message.empty()) << exported.message;
+  EXPECT_TRUE(f.session.Files().ImportBytes("dir/a.csv", exported.text, Language::kGerman).empty());
+  EXPECT_EQ(f.session.Files().LoadedName(), "a.csv");
+  EXPECT_TRUE(f.session.Files().LoadedCuts().horizontal.has_value());
+  EXPECT_NE(f.session.InfoLegend(std::nullopt).lines.back().text.find("a.csv"), std::string::npos);
+
+  struct Refusal {
+    std::string name, bytes;
+    Language language;
+    const char* says;
+  };
+  const Refusal refusals[] = {
+      {"b.csv", "hello,world\n1,2\n", Language::kGerman, "Zeile"},
+      {"b.csv", "hello,world\n1,2\n", Language::kEnglish, "line"},
+      {"big.msi", std::string(kMaxPatternFileBytes + 1, ' '), Language::kEnglish, "10 MB"},
+  };
+  for (const Refusal& r : refusals) {
+    const std::string message = f.session.Files().ImportBytes(r.name, r.bytes, r.language);
+    EXPECT_NE(message.find(r.says), std::string::npos) << message;
+    EXPECT_EQ(f.session.Files().LoadedName(), "a.csv") << "a refused file replaces nothing";
+  }
+  EXPECT_FALSE(f.session.ExportPattern("/nonexistent-folder/x.msi").empty());
+}
+
+}  // namespace
+}  // namespace veltrisko

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "render/false_colour.h"
 #include "render/pattern_frame.h"
 #include "render/pattern_geometry.h"
 
@@ -17,6 +18,17 @@ struct AnalysisViewState {
 };
 
 FrameOptions FrameOptionsOf(const AnalysisViewState& state);
+
+// The readout box beside the cursor, the same in every viewer: a pale yellow
+// box with a grey 1-pixel border and its text 4 pixels inside its edge.
+struct ReadoutBoxStyle {
+  Colour background = 0xE1FFFF;  // (255, 255, 225)
+  Colour border = 0x767676;      // (118, 118, 118)
+  Colour text = 0x000000;
+  int borderWidth = 1;
+  int textInset = 4;  // from the box's outer edge, the border included
+};
+inline constexpr ReadoutBoxStyle kReadoutBox{};
 
 // A press and release of a mouse button at most this many pixels apart
 // (Manhattan distance) count as a click, not as a drag.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/qt/direction_readout.h"
 
+#include <QColor>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
@@ -8,6 +9,7 @@
 
 #include "app/logic/dialog_placement.h"
 #include "app/logic/main_menu.h"
+#include "app/logic/readout_view.h"
 #include "app/qt/pattern_view.h"
 
 namespace veltrisko {
@@ -38,9 +40,15 @@ DirectionReadoutController::DirectionReadoutController(
       keepClear_(std::move(keepClear)),
       carry_(std::move(carry)) {
   box_->setObjectName(QStringLiteral("directionReadout"));
-  box_->setStyleSheet(
-      QStringLiteral("QLabel { background: #ffffe1; color: black; border: 1px solid #767676;"
-                     " padding: 3px; }"));
+  const auto css = [](Colour c) {  // 0xBBGGRR
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF).name();
+  };
+  box_->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; border: %3px solid %4;"
+                                     " padding: %5px; }")
+                          .arg(css(kReadoutBox.background), css(kReadoutBox.text))
+                          .arg(kReadoutBox.borderWidth)
+                          .arg(css(kReadoutBox.border))
+                          .arg(kReadoutBox.textInset - kReadoutBox.borderWidth));
   box_->setAttribute(Qt::WA_TransparentForMouseEvents);
   box_->hide();
   // A window gets every mouse movement, with or without a button held.

@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 
 #include "app/logic/dialog_placement.h"
+#include "app/logic/readout_view.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/win32_controls.h"
 #include "render/gl/draw_pattern.h"
@@ -24,9 +25,10 @@ constexpr char kWarmUpCode[] = "030EA00";
 constexpr int kMessageMargin = 8;
 constexpr COLORREF kMessageText = RGB(160, 0, 0);
 constexpr COLORREF kMessageBackground = RGB(255, 255, 255);
-constexpr COLORREF kReadoutBackground = RGB(255, 255, 225);
-constexpr COLORREF kReadoutBorder = RGB(118, 118, 118);
-constexpr int kReadoutPadding = 4;
+// Colour is 0xBBGGRR, as COLORREF.
+constexpr COLORREF kReadoutBackground = kReadoutBox.background;
+constexpr COLORREF kReadoutBorder = kReadoutBox.border;
+constexpr int kReadoutPadding = kReadoutBox.textInset;
 
 // The user's message font, as the system draws tooltips and message boxes.
 HFONT MessageFont() {
@@ -159,7 +161,7 @@ LegendRect DrawReadoutBox(HDC dc, const std::string& utf8, POINT cursor, SIZE vi
     DeleteObject(border);
     DeleteObject(background);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 0, 0));
+    SetTextColor(dc, kReadoutBox.text);
     RECT area{at.x + kReadoutPadding, at.y + kReadoutPadding, at.x + width - kReadoutPadding,
               at.y + height - kReadoutPadding};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_NOPREFIX | DT_LEFT);

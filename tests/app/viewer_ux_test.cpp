@@ -230,9 +230,8 @@ class ViewerUxTest : public QObject {
       DiagramWindow* diagrams = analysis->Diagrams();
       QVERIFY(QTest::qWaitForWindowExposed(diagrams));
       // A window manager ignores an iconify request for a window it does
-      // not manage yet: wait for its frame.
-      if (WindowManagerRunning())
-        QTRY_VERIFY(diagrams->frameGeometry().size() != diagrams->geometry().size());
+      // not manage yet: wait until it lists the window as its client.
+      if (WindowManagerRunning()) QTRY_VERIFY(StackingOrder().contains(diagrams->winId()));
       diagrams->showMinimized();
       QTRY_VERIFY(diagrams->isMinimized());
       if (WindowManagerRunning()) QTRY_VERIFY(!diagrams->windowHandle()->isExposed());

@@ -223,6 +223,15 @@ bool AntennaPanel::ParseTypedCode() {
   return true;
 }
 
+std::array<int, 5> AntennaPanel::SliderPositions() const {
+  const SliderControl* sliders[5] = {controls_.typeSlider, controls_.p1Slider, controls_.p2Slider,
+                                     controls_.p3Slider, controls_.p4Slider};
+  std::array<int, 5> positions{};
+  for (std::size_t i = 0; i < positions.size(); ++i)
+    positions[i] = sliders[i] != nullptr ? sliders[i]->Position() : 0;
+  return positions;
+}
+
 const char* AntennaPanel::TypeName(unsigned typeIndex) {
   return typeIndex < static_cast<unsigned>(kCatalogueSize)
              ? CatalogueEntryAt(static_cast<int>(typeIndex)).letters

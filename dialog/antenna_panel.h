@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "dialog/panel_controls.h"
@@ -32,6 +33,8 @@ class AntennaPanel {
   // The current code; empty before the first composition.
   const char* Code() const { return code_.c_str(); }
   int TypeIndex() const { return typeIndex_; }
+  // The type and P1..P4 sliders' positions; 0 for a slider not bound.
+  std::array<int, 5> SliderPositions() const;
 
  private:
   // Composing and reading need the edit field and all five sliders; labels

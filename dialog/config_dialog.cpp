@@ -127,6 +127,15 @@ void ConfigDialog::OnScroll() {
   window_.PostRepaintRequest();
 }
 
+ConfigDialogState ConfigDialog::State() const {
+  const auto panel = [](const AntennaPanel& antenna, const TextControl* edit) {
+    return PanelState{antenna.TypeIndex(), antenna.SliderPositions(),
+                      edit != nullptr ? edit->Text() : std::string(), antenna.Code()};
+  };
+  return {panel(horizontal_, horizontalEdit_), panel(vertical_, verticalEdit_), scene_.logScale,
+          window_.DbRangeSlider().Position()};
+}
+
 void ConfigDialog::OnClose() {
   window_.EndDialog();
   if (openDialog_ != this) return;

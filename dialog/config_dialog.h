@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "dialog/antenna_panel.h"
 #include "dialog/panel_controls.h"
 #include "scene/scene_state.h"
@@ -42,6 +45,22 @@ class DialogWindow {
 
 class ConfigDialog;
 
+// What one panel's controls hold, from which the dialog's view is worked out.
+struct PanelState {
+  int typeIndex = 0;
+  std::array<int, 5> positions{};  // type, P1..P4
+  std::string fieldText;           // the edit field's text as typed
+  std::string codeInForce;
+};
+
+// What the open dialog holds: both panels, the display mode and the dB range.
+struct ConfigDialogState {
+  PanelState horizontal;
+  PanelState vertical;
+  bool logScale = false;
+  int dbRange = 0;
+};
+
 // What a dialog works on: the scene, the two panels with their shared
 // edit-text flag, and the process's record of the open dialog, which the
 // dialog sets while it is open.
@@ -71,6 +90,8 @@ class ConfigDialog {
   void OnScroll();
   // The close box: ends the dialog without a repaint.
   void OnClose();
+  // What the controls hold now (after OnInit).
+  ConfigDialogState State() const;
 
  private:
   // The panels keep their codes but no longer reach this dialog's controls,

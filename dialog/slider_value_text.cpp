@@ -123,6 +123,17 @@ std::string SliderValueText(int typeIndex, PanelSlider slider, int position, Lan
   return {};
 }
 
+std::vector<std::string> SliderValueTextsToFit(PanelSlider slider) {
+  std::vector<std::string> texts;
+  for (const Language language : {Language::kGerman, Language::kEnglish}) {
+    for (int type = 0; type < kCatalogueSize; ++type) {
+      for (const int position : {0, 9, 89, 99, 100, 120, 890})
+        texts.push_back(SliderValueText(type, slider, position, language));
+    }
+  }
+  return texts;
+}
+
 std::string DbRangeValueText(int position) {
   // U+2212 MINUS SIGN, as typeset values use it.
   return (position > 0 ? "\u2212" : "") + std::to_string(position) + " dB";

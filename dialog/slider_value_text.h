@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "text/language.h"
 
@@ -16,6 +17,10 @@ enum class PanelSlider { kType, kP1, kP2, kP3, kP4 };
 // slider the type hides.
 std::string SliderValueText(int typeIndex, PanelSlider slider, int position,
                             Language language = kDefaultLanguage);
+
+// The texts a value label beside `slider` must have room for, so that its
+// dialog keeps its layout: the widest ones of every type in both languages.
+std::vector<std::string> SliderValueTextsToFit(PanelSlider slider);
 
 // The text beside the dB-range slider, e.g. "−40 dB".
 std::string DbRangeValueText(int position);

@@ -13,12 +13,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/logic/code_feedback.h"
+#include "app/logic/config_dialog_view.h"
 #include "app/logic/dialog_placement.h"
 #include "app/qt/ui_font.h"
 #include "dialog/pasted_code.h"
 #include "dialog/slider_value_text.h"
-#include "model/panel_catalogue.h"
 #include "text/dialog_texts.h"
 
 namespace veltrisko {
@@ -43,26 +42,9 @@ QLabel* NewValueLabel(QWidget* parent, const std::vector<std::string>& texts) {
   return label;
 }
 
-std::vector<std::string> AllValueTexts(PanelSlider slider) {
-  std::vector<std::string> texts;
-  for (const Language language : {Language::kGerman, Language::kEnglish}) {
-    for (int type = 0; type < kCatalogueSize; ++type) {
-      for (const int position : {0, 9, 89, 99, 100, 120, 890})
-        texts.push_back(SliderValueText(type, slider, position, language));
-    }
-  }
-  return texts;
-}
-
 QString Shown(Language language, const Text& text) {
   const std::string_view chosen = In(language, text);
   return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
-}
-
-// A light tint behind a code that is not (or not validly) in force.
-QColor TintOf(CodeFieldState state, const QColor& normal) {
-  const std::optional<Colour> tint = CodeFieldTint(state);
-  return tint ? QColor(RedOf(*tint), GreenOf(*tint), BlueOf(*tint)) : normal;
 }
 
 LegendRect RectOf(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
@@ -75,8 +57,6 @@ ConfigDialogWidget::ConfigDialogWidget(QWidget* owner, const DialogTargets& targ
       language_(language),
       repaint_(std::move(repaint)),
       owner_(owner),
-      horizontalPanel_(targets.horizontal),
-      verticalPanel_(targets.vertical),
       logic_(*this, targets) {
   // The template's modal frame: a close box, no maximise button, fixed size.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -193,7 +173,7 @@ QGroupBox* ConfigDialogWidget::BuildPanel(int editId, PanelWidgets& widgets,
   for (int i = 0; i < 5; ++i) {
     widgets.sliders[i] = NewSlider(box);
     widgets.labels[i] = new QLabel(labelTexts[i], box);
-    widgets.values[i] = NewValueLabel(box, AllValueTexts(static_cast<PanelSlider>(i)));
+    widgets.values[i] = NewValueLabel(box, SliderValueTextsToFit(static_cast<PanelSlider>(i)));
     KeepSpaceWhenHidden(widgets.sliders[i]);
     KeepSpaceWhenHidden(widgets.labels[i]);
     rows->addWidget(widgets.sliders[i], 2 * i, 0);
@@ -303,29 +283,25 @@ void ConfigDialogWidget::SetTabOrder() {
 }
 
 void ConfigDialogWidget::ShowState() {
-  ShowPanelState(horizontal_, horizontalPanel_, In(language_, texts::kHorizontal).data());
-  ShowPanelState(vertical_, verticalPanel_, In(language_, texts::kVertical).data());
-  dbRangeValue_->setText(
-      QString::fromStdString(DbRangeValueText(dbRangeSlider_->sliderPosition())));
-  dbRangeValue_->setVisible(dbRangeSlider_->isVisibleTo(this));
+  const ConfigDialogView view = ConfigDialogViewOf(logic_.State(), language_);
+  ShowPanelState(horizontal_, view.horizontal);
+  ShowPanelState(vertical_, view.vertical);
+  dbRangeValue_->setText(QString::fromStdString(view.dbRangeText));
+  dbRangeValue_->setVisible(view.dbRangeShown);
 }
 
-void ConfigDialogWidget::ShowPanelState(const PanelWidgets& widgets, const AntennaPanel& panel,
-                                        const char* component) {
-  for (int i = 0; i < 5; ++i) {
-    const std::string text = SliderValueText(panel.TypeIndex(), static_cast<PanelSlider>(i),
-                                             widgets.sliders[i]->sliderPosition(), language_);
-    widgets.values[i]->setText(QString::fromStdString(text));
-    widgets.values[i]->setVisible(widgets.sliders[i]->isVisibleTo(this));
+void ConfigDialogWidget::ShowPanelState(const PanelWidgets& widgets, const PanelView& view) {
+  for (std::size_t i = 0; i < view.valueTexts.size(); ++i) {
+    widgets.values[i]->setText(QString::fromStdString(view.valueTexts[i]));
+    widgets.values[i]->setVisible(view.valueShown[i]);
   }
-  const CodeFieldFeedback feedback =
-      CodeFieldFeedbackOf(widgets.edit->text().toStdString(), panel.Code(), component, language_);
+  const Colour tint = view.codeTint.value_or(0);
   QPalette palette = widgets.edit->palette();
-  palette.setColor(QPalette::Base,
-                   TintOf(feedback.state, QApplication::palette().color(QPalette::Base)));
+  palette.setColor(QPalette::Base, view.codeTint ? QColor(RedOf(tint), GreenOf(tint), BlueOf(tint))
+                                                 : QApplication::palette().color(QPalette::Base));
   widgets.edit->setPalette(palette);
-  widgets.edit->setToolTip(QString::fromStdString(feedback.toolTip));
-  widgets.edit->setProperty("codeState", static_cast<int>(feedback.state));
+  widgets.edit->setToolTip(QString::fromStdString(view.codeToolTip));
+  widgets.edit->setProperty("codeState", static_cast<int>(view.codeState));
 }
 
 QRadioButton* ConfigDialogWidget::Button(DialogControlId id) const {

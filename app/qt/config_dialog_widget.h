@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/logic/config_dialog_view.h"
 #include "app/qt/qt_controls.h"
 #include "dialog/config_dialog.h"
 #include "text/language.h"
@@ -70,8 +71,7 @@ class ConfigDialogWidget final : public QDialog, private DialogWindow {
   // After every change: the value texts beside the sliders and whether each
   // edit field holds the code in force.
   void ShowState();
-  void ShowPanelState(const PanelWidgets& widgets, const AntennaPanel& panel,
-                      const char* component);
+  void ShowPanelState(const PanelWidgets& widgets, const PanelView& view);
   void SetTabOrder();
   // Raises the dialog above its owner's window.
   void StayAboveOwner();
@@ -79,8 +79,6 @@ class ConfigDialogWidget final : public QDialog, private DialogWindow {
   Language language_;
   std::function<void()> repaint_;
   QWidget* owner_;
-  const AntennaPanel& horizontalPanel_;
-  const AntennaPanel& verticalPanel_;
   PanelWidgets horizontal_{};
   PanelWidgets vertical_{};
   QGroupBox* horizontalBox_ = nullptr;

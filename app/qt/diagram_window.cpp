@@ -4,7 +4,6 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -24,6 +23,7 @@
 #include "app/logic/side_window_placement.h"
 #include "app/qt/config_dialog_widget.h"
 #include "app/qt/diagram_painter.h"
+#include "app/qt/file_dialog.h"
 #include "app/qt/flow_layout.h"
 #include "app/qt/main_window.h"
 #include "app/qt/viewer_settings.h"
@@ -257,9 +257,9 @@ bool DiagramWindow::ExportTo(DiagramExport what, const QString& path) {
 
 void DiagramWindow::AskAndExport(DiagramExport what) {
   const DiagramExportDialog ask = model_.ExportDialog(what);
-  const QString path = QFileDialog::getSaveFileName(
-      this, QText(ask.title), QText(ask.suggestedName),
-      QStringLiteral("%1 (*.%2)").arg(QText(ask.filterName), QText(ask.extension)));
+  const QString path =
+      AskSaveFileName(this, Input().language, QText(ask.title), QText(ask.suggestedName),
+                      QStringLiteral("%1 (*.%2)").arg(QText(ask.filterName), QText(ask.extension)));
   if (path.isEmpty()) return;
   ExportTo(what, QText(model_.PathWithExtension(what, path.toStdString())));
 }

@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -14,6 +13,7 @@
 #include "app/qt/analysis_features.h"
 #include "app/qt/config_dialog_widget.h"
 #include "app/qt/diagram_window.h"
+#include "app/qt/file_dialog.h"
 #include "app/qt/legend_widgets.h"
 #include "app/qt/main_window.h"
 #include "app/qt/pattern_fit_dialog.h"
@@ -51,8 +51,8 @@ void PatternFileFeatures::AskAndExport() {
   const QString csvFilter = QText(FilterText(kCsvFilter, language));
   QString filter = msiFilter;
   QString path =
-      QFileDialog::getSaveFileName(&window_, QText(In(language, texts::kExportPatternTitle)),
-                                   QString(), msiFilter + ";;" + csvFilter, &filter);
+      AskSaveFileName(&window_, language, QText(In(language, texts::kExportPatternTitle)),
+                      QString(), msiFilter + ";;" + csvFilter, &filter);
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += filter == csvFilter ? ".csv" : ".msi";
   ExportTo(path);
@@ -69,8 +69,8 @@ void PatternFileFeatures::AskAndImport() {
   QStringList filters;
   for (const FileFilter& filter : kImportFilters) filters << QText(FilterText(filter, language));
   const QString path =
-      QFileDialog::getOpenFileName(&window_, QText(In(language, texts::kImportPatternTitle)),
-                                   QString(), filters.join(QStringLiteral(";;")));
+      AskOpenFileName(&window_, language, QText(In(language, texts::kImportPatternTitle)),
+                      filters.join(QStringLiteral(";;")));
   if (!path.isEmpty()) ImportFrom(path);
 }
 

@@ -8,10 +8,9 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 #include <string>
 
-#include "app/logic/code_feedback.h"
+#include "app/logic/config_dialog_view.h"
 #include "app/logic/dialog_placement.h"
 #include "app/logic/process_objects.h"
 #include "app/win32/test_dumps.h"
@@ -21,7 +20,6 @@
 #include "app/win32/window_text_dumps.h"
 #include "dialog/config_dialog.h"
 #include "dialog/pasted_code.h"
-#include "dialog/slider_value_text.h"
 #include "text/dialog_texts.h"
 
 namespace veltrisko {
@@ -40,13 +38,6 @@ constexpr std::array<int, 11> kVerticalControlIds = {1021, 1010, 1012, 1014, 101
 constexpr std::array<int, 5> kHorizontalValueIds = {1027, 1028, 1029, 1030, 1031};
 constexpr std::array<int, 5> kVerticalValueIds = {1032, 1033, 1034, 1035, 1036};
 constexpr int kDbRangeValueId = 1037;
-
-// Whether a control is shown once its dialog is: a dialog not yet on the
-// screen (while it is created) makes every control invisible to
-// IsWindowVisible.
-bool HasVisibleStyle(HWND control) {
-  return (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
-}
 
 // One open dialog: its window, its controls as the panels see them and the
 // dialog logic; lives from WM_INITDIALOG to the window's last message.
@@ -94,17 +85,11 @@ class DialogBinding final : public DialogWindow {
   // Shows what the sliders' positions mean and whether each typed code is in
   // force; after every event the dialog handles.
   void ShowState() {
-    std::string dump;
-    ShowPanelState(kHorizontalControlIds, kHorizontalValueIds, horizontalPanel, "horizontal", 0,
-                   dump);
-    ShowPanelState(kVerticalControlIds, kVerticalValueIds, verticalPanel, "vertikal", 1, dump);
-    const HWND dbValue = GetDlgItem(dialog_, kDbRangeValueId);
-    const bool dbShown = HasVisibleStyle(GetDlgItem(dialog_, kDbRangeSliderId));
-    const std::string dbText = DbRangeValueText(dbRange_.Position());
-    SetWindowTextW(dbValue, Widen(dbText).c_str());
-    ShowWindow(dbValue, dbShown ? SW_SHOW : SW_HIDE);
-    if (dbShown) dump += "dB: " + dbText + "\n";
-    DumpText("dialog", dump);
+    const ConfigDialogView view = ConfigDialogViewOf(logic_.State(), viewerLanguage);
+    ShowPanelState(kHorizontalControlIds[0], kHorizontalValueIds, view.horizontal, 0);
+    ShowPanelState(kVerticalControlIds[0], kVerticalValueIds, view.vertical, 1);
+    ShowValue(kDbRangeValueId, view.dbRangeText, view.dbRangeShown);
+    DumpText("dialog", DescribeConfigDialogView(view));
     DumpControlTexts(dialog_, "dialog-controls");
   }
 
@@ -136,36 +121,23 @@ class DialogBinding final : public DialogWindow {
   void EndDialog() override { ::EndDialog(dialog_, IDCANCEL); }
 
  private:
-  void ShowPanelState(const std::array<int, 11>& controlIds, const std::array<int, 5>& valueIds,
-                      const AntennaPanel& panel, const char* component, int index,
-                      std::string& dump) {
-    for (int i = 0; i < 5; ++i) {
-      const HWND slider = GetDlgItem(dialog_, controlIds[static_cast<std::size_t>(1 + i)]);
-      const HWND value = GetDlgItem(dialog_, valueIds[static_cast<std::size_t>(i)]);
-      const bool shown = HasVisibleStyle(slider);
-      const std::string text =
-          SliderValueText(panel.TypeIndex(), static_cast<PanelSlider>(i),
-                          static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0)), viewerLanguage);
-      SetWindowTextW(value, Widen(text).c_str());
-      ShowWindow(value, shown ? SW_SHOW : SW_HIDE);
-      if (shown) dump += std::string(component) + " " + std::to_string(i) + ": " + text + "\n";
-    }
-    const HWND edit = GetDlgItem(dialog_, controlIds[0]);
-    const CodeFieldFeedback feedback = CodeFieldFeedbackOf(
-        WindowTextControl(edit).Text(), panel.Code(),
-        In(viewerLanguage, index == 0 ? texts::kHorizontal : texts::kVertical).data(),
-        viewerLanguage);
-    const std::optional<Colour> tint = CodeFieldTint(feedback.state);
+  void ShowValue(int id, const std::string& text, bool shown) {
+    const HWND value = GetDlgItem(dialog_, id);
+    SetWindowTextW(value, Widen(text).c_str());
+    ShowWindow(value, shown ? SW_SHOW : SW_HIDE);
+  }
+
+  void ShowPanelState(int editId, const std::array<int, 5>& valueIds, const PanelView& view,
+                      int index) {
+    for (std::size_t i = 0; i < valueIds.size(); ++i)
+      ShowValue(valueIds[i], view.valueTexts[i], view.valueShown[i]);
+    const HWND edit = GetDlgItem(dialog_, editId);
     HBRUSH& brush = tintBrushes_[index];
     if (brush != nullptr) DeleteObject(brush);
-    brush = tint ? CreateSolidBrush(*tint) : nullptr;
-    tintColours_[index] = tint ? *tint : 0;
-    SetToolTip(edit, feedback.toolTip);
+    brush = view.codeTint ? CreateSolidBrush(*view.codeTint) : nullptr;
+    tintColours_[index] = view.codeTint.value_or(0);
+    SetToolTip(edit, view.codeToolTip);
     InvalidateRect(edit, nullptr, TRUE);
-    static constexpr const char* kStates[] = {"in force", "not in force", "rejected",
-                                              "unusual form"};
-    dump += std::string(component) + " field: " + kStates[static_cast<int>(feedback.state)] +
-            (feedback.toolTip.empty() ? "" : " | " + feedback.toolTip) + "\n";
   }
 
   void SetToolTip(HWND edit, const std::string& text) {
@@ -305,8 +277,6 @@ void OpenConfigDialog(HINSTANCE instance, HWND mainWindow, bool activate) {
   if (dialog == nullptr) return;
   PlaceConfigDialogBesideOwner();
   ShowWindow(dialog, activate ? SW_SHOWNORMAL : SW_SHOWNOACTIVATE);
-  // Shown now: its value texts follow the controls' visibility.
-  if (DialogBinding* binding = BindingOf(dialog)) binding->ShowState();
 }
 
 }  // namespace veltrisko

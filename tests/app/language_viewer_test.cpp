@@ -2,10 +2,13 @@
 // The viewer started in English shows no German text, switches every open
 // window at once and keeps the choice for the next start.
 #include <QAbstractButton>
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -19,6 +22,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QTreeView>
 #include <span>
 
 #include "app/logic/legend_content.h"
@@ -137,6 +142,34 @@ QStringList GermanOnlyTexts() {
   return german;
 }
 
+// The language of the file dialog that a menu command opens, once its
+// list's dates are written in it; the dialog is then cancelled.
+QLocale::Language FileDialogLanguage(MainWindow& window, int command) {
+  QLocale::Language language = QLocale::AnyLanguage;
+  QTimer poll;
+  int polls = 0;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<QFileDialog*>(widget);
+      if (dialog == nullptr || !dialog->isVisible()) continue;
+      const QTreeView* list = dialog->findChild<QTreeView*>();
+      const QModelIndex first = list->model()->index(0, 3, list->rootIndex());
+      // The model reads the folder in the background.
+      if (!first.isValid() && ++polls < 100) return;
+      const auto* files = dialog->findChild<QFileSystemModel*>();
+      const QAbstractProxyModel* proxy = dialog->proxyModel();
+      const QModelIndex file = proxy != nullptr ? proxy->mapToSource(first) : first;
+      if (first.data().toString() ==
+          dialog->locale().toString(files->lastModified(file), QLocale::ShortFormat))
+        language = dialog->locale().language();
+      dialog->reject();
+    }
+  });
+  poll.start(20);
+  window.Action(command)->trigger();
+  return language;
+}
+
 }  // namespace
 
 class LanguageViewerTest : public QObject {
@@ -207,12 +240,14 @@ class LanguageViewerTest : public QObject {
              QStringLiteral("1/2-Leistung-Winkel"));
     QVERIFY(window.Action(kCmdLanguageGerman)->isChecked());
     QCOMPARE(RememberedLanguage(), Language::kGerman);
+    QCOMPARE(FileDialogLanguage(window, kCmdImportPattern), QLocale::German);
 
     window.Action(kCmdLanguageEnglish)->trigger();
     QCOMPARE(window.Dialog()->Horizontal().labels[0]->text(), QStringLiteral("antenna type group"));
     QCOMPARE(diagrams->CurveBox(DiagramCurve::kV6)->text(), QStringLiteral("HCM V6 combination"));
     QCOMPARE(window.Dialog()->Button(kLogarithmicButtonId)->text(), QStringLiteral("logarithmic"));
     QVERIFY(window.Action(kCmdLanguageEnglish)->isChecked());
+    QCOMPARE(FileDialogLanguage(window, kCmdExportPattern), QLocale::English);
   }
 
   // Every label and button of the dialog shows its whole text.

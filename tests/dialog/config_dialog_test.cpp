@@ -83,6 +83,24 @@ TEST_F(ConfigDialogTest, OpeningShowsStartingCodesV7LinearAndHiddenDbSliderWitho
   EXPECT_FALSE(updatingEditText);
 }
 
+TEST_F(ConfigDialogTest, StateIsWhatTheControlsHold) {
+  scene.logScale = true;
+  Open();
+  horizontalControls.p1Slider.Drag(45);
+  window.dbRange.Drag(25);
+  dialog.OnScroll();
+  Type(verticalControls, kVerticalEditId, "030EA1");
+  const ConfigDialogState state = dialog.State();
+  EXPECT_EQ(state.horizontal.typeIndex, 1);
+  EXPECT_EQ(state.horizontal.positions, (std::array<int, 5>{1, 45, 0, 0, 0}));
+  EXPECT_EQ(state.horizontal.fieldText, "045EA00");
+  EXPECT_EQ(state.horizontal.codeInForce, "045EA00");
+  EXPECT_EQ(state.vertical.fieldText, "030EA1");
+  EXPECT_EQ(state.vertical.codeInForce, "030EA00");
+  EXPECT_TRUE(state.logScale);
+  EXPECT_EQ(state.dbRange, 25);
+}
+
 TEST_F(ConfigDialogTest, OpeningPutsTheTruncatedDbRangeOnItsSlider) {
   scene.dbRange = 12.7f;
   Open();

@@ -107,27 +107,5 @@ BENCHMARK(HeadlessFrame)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-// The same frame into a single pixel of the 800 x 600 surface: what the
-// Windows viewer's warm-up frame costs (its vertices, hardly any pixels).
-void SinglePixelFrame(benchmark::State& state) {
-  HeadlessSurface surface(800, 600);
-  GLContext context;
-  if (!context.MakeCurrent(&surface)) {
-    state.SkipWithError(("no headless OpenGL context: " + surface.Error()).c_str());
-    return;
-  }
-  const SceneState scene = BenchScene(state.range(0) == 7, 2);
-  for (auto _ : state)
-    benchmark::DoNotOptimize(DrawPattern(scene, ClientRect{0, 0, 1, 1}, kHorizontal, kVertical));
-  context.DeleteContext();
-}
-BENCHMARK(SinglePixelFrame)
-    ->ArgName("rule")
-    ->Arg(7)
-    ->Arg(6)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-
 }  // namespace
 }  // namespace veltrisko

@@ -31,4 +31,35 @@ void DrawList::LineWidth(float width) {
 
 void DrawList::DisableBlend() { commands_.push_back({.op = DrawOp::DisableBlend}); }
 
+void Replay(const DrawList& list, DrawSink& out) {
+  for (const DrawCommand& c : list.Commands()) {
+    switch (c.op) {
+      case DrawOp::Begin:
+        out.Begin(c.mode);
+        break;
+      case DrawOp::End:
+        out.End();
+        break;
+      case DrawOp::Vertex:
+        out.Vertex(Vector3(c.x, c.y, c.z));
+        break;
+      case DrawOp::Normal:
+        out.Normal(Vector3(c.x, c.y, c.z));
+        break;
+      case DrawOp::Colour3:
+        out.Colour3(c.r, c.g, c.b);
+        break;
+      case DrawOp::Colour4:
+        out.Colour4(c.r, c.g, c.b, c.a);
+        break;
+      case DrawOp::LineWidth:
+        out.LineWidth(c.x);
+        break;
+      case DrawOp::DisableBlend:
+        out.DisableBlend();
+        break;
+    }
+  }
+}
+
 }  // namespace veltrisko

@@ -66,4 +66,7 @@ class DrawList final : public DrawSink {
   std::vector<DrawCommand> commands_;
 };
 
+// Sends the recorded calls to `out` in their order.
+void Replay(const DrawList& list, DrawSink& out);
+
 }  // namespace veltrisko

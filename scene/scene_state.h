@@ -8,7 +8,7 @@ namespace veltrisko {
 // Everything the picture depends on apart from the two antenna codes: the
 // fixed dimetric camera, the model rotation, the three view angles and the
 // display options. Plain C++ without OpenGL: the renderer's DrawPattern
-// (render/gl/draw_pattern.h) takes the SceneState, FrameSetup loads its
+// (render/gl/draw_pattern.h) takes the SceneState, FrameSetupFor takes its
 // cameraMatrix, and the renderer emits every vertex through modelRotation.
 class SceneState {
  public:

@@ -16,12 +16,6 @@
 namespace veltrisko {
 namespace {
 
-// A frame leaves OpenGL state behind that the next one starts with (the
-// current normal, which lights the axes). Each frame starts from the state
-// a frame of the same scene with the codes the dialog starts with leaves, so
-// that the picture of a state does not depend on the frames before it (and
-// equals the Linux viewer's steady frame of that state).
-constexpr char kWarmUpCode[] = "030EA00";
 constexpr int kMessageMargin = 8;
 constexpr COLORREF kMessageText = RGB(160, 0, 0);
 constexpr COLORREF kMessageBackground = RGB(255, 255, 255);
@@ -60,31 +54,12 @@ bool PatternPicture::EnsureSurface(int width, int height) {
       context_.HasContext())
     return true;
   context_.DeleteContext();
-  left_.reset();
   surface_ = std::make_unique<HeadlessSurface>(width, height);
   if (context_.MakeCurrent(surface_.get())) return true;
   error_ = surface_->Error();
   context_.DeleteContext();
   surface_.reset();
   return false;
-}
-
-PatternPicture::LeftState PatternPicture::ReadLeftState() {
-  LeftState state{};
-  glGetFloatv(GL_CURRENT_NORMAL, state.normal);
-  glGetFloatv(GL_CURRENT_COLOR, state.colour);
-  glGetFloatv(GL_LINE_WIDTH, &state.lineWidth);
-  state.blend = glIsEnabled(GL_BLEND) == GL_TRUE;
-  return state;
-}
-
-// The warm-up frame only sets the state the real frame starts with: it is
-// drawn into a single pixel, and not at all when the context holds that state
-// already (the frame before was of the same scene and left what it leaves).
-void PatternPicture::WarmUp(const SceneState& scene) {
-  if (warmedUp_ && left_ && warmedUp_->first == scene && warmedUp_->second == *left_) return;
-  DrawPattern(scene, ClientRect{0, 0, 1, 1}, kWarmUpCode, kWarmUpCode);
-  warmedUp_.emplace(scene, ReadLeftState());
 }
 
 bool PatternPicture::Render(int width, int height, const SceneState& scene,
@@ -96,10 +71,10 @@ bool PatternPicture::Render(int width, int height, const SceneState& scene,
   findings_.reset();
   if (width_ == 0 || height_ == 0) return true;
   if (!EnsureSurface(width_, height_) || !context_.MakeCurrent(surface_.get())) return false;
-  WarmUp(scene);
+  // Each frame sets all the state it draws with, so the picture of a state
+  // does not depend on the frames before it (and equals the Linux one).
   const ClientRect client{0, 0, width_, height_};
   DrawPattern(scene, client, horizontalCode, verticalCode, options, &findings_);
-  left_ = ReadLeftState();
   DumpFrame(width_, height_);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
   glReadBuffer(GL_BACK);

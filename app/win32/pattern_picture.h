@@ -7,7 +7,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/logic/legend_content.h"
@@ -43,17 +42,6 @@ class PatternPicture {
 
  private:
   bool EnsureSurface(int width, int height);
-  void WarmUp(const SceneState& scene);
-
-  // OpenGL state a frame leaves behind and the next one starts with.
-  struct LeftState {
-    float normal[3];
-    float colour[4];
-    float lineWidth;
-    bool blend;
-    bool operator==(const LeftState&) const = default;
-  };
-  static LeftState ReadLeftState();
 
   std::unique_ptr<HeadlessSurface> surface_;
   GLContext context_;               // declared after the surface it lives on
@@ -62,10 +50,6 @@ class PatternPicture {
   int height_ = 0;
   std::optional<DifferenceFindings> findings_;
   std::string error_;
-  // What the context holds now (nothing after a new context) and what the
-  // last warm-up frame left for which scene.
-  std::optional<LeftState> left_;
-  std::optional<std::pair<SceneState, LeftState>> warmedUp_;
 };
 
 // The line over the top-left corner of the picture (dark red on white), e.g.

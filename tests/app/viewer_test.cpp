@@ -550,8 +550,7 @@ class ViewerTest : public QObject {
     for (int i = 0; i < 5; ++i) QTest::keyClick(window_, Qt::Key_Right);
     for (int i = 0; i < 3; ++i) QTest::keyClick(window_, Qt::Key_PageUp);
     PatternView* view = window_->Client()->View();
-    // A frame starts with the light of the one before, so the first of two
-    // grabs sets the state the headless renderer starts from as well.
+    // The second of two grabs: a frame after another one, as on the screen.
     view->GrabFrame();
     const QImage shown = view->GrabFrame().convertToFormat(QImage::Format_RGB888);
     const QString expectedPath =

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Test helper: the frame a viewer shows once it has painted before, drawn
-// headless. A frame leaves OpenGL state behind that the next one starts with
-// (the current normal, which lights the axes), so this draws a frame of the
-// starting codes 030EA00 / 030EA00 first and then the asked-for one, both on
-// one context, as the viewer does. The arguments are those of
-// `veltrisko-pattern render`.
+// headless: a frame of the starting codes 030EA00 / 030EA00 first and then
+// the asked-for one, both on one context, as the viewer does. Every frame
+// sets all the state it draws with, so the result equals the frame of
+// `veltrisko-pattern render`, whose arguments this takes.
 #include <cstdio>
 #include <string>
 #include <vector>

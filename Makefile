@@ -16,6 +16,8 @@ WEB_ENV := NODE_PATH=/usr/share/nodejs
 VERSION := $(shell grep -o -m1 'Veltrisko VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
 WINDOWS_ZIP := veltrisko-$(VERSION)-win64.zip
 WINDOWS_MSI := veltrisko-$(VERSION)-x64.msi
+# The browser page that the Debian package, the zip and the installer ship.
+WEB_PAGE := $(abspath $(WEB_BUILD))/veltrisko.html
 WINE_RUN := scripts/wine-run --prefix $(abspath $(WINDOWS_BUILD))/wine-prefix
 # Warnings fail the build on CI.
 WERROR ?= $(if $(CI),ON,OFF)
@@ -36,7 +38,8 @@ deps:
 	@bash scripts/install-deps
 
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRISKO_WERROR=$(WERROR)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRISKO_WERROR=$(WERROR) \
+	  -DVELTRISKO_WEB_PAGE=$(WEB_PAGE)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -53,7 +56,8 @@ test: test-core test-gui test-sanitize test-soak test-web test-windows
 check: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE 'gui|packaging'
 
-test-core: build
+# The package's tests install the browser page too.
+test-core: build web
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE gui
 
 # Each GUI test has an X server of its own (scripts/own-display): side by side.
@@ -95,9 +99,9 @@ soak-windows: windows-build
 $(WINDOWS_BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 	  -DCMAKE_BUILD_TYPE=Release -DVELTRISKO_WERROR=$(WERROR) \
-	  -DVELTRISKO_LINUX_BUILD=$(abspath $(BUILD))
+	  -DVELTRISKO_LINUX_BUILD=$(abspath $(BUILD)) -DVELTRISKO_WEB_PAGE=$(WEB_PAGE)
 
-windows-build: deps $(WINDOWS_BUILD)/CMakeCache.txt
+windows-build: deps web $(WINDOWS_BUILD)/CMakeCache.txt
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 # A Windows GUI test that fails under Wine is run once more (its first failure stays
@@ -107,13 +111,13 @@ test-windows: build windows-build
 	  status=$$?; cd $(CURDIR) && $(WINE_RUN) --stop; exit $$status
 
 # The zip for Windows users: both programs, the user guide in English and
-# German with its pictures, the README and the licence; beside it the Windows
-# Installer package with the same files, which the Windows build makes
-# (packaging/windows).
+# German with its pictures, the README, the licence and the browser page; beside
+# it the Windows Installer package with the same files, which the Windows build
+# makes (packaging/windows).
 windows: windows-build
 	rm -rf $(WINDOWS_BUILD)/zip && mkdir -p $(WINDOWS_BUILD)/zip
 	cp -r $(addprefix $(WINDOWS_BUILD)/bin/,veltrisko.exe veltrisko-pattern.exe user-guide.html user-guide.de.html docs) \
-	  README.md $(wildcard LICENSE) $(WINDOWS_BUILD)/zip/
+	  README.md $(wildcard LICENSE) $(WEB_PAGE) $(WINDOWS_BUILD)/zip/
 	x86_64-w64-mingw32-strip $(WINDOWS_BUILD)/zip/*.exe
 	rm -f $(WINDOWS_ZIP) && cd $(WINDOWS_BUILD)/zip && zip -q -X -r $(CURDIR)/$(WINDOWS_ZIP) .
 	cp $(WINDOWS_BUILD)/$(WINDOWS_MSI) $(WINDOWS_MSI).tmp && mv $(WINDOWS_MSI).tmp $(WINDOWS_MSI)
@@ -135,7 +139,7 @@ bench: build
 	$(BUILD)/bin/veltrisko-bench
 
 # The Debian package: $(BUILD)/veltrisko_<version>_amd64.deb.
-package: build
+package: build web
 	cmake --build $(BUILD) --target package
 
 clean:

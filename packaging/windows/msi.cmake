@@ -6,6 +6,7 @@
 #   cmake -DWIXL=wixl -DMSIBUILD=msibuild -DSTRIP=strip -DBIN_DIR=<build>/bin -DSOURCE_DIR=<source>
 #         -DSTAGE=<folder> -DVERSION=0.1.0 -DPUBLISHER=... -DOUTPUT=<x.msi>
 #         -P msi.cmake
+#         [-DWEB_PAGE=<veltrisko.html>]
 foreach(var WIXL MSIBUILD STRIP BIN_DIR SOURCE_DIR STAGE VERSION PUBLISHER OUTPUT)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "msi.cmake needs -D${var}=...")
@@ -39,6 +40,23 @@ foreach(picture IN LISTS pictures)
   string(APPEND files "        <File Id=\"picture${index}\" Name=\"${picture}\""
                       " Source=\"docs/${picture}\"/>\n")
 endforeach()
+# The browser page beside the programs, when the build ships one.
+set(page_component "")
+if(WEB_PAGE)
+  file(COPY_FILE "${WEB_PAGE}" "${STAGE}/veltrisko.html")
+  set(page_component "    <DirectoryRef Id=\"INSTALLDIR\">
+      <Component Id=\"BrowserPage\" Guid=\"*\">
+        <File Id=\"veltrisko.html\" Name=\"veltrisko.html\" Source=\"veltrisko.html\" KeyPath=\"yes\"/>
+      </Component>
+    </DirectoryRef>
+    <ComponentGroup Id=\"BrowserPage\">
+      <ComponentRef Id=\"BrowserPage\"/>
+    </ComponentGroup>
+")
+else()
+  set(page_component "    <ComponentGroup Id=\"BrowserPage\"/>
+")
+endif()
 file(WRITE "${STAGE}/pictures.wxs" "<?xml version=\"1.0\" encoding=\"utf-8\"?>
 <Wix xmlns=\"http://schemas.microsoft.com/wix/2006/wi\">
   <Fragment>
@@ -46,7 +64,7 @@ file(WRITE "${STAGE}/pictures.wxs" "<?xml version=\"1.0\" encoding=\"utf-8\"?>
       <Component Id=\"UserGuidePictures\" Guid=\"*\">
 ${files}      </Component>
     </DirectoryRef>
-  </Fragment>
+${page_component}  </Fragment>
 </Wix>
 ")
 

@@ -3,10 +3,11 @@
 # Installs the build into STAGE (as DESTDIR, prefix /usr) and checks that every
 # file a desktop installation needs is there: programs, menu entry, AppStream
 # data, each icon at its size, man pages, the user guide in English and German
-# with its pictures, licence.
+# with its pictures, licence, and the browser page if the build ships one.
 set -euo pipefail
 build=$1
 stage=$2
+web_page=${3:-}
 
 rm -rf "$stage"
 DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
@@ -48,6 +49,12 @@ for guide in "user-guide.html:Using the viewer" "user-guide.de.html:Den Betracht
   done
   grep -q "<h2>${guide#*:}</h2>" "$page" || fail "${guide%%:*} lacks its first section"
 done
+
+# The browser page, when the build ships it.
+if [ -n "$web_page" ]; then
+  cmp -s "$web_page" "$usr/share/veltrisko/veltrisko.html" ||
+    fail "/usr/share/veltrisko/veltrisko.html is not the built page"
+fi
 
 [ "$failures" -eq 0 ] || exit 1
 echo "staged install in $stage is complete"

@@ -100,7 +100,7 @@ def installations(prefix):
 
 def check_installed(prefix, folder, version, pictures, classes, path_key):
     for name in ("veltrisko.exe", "veltrisko-pattern.exe", "user-guide.html",
-                 "user-guide.de.html", "README.md", "LICENSE"):
+                 "user-guide.de.html", "README.md", "LICENSE", "veltrisko.html"):
         expect(os.path.isfile(os.path.join(folder, name)), "%s not installed" % name)
     installed = sorted(os.listdir(os.path.join(folder, "docs")))
     expect(installed == pictures, "pictures %s, expected %s" % (installed, pictures))

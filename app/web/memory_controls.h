@@ -25,7 +25,8 @@ class MemorySlider final : public SliderControl {
   bool Visible() const { return visible_; }
 
  private:
-  int minimum_ = 0, maximum_ = 0, position_ = 0;
+  // A new slider's range, as the desktop's toolkit starts one.
+  int minimum_ = 0, maximum_ = 99, position_ = 0;
   bool visible_ = true;
 };
 

@@ -25,6 +25,10 @@ PAGE, NATIVE, WORK = sys.argv[1:4]
 SCREENSHOT = sys.argv[4] if len(sys.argv) > 4 else None
 URL = 'file://' + os.path.abspath(PAGE)
 SIZE = 400
+# The share of pixels that may differ from the native picture: the two
+# rasterisers differ along edges; a turn by 2°, a missing grid or plain
+# colours change at least twice as many.
+TOLERANCE = 0.006
 
 
 def read_png(data):
@@ -83,8 +87,12 @@ class PageTest(unittest.TestCase):
                if _ is self):
             self.driver.save_screenshot(os.path.join(WORK, self._testMethodName + '.png'))
 
-    def open(self, fragment='', size=SIZE):
+    def open(self, fragment='', size=SIZE, forget=True):
         self.driver.get('about:blank')
+        if forget:  # what an earlier test left kept
+            self.driver.get(URL)
+            self.js('localStorage.clear()')
+            self.driver.get('about:blank')
         self.driver.get(URL + fragment)
         deadline = time.time() + 20
         while self.js('return document.body.dataset.ready') != '1':
@@ -138,6 +146,10 @@ class PageTest(unittest.TestCase):
         self.assertIn('205WA31', legend)
         self.assertTrue(self.driver.find_element(By.CSS_SELECTOR, 'input[data-button="0"]').is_selected())
         self.assertEqual(self.js("return document.getElementById('db-range').value"), '25')
+        # The display mode is kept for the next opening without a link.
+        self.open(forget=False)
+        self.assertTrue(self.driver.find_element(By.CSS_SELECTOR, 'input[data-button="3"]').is_selected())
+        self.assertIn('-25 .. 0 dB', self.driver.find_element(By.ID, 'info-legend').text)
 
     def test_input_changes_the_picture(self):
         def type_code(page):
@@ -176,13 +188,13 @@ class PageTest(unittest.TestCase):
         for fragment, arguments in states:
             with self.subTest(fragment):
                 self.open(fragment)
-                self.assertLess(differing_share(self.pixels(), self.native(*arguments)), 0.01)
+                self.assertLess(differing_share(self.pixels(), self.native(*arguments)), TOLERANCE)
         # What the tolerance must not let pass: a turn, a missing grid, plain colours.
         self.open(states[0][0])
         page = self.pixels()
-        for wrong in (['--azimuth', '8'], ['--no-grid'], ['--no-false-colour']):
+        for wrong in (['--azimuth', '2'], ['--no-grid'], ['--no-false-colour']):
             with self.subTest(wrong):
-                self.assertGreater(differing_share(page, self.native(*states[0][1], *wrong)), 0.01)
+                self.assertGreater(differing_share(page, self.native(*states[0][1], *wrong)), TOLERANCE)
 
     def test_hostile_fragment_injects_nothing(self):
         cases = [
@@ -199,14 +211,11 @@ class PageTest(unittest.TestCase):
                 notices = self.driver.find_element(By.ID, 'notices').text
                 if notice:
                     self.assertIn(notice, notices)
-        # The code is shown as the text it is, and the page still draws.
+        # The code is shown as the text it is, with its feedback.
         self.open(cases[0][0])
-        self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, 'input.code')[0].get_attribute('value'),
-                         '<IMG SRC=X ONERROR=ALERT(1)>'
-                         if 'IMG' in self.js("return document.querySelector('input.code').value")
-                         else '<img src=x onerror=alert(1)>')
-        self.assertIn('<', self.driver.find_element(By.ID, 'info-legend').text
-                      + self.driver.find_element(By.ID, 'code-message').text)
+        field = self.driver.find_elements(By.CSS_SELECTOR, 'input.code')[0]
+        self.assertEqual(field.get_attribute('value'), '<img src=x onerror=alert(1)>')
+        self.assertIn('unlesbarer Code', field.get_attribute('title'))
 
     def test_bad_file_gives_its_message(self):
         self.open()

@@ -7,6 +7,7 @@
 #include "app/logic/config_dialog_view.h"
 #include "app/logic/main_menu.h"
 #include "app/web/web_viewer.h"
+#include "diagram/diagram_files.h"
 #include "dialog/slider_value_text.h"
 #include "text/dialog_texts.h"
 #include "text/page_texts.h"
@@ -220,6 +221,59 @@ val ExportOf(const WebViewer& viewer, const std::string& name) {
   return out;
 }
 
+// The 2-D window's controls and its page; the page is an SVG document the
+// page shows as an image, so that nothing of it becomes the page's markup.
+val Diagrams(WebViewer& viewer) {
+  const std::string svg = viewer.DiagramPageSvg();
+  const DiagramWindowModel& model = viewer.Diagrams();
+  val out = val::object();
+  out.set("title", model.WindowTitle());
+  out.set("svg", svg);
+  out.set("reading", model.Reading());
+  out.set("styleLabel", model.StyleLabel());
+  out.set("styles", ArrayOf(std::array{model.StyleName(0), model.StyleName(1)}));
+  out.set("style", model.StyleIndex());
+  val curves = val::array();
+  for (int i = 0; i < static_cast<int>(DiagramCurve::kCount); ++i) {
+    const auto curve = static_cast<DiagramCurve>(i);
+    val c = val::object();
+    c.set("shown", model.CurveBoxShown(curve));
+    c.set("checked", model.CurveChecked(curve));
+    c.set("text", model.CurveBoxText(curve));
+    c.set("tip", model.CurveBoxTooltip(curve));
+    curves.call<void>("push", c);
+  }
+  out.set("curves", curves);
+  val buttons = val::array();
+  for (const DiagramExport what :
+       {DiagramExport::kSvg, DiagramExport::kCsvHorizontal, DiagramExport::kCsvVertical}) {
+    val b = val::object();
+    b.set("what", static_cast<int>(what));
+    b.set("text", model.ButtonText(what));
+    buttons.call<void>("push", b);
+  }
+  out.set("buttons", buttons);
+  return out;
+}
+
+val DiagramDownload(WebViewer& viewer, int what) {
+  const WebViewer::Download d = viewer.DiagramDownload(static_cast<DiagramExport>(what));
+  val out = val::object();
+  out.set("name", d.name);
+  out.set("text", d.text);
+  out.set("message", d.message);
+  return out;
+}
+
+void SetDiagramStyle(WebViewer& viewer, int index) {
+  viewer.Diagrams().SetStyle(DiagramWindowModel::StyleAt(index));
+}
+
+void DiagramCurveShown(WebViewer& viewer, int curve, bool shown) {
+  if (curve >= 0 && curve < static_cast<int>(DiagramCurve::kCount))
+    viewer.Diagrams().SetCurveVisible(static_cast<DiagramCurve>(curve), shown);
+}
+
 int ImportLimit() { return static_cast<int>(kMaxPatternFileBytes) + 1; }
 
 }  // namespace
@@ -252,6 +306,10 @@ EMSCRIPTEN_BINDINGS(veltrisko_page) {
   emscripten::function("frame", &FrameOf);
   emscripten::function("exportPattern", &ExportOf);
   emscripten::function("importLimit", &ImportLimit);
+  emscripten::function("diagrams", &Diagrams);
+  emscripten::function("diagramDownload", &DiagramDownload);
+  emscripten::function("diagramStyle", &SetDiagramStyle);
+  emscripten::function("diagramCurveShown", &DiagramCurveShown);
 }
 
 }  // namespace veltrisko

@@ -17,7 +17,8 @@
   const M = await VeltriskoModule();
   const viewer = new M.Viewer(kept('veltrisko.language'), kept('veltrisko.display'));
   const REDRAW_FRAME = 1, REQUEST_UNIT = 256;
-  const Request = { openDialog: 2, importPattern: 6, exportPattern: 7, copyReadout: 9, readoutMenu: 10 };
+  const Request = { openDialog: 2, openDiagrams: 5, importPattern: 6, exportPattern: 7, copyReadout: 9,
+                    readoutMenu: 10 };
   const canvas = $('picture');
   const area = $('area');
   let notices = [];
@@ -261,6 +262,51 @@
     $('db-text').classList.toggle('hidden', !f.dbShown);
   }
 
+  let shownSvg = '';
+  function showDiagrams() {
+    const section = $('diagrams');
+    if (section.hidden) return;
+    const d = M.diagrams(viewer);
+    $('diagram-title').textContent = d.title;
+    const style = $('diagram-style');
+    style.replaceChildren(...d.styles.map((name, i) => {
+      const option = make('option', '', name);
+      option.value = String(i);
+      return option;
+    }));
+    style.value = String(d.style);
+    style.setAttribute('aria-label', d.styleLabel);
+    $('curves').replaceChildren(...d.curves.flatMap((c, i) => {
+      if (!c.shown) return [];
+      const label = make('label', '', '');
+      const box = make('input');
+      box.type = 'checkbox';
+      box.checked = c.checked;
+      box.addEventListener('change', () => { M.diagramCurveShown(viewer, i, box.checked); showDiagrams(); });
+      label.title = c.tip;
+      label.append(box, document.createTextNode(c.text));
+      return [label];
+    }));
+    $('diagram-buttons').replaceChildren(...d.buttons.map((b) => {
+      const button = make('button', '', b.text);
+      button.type = 'button';
+      button.addEventListener('click', () => {
+        const file = M.diagramDownload(viewer, b.what);
+        if (file.message === '') download(file.name, file.text); else say(file.message);
+      });
+      return button;
+    }));
+    $('diagram-reading').textContent = d.reading;
+    if (d.svg !== shownSvg) {
+      shownSvg = d.svg;
+      const image = $('diagram-page');
+      const old = image.src;
+      image.src = URL.createObjectURL(new Blob([d.svg], { type: 'image/svg+xml' }));
+      image.alt = d.title;
+      if (old) URL.revokeObjectURL(old);
+    }
+  }
+
   function showNotices() {
     const list = $('notices');
     list.replaceChildren(...notices.map((n) => make('li', '', n)));
@@ -274,6 +320,7 @@
     showLegends();
     showReadout();
     showForm();
+    showDiagrams();
     keep('veltrisko.language', viewer.keptLanguage());
     keep('veltrisko.display', viewer.keptDisplay());
   }
@@ -297,6 +344,10 @@
     const request = Math.floor(bits / REQUEST_UNIT);
     if (request === Request.openDialog) {
       panelsBuilt[0].code.focus();
+    } else if (request === Request.openDiagrams) {
+      $('diagrams').hidden = false;
+      showDiagrams();
+      $('diagrams').scrollIntoView();
     } else if (request === Request.importPattern) {
       $('file-picker').click();
     } else if (request === Request.exportPattern) {
@@ -402,6 +453,11 @@
       say(t.linkNotCopied);
     }
   });
+  $('diagram-style').addEventListener('change', () => {
+    M.diagramStyle(viewer, Number($('diagram-style').value));
+    showDiagrams();
+  });
+  $('diagram-close').addEventListener('click', () => { $('diagrams').hidden = true; });
   window.addEventListener('hashchange', openLink);
   new ResizeObserver(resize).observe(area);
   showTexts();

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "app/web/web_viewer.h"
 
+#include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <utility>
 
 #include "app/logic/main_menu.h"
 #include "app/logic/view_link.h"
+#include "diagram/diagram_files.h"
 
 namespace veltrisko {
 namespace {
@@ -185,6 +189,38 @@ std::string WebViewer::ExportName(const std::string& extension) const {
     }
   }
   return name + "." + extension;
+}
+
+DiagramWindowModel& WebViewer::Diagrams() {
+  diagrams_.SetLanguage(session_.TextLanguage());
+  diagrams_.Follow(horizontal_.Code(), vertical_.Code(), scene_.useHcmV7);
+  const PatternFileSession& files = session_.Files();
+  if (files.LoadedName() != diagramFile_) {
+    diagramFile_ = files.LoadedName();
+    const AlignedCuts cuts = files.LoadedCuts();
+    diagrams_.SetImportedCuts(diagramFile_, cuts.horizontal, cuts.vertical);
+  }
+  return diagrams_;
+}
+
+std::string WebViewer::DiagramPageSvg() {
+  DiagramWindowModel& diagrams = Diagrams();
+  return DrawingSvg(diagrams.Page(EstimatedTextWidth), diagrams.PageTitle());
+}
+
+WebViewer::Download WebViewer::DiagramDownload(DiagramExport what) {
+  DiagramWindowModel& diagrams = Diagrams();
+  // Written as the desktop writes it, into the page's memory file system.
+  const std::string path = "/" + diagrams.ExportDialog(what).suggestedName;
+  Download download{diagrams.ExportDialog(what).suggestedName, {}, diagrams.Export(what, path)};
+  if (download.message.empty()) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    download.text = text.str();
+  }
+  std::remove(path.c_str());
+  return download;
 }
 
 std::string WebViewer::Import(const std::string& name, const std::string& bytes) {

@@ -8,6 +8,7 @@
 
 #include "app/logic/viewer_session.h"
 #include "app/web/memory_controls.h"
+#include "diagram/diagram_window_model.h"
 #include "dialog/config_dialog.h"
 #include "render/webgl_batches.h"
 
@@ -73,6 +74,18 @@ class WebViewer final : private DialogWindow {
   int PictureWidth() const { return width_; }
   int PictureHeight() const { return height_; }
 
+  // The 2-D window, following the codes, the rule, the language and the
+  // loaded file; its page as SVG, and its exports as a download's name and
+  // text or the message why there is none.
+  DiagramWindowModel& Diagrams();
+  std::string DiagramPageSvg();
+  struct Download {
+    std::string name;
+    std::string text;
+    std::string message;
+  };
+  Download DiagramDownload(DiagramExport what);
+
   ViewerSession& Session() { return session_; }
   const ViewerSession& Session() const { return session_; }
   const SceneState& Scene() const { return scene_; }
@@ -108,6 +121,8 @@ class WebViewer final : private DialogWindow {
   double pixelRatio_ = 1.0;
   WebGlFrame frame_;
   std::optional<DifferenceFindings> findings_;
+  DiagramWindowModel diagrams_;
+  std::string diagramFile_;  // the loaded file the 2-D window shows
 };
 
 }  // namespace veltrisko

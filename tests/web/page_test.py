@@ -75,6 +75,9 @@ class PageTest(unittest.TestCase):
                          '--use-angle=swiftshader', '--force-device-scale-factor=1',
                          '--window-size=1300,800', '--disable-gpu-rasterization'):
             options.add_argument(argument)
+        cls.downloads = os.path.join(os.path.abspath(WORK), 'downloads')
+        options.add_experimental_option('prefs', {'download.default_directory': cls.downloads,
+                                                  'download.prompt_for_download': False})
         options.set_capability('goog:loggingPrefs', {'performance': 'ALL', 'browser': 'ALL'})
         cls.driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
 
@@ -205,7 +208,7 @@ class PageTest(unittest.TestCase):
         for fragment, notice in cases:
             with self.subTest(fragment[:40]):
                 self.open(fragment)
-                self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, 'img, b:not(#colour-legend b)'), [])
+                self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, 'img:not(#diagram-page), b:not(#colour-legend b)'), [])
                 with self.assertRaises(NoAlertPresentException):
                     self.driver.switch_to.alert.text
                 notices = self.driver.find_element(By.ID, 'notices').text
@@ -224,6 +227,29 @@ class PageTest(unittest.TestCase):
                 "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: t, bubbles: true}));")
         time.sleep(0.5)
         self.assertIn('Das Diagramm kann nicht gelesen werden', self.driver.find_element(By.ID, 'notices').text)
+
+    def test_downloads(self):
+        msi = subprocess.run([NATIVE, 'export', '--horizontal', '030EA10', '--vertical', '020EA05',
+                              '--output', '-'], check=True, capture_output=True).stdout
+        cases = [  # what to click, the file it gives, what it must hold
+            ('[data-command="40025"]', '030EA10_020EA05.msi', lambda data: data == msi),
+            ('#diagram-buttons button:nth-child(1)', '030EA10_020EA05_V7.svg',
+             lambda data: b'<svg' in data and b'030EA10' in data),
+            ('#diagram-buttons button:nth-child(2)', '030EA10_020EA05_V7_horizontal.csv',
+             lambda data: b'030EA10' in data and data.count(b'\n') > 300),
+        ]
+        for selector, name, holds in cases:
+            with self.subTest(name):
+                self.open('#h=030EA10&v=020EA05')
+                self.js("document.querySelector('[data-command=\"40026\"]').click()")
+                self.js(f"document.querySelector('{selector}').click()")
+                path = os.path.join(self.downloads, name)
+                deadline = time.time() + 10
+                while not os.path.exists(path) and time.time() < deadline:
+                    time.sleep(0.1)
+                with open(path, 'rb') as f:
+                    self.assertTrue(holds(f.read()))
+                os.remove(path)
 
     def test_zz_screenshot(self):
         if not SCREENSHOT:

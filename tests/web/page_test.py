@@ -228,6 +228,30 @@ class PageTest(unittest.TestCase):
         time.sleep(0.5)
         self.assertIn('Das Diagramm kann nicht gelesen werden', self.driver.find_element(By.ID, 'notices').text)
 
+    def test_readout_follows_pins_and_unpins(self):
+        self.open('#h=030EA10&v=020EA05')
+        canvas = self.driver.find_element(By.ID, 'picture')
+        readout = lambda: self.driver.find_element(By.ID, 'readout').text
+        ActionChains(self.driver).move_to_element_with_offset(canvas, 20, 10).perform()
+        self.settle()
+        hovered = readout()
+        self.assertIn('Azimut', hovered)
+        ActionChains(self.driver).click().move_by_offset(15, 5).perform()
+        self.settle()
+        self.assertEqual(readout(), hovered)  # pinned where it was clicked
+        ActionChains(self.driver).send_keys('\ue00c').perform()  # Esc
+        self.settle()
+        self.assertNotEqual(readout(), hovered)
+
+    def test_language_is_kept(self):
+        self.open()
+        self.js("document.querySelector('[data-command=\"40032\"]').click()")
+        self.settle()
+        self.open(forget=False)
+        self.assertEqual(self.js('return document.documentElement.lang'), 'en')
+        self.assertEqual(self.driver.find_element(By.ID, 'copy-link').text, 'Copy link')
+        self.assertIn('View', self.driver.find_element(By.ID, 'menubar').text)
+
     def test_downloads(self):
         msi = subprocess.run([NATIVE, 'export', '--horizontal', '030EA10', '--vertical', '020EA05',
                               '--output', '-'], check=True, capture_output=True).stdout

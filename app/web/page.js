@@ -97,7 +97,10 @@
       if (kind === 0) gl.enable(gl.POLYGON_OFFSET_FILL); else gl.disable(gl.POLYGON_OFFSET_FILL);
       gl.drawArrays(kind === 1 ? gl.LINES : gl.TRIANGLES, first, count);
     }
-    document.body.dataset.frames = String(Number(document.body.dataset.frames || 0) + 1);
+    // For tests and the measuring script: frames drawn, and when the first was.
+    const frames = Number(document.body.dataset.frames || 0) + 1;
+    document.body.dataset.frames = String(frames);
+    if (frames === 1) document.body.dataset.firstFrameMs = String(performance.now());
   }
 
   // ---- Texts: menus, legends, readout, form, status.

@@ -228,6 +228,21 @@ class PageTest(unittest.TestCase):
         time.sleep(0.5)
         self.assertIn('Das Diagramm kann nicht gelesen werden', self.driver.find_element(By.ID, 'notices').text)
 
+    def test_copy_link_writes_the_view_and_a_new_fragment_shows(self):
+        cases = [  # angles as a link gives them, as the written link holds them
+            ('az=30.5&el=-12.25&tilt=0.1', 'az=30.5&el=-12.25&tilt=0.1'),
+            ('az=400&el=1e-05', 'az=40&el=1e-05'),
+            ('az=123.456789', 'az=123.45679'),
+        ]
+        for given, written in cases:
+            with self.subTest(given):
+                self.open('#h=030EA10&v=020EA05&' + given)
+                self.driver.find_element(By.ID, 'copy-link').click()
+                self.assertIn(written + '&', self.js('return location.hash'))
+        self.js("location.hash = 'h=130VA20&v=205WA31'")
+        self.settle()
+        self.assertIn('130VA20', self.driver.find_element(By.ID, 'info-legend').text)
+
     def test_readout_follows_pins_and_unpins(self):
         self.open('#h=030EA10&v=020EA05')
         canvas = self.driver.find_element(By.ID, 'picture')

@@ -173,7 +173,15 @@ class PageTest(unittest.TestCase):
             ActionChains(page.driver).move_to_element_with_offset(canvas, -50, -50).click_and_hold() \
                 .move_by_offset(60, 20).move_by_offset(60, 20).release().perform()
 
-        for name, action in [('code', type_code), ('slider', slider), ('key', key), ('drag', drag)]:
+        def touch(page):
+            box = page.js("return document.getElementById('picture').getBoundingClientRect().toJSON()")
+            x, y = box['left'] + 150, box['top'] + 150
+            for kind, dx in (('touchStart', 0), ('touchMove', 40), ('touchMove', 80), ('touchEnd', 80)):
+                points = [] if kind == 'touchEnd' else [{'x': x + dx, 'y': y + dx / 4}]
+                page.driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': kind, 'touchPoints': points})
+
+        for name, action in [('code', type_code), ('slider', slider), ('key', key), ('drag', drag),
+                             ('touch', touch)]:
             with self.subTest(name):
                 self.open('#h=030EA10&v=020EA05')
                 before = self.pixels()

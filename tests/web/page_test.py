@@ -85,9 +85,13 @@ class PageTest(unittest.TestCase):
     def tearDownClass(cls):
         cls.driver.quit()
 
+    def setUp(self):
+        result = self._outcome.result
+        self.faults_before = len(result.failures) + len(result.errors)
+
     def tearDown(self):
-        if any(error for _, error in self._outcome.result.errors + self._outcome.result.failures
-               if _ is self):
+        result = self._outcome.result
+        if len(result.failures) + len(result.errors) > self.faults_before:
             self.driver.save_screenshot(os.path.join(WORK, self._testMethodName + '.png'))
 
     def open(self, fragment='', size=SIZE, forget=True):

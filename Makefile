@@ -130,7 +130,7 @@ $(WEB_BUILD)/CMakeCache.txt: | deps
 	  -DVELTRISKO_WERROR=$(WERROR) -DVELTRISKO_NATIVE_BUILD=$(abspath $(BUILD))
 
 web: deps $(WEB_BUILD)/CMakeCache.txt
-	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target veltrisko-pattern
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target veltrisko-pattern veltrisko-html
 
 test-web: build web
 	cd $(WEB_BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # The WebAssembly build (`make web`, configured with emcmake): the plain C++
-# layers and the command-line tool for Node, build-web/bin/veltrisko-pattern.js.
+# layers, the command-line tool for Node, build-web/bin/veltrisko-pattern.js,
+# and the browser page, build-web/veltrisko.html (app/web).
 # Nothing that needs OpenGL, Qt or Python, no benchmarks and no unit tests;
 # tests/web compares the tool's answers with the native tool's.
 set(VELTRISKO_CORE_ONLY ON)
@@ -14,7 +15,8 @@ add_link_options(-fwasm-exceptions)
 
 include(cmake/Layers.cmake)
 enable_testing()
-foreach(layer units text model files scene render analysis dialog interchange fit tools)
+foreach(layer units text model files scene render analysis dialog interchange fit diagram tools
+              app/logic app/web)
   add_subdirectory(${layer})
 endforeach()
 add_subdirectory(cmake/web)

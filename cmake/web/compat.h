@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -81,6 +82,66 @@ inline from_chars_result from_chars(const char* first, const char* last, double&
   }
   value = converted;
   return {p, errc()};
+}
+
+// std::to_chars for a float in its shortest form (the fewest significant
+// digits that read back as the same float, fixed notation unless the
+// scientific one is shorter, as the standard asks), and for a double in
+// fixed notation with a precision: the two forms the code writes.
+inline to_chars_result to_chars(char* first, char* last, float value) {
+  char text[64];
+  if (isnan(value) || isinf(value)) {
+    const int n = snprintf(text, sizeof text, "%s%s", signbit(value) ? "-" : "",
+                           isnan(value) ? "nan" : "inf");
+    if (n > last - first) return {last, errc::value_too_large};
+    for (int i = 0; i < n; ++i) first[i] = text[i];
+    return {first + n, errc()};
+  }
+  int precision = 1;
+  for (; precision < 9; ++precision) {
+    snprintf(text, sizeof text, "%.*e", precision - 1, static_cast<double>(value));
+    if (strtof(text, nullptr) == value) break;
+  }
+  snprintf(text, sizeof text, "%.*e", precision - 1, static_cast<double>(value));
+  // text: [-]d[.ddd]e±XX; the digits without the point and the exponent.
+  string sign, digits;
+  const char* p = text;
+  if (*p == '-') sign = *p++;
+  for (; *p != 'e'; ++p)
+    if (*p != '.') digits += *p;
+  const int exponent = atoi(p + 1);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  const int count = static_cast<int>(digits.size());
+  string scientific = sign + digits.substr(0, 1);
+  if (count > 1) scientific += "." + digits.substr(1);
+  char tail[16];
+  snprintf(tail, sizeof tail, "e%c%02d", exponent < 0 ? '-' : '+',
+           exponent < 0 ? -exponent : exponent);
+  scientific += tail;
+  string fixed = sign;
+  if (exponent < 0) {
+    fixed += "0." + string(static_cast<size_t>(-exponent - 1), '0') + digits;
+  } else if (exponent + 1 >= count) {
+    fixed += digits + string(static_cast<size_t>(exponent + 1 - count), '0');
+  } else {
+    fixed += digits.substr(0, static_cast<size_t>(exponent + 1)) + "." +
+             digits.substr(static_cast<size_t>(exponent + 1));
+  }
+  const string& chosen = scientific.size() < fixed.size() ? scientific : fixed;
+  if (static_cast<ptrdiff_t>(chosen.size()) > last - first) return {last, errc::value_too_large};
+  for (size_t i = 0; i < chosen.size(); ++i) first[i] = chosen[i];
+  return {first + chosen.size(), errc()};
+}
+
+inline to_chars_result to_chars(char* first, char* last, double value, chars_format format,
+                                int precision) {
+  char text[512];
+  const int n = format == chars_format::fixed
+                    ? snprintf(text, sizeof text, "%.*f", precision, value)
+                    : snprintf(text, sizeof text, "%.*g", precision, value);
+  if (n < 0 || n > last - first) return {last, errc::value_too_large};
+  for (int i = 0; i < n; ++i) first[i] = text[i];
+  return {first + n, errc()};
 }
 
 }  // namespace std

@@ -1,0 +1,469 @@
+// SPDX-License-Identifier: MIT
+// The page's thin layer: it forwards the browser's events to the viewer
+// compiled to WebAssembly and puts what the viewer returns into the page,
+// texts always through textContent. It decides nothing itself.
+'use strict';
+(async function () {
+  const $ = (id) => document.getElementById(id);
+  const make = (tag, cls, text) => {
+    const e = document.createElement(tag);
+    if (cls) e.className = cls;
+    if (text !== undefined) e.textContent = text;
+    return e;
+  };
+  const kept = (key) => { try { return localStorage.getItem(key) || ''; } catch (e) { return ''; } };
+  const keep = (key, value) => { try { localStorage.setItem(key, value); } catch (e) { /* none */ } };
+
+  const M = await VeltriskoModule();
+  const viewer = new M.Viewer(kept('veltrisko.language'), kept('veltrisko.display'));
+  const REDRAW_FRAME = 1, REQUEST_UNIT = 256;
+  const Request = { openDialog: 2, openDiagrams: 5, importPattern: 6, exportPattern: 7, copyReadout: 9,
+                    readoutMenu: 10 };
+  const canvas = $('picture');
+  const area = $('area');
+  let notices = [];
+  let openMenu = -1;
+  let frameWanted = true;
+
+  // ---- WebGL 1: the fixed pipeline's lighting in the vertex shader.
+  const gl = canvas.getContext('webgl', { alpha: false, antialias: false, depth: true,
+                                          preserveDrawingBuffer: true });
+  const vertexSource = `
+    attribute vec3 aPosition; attribute vec3 aNormal; attribute vec4 aColour; attribute vec2 aOffset;
+    uniform mat4 uProjection; uniform mat4 uModelview;
+    uniform vec3 uLight; uniform vec3 uDiffuse; uniform vec3 uAmbient;
+    varying vec4 vColour;
+    void main() {
+      vec4 eye = uModelview * vec4(aPosition, 1.0);
+      vec3 normal = mat3(uModelview) * aNormal;
+      float facing = max(dot(normal, normalize(uLight - eye.xyz)), 0.0);
+      vColour = vec4(clamp(aColour.rgb * (uAmbient + facing * uDiffuse), 0.0, 1.0), aColour.a);
+      gl_Position = uProjection * eye;
+      gl_Position.xy += aOffset * gl_Position.w;
+    }`;
+  const fragmentSource = `
+    precision mediump float; varying vec4 vColour;
+    void main() { gl_FragColor = vColour; }`;
+  let program = null, buffer = null, loc = {};
+  if (gl) {
+    const shader = (type, source) => {
+      const s = gl.createShader(type);
+      gl.shaderSource(s, source);
+      gl.compileShader(s);
+      return s;
+    };
+    program = gl.createProgram();
+    gl.attachShader(program, shader(gl.VERTEX_SHADER, vertexSource));
+    gl.attachShader(program, shader(gl.FRAGMENT_SHADER, fragmentSource));
+    gl.linkProgram(program);
+    buffer = gl.createBuffer();
+    for (const a of ['aPosition', 'aNormal', 'aColour', 'aOffset']) loc[a] = gl.getAttribLocation(program, a);
+    for (const u of ['uProjection', 'uModelview', 'uLight', 'uDiffuse', 'uAmbient'])
+      loc[u] = gl.getUniformLocation(program, u);
+  }
+
+  function drawFrame() {
+    const frame = M.frame(viewer);
+    if (!gl) return;
+    gl.useProgram(program);
+    gl.bindBuffer(gl.ARRAY_BUFFER, buffer);
+    gl.bufferData(gl.ARRAY_BUFFER, frame.vertices, gl.STREAM_DRAW);
+    const stride = 12 * 4;
+    const attribute = (name, size, offset) => {
+      gl.enableVertexAttribArray(loc[name]);
+      gl.vertexAttribPointer(loc[name], size, gl.FLOAT, false, stride, offset * 4);
+    };
+    attribute('aPosition', 3, 0);
+    attribute('aNormal', 3, 3);
+    attribute('aColour', 4, 6);
+    attribute('aOffset', 2, 10);
+    gl.uniformMatrix4fv(loc.uProjection, false, frame.projection);
+    gl.uniformMatrix4fv(loc.uModelview, false, frame.modelview);
+    gl.uniform3fv(loc.uLight, frame.light);
+    gl.uniform3fv(loc.uDiffuse, frame.diffuse);
+    gl.uniform3fv(loc.uAmbient, frame.ambient);
+    const [x, y, w, h] = frame.viewport;
+    gl.viewport(x, y, w, h);
+    gl.clearColor(...frame.clear);
+    gl.clearDepth(1);
+    gl.clear(gl.COLOR_BUFFER_BIT | gl.DEPTH_BUFFER_BIT);
+    gl.enable(gl.DEPTH_TEST);
+    gl.depthFunc(gl.LESS);
+    gl.depthMask(true);
+    gl.disable(gl.BLEND);
+    gl.disable(gl.CULL_FACE);
+    gl.polygonOffset(frame.offset[0], frame.offset[1]);
+    for (const [kind, first, count] of frame.batches) {
+      if (kind === 0) gl.enable(gl.POLYGON_OFFSET_FILL); else gl.disable(gl.POLYGON_OFFSET_FILL);
+      gl.drawArrays(kind === 1 ? gl.LINES : gl.TRIANGLES, first, count);
+    }
+    // For tests and the measuring script: frames drawn, and when the first was.
+    const frames = Number(document.body.dataset.frames || 0) + 1;
+    document.body.dataset.frames = String(frames);
+    if (frames === 1) document.body.dataset.firstFrameMs = String(performance.now());
+  }
+
+  // ---- Texts: menus, legends, readout, form, status.
+  function showMenu() {
+    const bar = $('menubar');
+    bar.replaceChildren();
+    let popup = null, group = null, index = -1;
+    for (const e of M.menu(viewer)) {
+      if (e.kind === 0) {  // a popup
+        index += 1;
+        const menu = make('div', 'menu');
+        const title = make('button', '', e.text);
+        title.type = 'button';
+        const mine = index;
+        title.setAttribute('aria-haspopup', 'true');
+        title.setAttribute('aria-expanded', String(mine === openMenu));
+        title.addEventListener('click', () => { openMenu = openMenu === mine ? -1 : mine; showMenu(); });
+        popup = make('div', 'popup');
+        popup.setAttribute('role', 'menu');
+        popup.hidden = mine !== openMenu;
+        menu.append(title, popup);
+        bar.append(menu);
+        group = null;
+      } else if (e.kind === 3) {
+        (group || popup).append(make('hr'));
+      } else if (e.kind === 4) {
+        popup.append(make('div', 'heading', e.text));
+        group = make('div', 'group');
+        popup.append(group);
+      } else if (e.kind === 5) {
+        group = null;
+      } else {
+        const item = make('button', '', e.text);
+        item.type = 'button';
+        item.dataset.command = String(e.command);
+        item.setAttribute('role', e.checkable ? 'menuitemcheckbox' : 'menuitem');
+        if (e.checkable) item.setAttribute('aria-checked', String(e.checked));
+        item.addEventListener('click', () => { openMenu = -1; apply(viewer.runCommand(e.command)); });
+        (group || popup).append(item);
+      }
+    }
+  }
+
+  function showLegends() {
+    const l = M.legends(viewer);
+    const info = $('info-legend'), colours = $('colour-legend');
+    const place = (element, [x, y, w, h]) => {
+      Object.assign(element.style, { left: x + 'px', top: y + 'px', width: w + 'px', height: h + 'px' });
+      element.hidden = !l.visible;
+    };
+    place(info, l.infoRect);
+    place(colours, l.colourRect);
+    info.style.background = l.background;
+    info.replaceChildren();
+    for (const k of l.keys) {
+      const swatch = make('i');
+      Object.assign(swatch.style, { left: k.x + 1 + 'px', top: k.y + 5 + 'px', background: k.colour,
+                                    outline: '1px solid ' + l.keyOutline });
+      const label = make('span', '', k.label);
+      Object.assign(label.style, { left: k.x + 12 + 'px', top: k.y + 'px' });
+      info.append(swatch, label);
+    }
+    for (const line of l.lines) {
+      const text = make('span', line.marked ? 'marked' : '', line.text);
+      Object.assign(text.style, { left: line.x + 'px', top: line.y + 'px' });
+      if (line.maxWidth > 0) text.style.maxWidth = line.maxWidth + 'px';
+      info.append(text);
+    }
+    colours.replaceChildren();
+    for (const b of l.bands) {
+      const band = make('span');
+      Object.assign(band.style, { left: b.left + 'px', width: b.right - b.left + 'px', background: b.colour });
+      colours.append(band);
+    }
+    const left = make('b', '', l.leftLabel), right = make('b', '', l.rightLabel);
+    left.style.left = '2px';
+    right.style.right = '4px';
+    left.style.color = right.style.color = l.labelColour;
+    colours.append(left, right);
+  }
+
+  function showReadout() {
+    const r = M.readout(viewer);
+    const box = $('readout');
+    box.textContent = r.text;
+    box.hidden = r.text === '';
+    box.style.left = r.x + 16 + 'px';
+    box.style.top = r.y + 16 + 'px';
+    $('code-message').textContent = r.codeMessage;
+    $('status').textContent = r.status;
+  }
+
+  const panelsBuilt = [];
+  function buildPanel(index) {
+    const box = make('fieldset');
+    const title = make('legend');
+    const code = make('input', 'code');
+    code.type = 'text';
+    code.maxLength = 32;
+    code.spellcheck = false;
+    code.addEventListener('input', () => apply(viewer.formText(index, code.value)));
+    title.id = 'panel-title-' + index;
+    code.setAttribute('aria-labelledby', title.id);
+    box.append(title, code);
+    const rows = [];
+    for (let i = 0; i < 5; ++i) {
+      const row = make('div', 'row');
+      const slider = make('input');
+      slider.type = 'range';
+      const value = make('output');
+      const label = make('div', 'param-label');
+      label.id = `label-${index}-${i}`;
+      slider.setAttribute('aria-labelledby', label.id);
+      slider.addEventListener('input', () => apply(viewer.formSlider(index, i, Number(slider.value))));
+      row.append(slider, value);
+      box.append(row, label);
+      rows.push({ slider, value, label });
+    }
+    $('panels').append(box);
+    panelsBuilt.push({ title, code, rows });
+  }
+
+  function showForm() {
+    const f = M.form(viewer);
+    if (panelsBuilt.length === 0) { buildPanel(0); buildPanel(1); }
+    $('config-title').textContent = f.title;
+    [f.horizontal, f.vertical].forEach((p, index) => {
+      const built = panelsBuilt[index];
+      built.title.textContent = p.title;
+      if (built.code.value !== p.code) built.code.value = p.code;
+      built.code.style.background = p.tint;
+      built.code.title = p.tip;
+      built.code.dataset.state = String(p.state);
+      p.sliders.forEach((s, i) => {
+        const row = built.rows[i];
+        row.slider.min = s.min;
+        row.slider.max = s.max;
+        row.slider.value = s.position;
+        row.slider.classList.toggle('hidden', !s.visible);
+        row.label.textContent = s.label;
+        row.label.classList.toggle('hidden', !s.labelVisible);
+        row.value.textContent = s.value;
+        row.value.classList.toggle('hidden', !s.valueShown);
+      });
+    });
+    $('rule').querySelector('legend').textContent = f.combination;
+    $('mode').querySelector('legend').textContent = f.displayMode;
+    const modes = $('mode').querySelectorAll('span');
+    modes[0].textContent = f.linear;
+    modes[1].textContent = f.logarithmic;
+    for (const radio of document.querySelectorAll('#config input[type=radio]')) {
+      const which = Number(radio.dataset.button);
+      radio.checked = which === 0 ? !f.v7 : which === 1 ? f.v7 : which === 2 ? !f.log : f.log;
+      radio.dataset.id = String(f.ids[which]);
+    }
+    const db = $('db-range');
+    db.min = f.dbMin;
+    db.max = f.dbMax;
+    db.value = f.dbPosition;
+    db.classList.toggle('hidden', !f.dbVisible);
+    $('db-text').textContent = f.dbText;
+    $('db-text').classList.toggle('hidden', !f.dbShown);
+  }
+
+  let shownSvg = '';
+  function showDiagrams() {
+    const section = $('diagrams');
+    if (section.hidden) return;
+    const d = M.diagrams(viewer);
+    $('diagram-title').textContent = d.title;
+    const style = $('diagram-style');
+    style.replaceChildren(...d.styles.map((name, i) => {
+      const option = make('option', '', name);
+      option.value = String(i);
+      return option;
+    }));
+    style.value = String(d.style);
+    style.setAttribute('aria-label', d.styleLabel);
+    $('curves').replaceChildren(...d.curves.flatMap((c, i) => {
+      if (!c.shown) return [];
+      const label = make('label', '', '');
+      const box = make('input');
+      box.type = 'checkbox';
+      box.checked = c.checked;
+      box.addEventListener('change', () => { M.diagramCurveShown(viewer, i, box.checked); showDiagrams(); });
+      label.title = c.tip;
+      label.append(box, document.createTextNode(c.text));
+      return [label];
+    }));
+    $('diagram-buttons').replaceChildren(...d.buttons.map((b) => {
+      const button = make('button', '', b.text);
+      button.type = 'button';
+      button.addEventListener('click', () => {
+        const file = M.diagramDownload(viewer, b.what);
+        if (file.message === '') download(file.name, file.text); else say(file.message);
+      });
+      return button;
+    }));
+    $('diagram-reading').textContent = d.reading;
+    if (d.svg !== shownSvg) {
+      shownSvg = d.svg;
+      const image = $('diagram-page');
+      const old = image.src;
+      image.src = URL.createObjectURL(new Blob([d.svg], { type: 'image/svg+xml' }));
+      image.alt = d.title;
+      if (old) URL.revokeObjectURL(old);
+    }
+  }
+
+  function showNotices() {
+    const list = $('notices');
+    list.replaceChildren(...notices.map((n) => make('li', '', n)));
+  }
+
+  function showTexts() {
+    const t = M.pageTexts(viewer);
+    document.documentElement.lang = t.lang;
+    $('copy-link').textContent = t.copyLink;
+    showMenu();
+    showLegends();
+    showReadout();
+    showForm();
+    showDiagrams();
+    keep('veltrisko.language', viewer.keptLanguage());
+    keep('veltrisko.display', viewer.keptDisplay());
+  }
+
+  // ---- Events in, redraws out.
+  function download(name, text) {
+    const link = make('a');
+    link.href = URL.createObjectURL(new Blob([text], { type: 'application/octet-stream' }));
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+  }
+
+  function say(...texts) {
+    notices = texts.filter((t) => t !== '');
+    showNotices();
+  }
+
+  function apply(bits) {
+    if (bits & REDRAW_FRAME) frameWanted = true;
+    const request = Math.floor(bits / REQUEST_UNIT);
+    if (request === Request.openDialog) {
+      panelsBuilt[0].code.focus();
+    } else if (request === Request.openDiagrams) {
+      $('diagrams').hidden = false;
+      showDiagrams();
+      $('diagrams').scrollIntoView();
+    } else if (request === Request.importPattern) {
+      $('file-picker').click();
+    } else if (request === Request.exportPattern) {
+      const name = viewer.exportName('msi');
+      const exported = M.exportPattern(viewer, name);
+      if (exported.message === '') download(name, exported.text); else say(exported.message);
+    } else if (request === Request.copyReadout) {
+      navigator.clipboard?.writeText(M.readout(viewer).copied).catch(() => {});
+    } else if (request === Request.readoutMenu) {
+      const menu = $('readout-menu');
+      const r = M.readout(viewer);
+      menu.textContent = viewer.readoutMenuText();
+      Object.assign(menu.style, { left: r.x + 'px', top: r.y + 'px' });
+      menu.hidden = false;
+      menu.focus();
+    }
+    if (frameWanted) requestAnimationFrame(redraw); else showTexts();
+  }
+
+  function redraw() {
+    if (!frameWanted) return;
+    frameWanted = false;
+    drawFrame();
+    showTexts();
+  }
+
+  async function importFile(file) {
+    const bytes = new Uint8Array(await file.slice(0, M.importLimit()).arrayBuffer());
+    say(viewer.importBytes(file.name, bytes));
+    apply(REDRAW_FRAME);
+  }
+
+  function openLink() {
+    say(...viewer.openLink(location.hash).split('\n'));
+    apply(REDRAW_FRAME);
+  }
+
+  function resize() {
+    const ratio = window.devicePixelRatio || 1;
+    const w = area.clientWidth, h = area.clientHeight;
+    canvas.width = Math.round(w * ratio);
+    canvas.height = Math.round(h * ratio);
+    viewer.setPicture(w, h, ratio);
+    apply(REDRAW_FRAME);
+  }
+
+  const position = (e) => { const r = canvas.getBoundingClientRect(); return [Math.round(e.clientX - r.left), Math.round(e.clientY - r.top)]; };
+  let pointer = null;  // the one pointer followed: a second finger is ignored
+  canvas.addEventListener('pointerdown', (e) => {
+    if (pointer !== null) return;
+    pointer = e.pointerId;
+    canvas.setPointerCapture(e.pointerId);
+    canvas.focus();
+    $('readout-menu').hidden = true;
+    apply(viewer.press(e.button, ...position(e), e.shiftKey));
+  });
+  canvas.addEventListener('pointermove', (e) => {
+    if (pointer === null || pointer === e.pointerId) apply(viewer.move(...position(e)));
+  });
+  canvas.addEventListener('pointerup', (e) => {
+    if (pointer !== e.pointerId) return;
+    pointer = null;
+    apply(viewer.release(e.button, ...position(e)));
+  });
+  canvas.addEventListener('pointercancel', (e) => {
+    if (pointer !== e.pointerId) return;
+    pointer = null;
+    apply(viewer.leave());
+  });
+  canvas.addEventListener('pointerleave', () => { if (pointer === null) apply(viewer.leave()); });
+  canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+  $('readout-menu').addEventListener('click', () => {
+    $('readout-menu').hidden = true;
+    apply(viewer.runCommand(40030));
+  });
+  document.addEventListener('keydown', (e) => {
+    if (e.target.closest && e.target.closest('#config, #menubar')) return;
+    const bits = viewer.key(e.key, e.ctrlKey || e.metaKey);
+    if (bits !== 0) { e.preventDefault(); apply(bits); }
+  });
+  for (const radio of document.querySelectorAll('#config input[type=radio]'))
+    radio.addEventListener('change', () => apply(viewer.formButton(Number(radio.dataset.id))));
+  $('db-range').addEventListener('input', () => apply(viewer.formSlider(2, 0, Number($('db-range').value))));
+  $('config').addEventListener('submit', (e) => e.preventDefault());
+  $('file-picker').addEventListener('change', () => {
+    const file = $('file-picker').files[0];
+    if (file) importFile(file);
+    $('file-picker').value = '';
+  });
+  document.addEventListener('dragover', (e) => e.preventDefault());
+  document.addEventListener('drop', (e) => {
+    e.preventDefault();
+    const file = e.dataTransfer.files[0];
+    if (file) importFile(file);
+  });
+  $('copy-link').addEventListener('click', async () => {
+    const t = M.pageTexts(viewer);
+    history.replaceState(null, '', '#' + viewer.linkOfView());
+    try {
+      await navigator.clipboard.writeText(location.href);
+      say(t.linkCopied);
+    } catch (e) {
+      say(t.linkNotCopied);
+    }
+  });
+  $('diagram-style').addEventListener('change', () => {
+    M.diagramStyle(viewer, Number($('diagram-style').value));
+    showDiagrams();
+  });
+  $('diagram-close').addEventListener('click', () => { $('diagrams').hidden = true; });
+  window.addEventListener('hashchange', openLink);
+  new ResizeObserver(resize).observe(area);
+  showTexts();
+  openLink();
+  document.body.dataset.ready = '1';
+})();

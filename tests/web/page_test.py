@@ -1,0 +1,315 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""The browser page in headless Chromium: it loads from file:// without a
+request, shows a link's state, redraws on input, draws the native tool's
+picture, and takes hostile fragments and bad files as plain text.
+
+page_test.py PAGE NATIVE_TOOL WORK_DIR [SCREENSHOT]: SCREENSHOT, if given, is
+written after every test passed (the README's picture)."""
+import json
+import os
+import struct
+import subprocess
+import sys
+import time
+import unittest
+import zlib
+
+from selenium import webdriver
+from selenium.common.exceptions import NoAlertPresentException
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.chrome.service import Service
+
+PAGE, NATIVE, WORK = sys.argv[1:4]
+SCREENSHOT = sys.argv[4] if len(sys.argv) > 4 else None
+URL = 'file://' + os.path.abspath(PAGE)
+SIZE = 400
+# The share of pixels that may differ from the native picture: the two
+# rasterisers differ along edges; a turn by 2°, a missing grid or plain
+# colours change at least twice as many.
+TOLERANCE = 0.006
+
+
+def read_png(data):
+    """RGB rows of an 8-bit, non-interlaced RGB or RGBA PNG."""
+    assert data[:8] == b'\x89PNG\r\n\x1a\n'
+    pos, idat, width = 8, b'', 0
+    while pos < len(data):
+        length, kind = struct.unpack('>I4s', data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        if kind == b'IHDR':
+            width, height, depth, colour = struct.unpack('>IIBB', body[:10])
+            assert depth == 8 and colour in (2, 6)
+            channels = 3 if colour == 2 else 4
+        elif kind == b'IDAT':
+            idat += body
+        pos += 12 + length
+    raw, stride, rows, prev = zlib.decompress(idat), width * channels, [], bytearray(width * channels)
+    for y in range(height):
+        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            a = line[i - channels] if i >= channels else 0
+            b, c = prev[i], prev[i - channels] if i >= channels else 0
+            p = a + b - c
+            pred = [0, a, b, (a + b) // 2,
+                    a if abs(p - a) <= abs(p - b) and abs(p - a) <= abs(p - c) else b if abs(p - b) <= abs(p - c) else c][kind]
+            line[i] = (line[i] + pred) & 255
+        rows.append([tuple(line[x * channels:x * channels + 3]) for x in range(width)])
+        prev = line
+    return rows
+
+
+def differing_share(a, b):
+    """The share of pixels whose colours differ by more than 48 in a channel."""
+    bad = sum(1 for ra, rb in zip(a, b) for pa, pb in zip(ra, rb)
+              if max(abs(x - y) for x, y in zip(pa, pb)) > 48)
+    return bad / (len(a) * len(a[0]))
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        options = webdriver.ChromeOptions()
+        for argument in ('--headless=new', '--no-sandbox', '--enable-unsafe-swiftshader',
+                         '--use-angle=swiftshader', '--force-device-scale-factor=1',
+                         '--window-size=1300,800', '--disable-gpu-rasterization'):
+            options.add_argument(argument)
+        cls.downloads = os.path.join(os.path.abspath(WORK), 'downloads')
+        options.add_experimental_option('prefs', {'download.default_directory': cls.downloads,
+                                                  'download.prompt_for_download': False})
+        options.set_capability('goog:loggingPrefs', {'performance': 'ALL', 'browser': 'ALL'})
+        cls.driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def setUp(self):
+        result = self._outcome.result
+        self.faults_before = len(result.failures) + len(result.errors)
+
+    def tearDown(self):
+        result = self._outcome.result
+        if len(result.failures) + len(result.errors) > self.faults_before:
+            self.driver.save_screenshot(os.path.join(WORK, self._testMethodName + '.png'))
+
+    def open(self, fragment='', size=SIZE, forget=True):
+        self.driver.get('about:blank')
+        if forget:  # what an earlier test left kept
+            self.driver.get(URL)
+            self.js('localStorage.clear()')
+            self.driver.get('about:blank')
+        self.driver.get(URL + fragment)
+        deadline = time.time() + 20
+        while self.js('return document.body.dataset.ready') != '1':
+            self.assertLess(time.time(), deadline, 'the page did not start')
+            time.sleep(0.05)
+        if size:
+            self.js(f"document.getElementById('area').style.flex = '0 0 {size}px';"
+                    f"document.getElementById('area').style.height = '{size}px';")
+        self.settle()
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def settle(self):
+        """Waits until no frame was drawn for a while."""
+        last, still = None, 0
+        while still < 3:
+            time.sleep(0.1)
+            now = self.js('return document.body.dataset.frames')
+            still = still + 1 if now == last else 0
+            last = now
+
+    def pixels(self):
+        data = self.js("return document.getElementById('picture').toDataURL('image/png')")
+        import base64
+        return read_png(base64.b64decode(data.split(',', 1)[1]))
+
+    def native(self, *arguments):
+        out = os.path.join(WORK, 'native.png')
+        subprocess.run([NATIVE, 'render', *arguments, '--size', f'{SIZE}x{SIZE}', '--output', out],
+                       check=True)
+        with open(out, 'rb') as f:
+            return read_png(f.read())
+
+    def test_page_loads_offline(self):
+        self.driver.get_log('performance')
+        self.driver.get_log('browser')
+        self.open('#h=030EA10')
+        requests = [json.loads(e['message'])['message'] for e in self.driver.get_log('performance')]
+        urls = {m['params']['request']['url'] for m in requests
+                if m['method'] == 'Network.requestWillBeSent'}
+        self.assertEqual({u.split('#')[0] for u in urls}, {URL}, urls)
+        self.assertEqual([e for e in self.driver.get_log('browser') if e['level'] == 'SEVERE'], [])
+        self.assertIn("default-src 'none'", self.js(
+            "return document.querySelector('meta[http-equiv=Content-Security-Policy]').content"))
+
+    def test_link_state_is_shown(self):
+        self.open('#h=130VA20&v=205WA31&rule=v6&log=25')
+        legend = self.driver.find_element(By.ID, 'info-legend').text
+        self.assertIn('130VA20', legend)
+        self.assertIn('205WA31', legend)
+        self.assertTrue(self.driver.find_element(By.CSS_SELECTOR, 'input[data-button="0"]').is_selected())
+        self.assertEqual(self.js("return document.getElementById('db-range').value"), '25')
+        # The display mode is kept for the next opening without a link.
+        self.open(forget=False)
+        self.assertTrue(self.driver.find_element(By.CSS_SELECTOR, 'input[data-button="3"]').is_selected())
+        self.assertIn('-25 .. 0 dB', self.driver.find_element(By.ID, 'info-legend').text)
+
+    def test_input_changes_the_picture(self):
+        def type_code(page):
+            field = page.driver.find_elements(By.CSS_SELECTOR, 'input.code')[0]
+            field.clear()
+            field.send_keys('130VA20')
+
+        def slider(page):
+            page.js("const s = document.querySelectorAll('#panels input[type=range]')[1];"
+                    "s.value = Number(s.value) + 20; s.dispatchEvent(new Event('input'));")
+
+        def key(page):
+            page.driver.find_element(By.TAG_NAME, 'body').click()
+            ActionChains(page.driver).send_keys('\ue012').perform()  # arrow left
+
+        def drag(page):
+            canvas = page.driver.find_element(By.ID, 'picture')
+            ActionChains(page.driver).move_to_element_with_offset(canvas, -50, -50).click_and_hold() \
+                .move_by_offset(60, 20).move_by_offset(60, 20).release().perform()
+
+        def touch(page):
+            box = page.js("return document.getElementById('picture').getBoundingClientRect().toJSON()")
+            x, y = box['left'] + 150, box['top'] + 150
+            for kind, dx in (('touchStart', 0), ('touchMove', 40), ('touchMove', 80), ('touchEnd', 80)):
+                points = [] if kind == 'touchEnd' else [{'x': x + dx, 'y': y + dx / 4}]
+                page.driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': kind, 'touchPoints': points})
+
+        for name, action in [('code', type_code), ('slider', slider), ('key', key), ('drag', drag),
+                             ('touch', touch)]:
+            with self.subTest(name):
+                self.open('#h=030EA10&v=020EA05')
+                before = self.pixels()
+                action(self)
+                self.settle()
+                self.assertGreater(differing_share(before, self.pixels()), 0.002, name)
+
+    def test_frame_matches_the_native_render(self):
+        states = [
+            ('#h=030EA10&v=020EA05', ['--horizontal', '030EA10', '--vertical', '020EA05']),
+            ('#h=130VA20&v=205WA31&rule=v6&log=25&az=30&el=10&step=3',
+             ['--horizontal', '130VA20', '--vertical', '205WA31', '--rule', 'v6', '--log', '25',
+              '--azimuth', '30', '--elevation', '10', '--step', '3']),
+        ]
+        for fragment, arguments in states:
+            with self.subTest(fragment):
+                self.open(fragment)
+                self.assertLess(differing_share(self.pixels(), self.native(*arguments)), TOLERANCE)
+        # What the tolerance must not let pass: a turn, a missing grid, plain colours.
+        self.open(states[0][0])
+        page = self.pixels()
+        for wrong in (['--azimuth', '2'], ['--no-grid'], ['--no-false-colour']):
+            with self.subTest(wrong):
+                self.assertGreater(differing_share(page, self.native(*states[0][1], *wrong)), TOLERANCE)
+
+    def test_hostile_fragment_injects_nothing(self):
+        cases = [
+            ('#h=%3Cimg%20src%3Dx%20onerror%3Dalert(1)%3E', None),
+            ('#az=' + '9' * 100000, '„az“'),
+            ('#h=030EA10&h=%3Cb%3Ex&h=1', '„h“ mehr als einmal'),
+        ]
+        for fragment, notice in cases:
+            with self.subTest(fragment[:40]):
+                self.open(fragment)
+                self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, 'img:not(#diagram-page), b:not(#colour-legend b)'), [])
+                with self.assertRaises(NoAlertPresentException):
+                    self.driver.switch_to.alert.text
+                notices = self.driver.find_element(By.ID, 'notices').text
+                if notice:
+                    self.assertIn(notice, notices)
+        # The code is shown as the text it is, with its feedback.
+        self.open(cases[0][0])
+        field = self.driver.find_elements(By.CSS_SELECTOR, 'input.code')[0]
+        self.assertEqual(field.get_attribute('value'), '<img src=x onerror=alert(1)>')
+        self.assertIn('unlesbarer Code', field.get_attribute('title'))
+
+    def test_bad_file_gives_its_message(self):
+        self.open()
+        self.js("const t = new DataTransfer();"
+                "t.items.add(new File(['no pattern at all\\n'], 'bad.msi'));"
+                "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: t, bubbles: true}));")
+        time.sleep(0.5)
+        self.assertIn('Das Diagramm kann nicht gelesen werden', self.driver.find_element(By.ID, 'notices').text)
+
+    def test_copy_link_writes_the_view_and_a_new_fragment_shows(self):
+        cases = [  # angles as a link gives them, as the written link holds them
+            ('az=30.5&el=-12.25&tilt=0.1', 'az=30.5&el=-12.25&tilt=0.1'),
+            ('az=400&el=1e-05', 'az=40&el=1e-05'),
+            ('az=123.456789', 'az=123.45679'),
+        ]
+        for given, written in cases:
+            with self.subTest(given):
+                self.open('#h=030EA10&v=020EA05&' + given)
+                self.driver.find_element(By.ID, 'copy-link').click()
+                self.assertIn(written + '&', self.js('return location.hash'))
+        self.js("location.hash = 'h=130VA20&v=205WA31'")
+        self.settle()
+        self.assertIn('130VA20', self.driver.find_element(By.ID, 'info-legend').text)
+
+    def test_readout_follows_pins_and_unpins(self):
+        self.open('#h=030EA10&v=020EA05')
+        canvas = self.driver.find_element(By.ID, 'picture')
+        readout = lambda: self.driver.find_element(By.ID, 'readout').text
+        ActionChains(self.driver).move_to_element_with_offset(canvas, 20, 10).perform()
+        self.settle()
+        hovered = readout()
+        self.assertIn('Azimut', hovered)
+        ActionChains(self.driver).click().move_by_offset(15, 5).perform()
+        self.settle()
+        self.assertEqual(readout(), hovered)  # pinned where it was clicked
+        ActionChains(self.driver).send_keys('\ue00c').perform()  # Esc
+        self.settle()
+        self.assertNotEqual(readout(), hovered)
+
+    def test_language_is_kept(self):
+        self.open()
+        self.js("document.querySelector('[data-command=\"40032\"]').click()")
+        self.settle()
+        self.open(forget=False)
+        self.assertEqual(self.js('return document.documentElement.lang'), 'en')
+        self.assertEqual(self.driver.find_element(By.ID, 'copy-link').text, 'Copy link')
+        self.assertIn('View', self.driver.find_element(By.ID, 'menubar').text)
+
+    def test_downloads(self):
+        msi = subprocess.run([NATIVE, 'export', '--horizontal', '030EA10', '--vertical', '020EA05',
+                              '--output', '-'], check=True, capture_output=True).stdout
+        cases = [  # what to click, the file it gives, what it must hold
+            ('[data-command="40025"]', '030EA10_020EA05.msi', lambda data: data == msi),
+            ('#diagram-buttons button:nth-child(1)', '030EA10_020EA05_V7.svg',
+             lambda data: b'<svg' in data and b'030EA10' in data),
+            ('#diagram-buttons button:nth-child(2)', '030EA10_020EA05_V7_horizontal.csv',
+             lambda data: b'030EA10' in data and data.count(b'\n') > 300),
+        ]
+        for selector, name, holds in cases:
+            with self.subTest(name):
+                self.open('#h=030EA10&v=020EA05')
+                self.js("document.querySelector('[data-command=\"40026\"]').click()")
+                self.js(f"document.querySelector('{selector}').click()")
+                path = os.path.join(self.downloads, name)
+                deadline = time.time() + 10
+                while not os.path.exists(path) and time.time() < deadline:
+                    time.sleep(0.1)
+                with open(path, 'rb') as f:
+                    self.assertTrue(holds(f.read()))
+                os.remove(path)
+
+    def test_zz_screenshot(self):
+        if not SCREENSHOT:
+            self.skipTest('no screenshot asked for')
+        self.open('#h=030EA10&v=020EA05&log=25&az=30&el=10', size=None)
+        self.driver.save_screenshot(SCREENSHOT)
+
+
+if __name__ == '__main__':
+    os.makedirs(WORK, exist_ok=True)
+    result = unittest.main(argv=[sys.argv[0]], exit=False).result
+    sys.exit(0 if result.wasSuccessful() else 1)

@@ -14,10 +14,6 @@ namespace veltrisko {
 namespace {
 
 constexpr std::size_t kCodeLength = 7;
-// Where the information legend prints the two codes.
-constexpr int kCodeLinesX = 122;
-constexpr int kHorizontalCodeY = 94;
-constexpr int kVerticalCodeY = 114;
 
 std::string RejectedPart(const char* code, const char* component) {
   return std::string(code) + " (" + component + ")";
@@ -119,11 +115,12 @@ std::string RejectedCodeMessage(const char* horizontalCode, const char* vertical
 
 void MarkRejectedCodes(InfoLegendContent& content, const char* horizontalCode,
                        const char* verticalCode) {
-  const bool rejected[] = {ModelRejectsCode(horizontalCode), ModelRejectsCode(verticalCode)};
+  const bool horizontal = ModelRejectsCode(horizontalCode);
+  const bool vertical = ModelRejectsCode(verticalCode);
   for (std::size_t i = 0; i < content.lines.size(); ++i) {
-    const TextLine& line = content.lines[i];
-    if (line.x != kCodeLinesX) continue;
-    if ((line.y == kHorizontalCodeY && rejected[0]) || (line.y == kVerticalCodeY && rejected[1]))
+    const LabelRole role = content.lines[i].role;
+    if ((role == LabelRole::kHorizontalCode && horizontal) ||
+        (role == LabelRole::kVerticalCode && vertical))
       content.markedLines.push_back(i);
   }
 }

@@ -84,9 +84,11 @@ enum class LabelRole {
   kCodeMessage,
 };
 
-// The face a text is set in: the diagrams' sans-serif face, or the
-// viewer's interface face that the legends and boxes over the picture use.
-enum class Face { kDiagram, kInterface };
+// The face a text is set in: the diagrams' sans-serif face, the viewer's
+// interface face that the legends use, or the face the system shows
+// messages and tooltips in (the lines over the picture), each at the
+// label's size.
+enum class Face { kDiagram, kInterface, kMessage };
 
 // Where `at` lies on the text's line: on its baseline, or at its top (the
 // line's ascent above the baseline).

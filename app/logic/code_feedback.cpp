@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/logic/code_feedback.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -111,6 +112,24 @@ std::string RejectedCodeMessage(const char* horizontalCode, const char* vertical
     parts += (parts.empty() ? "" : ", ") +
              RejectedPart(verticalCode, In(language, texts::kVertical).data());
   return parts.empty() ? parts : InString(language, texts::kInvalidCode) + " " + parts;
+}
+
+Drawing CodeMessageDrawing(const std::string& message, const MessageFace& face) {
+  Drawing drawing;
+  if (message.empty()) return drawing;
+  drawing.width = std::ceil(face.width(message)) + 2 * 4;
+  drawing.height = face.lineHeight + 2 * 2;
+  drawing.smooth = false;
+  Label line;
+  line.text = message;
+  line.at = {4, 2};
+  line.size = face.size;
+  line.colour = {160, 0, 0};
+  line.role = LabelRole::kCodeMessage;
+  line.face = Face::kMessage;
+  line.line = LineAnchor::kTop;
+  drawing.shapes.push_back(std::move(line));
+  return drawing;
 }
 
 void MarkRejectedCodes(InfoLegendContent& content, const char* horizontalCode,

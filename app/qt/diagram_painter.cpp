@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/qt/diagram_painter.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPolygonF>
 #include <cmath>
@@ -46,10 +48,25 @@ QFont InterfaceFont(const Label& label) {
   return font;
 }
 
+// The face the widgets show messages in, at the label's size; untouched
+// where it has that size already, so that a fractional point size keeps its
+// rendering.
+QFont MessageFont(const Label& label) {
+  QFont font = QGuiApplication::font();
+  const int pixels = std::max(1, static_cast<int>(std::floor(label.size)));
+  if (QFontInfo(font).pixelSize() != pixels) font.setPixelSize(pixels);
+  if (label.bold || label.weight != QFont::Normal)
+    font.setWeight(label.bold ? QFont::Bold : QFont::Weight(label.weight));
+  return font;
+}
+
 void Draw(QPainter& painter, const Label& label) {
-  const bool interface = label.face == Face::kInterface;
-  QFont font = interface ? InterfaceFont(label) : DiagramFont(label.size, label.bold);
-  if (!interface && !label.bold && label.weight != QFont::Normal)
+  // The widgets' faces are laid out in whole pixels, as the widgets do.
+  const bool interface = label.face != Face::kDiagram;
+  QFont font = label.face == Face::kInterface ? InterfaceFont(label)
+               : label.face == Face::kMessage ? MessageFont(label)
+                                              : DiagramFont(label.size, label.bold);
+  if (label.face == Face::kDiagram && !label.bold && label.weight != QFont::Normal)
     font.setWeight(QFont::Weight(label.weight));
   font.setUnderline(label.underline);
   painter.setFont(font);

@@ -31,6 +31,15 @@ HFONT InterfaceFontOf(const Label& label, double scale) {
                      DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
 }
 
+// The system's message face at the label's size.
+HFONT MessageFontOf(const Label& label, double scale) {
+  LOGFONTW font = MessageFontLook();
+  font.lfHeight = -std::max(1, static_cast<int>(std::floor(label.size * scale)));
+  if (label.bold || label.weight != FW_NORMAL) font.lfWeight = label.bold ? FW_BOLD : label.weight;
+  font.lfUnderline = label.underline;
+  return CreateFontIndirectW(&font);
+}
+
 SIZE ExtentOf(HDC dc, const std::wstring& text) {
   SIZE size{0, 0};
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
@@ -76,8 +85,9 @@ class GdiPainter {
   }
 
   void operator()(const Label& label) {
-    const HFONT font = label.face == Face::kInterface
-                           ? InterfaceFontOf(label, scale_)
+    const HFONT font = label.face == Face::kInterface ? InterfaceFontOf(label, scale_)
+                       : label.face == Face::kMessage
+                           ? MessageFontOf(label, scale_)
                            : FontOf(label.size, label.bold, scale_, label.weight, label.underline);
     const HGDIOBJ old = SelectObject(dc_, font);
     const UINT align = label.anchor == Anchor::kStart    ? TA_LEFT
@@ -132,6 +142,16 @@ class GdiPainter {
 };
 
 }  // namespace
+
+LOGFONTW MessageFontLook() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    return metrics.lfMessageFont;
+  LOGFONTW font{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  return font;
+}
 
 double GdiTextWidth(const std::string& utf8, double size, bool bold) {
   static const HDC measuring = CreateCompatibleDC(nullptr);

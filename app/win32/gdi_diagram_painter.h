@@ -11,6 +11,9 @@
 
 namespace veltrisko {
 
+// The face the system shows messages and tooltips in.
+LOGFONTW MessageFontLook();
+
 // TextWidth measured in the face PaintDrawingGdi draws with.
 double GdiTextWidth(const std::string& utf8, double size, bool bold);
 

@@ -3,8 +3,10 @@
 
 #include <GL/gl.h>
 
+#include "app/logic/code_feedback.h"
 #include "app/logic/dialog_placement.h"
 #include "app/logic/readout_view.h"
+#include "app/win32/gdi_diagram_painter.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/win32_controls.h"
 #include "render/gl/draw_pattern.h"
@@ -16,9 +18,6 @@
 namespace veltrisko {
 namespace {
 
-constexpr int kMessageMargin = 8;
-constexpr COLORREF kMessageText = RGB(160, 0, 0);
-constexpr COLORREF kMessageBackground = RGB(255, 255, 255);
 // Colour is 0xBBGGRR, as COLORREF.
 constexpr COLORREF kReadoutBackground = kReadoutBox.background;
 constexpr COLORREF kReadoutBorder = kReadoutBox.border;
@@ -26,11 +25,8 @@ constexpr int kReadoutPadding = kReadoutBox.textInset;
 
 // The user's message font, as the system draws tooltips and message boxes.
 HFONT MessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-    return CreateFontIndirectW(&metrics.lfMessageFont);
-  return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  const LOGFONTW look = MessageFontLook();
+  return CreateFontIndirectW(&look);
 }
 
 // Runs `draw` with the message font selected.
@@ -98,19 +94,21 @@ void PatternPicture::CopyTo(HDC dc) const {
 
 void DrawCodeMessage(HDC dc, const std::string& utf8) {
   if (utf8.empty()) return;
-  const std::wstring text = Widen(utf8);
   WithFont(dc, [&] {
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    const RECT area{kMessageMargin, kMessageMargin, kMessageMargin + size.cx + 8,
-                    kMessageMargin + size.cy + 4};
-    const HBRUSH background = CreateSolidBrush(kMessageBackground);
-    FillRect(dc, &area, background);
-    DeleteObject(background);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kMessageText);
-    SetTextAlign(dc, TA_LEFT | TA_TOP);
-    TextOutW(dc, area.left + 4, area.top + 2, text.c_str(), static_cast<int>(text.size()));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const Drawing drawing = CodeMessageDrawing(
+        utf8, {static_cast<double>(metrics.tmHeight - metrics.tmInternalLeading),
+               static_cast<double>(metrics.tmHeight), [dc](const std::string& s) {
+                 const std::wstring text = Widen(s);
+                 SIZE size{};
+                 GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+                 return static_cast<double>(size.cx);
+               }});
+    POINT old{};
+    SetViewportOrgEx(dc, kCodeMessageMargin, kCodeMessageMargin, &old);
+    PaintDrawingGdi(dc, drawing);
+    SetViewportOrgEx(dc, old.x, old.y, nullptr);
   });
 }
 

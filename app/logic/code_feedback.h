@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "app/logic/legend_content.h"
+#include "app/logic/legend_drawing.h"
 
 namespace veltrisko {
 
@@ -45,14 +45,6 @@ CodeFieldFeedback CodeFieldFeedbackOf(const std::string& fieldText, const char* 
 // e.g. "Ungültiger Antennencode: 000EA10 (horizontal)"; empty otherwise.
 std::string RejectedCodeMessage(const char* horizontalCode, const char* verticalCode,
                                 Language language = kDefaultLanguage);
-
-// How a front end's message face measures: its size in pixels, the height
-// of one line and the advance of a text.
-struct MessageFace {
-  double size = 12.0;
-  double lineHeight = 15.0;
-  std::function<double(const std::string&)> width;
-};
 
 // The message line stands this far from the picture's top-left corner.
 inline constexpr int kCodeMessageMargin = 8;

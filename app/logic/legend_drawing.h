@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "app/logic/legend_content.h"
 #include "diagram/drawing.h"
 
@@ -17,6 +20,15 @@ inline constexpr double kLegendTextSize = 11.0;
 inline constexpr Rgb kMarkedTextColour{200, 0, 0};
 
 Rgb RgbOf(Colour colour);
+
+// How a front end's message face (Face::kMessage) measures, for the boxes
+// over the picture: its size in pixels, the height of one line and the
+// advance of a text.
+struct MessageFace {
+  double size = 12.0;
+  double lineHeight = 15.0;
+  std::function<double(const std::string&)> width;
+};
 
 // Each key entry a swatch outlined in grey and its label; each line a label
 // with the line's role, a marked line with kRejectedCode.

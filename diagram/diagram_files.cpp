@@ -77,10 +77,33 @@ std::string Element(const Circle& circle) {
 
 std::string Element(const Label& label) {
   static const char* const anchors[] = {"start", "middle", "end"};
+  // The reader picks the face, so a shortened text is measured by estimate.
+  const std::string text =
+      ElideToWidth(label.text, static_cast<int>(label.maxWidth), [&](const std::string& s) {
+        return static_cast<int>(EstimatedTextWidth(s, label.size, label.bold));
+      });
+  const int weight = label.bold ? 700 : label.weight;
   return "<text x=\"" + Number(label.at.x) + "\" y=\"" + Number(label.at.y) + "\" font-size=\"" +
          Number(label.size) + "\" text-anchor=\"" + anchors[static_cast<int>(label.anchor)] + "\"" +
-         (label.bold ? " font-weight=\"bold\"" : "") + " fill=\"" + Colour(label.colour) + "\">" +
-         Escaped(label.text) + "</text>\n";
+         (label.bold      ? " font-weight=\"bold\""
+          : weight != 400 ? " font-weight=\"" + std::to_string(weight) + "\""
+                          : std::string()) +
+         (label.line == LineAnchor::kTop ? " dominant-baseline=\"text-before-edge\"" : "") +
+         (label.underline ? " text-decoration=\"underline\"" : "") + " fill=\"" +
+         Colour(label.colour) + "\">" + Escaped(text) + "</text>\n";
+}
+
+std::string Element(const FilledRect& rect) {
+  // An outline lies on the rectangle's outermost pixels, so its stroke runs
+  // half a pixel inside the edge.
+  if (!rect.outline)
+    return "<rect x=\"" + Number(rect.at.x) + "\" y=\"" + Number(rect.at.y) + "\" width=\"" +
+           Number(rect.width) + "\" height=\"" + Number(rect.height) + "\" fill=\"" +
+           Colour(rect.fill) + "\"/>\n";
+  return "<rect x=\"" + Number(rect.at.x + 0.5) + "\" y=\"" + Number(rect.at.y + 0.5) +
+         "\" width=\"" + Number(rect.width - 1.0) + "\" height=\"" + Number(rect.height - 1.0) +
+         "\" fill=\"" + Colour(rect.fill) + "\" stroke=\"" + Colour(*rect.outline) +
+         "\" stroke-width=\"1\"/>\n";
 }
 
 }  // namespace
@@ -92,7 +115,7 @@ std::string DrawingSvg(const Drawing& drawing, const std::string& title) {
       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
       w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h +
       "\" font-family=\"sans-serif\">\n<title>" + Escaped(title) + "</title>\n<rect width=\"" + w +
-      "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n";
+      "\" height=\"" + h + "\" fill=\"" + Colour(drawing.background) + "\"/>\n";
   for (const Shape& shape : drawing.shapes)
     svg += std::visit([](const auto& s) { return Element(s); }, shape);
   return svg + "</svg>\n";

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "diagram/drawing.h"
 
+#include <algorithm>
+
 namespace veltrisko {
 namespace {
 
@@ -33,6 +35,37 @@ double EstimatedTextWidth(const std::string& utf8, double size, bool bold) {
     i += static_cast<std::size_t>(length);
   }
   return ems * size * (bold ? 1.1 : 1.0);
+}
+
+std::vector<const Label*> LabelsOf(const Drawing& drawing, LabelRole role) {
+  std::vector<const Label*> labels;
+  for (const Shape& shape : drawing.shapes)
+    if (const auto* label = std::get_if<Label>(&shape); label && label->role == role)
+      labels.push_back(label);
+  return labels;
+}
+
+std::string ElideToWidth(const std::string& text, int maxWidth,
+                         const std::function<int(const std::string&)>& width) {
+  if (maxWidth <= 0 || width(text) <= maxWidth) return text;
+  // The starts of the UTF-8 characters.
+  std::vector<std::size_t> starts;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) starts.push_back(i);
+  }
+  starts.push_back(text.size());
+  const std::size_t characters = starts.size() - 1;
+  // Keep the last eight characters (".msi" and a little of the name) and as
+  // much of the start as fits; then fewer at the end too.
+  for (std::size_t tail = std::min<std::size_t>(8, characters);; --tail) {
+    for (std::size_t head = characters - tail; head-- > 0;) {
+      const std::string shortened =
+          text.substr(0, starts[head]) + "…" + text.substr(starts[characters - tail]);
+      if (width(shortened) <= maxWidth) return shortened;
+    }
+    if (tail == 0) break;
+  }
+  return "…";
 }
 
 }  // namespace veltrisko

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/logic/code_feedback.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -14,10 +15,6 @@ namespace veltrisko {
 namespace {
 
 constexpr std::size_t kCodeLength = 7;
-// Where the information legend prints the two codes.
-constexpr int kCodeLinesX = 122;
-constexpr int kHorizontalCodeY = 94;
-constexpr int kVerticalCodeY = 114;
 
 std::string RejectedPart(const char* code, const char* component) {
   return std::string(code) + " (" + component + ")";
@@ -117,13 +114,32 @@ std::string RejectedCodeMessage(const char* horizontalCode, const char* vertical
   return parts.empty() ? parts : InString(language, texts::kInvalidCode) + " " + parts;
 }
 
+Drawing CodeMessageDrawing(const std::string& message, const MessageFace& face) {
+  Drawing drawing;
+  if (message.empty()) return drawing;
+  drawing.width = std::ceil(face.width(message)) + 2 * 4;
+  drawing.height = face.lineHeight + 2 * 2;
+  drawing.smooth = false;
+  Label line;
+  line.text = message;
+  line.at = {4, 2};
+  line.size = face.size;
+  line.colour = {160, 0, 0};
+  line.role = LabelRole::kCodeMessage;
+  line.face = Face::kMessage;
+  line.line = LineAnchor::kTop;
+  drawing.shapes.push_back(std::move(line));
+  return drawing;
+}
+
 void MarkRejectedCodes(InfoLegendContent& content, const char* horizontalCode,
                        const char* verticalCode) {
-  const bool rejected[] = {ModelRejectsCode(horizontalCode), ModelRejectsCode(verticalCode)};
+  const bool horizontal = ModelRejectsCode(horizontalCode);
+  const bool vertical = ModelRejectsCode(verticalCode);
   for (std::size_t i = 0; i < content.lines.size(); ++i) {
-    const TextLine& line = content.lines[i];
-    if (line.x != kCodeLinesX) continue;
-    if ((line.y == kHorizontalCodeY && rejected[0]) || (line.y == kVerticalCodeY && rejected[1]))
+    const LabelRole role = content.lines[i].role;
+    if ((role == LabelRole::kHorizontalCode && horizontal) ||
+        (role == LabelRole::kVerticalCode && vertical))
       content.markedLines.push_back(i);
   }
 }

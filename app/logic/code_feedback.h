@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/logic/legend_content.h"
+#include "app/logic/legend_drawing.h"
 
 namespace veltrisko {
 
@@ -44,6 +45,14 @@ CodeFieldFeedback CodeFieldFeedbackOf(const std::string& fieldText, const char* 
 // e.g. "Ungültiger Antennencode: 000EA10 (horizontal)"; empty otherwise.
 std::string RejectedCodeMessage(const char* horizontalCode, const char* verticalCode,
                                 Language language = kDefaultLanguage);
+
+// The message line stands this far from the picture's top-left corner.
+inline constexpr int kCodeMessageMargin = 8;
+
+// The message line as a drawing of its own size: dark red in the message
+// face on white, 4 pixels of room left and right of the text, 2 above and
+// below; an empty drawing for an empty message.
+Drawing CodeMessageDrawing(const std::string& message, const MessageFace& face);
 
 // Marks the information legend's code lines of rejected codes.
 void MarkRejectedCodes(InfoLegendContent& content, const char* horizontalCode,

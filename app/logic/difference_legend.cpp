@@ -31,11 +31,11 @@ ColourLegendContent DifferenceColourLegendOf(float scaleEndDb, Language) {
 }
 
 void ShowDifferenceInInfoLegend(InfoLegendContent& content, float largestDb, Language language) {
-  // The surface's entry sits at (10, 70); it now tells what its colours mean.
-  constexpr int kSurfaceEntryY = 70;
-  std::erase_if(content.keys, [](const KeyEntry& key) { return key.y == kSurfaceEntryY; });
-  content.keys.push_back(
-      {10, kSurfaceEntryY, FalseColourOf(1.0f), DifferenceLabel(largestDb, language)});
+  // The surface's entry now tells what its colours mean, in its place.
+  std::erase_if(content.keys,
+                [](const KeyEntry& key) { return key.role == LabelRole::kSurfaceKey; });
+  content.keys.push_back({kKeyX, kSurfaceKeyY, FalseColourOf(1.0f),
+                          DifferenceLabel(largestDb, language), LabelRole::kSurfaceKey});
 }
 
 }  // namespace veltrisko

@@ -26,7 +26,7 @@ std::string Format(const char* format, ...) {
   return buffer;
 }
 
-constexpr Colour Rgb(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
+constexpr Colour RgbColour(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
 
 const char* OrEmpty(const char* text) { return text != nullptr ? text : ""; }
 
@@ -48,26 +48,31 @@ InfoLegendContent InfoLegendOf(const SceneState& scene, const char* horizontalCo
   InfoLegendContent content;
   if (scene.showHorizontalDiagram)
     content.keys.push_back(
-        {10, 10, Rgb(255, 0, 0), InString(language, texts::kKeyHorizontalDiagram)});
+        {10, 10, RgbColour(255, 0, 0), InString(language, texts::kKeyHorizontalDiagram)});
   if (scene.showVerticalDiagram)
     content.keys.push_back(
-        {10, 30, Rgb(0, 255, 0), InString(language, texts::kKeyVerticalDiagram)});
+        {10, 30, RgbColour(0, 255, 0), InString(language, texts::kKeyVerticalDiagram)});
   if (scene.showHorizontalCut)
-    content.keys.push_back({10, 50, Rgb(0, 0, 255), InString(language, texts::kKeyHorizontalCut)});
+    content.keys.push_back(
+        {10, 50, RgbColour(0, 0, 255), InString(language, texts::kKeyHorizontalCut)});
   if (scene.showSurface)
-    content.keys.push_back({10, 70, Rgb(160, 145, 220), InString(language, texts::kKeySurface)});
+    content.keys.push_back({kKeyX, kSurfaceKeyY, RgbColour(160, 145, 220),
+                            InString(language, texts::kKeySurface), LabelRole::kSurfaceKey});
   else if (scene.showGrid)
-    content.keys.push_back({10, 70, kLegendBackground, InString(language, texts::kKeyGrid)});
+    content.keys.push_back({kKeyX, kSurfaceKeyY, kLegendBackground,
+                            InString(language, texts::kKeyGrid), LabelRole::kSurfaceKey});
 
-  auto line = [&](int x, int y, std::string text) {
-    content.lines.push_back({x + 12, y, std::move(text)});
+  auto line = [&](int x, int y, std::string text, LabelRole role = LabelRole::kLegendLine) {
+    content.lines.push_back({x + kKeyLabelOffset, y, std::move(text), 0, role});
   };
   line(1, 94,
        Format("%s %.1f °", Z(language, texts::kAzimuth), static_cast<double>(scene.azimuth)));
   line(1, 114,
        Format("%s %.1f °", Z(language, texts::kElevation), static_cast<double>(scene.elevation)));
-  line(110, 94, Format("%s  %s", Z(language, texts::kHorizontalShort), OrEmpty(horizontalCode)));
-  line(110, 114, Format("%s %s", Z(language, texts::kVerticalShort), OrEmpty(verticalCode)));
+  line(110, 94, Format("%s  %s", Z(language, texts::kHorizontalShort), OrEmpty(horizontalCode)),
+       LabelRole::kHorizontalCode);
+  line(110, 114, Format("%s %s", Z(language, texts::kVerticalShort), OrEmpty(verticalCode)),
+       LabelRole::kVerticalCode);
   line(1, 134, Format("%s %.1f °", Z(language, texts::kTilt), static_cast<double>(scene.tilt)));
   line(110, 134, Format("HCM V%d", scene.useHcmV7 ? 7 : 6));
   if (scene.logScale) {
@@ -97,29 +102,6 @@ ColourLegendContent ColourLegendOf(const SceneState& scene) {
     content.rightLabel = "1 W";
   }
   return content;
-}
-
-std::string ElideToWidth(const std::string& text, int maxWidth,
-                         const std::function<int(const std::string&)>& width) {
-  if (maxWidth <= 0 || width(text) <= maxWidth) return text;
-  // The starts of the UTF-8 characters.
-  std::vector<std::size_t> starts;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) starts.push_back(i);
-  }
-  starts.push_back(text.size());
-  const std::size_t characters = starts.size() - 1;
-  // Keep the last eight characters (".msi" and a little of the name) and as
-  // much of the start as fits; then fewer at the end too.
-  for (std::size_t tail = std::min<std::size_t>(8, characters);; --tail) {
-    for (std::size_t head = characters - tail; head-- > 0;) {
-      const std::string shortened =
-          text.substr(0, starts[head]) + "…" + text.substr(starts[characters - tail]);
-      if (width(shortened) <= maxWidth) return shortened;
-    }
-    if (tail == 0) break;
-  }
-  return "…";
 }
 
 }  // namespace veltrisko

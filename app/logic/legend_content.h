@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "diagram/drawing.h"
 #include "render/false_colour.h"
 #include "scene/scene_state.h"
 #include "text/language.h"
@@ -40,7 +41,11 @@ struct KeyEntry {
   int x, y;
   Colour colour;
   std::string label;
+  LabelRole role = LabelRole::kKey;  // kSurfaceKey: what the surface's colours mean
 };
+inline constexpr int kKeyLabelOffset = 12;
+inline constexpr int kKeyX = 10;
+inline constexpr int kSurfaceKeyY = 70;  // the surface's or the grid's entry
 
 // One line of text whose left edge is at x and top at y.
 struct TextLine {
@@ -49,13 +54,8 @@ struct TextLine {
   // Wider than this (in the legend's pixels, measured in its font) the line
   // is shortened in the middle (ElideToWidth); 0: never shortened.
   int maxWidth = 0;
+  LabelRole role = LabelRole::kLegendLine;
 };
-
-// `text` shortened in the middle with "…" until `width` of it is at most
-// `maxWidth`, keeping its first and its last characters (a file name's
-// extension); whole UTF-8 characters only. The text as it is where it fits.
-std::string ElideToWidth(const std::string& text, int maxWidth,
-                         const std::function<int(const std::string&)>& width);
 
 inline constexpr Colour kLegendBackground = 0xC8FFFF;  // (255, 255, 200)
 inline constexpr Colour kKeyOutline = 0x404040;        // (64, 64, 64)
@@ -65,6 +65,7 @@ struct InfoLegendContent {
   std::vector<TextLine> lines;
   // Indices into `lines` that name a code the model rejects; drawn marked.
   std::vector<std::size_t> markedLines;
+  int height = kInfoLegendHeight;  // of the whole legend, its border included
 };
 
 InfoLegendContent InfoLegendOf(const SceneState& scene, const char* horizontalCode,

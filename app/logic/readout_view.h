@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "app/logic/legend_drawing.h"
 #include "render/false_colour.h"
 #include "render/pattern_frame.h"
 #include "render/pattern_geometry.h"
@@ -29,6 +30,11 @@ struct ReadoutBoxStyle {
   int textInset = 4;  // from the box's outer edge, the border included
 };
 inline constexpr ReadoutBoxStyle kReadoutBox{};
+
+// The readout box as a drawing of its own size: the text's lines one under
+// the other in the message face, textInset inside the box's edge, on its
+// background inside its border; an empty drawing for an empty text.
+Drawing ReadoutBoxDrawing(const std::string& text, const MessageFace& face);
 
 // A press and release of a mouse button at most this many pixels apart
 // (Manhattan distance) count as a click, not as a drag.

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/qt/code_message.h"
 
-namespace veltrisko {
+#include "app/logic/code_feedback.h"
 
-namespace {
-constexpr int kMargin = 8;
-}
+namespace veltrisko {
 
 CodeMessage::CodeMessage(QWidget* parent, std::function<std::string()> message)
     : QLabel(parent), message_(std::move(message)) {
@@ -15,7 +13,7 @@ CodeMessage::CodeMessage(QWidget* parent, std::function<std::string()> message)
   setStyleSheet(QStringLiteral(
       "QLabel { color: rgb(160, 0, 0); background: rgb(255, 255, 255); padding: 2px 4px; }"));
   setAttribute(Qt::WA_TransparentForMouseEvents);
-  move(kMargin, kMargin);
+  move(kCodeMessageMargin, kCodeMessageMargin);
   hide();
 }
 

@@ -16,7 +16,7 @@ QFont DiagramFont(double size, bool bold);
 // TextWidth measured with DiagramFont.
 double QtTextWidth(const std::string& utf8, double size, bool bold);
 
-// Draws a diagram description on a white background.
+// Draws a description (a diagram, a legend) on its background.
 void PaintDrawing(QPainter& painter, const Drawing& drawing);
 
 }  // namespace veltrisko

@@ -3,16 +3,14 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <algorithm>
 
+#include "app/logic/legend_drawing.h"
 #include "app/logic/legend_scale.h"
-#include "app/qt/ui_font.h"
+#include "app/qt/diagram_painter.h"
 
 namespace veltrisko {
 
 namespace {
-
-QColor ToQColor(Colour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
 
 void MarkOpaque(QWidget* legend) { legend->setAttribute(Qt::WA_OpaquePaintEvent); }
 
@@ -23,13 +21,20 @@ void DrawBorder(QPainter& painter, const QRect& outer) {
   painter.drawRect(outer.adjusted(0, 0, -1, -1));
 }
 
-// Both legends ask for the face at its default height, so they share one
-// size, chosen to fit the fixed layout of 20-pixel lines.
-constexpr int kLegendPixelSize = 11;
-// A code the model rejects is printed in red and underlined.
-const QColor kMarkedText(200, 0, 0);
-
 double UserLegendScale() { return LegendScale(QApplication::font().pointSizeF()); }
+
+// Paints a legend's drawing inside its border, at the user's scale.
+void PaintLegend(QWidget* legend, const Drawing& drawing, double scale) {
+  QPainter painter(legend);
+  // The widget may be larger than the drawing while the legend grows.
+  const Rgb background = drawing.background;
+  painter.fillRect(legend->rect(), QColor(background.r, background.g, background.b));
+  painter.translate(1, 1);
+  painter.scale(scale, scale);
+  PaintDrawing(painter, drawing);
+  painter.resetTransform();
+  DrawBorder(painter, legend->rect());
+}
 
 }  // namespace
 
@@ -43,41 +48,7 @@ InfoLegend::InfoLegend(QWidget* parent, std::function<InfoLegendContent()> conte
 double InfoLegend::Scale() const { return UserLegendScale(); }
 
 void InfoLegend::paintEvent(QPaintEvent*) {
-  const InfoLegendContent content = content_();
-  QPainter painter(this);
-  painter.fillRect(rect(), ToQColor(kLegendBackground));
-  // Content coordinates start inside the border.
-  painter.translate(1, 1);
-  painter.scale(Scale(), Scale());
-  QFont font = UiFont(8);
-  font.setPixelSize(kLegendPixelSize);
-  painter.setFont(font);
-  const int ascent = painter.fontMetrics().ascent();
-  for (const KeyEntry& key : content.keys) {
-    painter.setPen(QPen(ToQColor(kKeyOutline), 0));
-    painter.setBrush(ToQColor(key.colour));
-    // An outlined QPainter rectangle covers one pixel more than its size, so
-    // this fills (x+1, y+5) up to (x+8, y+12) exclusive.
-    painter.drawRect(key.x + 1, key.y + 5, 6, 6);
-    painter.setPen(Qt::black);
-    painter.drawText(key.x + 12, key.y + ascent, QString::fromStdString(key.label));
-  }
-  for (std::size_t i = 0; i < content.lines.size(); ++i) {
-    const TextLine& line = content.lines[i];
-    const bool marked = std::find(content.markedLines.begin(), content.markedLines.end(), i) !=
-                        content.markedLines.end();
-    QFont lineFont = font;
-    lineFont.setUnderline(marked);
-    painter.setFont(lineFont);
-    painter.setPen(marked ? kMarkedText : QColor(Qt::black));
-    const QFontMetrics metrics = painter.fontMetrics();
-    const std::string text = ElideToWidth(line.text, line.maxWidth, [&](const std::string& s) {
-      return metrics.horizontalAdvance(QString::fromStdString(s));
-    });
-    painter.drawText(line.x, line.y + ascent, QString::fromStdString(text));
-  }
-  painter.resetTransform();
-  DrawBorder(painter, rect());
+  PaintLegend(this, InfoLegendDrawing(content_()), Scale());
 }
 
 ColourLegend::ColourLegend(QWidget* parent, std::function<ColourLegendContent()> content)
@@ -90,24 +61,7 @@ ColourLegend::ColourLegend(QWidget* parent, std::function<ColourLegendContent()>
 double ColourLegend::Scale() const { return UserLegendScale(); }
 
 void ColourLegend::paintEvent(QPaintEvent*) {
-  const ColourLegendContent content = content_();
-  QPainter painter(this);
-  painter.translate(1, 1);
-  painter.scale(Scale(), Scale());
-  const int height = kColourLegendHeight - 2;
-  for (const ColourBand& band : content.bands)
-    painter.fillRect(band.left, 0, band.right - band.left, height, ToQColor(band.colour));
-  QFont font = UiFont(8, kColourLabelWeight);
-  font.setPixelSize(kLegendPixelSize);
-  painter.setFont(font);
-  painter.setPen(ToQColor(kColourLabelColour));
-  const int ascent = painter.fontMetrics().ascent();
-  painter.drawText(kColourLeftLabelX, ascent, QString::fromStdString(content.leftLabel));
-  const QString right = QString::fromStdString(content.rightLabel);
-  painter.drawText(kColourRightLabelEnd - painter.fontMetrics().horizontalAdvance(right), ascent,
-                   right);
-  painter.resetTransform();
-  DrawBorder(painter, rect());
+  PaintLegend(this, ColourLegendDrawing(content_()), Scale());
 }
 
 }  // namespace veltrisko

@@ -14,11 +14,36 @@ COLORREF ColourOf(Rgb c) { return RGB(c.r, c.g, c.b); }
 int Pixels(double value, double scale) { return static_cast<int>(std::lround(value * scale)); }
 
 // Whole pixels rounded down, so that a text never gets wider than measured.
-HFONT FontOf(double size, bool bold, double scale) {
+HFONT FontOf(double size, bool bold, double scale, int weight = FW_NORMAL, bool underline = false) {
   const int height = std::max(1, static_cast<int>(std::floor(size * scale)));
-  return CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+  return CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : weight, FALSE, underline, FALSE,
                      DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
                      VARIABLE_PITCH | FF_SWISS, L"Tahoma");
+}
+
+// The program's interface face, as its windows and legends set it.
+HFONT InterfaceFontOf(const Label& label, double scale) {
+  const int height = std::max(1, static_cast<int>(std::floor(label.size * scale)));
+  // The normal weight is asked for as "any", as the interface always did.
+  const int weight = label.bold ? FW_BOLD : label.weight == FW_NORMAL ? FW_DONTCARE : label.weight;
+  return CreateFontW(-height, 0, 0, 0, weight, FALSE, label.underline, FALSE, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+}
+
+// The system's message face at the label's size.
+HFONT MessageFontOf(const Label& label, double scale) {
+  LOGFONTW font = MessageFontLook();
+  font.lfHeight = -std::max(1, static_cast<int>(std::floor(label.size * scale)));
+  if (label.bold || label.weight != FW_NORMAL) font.lfWeight = label.bold ? FW_BOLD : label.weight;
+  font.lfUnderline = label.underline;
+  return CreateFontIndirectW(&font);
+}
+
+SIZE ExtentOf(HDC dc, const std::wstring& text) {
+  SIZE size{0, 0};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  return size;
 }
 
 HPEN PenOf(Rgb colour, double width, Stroke stroke, double scale) {
@@ -32,7 +57,8 @@ HPEN PenOf(Rgb colour, double width, Stroke stroke, double scale) {
 
 class GdiPainter {
  public:
-  GdiPainter(HDC dc, double scale) : dc_(dc), scale_(scale) {
+  GdiPainter(HDC dc, double scale, const DrawnLabel& drawn)
+      : dc_(dc), scale_(scale), drawn_(drawn) {
     SetBkMode(dc, TRANSPARENT);
     SelectObject(dc, GetStockObject(NULL_BRUSH));
   }
@@ -59,26 +85,73 @@ class GdiPainter {
   }
 
   void operator()(const Label& label) {
-    const HFONT font = FontOf(label.size, label.bold, scale_);
+    const HFONT font = label.face == Face::kInterface ? InterfaceFontOf(label, scale_)
+                       : label.face == Face::kMessage
+                           ? MessageFontOf(label, scale_)
+                           : FontOf(label.size, label.bold, scale_, label.weight, label.underline);
     const HGDIOBJ old = SelectObject(dc_, font);
     const UINT align = label.anchor == Anchor::kStart    ? TA_LEFT
                        : label.anchor == Anchor::kMiddle ? TA_CENTER
                                                          : TA_RIGHT;
-    SetTextAlign(dc_, align | TA_BASELINE | TA_NOUPDATECP);
+    const bool top = label.line == LineAnchor::kTop;
+    SetTextAlign(dc_, align | (top ? TA_TOP : TA_BASELINE) | TA_NOUPDATECP);
     SetTextColor(dc_, ColourOf(label.colour));
-    const std::wstring text = Widen(label.text);
-    TextOutW(dc_, Pixels(label.at.x, scale_), Pixels(label.at.y, scale_), text.c_str(),
-             static_cast<int>(text.size()));
+    const std::string shown = ElideToWidth(
+        label.text, Pixels(label.maxWidth, scale_),
+        [&](const std::string& s) { return static_cast<int>(ExtentOf(dc_, Widen(s)).cx); });
+    const std::wstring text = Widen(shown);
+    const int x = Pixels(label.at.x, scale_), y = Pixels(label.at.y, scale_);
+    TextOutW(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+    if (drawn_) {
+      const SIZE size = ExtentOf(dc_, text);
+      TEXTMETRICW metrics{};
+      GetTextMetricsW(dc_, &metrics);
+      const int left = align == TA_LEFT ? x : align == TA_CENTER ? x - size.cx / 2 : x - size.cx;
+      const int cellTop = top ? y : y - metrics.tmAscent;
+      drawn_(label, shown, RECT{left, cellTop, left + size.cx, cellTop + size.cy});
+    }
     SelectObject(dc_, old);
     DeleteObject(font);
+  }
+
+  void operator()(const FilledRect& rect) {
+    const RECT area{Pixels(rect.at.x, scale_), Pixels(rect.at.y, scale_),
+                    Pixels(rect.at.x + rect.width, scale_),
+                    Pixels(rect.at.y + rect.height, scale_)};
+    const HBRUSH brush = CreateSolidBrush(ColourOf(rect.fill));
+    if (!rect.outline) {
+      FillRect(dc_, &area, brush);
+      DeleteObject(brush);
+      return;
+    }
+    // The outline on the rectangle's outermost pixels, one pixel wide.
+    const HPEN pen = CreatePen(PS_SOLID, 0, ColourOf(*rect.outline));
+    const HGDIOBJ oldBrush = SelectObject(dc_, brush);
+    const HGDIOBJ oldPen = SelectObject(dc_, pen);
+    Rectangle(dc_, area.left, area.top, area.right, area.bottom);
+    SelectObject(dc_, oldPen);
+    SelectObject(dc_, oldBrush);
+    DeleteObject(pen);
+    DeleteObject(brush);
   }
 
  private:
   HDC dc_;
   double scale_;
+  const DrawnLabel& drawn_;
 };
 
 }  // namespace
+
+LOGFONTW MessageFontLook() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    return metrics.lfMessageFont;
+  LOGFONTW font{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  return font;
+}
 
 double GdiTextWidth(const std::string& utf8, double size, bool bold) {
   static const HDC measuring = CreateCompatibleDC(nullptr);
@@ -92,10 +165,12 @@ double GdiTextWidth(const std::string& utf8, double size, bool bold) {
   return extent.cx;
 }
 
-void PaintDrawingGdi(HDC dc, const Drawing& drawing, double scale) {
+void PaintDrawingGdi(HDC dc, const Drawing& drawing, double scale, const DrawnLabel& drawn) {
   const RECT all{0, 0, Pixels(drawing.width, scale), Pixels(drawing.height, scale)};
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  GdiPainter painter(dc, scale);
+  const HBRUSH background = CreateSolidBrush(ColourOf(drawing.background));
+  FillRect(dc, &all, background);
+  DeleteObject(background);
+  GdiPainter painter(dc, scale, drawn);
   for (const Shape& shape : drawing.shapes) std::visit(painter, shape);
 }
 

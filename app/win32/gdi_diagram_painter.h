@@ -3,17 +3,28 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <string>
+
 #include "diagram/drawing.h"
 #include "render/gl/rgb_image.h"
 
 namespace veltrisko {
 
+// The face the system shows messages and tooltips in.
+LOGFONTW MessageFontLook();
+
 // TextWidth measured in the face PaintDrawingGdi draws with.
 double GdiTextWidth(const std::string& utf8, double size, bool bold);
 
-// Draws a diagram description on a white background into `dc`, scaled by
-// `scale` (1 for the screen, more for a printer's page).
-void PaintDrawingGdi(HDC dc, const Drawing& drawing, double scale = 1.0);
+// Told of each label as drawn: the text shown (shortened where it had to be)
+// and the cell it covers, for the test dumps.
+using DrawnLabel = std::function<void(const Label&, const std::string& shown, const RECT& cell)>;
+
+// Draws a description (a diagram, a legend) on its background into `dc`,
+// scaled by `scale` (1 for the screen, more for a printer's page).
+void PaintDrawingGdi(HDC dc, const Drawing& drawing, double scale = 1.0,
+                     const DrawnLabel& drawn = {});
 
 // The drawing painted at its own size into a picture.
 RgbImage DrawingImage(const Drawing& drawing);

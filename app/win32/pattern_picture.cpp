@@ -3,8 +3,10 @@
 
 #include <GL/gl.h>
 
+#include "app/logic/code_feedback.h"
 #include "app/logic/dialog_placement.h"
 #include "app/logic/readout_view.h"
+#include "app/win32/gdi_diagram_painter.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/win32_controls.h"
 #include "render/gl/draw_pattern.h"
@@ -16,21 +18,10 @@
 namespace veltrisko {
 namespace {
 
-constexpr int kMessageMargin = 8;
-constexpr COLORREF kMessageText = RGB(160, 0, 0);
-constexpr COLORREF kMessageBackground = RGB(255, 255, 255);
-// Colour is 0xBBGGRR, as COLORREF.
-constexpr COLORREF kReadoutBackground = kReadoutBox.background;
-constexpr COLORREF kReadoutBorder = kReadoutBox.border;
-constexpr int kReadoutPadding = kReadoutBox.textInset;
-
 // The user's message font, as the system draws tooltips and message boxes.
 HFONT MessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-    return CreateFontIndirectW(&metrics.lfMessageFont);
-  return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  const LOGFONTW look = MessageFontLook();
+  return CreateFontIndirectW(&look);
 }
 
 // Runs `draw` with the message font selected.
@@ -41,6 +32,27 @@ void WithFont(HDC dc, Draw draw) {
   draw();
   SelectObject(dc, old);
   DeleteObject(font);
+}
+
+// The selected message font's measures.
+MessageFace MessageFaceOf(HDC dc) {
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  return {static_cast<double>(metrics.tmHeight - metrics.tmInternalLeading),
+          static_cast<double>(metrics.tmHeight), [dc](const std::string& s) {
+            const std::wstring text = Widen(s);
+            SIZE size{};
+            GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+            return static_cast<double>(size.cx);
+          }};
+}
+
+// Paints a drawing with its top-left corner at (x, y).
+void PaintAt(HDC dc, const Drawing& drawing, int x, int y) {
+  POINT old{};
+  SetViewportOrgEx(dc, x, y, &old);
+  PaintDrawingGdi(dc, drawing);
+  SetViewportOrgEx(dc, old.x, old.y, nullptr);
 }
 
 }  // namespace
@@ -98,19 +110,9 @@ void PatternPicture::CopyTo(HDC dc) const {
 
 void DrawCodeMessage(HDC dc, const std::string& utf8) {
   if (utf8.empty()) return;
-  const std::wstring text = Widen(utf8);
   WithFont(dc, [&] {
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    const RECT area{kMessageMargin, kMessageMargin, kMessageMargin + size.cx + 8,
-                    kMessageMargin + size.cy + 4};
-    const HBRUSH background = CreateSolidBrush(kMessageBackground);
-    FillRect(dc, &area, background);
-    DeleteObject(background);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kMessageText);
-    SetTextAlign(dc, TA_LEFT | TA_TOP);
-    TextOutW(dc, area.left + 4, area.top + 2, text.c_str(), static_cast<int>(text.size()));
+    const Drawing drawing = CodeMessageDrawing(utf8, MessageFaceOf(dc));
+    PaintAt(dc, drawing, kCodeMessageMargin, kCodeMessageMargin);
   });
 }
 
@@ -118,28 +120,11 @@ LegendRect DrawReadoutBox(HDC dc, const std::string& utf8, POINT cursor, SIZE vi
                           const LegendRect& keepClear) {
   LegendRect at{0, 0, 0, 0};
   if (utf8.empty()) return at;
-  const std::wstring text = Widen(utf8);
   WithFont(dc, [&] {
-    RECT measure{0, 0, 0, 0};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measure,
-              DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
-    const int width = measure.right + 2 * kReadoutPadding;
-    const int height = measure.bottom + 2 * kReadoutPadding;
-    at = PlaceReadoutBox(cursor.x, cursor.y, width, height, view.cx, view.cy, keepClear);
-    const HBRUSH background = CreateSolidBrush(kReadoutBackground);
-    const HPEN border = CreatePen(PS_SOLID, 1, kReadoutBorder);
-    const HGDIOBJ oldBrush = SelectObject(dc, background);
-    const HGDIOBJ oldPen = SelectObject(dc, border);
-    Rectangle(dc, at.x, at.y, at.x + width, at.y + height);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    DeleteObject(border);
-    DeleteObject(background);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kReadoutBox.text);
-    RECT area{at.x + kReadoutPadding, at.y + kReadoutPadding, at.x + width - kReadoutPadding,
-              at.y + height - kReadoutPadding};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_NOPREFIX | DT_LEFT);
+    const Drawing drawing = ReadoutBoxDrawing(utf8, MessageFaceOf(dc));
+    at = PlaceReadoutBox(cursor.x, cursor.y, static_cast<int>(drawing.width),
+                         static_cast<int>(drawing.height), view.cx, view.cy, keepClear);
+    PaintAt(dc, drawing, at.x, at.y);
   });
   return at;
 }

@@ -73,5 +73,40 @@ TEST(MarkRejectedCodes, MarksTheLegendLineOfTheRejectedCode) {
   EXPECT_EQ(content.lines[content.markedLines[0]].text, "vert.: 000EA10");
 }
 
+TEST(CodeMessageDrawing, TheLineInDarkRedOnWhiteWithRoomAroundIt) {
+  struct Case {
+    std::string message;
+    double size, lineHeight;
+    double width, height;  // of the drawing
+  };
+  const Case cases[] = {
+      {"", 12, 15, 0, 0},
+      {"Ungültiger Antennencode: 000EA10 (horizontal)", 12, 15, 8 + 7 * 45, 15 + 4},
+      {"Ungültiger Antennencode: 000EA10 (horizontal)", 11, 13, 8 + 7 * 45, 13 + 4},
+  };
+  for (const Case& c : cases) {
+    // Seven pixels a character, the "ü" too.
+    const MessageFace face{c.size, c.lineHeight, [](const std::string& s) {
+                             double characters = 0;
+                             for (const char b : s) characters += (b & 0xC0) != 0x80;
+                             return 7 * characters;
+                           }};
+    const Drawing drawing = CodeMessageDrawing(c.message, face);
+    EXPECT_EQ(drawing.width, c.width) << c.size;
+    EXPECT_EQ(drawing.height, c.height) << c.size;
+    EXPECT_EQ(drawing.background, (Rgb{255, 255, 255}));
+    const std::vector<const Label*> lines = LabelsOf(drawing, LabelRole::kCodeMessage);
+    ASSERT_EQ(lines.size(), c.message.empty() ? 0u : 1u);
+    if (lines.empty()) continue;
+    EXPECT_EQ(lines[0]->text, c.message);
+    EXPECT_EQ(lines[0]->at.x, 4);
+    EXPECT_EQ(lines[0]->at.y, 2);
+    EXPECT_EQ(lines[0]->line, LineAnchor::kTop);
+    EXPECT_EQ(lines[0]->face, Face::kMessage);
+    EXPECT_EQ(lines[0]->size, c.size);
+    EXPECT_EQ(lines[0]->colour, (Rgb{160, 0, 0}));
+  }
+}
+
 }  // namespace
 }  // namespace veltrisko

@@ -32,5 +32,45 @@ TEST(CopiedReadoutText, AddsTheCodesAndTheRule) {
   EXPECT_EQ(CopiedReadoutText("", "030EA10", "020EA05", true), "");
 }
 
+TEST(ReadoutBoxDrawing, LinesUnderEachOtherInsideTheBorder) {
+  struct Case {
+    std::string text;
+    double lineHeight;
+    double width, height;          // of the box
+    std::vector<double> lineTops;  // of its lines
+  };
+  const Case cases[] = {
+      {"", 13, 0, 0, {}},
+      {"Azimut: 10,0°", 13, 6 * 13 + 8, 13 + 8, {4}},
+      // The widest line sets the width; an empty line keeps its place.
+      {"ab\nabcd\n\nabc", 15, 6 * 4 + 8, 4 * 15 + 8, {4, 19, 34, 49}},
+  };
+  for (const Case& c : cases) {
+    // Six pixels a character.
+    const MessageFace face{11, c.lineHeight, [](const std::string& s) {
+                             double characters = 0;
+                             for (const char b : s) characters += (b & 0xC0) != 0x80;
+                             return 6 * characters;
+                           }};
+    const Drawing drawing = ReadoutBoxDrawing(c.text, face);
+    EXPECT_EQ(drawing.width, c.width) << c.text;
+    EXPECT_EQ(drawing.height, c.height) << c.text;
+    std::vector<double> tops;
+    for (const Label* line : LabelsOf(drawing, LabelRole::kReadout)) {
+      tops.push_back(line->at.y);
+      EXPECT_EQ(line->at.x, 4);
+      EXPECT_EQ(line->face, Face::kMessage);
+      EXPECT_EQ(line->line, LineAnchor::kTop);
+    }
+    EXPECT_EQ(tops, c.lineTops) << c.text;
+    if (c.text.empty()) continue;
+    const auto& box = std::get<FilledRect>(drawing.shapes.front());
+    EXPECT_EQ(box.width, c.width);
+    EXPECT_EQ(box.height, c.height);
+    EXPECT_EQ(box.fill, (Rgb{255, 255, 225}));
+    EXPECT_EQ(box.outline, (Rgb{118, 118, 118}));
+  }
+}
+
 }  // namespace
 }  // namespace veltrisko

@@ -62,7 +62,7 @@ int Saturated(const QImage& image) {
   return count;
 }
 
-QColor Rgb(Colour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+QColor QColorOf(Colour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
 
 // Whether any pixel of the rectangle has exactly this colour.
 bool Contains(const QImage& image, const QRect& area, const QColor& colour) {
@@ -486,9 +486,9 @@ class ViewerTest : public QObject {
     QCOMPARE(info.pixelColor(0, 0), QColor(0, 0, 0));                  // border
 
     const QImage linear = window_->Client()->Colours()->grab().toImage();
-    QCOMPARE(linear.pixelColor(1 + 0, 1 + 20), Rgb(FalseColourOf(0.0f)));
-    QCOMPARE(linear.pixelColor(1 + 200, 1 + 20), Rgb(FalseColourOf(0.5f)));
-    QCOMPARE(linear.pixelColor(1 + 397, 1 + 20), Rgb(FalseColourOf(1.0f)));
+    QCOMPARE(linear.pixelColor(1 + 0, 1 + 20), QColorOf(FalseColourOf(0.0f)));
+    QCOMPARE(linear.pixelColor(1 + 200, 1 + 20), QColorOf(FalseColourOf(0.5f)));
+    QCOMPARE(linear.pixelColor(1 + 397, 1 + 20), QColorOf(FalseColourOf(1.0f)));
     const QColor label(250, 250, 250);
     QVERIFY(Contains(linear, QRect(1, 1, 30, 20), label));
     QVERIFY(Contains(linear, QRect(370, 1, 27, 20), label));

@@ -40,5 +40,55 @@ TEST(DiagramFiles, SvgHoldsTheIdentityEscapedAndEveryShape) {
   EXPECT_EQ(elements, 3 + page.shapes.size() + 1);
 }
 
+TEST(DiagramFiles, SvgDrawsTheLegendsVocabulary) {
+  Label marked;
+  marked.text = "vert.: 000EA10";
+  marked.at = {122, 114};
+  marked.size = 11;
+  marked.colour = {200, 0, 0};
+  marked.line = LineAnchor::kTop;
+  marked.underline = true;
+  Label end = marked;
+  end.text = "0 dB";
+  end.colour = {250, 250, 250};
+  end.line = LineAnchor::kBaseline;
+  end.underline = false;
+  end.weight = 600;
+  Label file = end;
+  file.text = "Datei: a-very-long-measurement-name.msi";
+  file.weight = 400;
+  file.maxWidth = 100;
+  struct Case {
+    Shape shape;
+    std::string element;
+  };
+  const Case cases[] = {
+      {FilledRect{{11, 15}, 7, 7, {255, 0, 0}, Rgb{64, 64, 64}},
+       "<rect x=\"11.5\" y=\"15.5\" width=\"6\" height=\"6\" fill=\"#ff0000\" "
+       "stroke=\"#404040\" stroke-width=\"1\"/>"},
+      {FilledRect{{4, 0}, 8, 22, {0, 0, 255}, std::nullopt},
+       "<rect x=\"4\" y=\"0\" width=\"8\" height=\"22\" fill=\"#0000ff\"/>"},
+      {marked,
+       "<text x=\"122\" y=\"114\" font-size=\"11\" text-anchor=\"start\" "
+       "dominant-baseline=\"text-before-edge\" text-decoration=\"underline\" "
+       "fill=\"#c80000\">vert.: 000EA10</text>"},
+      {end,
+       "<text x=\"122\" y=\"114\" font-size=\"11\" text-anchor=\"start\" "
+       "font-weight=\"600\" fill=\"#fafafa\">0 dB</text>"},
+      {file,
+       "<text x=\"122\" y=\"114\" font-size=\"11\" text-anchor=\"start\" "
+       "fill=\"#fafafa\">Datei…name.msi</text>"},
+  };
+  for (const Case& c : cases) {
+    Drawing drawing{218, 182, {c.shape}};
+    drawing.background = {255, 255, 200};
+    const std::string svg = DrawingSvg(drawing, "Legende");
+    EXPECT_NE(svg.find("<rect width=\"218\" height=\"182\" fill=\"#ffffc8\"/>\n" + c.element +
+                       "\n</svg>"),
+              std::string::npos)
+        << svg;
+  }
+}
+
 }  // namespace
 }  // namespace veltrisko

@@ -186,6 +186,14 @@ class DialogBinding final : public DialogWindow {
   HWND toolTip_ = nullptr;
 };
 
+// A dialog opened without activation leaves its owner active, so that the
+// keys turn the view at once. A window manager that focuses every window it
+// maps offers the dialog the focus all the same; while the dialog is
+// disabled the focus goes to the active window instead. It is enabled once
+// the window manager has had that time.
+constexpr UINT_PTR kEnableTimer = 1;
+constexpr UINT kWindowManagerPatienceMs = 2000;
+
 DialogBinding* BindingOf(HWND dialog) {
   return reinterpret_cast<DialogBinding*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
@@ -221,6 +229,11 @@ INT_PTR CALLBACK ConfigDialogProcedure(HWND dialog, UINT message, WPARAM wParam,
       SetBkColor(reinterpret_cast<HDC>(wParam), binding->TintColour(edit));
       return reinterpret_cast<INT_PTR>(brush);
     }
+    case WM_TIMER:
+      if (wParam != kEnableTimer) return FALSE;
+      KillTimer(dialog, kEnableTimer);
+      EnableWindow(dialog, TRUE);
+      return TRUE;
     case WM_WINDOWPOSCHANGED:
       // The main window's picture keeps out from under the dialog.
       RequestLayout();
@@ -276,6 +289,10 @@ void OpenConfigDialog(HINSTANCE instance, HWND mainWindow, bool activate) {
                                          mainWindow, ConfigDialogProcedure, 0);
   if (dialog == nullptr) return;
   PlaceConfigDialogBesideOwner();
+  if (!activate) {
+    EnableWindow(dialog, FALSE);
+    SetTimer(dialog, kEnableTimer, kWindowManagerPatienceMs, nullptr);
+  }
   ShowWindow(dialog, activate ? SW_SHOWNORMAL : SW_SHOWNOACTIVATE);
 }
 

@@ -60,7 +60,7 @@ def save_as(diagrams, button, typed, written):
     expect(dialog is not None, "no file dialog after %s" % button)
     time.sleep(0.5)
     subprocess.run(["xdotool", "key", "--window", dialog, "ctrl+a"], check=True)
-    subprocess.run(["xdotool", "type", "--delay", "30", wine_path(typed)], check=True)
+    subprocess.run(["xdotool", "type", "--delay", "8", wine_path(typed)], check=True)
     subprocess.run(["xdotool", "key", "Return"], check=True)
     end = time.time() + 20
     while time.time() < end and written and not os.path.exists(written):
@@ -103,7 +103,7 @@ def run(viewer, work):
     chooser = viewer.window("Diagramm importieren", timeout=20)
     expect(chooser is not None, "no file dialog after Diagramm importieren")
     time.sleep(0.5)
-    subprocess.run(["xdotool", "type", "--delay", "30", wine_path(os.path.join(work, LONG_NAME))],
+    subprocess.run(["xdotool", "type", "--delay", "8", wine_path(os.path.join(work, LONG_NAME))],
                    check=True)
     subprocess.run(["xdotool", "key", "Return"], check=True)
     window = viewer.window(WINDOW, timeout=30)

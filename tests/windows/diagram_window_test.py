@@ -87,7 +87,7 @@ class Diagrams:
         expect(dialog is not None, "no file dialog after %s" % button)
         time.sleep(0.5)
         subprocess.run(["xdotool", "key", "--window", dialog, "ctrl+a"], check=True)
-        subprocess.run(["xdotool", "type", "--delay", "30", wine_path(path)], check=True)
+        subprocess.run(["xdotool", "type", "--delay", "8", wine_path(path)], check=True)
         subprocess.run(["xdotool", "key", "Return"], check=True)
         end = time.time() + 20
         while time.time() < end and not os.path.exists(path):
@@ -172,7 +172,7 @@ def run(viewer, writer, work):
     dialog = viewer.window("Diagramm exportieren", timeout=20)
     expect(dialog is not None, "no file dialog after Diagramm exportieren")
     time.sleep(0.5)
-    subprocess.run(["xdotool", "type", "--delay", "30", wine_path(exported)], check=True)
+    subprocess.run(["xdotool", "type", "--delay", "8", wine_path(exported)], check=True)
     subprocess.run(["xdotool", "key", "Return"], check=True)
     end = time.time() + 20
     while time.time() < end and not os.path.exists(exported):
@@ -190,7 +190,7 @@ def run(viewer, writer, work):
     dialog = viewer.window("Diagramm importieren", timeout=20)
     expect(dialog is not None, "no file dialog after Diagramm importieren")
     time.sleep(0.5)
-    subprocess.run(["xdotool", "type", "--delay", "30", wine_path(MEASURED)], check=True)
+    subprocess.run(["xdotool", "type", "--delay", "8", wine_path(MEASURED)], check=True)
     subprocess.run(["xdotool", "key", "Return"], check=True)
     name = os.path.basename(MEASURED)
     end = time.time() + 20

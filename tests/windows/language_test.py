@@ -220,7 +220,7 @@ def check_fit_window(viewer):
     chooser = viewer.window("Import pattern", timeout=20)
     expect(chooser is not None, "no file dialog after Import pattern")
     time.sleep(0.5)
-    subprocess.run(["xdotool", "type", "--delay", "30", "Z:" + MEASURED.replace("/", "\\")],
+    subprocess.run(["xdotool", "type", "--delay", "8", "Z:" + MEASURED.replace("/", "\\")],
                    check=True)
     subprocess.run(["xdotool", "key", "Return"], check=True)
     end = time.time() + 20

@@ -55,7 +55,7 @@ def mapped(window):
 
 def save_as(diagrams, button, typed, written):
     """Types `typed` into the button's file dialog; true once `written` exists."""
-    diagrams.click(button)
+    diagrams.click(button, settle=False)
     dialog = diagrams.viewer.window("Exportieren", timeout=20)
     expect(dialog is not None, "no file dialog after %s" % button)
     time.sleep(0.5)

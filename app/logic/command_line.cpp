@@ -23,14 +23,6 @@ std::string Upper(std::string text) {
   return text;
 }
 
-std::optional<int> WholeNumber(const std::string& text) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (error != std::errc() || stop != end || text.empty()) return std::nullopt;
-  return value;
-}
-
 // Splits "--name=value" into name and value; other words have no value.
 std::pair<std::string, std::optional<std::string>> SplitOption(const std::string& word) {
   const std::size_t equals = word.find('=');
@@ -46,6 +38,14 @@ CommandLine Failure(std::string error) {
 }
 
 }  // namespace
+
+std::optional<int> WholeNumber(const std::string& text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (error != std::errc() || stop != end || text.empty()) return std::nullopt;
+  return value;
+}
 
 std::optional<bool> RuleIsV7(const std::string& word) {
   const std::string rule = Lower(word);

@@ -42,6 +42,8 @@ inline constexpr int kHighestDbRange = 40;
 // V7), and a whole number of dB from kLowestDbRange to kHighestDbRange.
 std::optional<bool> RuleIsV7(const std::string& word);
 std::optional<int> DbRangeOf(const std::string& word);
+// The whole text as a decimal int ("12", "-3"), nothing around it.
+std::optional<int> WholeNumber(const std::string& text);
 
 // Reads the arguments after the program name.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);

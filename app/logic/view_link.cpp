@@ -53,14 +53,6 @@ Reading ReadAngle(const std::string& value, std::optional<float>& into) {
   return std::nullopt;
 }
 
-std::optional<int> WholeNumber(const std::string& text) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (error != std::errc() || stop != end || text.empty()) return std::nullopt;
-  return value;
-}
-
 Reading ReadDisplay(const std::string& value, ViewLink& link) {
   if (value == "off") {
     link.display = LinkDisplay{};

@@ -186,6 +186,20 @@ class DialogBinding final : public DialogWindow {
   HWND toolTip_ = nullptr;
 };
 
+// A dialog opened without activation leaves its owner active, so that the
+// keys turn the view at once. A window manager that focuses every window it
+// maps offers the dialog the focus all the same; while the dialog cannot be
+// activated the focus goes to the active window instead. It can be once the
+// window manager has had that time, or at once when it is clicked.
+constexpr UINT_PTR kActivatableTimer = 1;
+constexpr UINT kWindowManagerPatienceMs = 2000;
+
+void MakeActivatable(HWND dialog) {
+  KillTimer(dialog, kActivatableTimer);
+  SetWindowLongPtrW(dialog, GWL_EXSTYLE,
+                    GetWindowLongPtrW(dialog, GWL_EXSTYLE) & ~LONG_PTR{WS_EX_NOACTIVATE});
+}
+
 DialogBinding* BindingOf(HWND dialog) {
   return reinterpret_cast<DialogBinding*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
@@ -221,6 +235,14 @@ INT_PTR CALLBACK ConfigDialogProcedure(HWND dialog, UINT message, WPARAM wParam,
       SetBkColor(reinterpret_cast<HDC>(wParam), binding->TintColour(edit));
       return reinterpret_cast<INT_PTR>(brush);
     }
+    case WM_TIMER:
+      if (wParam != kActivatableTimer) return FALSE;
+      MakeActivatable(dialog);
+      return TRUE;
+    case WM_MOUSEACTIVATE:
+      MakeActivatable(dialog);
+      SetWindowLongPtrW(dialog, DWLP_MSGRESULT, MA_ACTIVATE);
+      return TRUE;
     case WM_WINDOWPOSCHANGED:
       // The main window's picture keeps out from under the dialog.
       RequestLayout();
@@ -276,6 +298,11 @@ void OpenConfigDialog(HINSTANCE instance, HWND mainWindow, bool activate) {
                                          mainWindow, ConfigDialogProcedure, 0);
   if (dialog == nullptr) return;
   PlaceConfigDialogBesideOwner();
+  if (!activate) {
+    SetWindowLongPtrW(dialog, GWL_EXSTYLE,
+                      GetWindowLongPtrW(dialog, GWL_EXSTYLE) | WS_EX_NOACTIVATE);
+    SetTimer(dialog, kActivatableTimer, kWindowManagerPatienceMs, nullptr);
+  }
   ShowWindow(dialog, activate ? SW_SHOWNORMAL : SW_SHOWNOACTIVATE);
 }
 

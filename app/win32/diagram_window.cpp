@@ -16,7 +16,6 @@
 #include "app/win32/side_window_place.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_hooks.h"
-#include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
 #include "app/win32/window_text_dumps.h"
 #include "diagram/diagram_window_model.h"
@@ -437,7 +436,7 @@ void OpenDiagramWindow(HINSTANCE instance, HWND owner) {
   if (state.window == nullptr) {
     RegisterClasses(instance);
     FollowCurrentState();
-    model.SetLanguage(viewerLanguage);
+    model.SetLanguage(Session().TextLanguage());
     model.SetStyle(RememberedStyle());
     // Beside the main window, not over its menu bar; a window of its own
     // (no owner), with its own taskbar entry, that minimises alone.
@@ -455,7 +454,7 @@ void OpenDiagramWindow(HINSTANCE instance, HWND owner) {
 void RefreshDiagramWindow() {
   if (state.window == nullptr) return;
   bool changed = FollowCurrentState();
-  if (model.SetLanguage(viewerLanguage)) {
+  if (model.SetLanguage(Session().TextLanguage())) {
     ShowTexts();
     SetReading(model.Reading());  // cleared: it names the curves
     Layout();

@@ -16,7 +16,6 @@
 #include "app/win32/side_window_place.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_hooks.h"
-#include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
 #include "app/win32/window_text_dumps.h"
 #include "fit/fit_session.h"
@@ -247,8 +246,8 @@ void ShowTexts() {
 
 // Follows a change of the viewer's language at once.
 void FollowLanguage() {
-  if (state.window == nullptr || state.language == viewerLanguage) return;
-  state.language = viewerLanguage;
+  if (state.window == nullptr || state.language == Session().TextLanguage()) return;
+  state.language = Session().TextLanguage();
   ShowTexts();
   ShowFit(state.fit ? &*state.fit : nullptr);
   const std::string status =
@@ -389,7 +388,7 @@ void OpenFitWindow(HINSTANCE instance, HWND mainWindow, const std::string& fileN
       windowClass.lpszClassName = kFitClass;
       registered = RegisterClassExW(&windowClass) != 0;
     }
-    state.language = viewerLanguage;
+    state.language = Session().TextLanguage();
     static bool following = false;
     if (!following) AddRepaintListener(FollowLanguage);
     following = true;

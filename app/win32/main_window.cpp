@@ -102,7 +102,7 @@ void MoveLegends() {
   const LegendRect part = PicturePart();
   const LegendPlacement place = PlaceLegends(part.width, part.height);
   const int infoHeight =
-      LoadedPatternFileName().empty() ? place.info.height : kInfoLegendHeightWithFile;
+      session.Files().LoadedName().empty() ? place.info.height : kInfoLegendHeightWithFile;
   const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
   SetWindowPos(infoLegend, nullptr, part.x + place.info.x, part.y + place.info.y, place.info.width,
                infoHeight, flags);
@@ -215,15 +215,15 @@ void CheckMenu(HMENU menu) {
 }
 
 std::wstring MainWindowTitle() {
-  return Widen(std::string(In(viewerLanguage, texts::kMainWindowTitle)));
+  return Widen(std::string(In(session.TextLanguage(), texts::kMainWindowTitle)));
 }
 
 // Shows the menu, the title, the dialog's labels and the legends in the
 // session's language and keeps it for the next start.
 void ShowLanguage() {
-  viewerLanguage = session.TextLanguage();
+  viewerLanguage = session.TextLanguage();  // for the legend painter only
   KeepSettings(session.Settings());
-  ShowMenuTexts(GetMenu(mainWindow), viewerLanguage);
+  ShowMenuTexts(GetMenu(mainWindow), session.TextLanguage());
   DrawMenuBar(mainWindow);
   SetWindowTextW(mainWindow, MainWindowTitle().c_str());
   ShowConfigDialogTexts();
@@ -260,10 +260,10 @@ void Carry(const SessionUpdate& update, int command = 0) {
       }
       break;
     case FrontEndRequest::kOpenDocumentation:
-      OpenDocumentation(mainWindow, std::string(CodeOf(viewerLanguage)));
+      OpenDocumentation(mainWindow, std::string(CodeOf(session.TextLanguage())));
       break;
     case FrontEndRequest::kShowAbout:
-      ShowAbout(mainWindow, std::string(CodeOf(viewerLanguage)));
+      ShowAbout(mainWindow, std::string(CodeOf(session.TextLanguage())));
       break;
     case FrontEndRequest::kCopyReadout:
       CopyToClipboard(mainWindow, session.CopiedReadout());
@@ -287,10 +287,10 @@ void Carry(const SessionUpdate& update, int command = 0) {
     ShowWindow(infoLegend, show);
     ShowWindow(colourLegend, show);
   }
-  if (update.readout) DumpText("readout", session.ReadoutText());
   if (update.frame || changed) {
-    RequestRepaint();
+    RequestRepaint();  // which also dumps the readout
   } else if (update.readout) {
+    DumpText("readout", session.ReadoutText());
     RedrawOverlays();
   }
 }
@@ -495,7 +495,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   if (!start.options) return start.exitStatus;
   // The dialog shows the rule and the display mode it finds in the scene.
   KeepSettings(session.Start(*start.options, KeptSessionSettings()));
-  viewerLanguage = session.TextLanguage();
+  viewerLanguage = session.TextLanguage();  // for the legend painter only
 
   const INITCOMMONCONTROLSEX commonControls{sizeof(INITCOMMONCONTROLSEX),
                                             ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
@@ -503,7 +503,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   RegisterWindowClass(kMainClass, MainWindowProcedure, CS_HREDRAW | CS_VREDRAW);
   const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
   const HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
-  if (viewerLanguage != Language::kGerman) ShowMenuTexts(menu, viewerLanguage);
+  if (session.TextLanguage() != Language::kGerman) ShowMenuTexts(menu, session.TextLanguage());
   AddPatternFileCommands();
   CreateWindows(menu);
   DumpWindowTexts(mainWindow, "main-window");

@@ -12,7 +12,6 @@
 #include "app/win32/fit_window.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_hooks.h"
-#include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
 #include "text/fit_texts.h"
 
@@ -27,7 +26,7 @@ std::wstring FilterOf(std::span<const FileFilter> filters) {
   for (const FileFilter& filter : filters) {
     std::string patterns = filter.patterns;
     for (char& c : patterns) c = c == ' ' ? ';' : c;
-    text += Widen(FilterText(filter, viewerLanguage)) + L'\0' + Widen(patterns) + L'\0';
+    text += Widen(FilterText(filter, Session().TextLanguage())) + L'\0' + Widen(patterns) + L'\0';
   }
   return text;
 }
@@ -40,7 +39,7 @@ void ShowProblem(HWND owner, const std::string& text) {
 // The path the user chose, UTF-8; empty when cancelled.
 std::string AskForPath(HWND owner, bool save, const Text& title, const std::wstring& filter) {
   wchar_t path[MAX_PATH * 4] = L"";
-  const std::wstring caption = Widen(InString(viewerLanguage, title));
+  const std::wstring caption = Widen(InString(Session().TextLanguage(), title));
   const std::wstring extension = Widen(kMsiFilter.defaultExtension);
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
@@ -92,7 +91,8 @@ void Import(HINSTANCE instance, HWND mainWindow) {
 void Fit(HINSTANCE instance, HWND mainWindow) {
   const PatternFileSession& files = Session().Files();
   if (!files.Loaded() &&
-      MessageBoxW(mainWindow, Widen(InString(viewerLanguage, texts::kFitNeedsPattern)).c_str(),
+      MessageBoxW(mainWindow,
+                  Widen(InString(Session().TextLanguage(), texts::kFitNeedsPattern)).c_str(),
                   Widen(kPatternMessageTitle).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES)
     Import(instance, mainWindow);
   if (files.Loaded()) OpenFitWindow(instance, mainWindow, files.LoadedName(), *files.Loaded());
@@ -123,7 +123,5 @@ void AddPatternFileCommands() {
 bool ImportPatternFile(const std::string& path) {
   return ImportFrom(ProgramInstance(), MainWindowHandle(), path);
 }
-
-const std::string& LoadedPatternFileName() { return Session().Files().LoadedName(); }
 
 }  // namespace veltrisko

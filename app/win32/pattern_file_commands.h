@@ -23,7 +23,4 @@ void AddPatternFileCommands();
 // cannot be read.
 bool ImportPatternFile(const std::string& path);
 
-// The loaded file's name, empty while none is loaded.
-const std::string& LoadedPatternFileName();
-
 }  // namespace veltrisko

@@ -9,7 +9,8 @@
 
 namespace veltrisko {
 
-// The language of the viewer's texts; the menu and the legends follow it.
+// The session's language (Session().TextLanguage()), copied for the legend
+// painter alone; every other window asks the session.
 extern Language viewerLanguage;
 
 // Kept in HKEY_CURRENT_USER\Software\Veltrisko, value "Language" ("de", "en").

@@ -63,12 +63,15 @@ class Diagrams:
             found[int(ident), text] = (int(x), int(y))
         return found
 
-    def click(self, text):
+    def click(self, text, settle=True):
+        """Clicks a control; `settle` waits for what it changes (a button that
+        opens a dialog needs no wait, the dialog is waited for)."""
         for (ident, label), (x, y) in self.controls().items():
             if label == text:
                 subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
-                time.sleep(0.3)
-                self.viewer.settle()
+                if settle:
+                    time.sleep(0.3)
+                    self.viewer.settle()
                 return
         raise Failure("no control '%s' in %s" % (text, self.controls()))
 
@@ -82,12 +85,12 @@ class Diagrams:
         """Saves through the button's common file dialog."""
         if os.path.exists(path):
             os.remove(path)
-        self.click(button)
+        self.click(button, settle=False)
         dialog = self.viewer.window("Exportieren", timeout=20)
         expect(dialog is not None, "no file dialog after %s" % button)
         time.sleep(0.5)
         subprocess.run(["xdotool", "key", "--window", dialog, "ctrl+a"], check=True)
-        subprocess.run(["xdotool", "type", "--delay", "30", wine_path(path)], check=True)
+        subprocess.run(["xdotool", "type", "--delay", "8", wine_path(path)], check=True)
         subprocess.run(["xdotool", "key", "Return"], check=True)
         end = time.time() + 20
         while time.time() < end and not os.path.exists(path):
@@ -172,7 +175,7 @@ def run(viewer, writer, work):
     dialog = viewer.window("Diagramm exportieren", timeout=20)
     expect(dialog is not None, "no file dialog after Diagramm exportieren")
     time.sleep(0.5)
-    subprocess.run(["xdotool", "type", "--delay", "30", wine_path(exported)], check=True)
+    subprocess.run(["xdotool", "type", "--delay", "8", wine_path(exported)], check=True)
     subprocess.run(["xdotool", "key", "Return"], check=True)
     end = time.time() + 20
     while time.time() < end and not os.path.exists(exported):
@@ -190,7 +193,7 @@ def run(viewer, writer, work):
     dialog = viewer.window("Diagramm importieren", timeout=20)
     expect(dialog is not None, "no file dialog after Diagramm importieren")
     time.sleep(0.5)
-    subprocess.run(["xdotool", "type", "--delay", "30", wine_path(MEASURED)], check=True)
+    subprocess.run(["xdotool", "type", "--delay", "8", wine_path(MEASURED)], check=True)
     subprocess.run(["xdotool", "key", "Return"], check=True)
     name = os.path.basename(MEASURED)
     end = time.time() + 20

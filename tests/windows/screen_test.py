@@ -75,8 +75,24 @@ def stacked_above(upper, lower):
         order.index(int(upper)) > order.index(int(lower))
 
 
+def active_window():
+    return subprocess.run(["xdotool", "getactivewindow"], capture_output=True,
+                          text=True).stdout.strip()
+
+
 def run(viewer, work):
     expect(viewer.dialog is not None, "no configuration dialog")
+    # The main window is active at start: a key sent to the active window
+    # turns the view instead of moving the cursor in the dialog's code field.
+    active = active_window()
+    subprocess.run(["import", "-window", "root", os.path.join(work, "start.png")])
+    expect(active == viewer.main, "at start %s is active, not the main window %s"
+           % (active, viewer.main))
+    viewer.press("Right")
+    info = viewer.text("info-legend")
+    expect("Azimut: %.1f °" % viewer_test.stepped(0.0, 1) in info,
+           "Right at start did not turn the view:\n" + info)
+    viewer.press("Home")
     expect(stacked_above(viewer.dialog, viewer.main), "the dialog is below the main window")
     x, y, width, height = geometry(viewer.dialog)
     expect(x >= 0 and y >= 0 and x + width <= 1600 and y + height <= 1200,

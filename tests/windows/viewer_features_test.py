@@ -192,9 +192,17 @@ def check_resizing(viewer):
 
 
 def check_command_line(wine_run, exe, linux_bin, work):
+    # The four answers started at once: each start of Wine takes a while.
+    started = {}
+    for arguments in [("--help",), ("--lang", "en", "--help"), ("--version",), ("--rule", "v8")]:
+        started[arguments] = subprocess.Popen(wine_run + [exe, *arguments], text=True,
+                                              stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                                              stderr=subprocess.PIPE)
+
     def run(*arguments):
-        return subprocess.run(wine_run + [exe, *arguments], capture_output=True, text=True,
-                              timeout=120, stdin=subprocess.DEVNULL)
+        process = started[arguments]
+        stdout, stderr = process.communicate(timeout=120)
+        return subprocess.CompletedProcess(arguments, process.returncode, stdout, stderr)
 
     # The help in the language in force: German at first, English when asked.
     answer = run("--help")

@@ -37,8 +37,12 @@ std::string DescribeCodeFormIn(const std::string& code, Language language) {
     std::snprintf(hex, sizeof hex, "0x%02X", byte);
     return InString(language, texts::kByte) + " " + hex;
   };
-  const std::string at =
-      " " + InString(language, texts::kAtPosition) + " " + std::to_string(form.position) + " ";
+  // Appended piece by piece: GCC 12 warns falsely about the chained + here.
+  std::string at = " ";
+  at += InString(language, texts::kAtPosition);
+  at += ' ';
+  at += std::to_string(form.position);
+  at += ' ';
   switch (form.deviation) {
     case CodeFormDeviation::kNone:
       return {};

@@ -52,7 +52,7 @@ class DialogBinding final : public DialogWindow {
   // the language in force; the panels write their own labels.
   void ShowTexts() {
     const auto set = [](HWND control, const Text& text) {
-      SetWindowTextW(control, Widen(std::string(In(viewerLanguage, text))).c_str());
+      SetWindowTextW(control, Widen(std::string(In(Session().TextLanguage(), text))).c_str());
     };
     set(dialog_, texts::kDialogTitle);
     // The frames carry no number: they are the group boxes in template order.
@@ -76,8 +76,8 @@ class DialogBinding final : public DialogWindow {
     PanelControls vertical = Bind(kVerticalControlIds, 1);
     logic_.OnInit(horizontal, vertical);
     // The panels write their fixed labels only once bound to the controls.
-    horizontalPanel.SetLanguage(viewerLanguage);
-    verticalPanel.SetLanguage(viewerLanguage);
+    horizontalPanel.SetLanguage(Session().TextLanguage());
+    verticalPanel.SetLanguage(Session().TextLanguage());
   }
 
   ConfigDialog& Logic() { return logic_; }
@@ -85,7 +85,7 @@ class DialogBinding final : public DialogWindow {
   // Shows what the sliders' positions mean and whether each typed code is in
   // force; after every event the dialog handles.
   void ShowState() {
-    const ConfigDialogView view = ConfigDialogViewOf(logic_.State(), viewerLanguage);
+    const ConfigDialogView view = ConfigDialogViewOf(logic_.State(), Session().TextLanguage());
     ShowPanelState(kHorizontalControlIds[0], kHorizontalValueIds, view.horizontal, 0);
     ShowPanelState(kVerticalControlIds[0], kVerticalValueIds, view.vertical, 1);
     ShowValue(kDbRangeValueId, view.dbRangeText, view.dbRangeShown);
@@ -210,7 +210,7 @@ INT_PTR CALLBACK ConfigDialogProcedure(HWND dialog, UINT message, WPARAM wParam,
     auto* binding = new DialogBinding(dialog);
     // Stored before the panels compose: writing the edit fields calls back.
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(binding));
-    if (viewerLanguage != Language::kGerman) binding->ShowTexts();
+    if (Session().TextLanguage() != Language::kGerman) binding->ShowTexts();
     binding->Start();
     binding->ShowState();
     return TRUE;

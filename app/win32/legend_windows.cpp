@@ -9,14 +9,15 @@
 #include "app/logic/process_objects.h"
 #include "app/win32/gdi_diagram_painter.h"
 #include "app/win32/test_dumps.h"
-#include "app/win32/viewer_language.h"
+#include "app/win32/viewer_hooks.h"
 #include "app/win32/win32_controls.h"
 
 namespace veltrisko {
 namespace {
 
 std::function<InfoLegendContent()> infoContent = [] {
-  return InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code(), viewerLanguage);
+  return InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code(),
+                      Session().TextLanguage());
 };
 std::function<ColourLegendContent()> colourContent = [] { return ColourLegendOf(sceneState); };
 

@@ -221,7 +221,6 @@ std::wstring MainWindowTitle() {
 // Shows the menu, the title, the dialog's labels and the legends in the
 // session's language and keeps it for the next start.
 void ShowLanguage() {
-  viewerLanguage = session.TextLanguage();  // for the legend painter only
   KeepSettings(session.Settings());
   ShowMenuTexts(GetMenu(mainWindow), session.TextLanguage());
   DrawMenuBar(mainWindow);
@@ -495,7 +494,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   if (!start.options) return start.exitStatus;
   // The dialog shows the rule and the display mode it finds in the scene.
   KeepSettings(session.Start(*start.options, KeptSessionSettings()));
-  viewerLanguage = session.TextLanguage();  // for the legend painter only
 
   const INITCOMMONCONTROLSEX commonControls{sizeof(INITCOMMONCONTROLSEX),
                                             ICC_BAR_CLASSES | ICC_WIN95_CLASSES};

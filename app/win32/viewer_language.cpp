@@ -9,8 +9,6 @@
 
 namespace veltrisko {
 
-Language viewerLanguage = kDefaultLanguage;
-
 namespace {
 
 constexpr wchar_t kLanguageValue[] = L"Language";

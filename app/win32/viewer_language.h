@@ -9,10 +9,6 @@
 
 namespace veltrisko {
 
-// The session's language (Session().TextLanguage()), copied for the legend
-// painter alone; every other window asks the session.
-extern Language viewerLanguage;
-
 // Kept in HKEY_CURRENT_USER\Software\Veltrisko, value "Language" ("de", "en").
 std::optional<Language> RememberedLanguage();
 void RememberLanguage(Language language);

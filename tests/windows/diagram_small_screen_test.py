@@ -175,8 +175,14 @@ def run(viewer, work):
     save_as(diagrams, "CSV horizontal…", os.path.join(work, "h.csv"), None)
     message = text_with(viewer, "diagram-message", "Antennencodes")
     expect("Antennencodes können nicht ausgewertet werden" in message, "message: " + message)
-    # The message box itself is not checked here: under Wine it shows in some runs
-    # and not in others (an open fault, see the development notes).
+    # The box has the keyboard focus, as a message box takes it: Return answers it.
+    box = viewer.window("^Veltrisko$", timeout=20)
+    expect(box is not None, "no message box")
+    viewer.press("Return")
+    end = time.time() + 10
+    while time.time() < end and viewer.window("^Veltrisko$", timeout=0.1) is not None:
+        time.sleep(0.3)
+    expect(viewer.window("^Veltrisko$", timeout=0.1) is None, "the message box stayed open")
     expect(not os.path.exists(os.path.join(work, "h.csv")), "a CSV was written")
 
 

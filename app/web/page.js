@@ -17,7 +17,7 @@
   const M = await VeltriskoModule();
   const viewer = new M.Viewer(kept('veltrisko.language'), kept('veltrisko.display'));
   const REDRAW_FRAME = 1, REQUEST_UNIT = 256;
-  const Request = { openDialog: 2, openDiagrams: 5, importPattern: 6, exportPattern: 7, openFit: 8,
+  const Request = { openDialog: 2, showAbout: 4, openDiagrams: 5, importPattern: 6, exportPattern: 7, openFit: 8,
                     copyReadout: 9, readoutMenu: 10 };
   const canvas = $('picture');
   const area = $('area');
@@ -436,6 +436,11 @@
       const name = viewer.exportName('msi');
       const exported = M.exportPattern(viewer, name);
       if (exported.message === '') download(name, exported.text); else say(exported.message);
+    } else if (request === Request.showAbout) {
+      const about = M.about(viewer);
+      $('about-title').textContent = about.title;
+      $('about-text').textContent = about.text;
+      $('about').showModal();
     } else if (request === Request.openFit) {
       $('fit').hidden = false;
       showFit();

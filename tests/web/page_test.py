@@ -342,6 +342,14 @@ class PageTest(unittest.TestCase):
         self.assertEqual(field.get_attribute('value'),
                          self.js("return document.querySelector('#fit-list-1 tr[data-code]').dataset.code"))
 
+    def test_about_shows_the_desktop_text(self):
+        self.open()
+        self.js("document.querySelector('[data-command=\"40033\"]').click()")
+        about = self.driver.find_element(By.ID, 'about')
+        self.assertTrue(about.is_displayed())
+        self.assertRegex(about.text, r'^Über Veltrisko\s+Veltrisko \d+\.\d+\.\d+\nZeigt Antennendiagramme')
+        self.assertIn('Lizenz: MIT', about.text)
+
     def test_zz_screenshot(self):
         if not SCREENSHOT:
             self.skipTest('no screenshot asked for')

@@ -5,6 +5,7 @@
 #include <emscripten/val.h>
 
 #include "app/logic/config_dialog_view.h"
+#include "app/logic/documentation_target.h"
 #include "app/logic/main_menu.h"
 #include "app/web/web_viewer.h"
 #include "diagram/diagram_files.h"
@@ -274,6 +275,20 @@ void DiagramCurveShown(WebViewer& viewer, int curve, bool shown) {
     viewer.Diagrams().SetCurveVisible(static_cast<DiagramCurve>(curve), shown);
 }
 
+// "Hilfe -> Über Veltrisko": the desktop's text; the guide is named by its
+// web address where the build has one, else by its file's name, which
+// comes with the programs.
+val About(const WebViewer& viewer) {
+  const std::string language(CodeOf(viewer.Session().TextLanguage()));
+  const std::string host = VELTRISKO_DOC_HOST;
+  const std::string guide = host.empty() ? UserGuideFileName(language)
+                                         : DocumentationTargetOf(host, "", language).location;
+  val out = val::object();
+  out.set("title", AboutTitle(language));
+  out.set("text", AboutText(VELTRISKO_VERSION, guide, language));
+  return out;
+}
+
 int ImportLimit() { return static_cast<int>(kMaxPatternFileBytes) + 1; }
 
 }  // namespace
@@ -306,6 +321,7 @@ EMSCRIPTEN_BINDINGS(veltrisko_page) {
   emscripten::function("frame", &FrameOf);
   emscripten::function("exportPattern", &ExportOf);
   emscripten::function("importLimit", &ImportLimit);
+  emscripten::function("about", &About);
   emscripten::function("diagrams", &Diagrams);
   emscripten::function("diagramDownload", &DiagramDownload);
   emscripten::function("diagramStyle", &SetDiagramStyle);

@@ -17,13 +17,15 @@
   const M = await VeltriskoModule();
   const viewer = new M.Viewer(kept('veltrisko.language'), kept('veltrisko.display'));
   const REDRAW_FRAME = 1, REQUEST_UNIT = 256;
-  const Request = { openDialog: 2, openDiagrams: 5, importPattern: 6, exportPattern: 7, copyReadout: 9,
-                    readoutMenu: 10 };
+  const Request = { openDialog: 2, showAbout: 4, openDiagrams: 5, importPattern: 6, exportPattern: 7, openFit: 8,
+                    copyReadout: 9, readoutMenu: 10 };
   const canvas = $('picture');
   const area = $('area');
   let notices = [];
   let openMenu = -1;
   let frameWanted = true;
+  let loadedFile = null;  // the imported file's name and bytes, for the fit
+  let fitWorker = null;
 
   // ---- WebGL 1: the fixed pipeline's lighting in the vertex shader.
   const gl = canvas.getContext('webgl', { alpha: false, antialias: false, depth: true,
@@ -328,6 +330,83 @@
     keep('veltrisko.display', viewer.keptDisplay());
   }
 
+  // ---- The code fit, in a Web Worker made of the page's own module script
+  // so that the picture keeps answering while it runs.
+  const workerMain = `self.onmessage = async (e) => {
+    const M = await VeltriskoModule(); const d = e.data;
+    postMessage(M.fitBytes(d.name, d.bytes, d.criterion, d.tolerance, d.count, d.lang, d.h, d.v));
+  };`;
+  function showFit() {
+    const t = M.fitTexts(M.pageTexts(viewer).lang);
+    $('fit-title').textContent = t.title;
+    $('fit-measurement').textContent = t.measurement + ' ' + (loadedFile ? loadedFile.name : '');
+    $('fit-criterion-label').textContent = t.criterion;
+    const criterion = $('fit-criterion');
+    const chosen = criterion.value;
+    criterion.replaceChildren(...t.criteria.map((text, i) => { const o = make('option', '', text); o.value = String(i); return o; }));
+    criterion.value = chosen || '0';
+    $('fit-tolerance-label').textContent = t.tolerance;
+    $('fit-tolerance').placeholder = t.fromFile;
+    $('fit-count-label').textContent = t.count;
+    if ($('fit-count').value === '') $('fit-count').value = String(t.defaultCount);
+    $('fit-start').textContent = t.start;
+    $('fit-start').disabled = !loadedFile || fitWorker !== null;
+    $('fit-hint').textContent = loadedFile ? t.hint : t.needsPattern;
+  }
+  function showFitRows(result) {
+    const t = M.fitTexts(M.pageTexts(viewer).lang);
+    const lists = result.lists || [];
+    for (const which of [0, 1]) {
+      const table = $('fit-list-' + which);
+      table.replaceChildren();
+      if (!lists[which]) continue;
+      table.append(make('caption', '', lists[which].title));
+      const head = make('tr');
+      for (const c of t.columns) head.append(make('th', '', c));
+      table.append(head);
+      for (const row of lists[which].rows) {
+        const tr = make('tr');
+        tr.tabIndex = 0;
+        tr.dataset.code = row.code;
+        for (const cell of row.cells) tr.append(make('td', '', cell));
+        const choose = () => {
+          for (const r of table.querySelectorAll('tr.chosen')) r.classList.remove('chosen');
+          tr.classList.add('chosen');
+          apply(viewer.formText(which, row.code));
+        };
+        tr.addEventListener('click', choose);
+        tr.addEventListener('keydown', (e) => { if (e.key === 'Enter' || e.key === ' ') { e.preventDefault(); choose(); } });
+        table.append(tr);
+      }
+    }
+    $('fit-findings').textContent = [...(result.findings || []), ...(result.comparison || []), result.pair || '',
+                                     ...(result.warnings || [])].filter((l) => l !== '').join('\n');
+    $('fit-status').textContent = result.message || result.status || '';
+  }
+  function startFit() {
+    if (!loadedFile || fitWorker) return;
+    const t = M.fitTexts(M.pageTexts(viewer).lang);
+    const f = M.form(viewer);
+    const source = document.scripts[0].textContent + '\n' + workerMain;
+    const address = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
+    fitWorker = new Worker(address);
+    URL.revokeObjectURL(address);
+    const done = (result) => {
+      fitWorker.terminate();
+      fitWorker = null;
+      showFitRows(result);
+      showFit();
+      document.body.dataset.fits = String(Number(document.body.dataset.fits || 0) + 1);
+    };
+    fitWorker.onmessage = (e) => done(e.data);
+    fitWorker.onerror = (e) => { e.preventDefault(); done({ message: String(e.message || e) }); };
+    fitWorker.postMessage({ name: loadedFile.name, bytes: loadedFile.bytes, criterion: Number($('fit-criterion').value),
+                            tolerance: $('fit-tolerance').value, count: $('fit-count').value,
+                            lang: M.pageTexts(viewer).lang, h: f.horizontal.code, v: f.vertical.code });
+    $('fit-status').textContent = t.running;
+    showFit();
+  }
+
   // ---- Events in, redraws out.
   function download(name, text) {
     const link = make('a');
@@ -357,6 +436,15 @@
       const name = viewer.exportName('msi');
       const exported = M.exportPattern(viewer, name);
       if (exported.message === '') download(name, exported.text); else say(exported.message);
+    } else if (request === Request.showAbout) {
+      const about = M.about(viewer);
+      $('about-title').textContent = about.title;
+      $('about-text').textContent = about.text;
+      $('about').showModal();
+    } else if (request === Request.openFit) {
+      $('fit').hidden = false;
+      showFit();
+      $('fit').scrollIntoView();
     } else if (request === Request.copyReadout) {
       navigator.clipboard?.writeText(M.readout(viewer).copied).catch(() => {});
     } else if (request === Request.readoutMenu) {
@@ -379,7 +467,10 @@
 
   async function importFile(file) {
     const bytes = new Uint8Array(await file.slice(0, M.importLimit()).arrayBuffer());
-    say(viewer.importBytes(file.name, bytes));
+    const message = viewer.importBytes(file.name, bytes);
+    if (message === '') loadedFile = { name: file.name, bytes };
+    say(message);
+    if (!$('fit').hidden) showFit();
     apply(REDRAW_FRAME);
   }
 
@@ -460,6 +551,8 @@
     M.diagramStyle(viewer, Number($('diagram-style').value));
     showDiagrams();
   });
+  $('fit-start').addEventListener('click', startFit);
+  $('fit-close').addEventListener('click', () => { $('fit').hidden = true; });
   $('diagram-close').addEventListener('click', () => { $('diagrams').hidden = true; });
   window.addEventListener('hashchange', openLink);
   new ResizeObserver(resize).observe(area);

@@ -302,6 +302,54 @@ class PageTest(unittest.TestCase):
                     self.assertTrue(holds(f.read()))
                 os.remove(path)
 
+    def test_dropped_file_is_fitted_like_the_command_line(self):
+        path = os.path.join(WORK, 'fit.msi')
+        subprocess.run([NATIVE, 'export', '--horizontal', '030EA10', '--vertical', '020EA05',
+                        '--output', path], check=True)
+        lines = subprocess.run([NATIVE, 'fit', path, '--top', '3', '--csv'], check=True,
+                               capture_output=True, text=True).stdout.splitlines()[1:]
+        native = {}  # component: the codes of each rank
+        for component, rank, code, *_ in (line.split(',') for line in lines):
+            native.setdefault(component, {}).setdefault(int(rank), set()).add(code)
+        self.open()
+        with open(path, 'rb') as f:
+            data = list(f.read())
+        self.js("const t = new DataTransfer();"
+                "t.items.add(new File([new Uint8Array(arguments[0])], 'fit.msi'));"
+                "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: t, bubbles: true}));",
+                data)
+        time.sleep(0.3)
+        self.js("document.querySelector('[data-command=\"40028\"]').click();"
+                "document.getElementById('fit-count').value = '3';"
+                "document.getElementById('fit-start').click();"
+                "document.dispatchEvent(new KeyboardEvent('keydown', {key: 'ArrowLeft'}));"
+                "requestAnimationFrame(() => { document.body.dataset.drawnWhileFitting ="
+                " document.body.dataset.fits ? 'no' : 'yes'; });")
+        deadline = time.time() + 60
+        while self.js('return document.body.dataset.fits') != '1':
+            self.assertLess(time.time(), deadline, 'the fit did not end')
+            time.sleep(0.1)
+        self.assertEqual(self.js('return document.body.dataset.drawnWhileFitting'), 'yes')
+        for which, component in enumerate(('horizontal', 'vertical')):
+            with self.subTest(component):
+                codes = self.js(f"return [...document.querySelectorAll('#fit-list-{which} tr[data-code]')]"
+                                ".map((r) => r.dataset.code)")
+                self.assertEqual(len(codes), len(native[component]))
+                for rank, code in enumerate(codes, 1):
+                    self.assertIn(code, native[component][rank])
+        self.js("document.querySelector('#fit-list-1 tr[data-code]').click()")
+        field = self.driver.find_elements(By.CSS_SELECTOR, 'input.code')[1]
+        self.assertEqual(field.get_attribute('value'),
+                         self.js("return document.querySelector('#fit-list-1 tr[data-code]').dataset.code"))
+
+    def test_about_shows_the_desktop_text(self):
+        self.open()
+        self.js("document.querySelector('[data-command=\"40033\"]').click()")
+        about = self.driver.find_element(By.ID, 'about')
+        self.assertTrue(about.is_displayed())
+        self.assertRegex(about.text, r'^Über Veltrisko\s+Veltrisko \d+\.\d+\.\d+\nZeigt Antennendiagramme')
+        self.assertIn('Lizenz: MIT', about.text)
+
     def test_zz_screenshot(self):
         if not SCREENSHOT:
             self.skipTest('no screenshot asked for')

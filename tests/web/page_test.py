@@ -295,11 +295,14 @@ class PageTest(unittest.TestCase):
                 self.js("document.querySelector('[data-command=\"40026\"]').click()")
                 self.js(f"document.querySelector('{selector}').click()")
                 path = os.path.join(self.downloads, name)
-                deadline = time.time() + 10
-                while not os.path.exists(path) and time.time() < deadline:
+                # Read again until it holds what it must: Chromium may still be writing it.
+                deadline, data = time.time() + 10, b''
+                while time.time() < deadline and not holds(data):
                     time.sleep(0.1)
-                with open(path, 'rb') as f:
-                    self.assertTrue(holds(f.read()))
+                    if os.path.exists(path):
+                        with open(path, 'rb') as f:
+                            data = f.read()
+                self.assertTrue(holds(data), f'{name}: {len(data)} bytes')
                 os.remove(path)
 
     def test_dropped_file_is_fitted_like_the_command_line(self):

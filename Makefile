@@ -61,8 +61,10 @@ test-core: build web
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE gui
 
 # Each GUI test has an X server of its own (scripts/own-display): side by side.
+# As with the Windows tests, a failing one runs once more (its first failure
+# stays in the log): under load a window manager has now and then been late.
 test-gui: build
-	cd $(BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS) -L gui
+	cd $(BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS) --repeat until-pass:2 -L gui
 
 sanitize-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug \

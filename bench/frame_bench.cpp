@@ -14,6 +14,7 @@
 #include "render/gl/headless_surface.h"
 #include "render/pattern_frame.h"
 #include "render/sample_grid.h"
+#include "render/webgl_batches.h"
 
 namespace veltrisko {
 namespace {
@@ -52,6 +53,21 @@ void FrameLookups(benchmark::State& state) {
     benchmark::DoNotOptimize(sum);
   }
 }
+
+// The browser page's frame at 1200 x 900: the whole frame built into WebGL
+// vertex arrays as the page builds it, frame after frame into the same
+// arrays (bench/web_frame_bench.cpp measures the same in WebAssembly).
+void PageFrame(benchmark::State& state) {
+  const SceneState scene = BenchScene(state.range(0) == 7, 2);
+  const FrameSetup setup = FrameSetupFor(ClientRect{0, 0, 1200, 900}, scene);
+  WebGlFrame frame;
+  for (auto _ : state) {
+    WebGlFrameBuilder builder(setup, frame);
+    benchmark::DoNotOptimize(RecordPatternFrame(scene, kHorizontal, kVertical, builder));
+    benchmark::DoNotOptimize(frame.vertices.data());
+  }
+}
+BENCHMARK(PageFrame)->ArgName("rule")->Arg(7)->Arg(6)->Unit(benchmark::kMicrosecond);
 
 void ComputationArguments(benchmark::internal::Benchmark* b) {
   b->ArgNames({"rule", "parsed", "step"});

@@ -7,12 +7,6 @@
 namespace veltrisko {
 namespace {
 
-struct Point {
-  std::array<float, 3> position;
-  std::array<float, 3> normal;
-  std::array<float, 4> colour;
-};
-
 std::array<float, 4> ColourOf(const std::array<std::uint8_t, 4>& c) {
   return {c[0] / 255.0f, c[1] / 255.0f, c[2] / 255.0f, c[3] / 255.0f};
 }
@@ -31,124 +25,131 @@ std::array<double, 2> WindowOf(const WebGlUniforms& u, const std::array<float, 3
   return {clip[0] / w * u.viewport.width / 2.0, clip[1] / w * u.viewport.height / 2.0};
 }
 
-class Converter {
- public:
-  explicit Converter(const FrameSetup& setup) {
-    frame_.uniforms.projection = setup.projection;
-    frame_.uniforms.modelview = setup.modelview;
-    for (int i = 0; i < 3; ++i) {
-      // The position is given while the modelview is the identity: it stays.
-      frame_.uniforms.lightPosition[i] = setup.lightPosition[i];
-      frame_.uniforms.lightDiffuse[i] = setup.lightDiffuse[i];
-      frame_.uniforms.ambient[i] = setup.sceneAmbient[i] + setup.lightAmbient[i];
-    }
-    frame_.uniforms.clearColour = setup.clearColour;
-    frame_.uniforms.viewport = setup.viewport;
-    frame_.uniforms.polygonOffsetFactor = setup.polygonOffsetFactor;
-    frame_.uniforms.polygonOffsetUnits = setup.polygonOffsetUnits;
-    normal_ = setup.normal;
-    colour_ = ColourOf(setup.colour);
-    lineWidth_ = setup.lineWidth;
-  }
-
-  void Run(const DrawList& draws) {
-    for (const DrawCommand& c : draws.Commands()) {
-      switch (c.op) {
-        case DrawOp::Begin:
-          mode_ = c.mode;
-          points_.clear();
-          break;
-        case DrawOp::End:
-          Flush();
-          break;
-        case DrawOp::Vertex:
-          points_.push_back({{c.x, c.y, c.z}, normal_, colour_});
-          break;
-        case DrawOp::Normal:
-          normal_ = {c.x, c.y, c.z};
-          break;
-        case DrawOp::Colour3:
-          colour_ = ColourOf({c.r, c.g, c.b, 255});
-          break;
-        case DrawOp::Colour4:
-          colour_ = ColourOf({c.r, c.g, c.b, c.a});
-          break;
-        case DrawOp::LineWidth:
-          lineWidth_ = c.x;
-          break;
-        case DrawOp::DisableBlend:
-          break;
-      }
-    }
-  }
-
-  WebGlFrame Take() { return std::move(frame_); }
-
- private:
-  void Flush() {
-    if (mode_ == PrimitiveMode::QuadStrip) {
-      for (std::size_t i = 0; i + 3 < points_.size(); i += 2) {
-        const Point &a = points_[i], &b = points_[i + 1], &c = points_[i + 2], &d = points_[i + 3];
-        for (const Point* p : {&a, &b, &c, &b, &d, &c}) Add(WebGlBatchKind::kFill, *p, {0, 0});
-      }
-    } else {
-      const std::size_t stride = mode_ == PrimitiveMode::Lines ? 2 : 1;
-      for (std::size_t i = 0; i + 1 < points_.size(); i += stride)
-        Segment(points_[i], points_[i + 1]);
-    }
-    points_.clear();
-  }
-
-  void Segment(const Point& a, const Point& b) {
-    if (lineWidth_ <= 1.0f) {
-      Add(WebGlBatchKind::kLine, a, {0, 0});
-      Add(WebGlBatchKind::kLine, b, {0, 0});
-      return;
-    }
-    // An aliased wide line spans `width` pixels along its minor axis.
-    const auto wa = WindowOf(frame_.uniforms, a.position);
-    const auto wb = WindowOf(frame_.uniforms, b.position);
-    const bool xMajor = std::abs(wb[0] - wa[0]) >= std::abs(wb[1] - wa[1]);
-    const Viewport& v = frame_.uniforms.viewport;
-    const float half = lineWidth_ / 2.0f;
-    const std::array<float, 2> off =
-        xMajor ? std::array<float, 2>{0.0f, v.height > 0 ? 2.0f * half / v.height : 0.0f}
-               : std::array<float, 2>{v.width > 0 ? 2.0f * half / v.width : 0.0f, 0.0f};
-    const std::array<float, 2> neg{-off[0], -off[1]};
-    Add(WebGlBatchKind::kWideLine, a, neg);
-    Add(WebGlBatchKind::kWideLine, a, off);
-    Add(WebGlBatchKind::kWideLine, b, neg);
-    Add(WebGlBatchKind::kWideLine, a, off);
-    Add(WebGlBatchKind::kWideLine, b, off);
-    Add(WebGlBatchKind::kWideLine, b, neg);
-  }
-
-  void Add(WebGlBatchKind kind, const Point& p, const std::array<float, 2>& offset) {
-    std::vector<WebGlBatch>& batches = frame_.batches;
-    const std::size_t index = frame_.vertices.size() / kWebGlVertexFloats;
-    if (batches.empty() || batches.back().kind != kind) batches.push_back({kind, index, 0});
-    ++batches.back().vertexCount;
-    std::vector<float>& out = frame_.vertices;
-    out.insert(out.end(), p.position.begin(), p.position.end());
-    out.insert(out.end(), p.normal.begin(), p.normal.end());
-    out.insert(out.end(), p.colour.begin(), p.colour.end());
-    out.insert(out.end(), offset.begin(), offset.end());
-  }
-
-  WebGlFrame frame_;
-  PrimitiveMode mode_ = PrimitiveMode::Lines;
-  std::vector<Point> points_;
-  std::array<float, 3> normal_{};
-  std::array<float, 4> colour_{};
-  float lineWidth_ = 1.0f;
-};
-
 }  // namespace
 
+WebGlFrameBuilder::WebGlFrameBuilder(const FrameSetup& setup, WebGlFrame& frame) : frame_(frame) {
+  frame_.vertices.clear();
+  frame_.indices.clear();
+  frame_.batches.clear();
+  WebGlUniforms& u = frame_.uniforms;
+  u.projection = setup.projection;
+  u.modelview = setup.modelview;
+  for (int i = 0; i < 3; ++i) {
+    // The position is given while the modelview is the identity: it stays.
+    u.lightPosition[i] = setup.lightPosition[i];
+    u.lightDiffuse[i] = setup.lightDiffuse[i];
+    u.ambient[i] = setup.sceneAmbient[i] + setup.lightAmbient[i];
+  }
+  u.clearColour = setup.clearColour;
+  u.viewport = setup.viewport;
+  u.polygonOffsetFactor = setup.polygonOffsetFactor;
+  u.polygonOffsetUnits = setup.polygonOffsetUnits;
+  normal_ = setup.normal;
+  colour_ = ColourOf(setup.colour);
+  lineWidth_ = setup.lineWidth;
+}
+
+void WebGlFrameBuilder::Begin(PrimitiveMode mode) {
+  mode_ = mode;
+  points_.clear();
+}
+
+void WebGlFrameBuilder::End() {
+  const std::size_t n = points_.size();
+  if (mode_ == PrimitiveMode::QuadStrip) {
+    // In runs of at most a batch's vertices; a run after the first repeats
+    // the last two points of the one before.
+    for (std::size_t start = 0; start + 3 < n;) {
+      const std::size_t m = std::min(n - start, kWebGlBatchVertices);
+      const std::size_t base = Reserve(WebGlBatchKind::kFill, m);
+      for (std::size_t i = 0; i < m; ++i) AddVertex(points_[start + i], {0, 0});
+      for (std::size_t i = 0; i + 3 < m; i += 2)
+        for (const std::size_t corner : {0, 1, 2, 1, 3, 2}) AddIndex(base + i + corner);
+      start += m - 2;
+    }
+  } else if (lineWidth_ <= 1.0f) {
+    const bool strip = mode_ != PrimitiveMode::Lines;
+    for (std::size_t start = 0; start + 1 < n;) {
+      std::size_t m = std::min(n - start, kWebGlBatchVertices);
+      if (!strip) m -= m % 2;
+      const std::size_t base = Reserve(WebGlBatchKind::kLine, m);
+      for (std::size_t i = 0; i < m; ++i) AddVertex(points_[start + i], {0, 0});
+      for (std::size_t i = 0; i + 1 < m; i += strip ? 1 : 2) {
+        AddIndex(base + i);
+        AddIndex(base + i + 1);
+      }
+      start += strip ? m - 1 : m;
+    }
+  } else {
+    const std::size_t stride = mode_ == PrimitiveMode::Lines ? 2 : 1;
+    for (std::size_t i = 0; i + 1 < n; i += stride) WideSegment(points_[i], points_[i + 1]);
+  }
+  points_.clear();
+}
+
+void WebGlFrameBuilder::Vertex(const Vector3& p) {
+  points_.push_back({{p.x, p.y, p.z}, normal_, colour_});
+}
+void WebGlFrameBuilder::Normal(const Vector3& n) { normal_ = {n.x, n.y, n.z}; }
+void WebGlFrameBuilder::Colour3(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+  colour_ = ColourOf({r, g, b, 255});
+}
+void WebGlFrameBuilder::Colour4(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) {
+  colour_ = ColourOf({r, g, b, a});
+}
+void WebGlFrameBuilder::LineWidth(float width) { lineWidth_ = width; }
+void WebGlFrameBuilder::DisableBlend() {}
+
+void WebGlFrameBuilder::WideSegment(const Point& a, const Point& b) {
+  // An aliased wide line spans `width` pixels along its minor axis.
+  const auto wa = WindowOf(frame_.uniforms, a.position);
+  const auto wb = WindowOf(frame_.uniforms, b.position);
+  const bool xMajor = std::abs(wb[0] - wa[0]) >= std::abs(wb[1] - wa[1]);
+  const Viewport& v = frame_.uniforms.viewport;
+  const float half = lineWidth_ / 2.0f;
+  const std::array<float, 2> off =
+      xMajor ? std::array<float, 2>{0.0f, v.height > 0 ? 2.0f * half / v.height : 0.0f}
+             : std::array<float, 2>{v.width > 0 ? 2.0f * half / v.width : 0.0f, 0.0f};
+  const std::array<float, 2> neg{-off[0], -off[1]};
+  const std::size_t base = Reserve(WebGlBatchKind::kWideLine, 4);
+  AddVertex(a, neg);
+  AddVertex(a, off);
+  AddVertex(b, neg);
+  AddVertex(b, off);
+  for (const std::size_t corner : {0, 1, 2, 1, 3, 2}) AddIndex(base + corner);
+}
+
+std::size_t WebGlFrameBuilder::Reserve(WebGlBatchKind kind, std::size_t vertices) {
+  std::vector<WebGlBatch>& batches = frame_.batches;
+  if (batches.empty() || batches.back().kind != kind ||
+      batches.back().vertexCount + vertices > kWebGlBatchVertices)
+    batches.push_back(
+        {kind, frame_.vertices.size() / kWebGlVertexFloats, 0, frame_.indices.size(), 0});
+  return batches.back().vertexCount;
+}
+
+void WebGlFrameBuilder::AddVertex(const Point& p, const std::array<float, 2>& offset) {
+  std::vector<float>& out = frame_.vertices;
+  const std::size_t at = out.size();
+  out.resize(at + kWebGlVertexFloats);
+  float* v = out.data() + at;
+  v = std::copy(p.position.begin(), p.position.end(), v);
+  v = std::copy(p.normal.begin(), p.normal.end(), v);
+  v = std::copy(p.colour.begin(), p.colour.end(), v);
+  std::copy(offset.begin(), offset.end(), v);
+  ++frame_.batches.back().vertexCount;
+}
+
+void WebGlFrameBuilder::AddIndex(std::size_t index) {
+  frame_.indices.push_back(static_cast<std::uint16_t>(index));
+  ++frame_.batches.back().indexCount;
+}
+
 WebGlFrame WebGlFrameOf(const RecordedFrame& frame) {
-  Converter converter(frame.setup);
-  converter.Run(frame.draws);
-  return converter.Take();
+  WebGlFrame out;
+  WebGlFrameBuilder builder(frame.setup, out);
+  Replay(frame.draws, builder);
+  return out;
 }
 
 std::array<float, 4> FixedFunctionColour(const WebGlUniforms& uniforms,

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "render/frame_setup.h"
@@ -23,11 +24,18 @@ enum class WebGlBatchKind {
   kWideLine,  // triangles without the polygon offset: a line wider than a pixel
 };
 
-// Consecutive vertices of one kind, in the frame's drawing order.
+// WebGL 1 draws by 16-bit indices: a batch has at most this many vertices.
+inline constexpr std::size_t kWebGlBatchVertices = 65536;
+
+// Primitives of one kind, in the frame's drawing order: triangles (kFill,
+// kWideLine) or line pairs (kLine) of the indices from `firstIndex`, which
+// count from the batch's first vertex.
 struct WebGlBatch {
   WebGlBatchKind kind;
   std::size_t firstVertex;
   std::size_t vertexCount;
+  std::size_t firstIndex;
+  std::size_t indexCount;
 };
 
 // The fixed pipeline's state as a vertex shader takes it.
@@ -46,14 +54,52 @@ struct WebGlUniforms {
 struct WebGlFrame {
   WebGlUniforms uniforms;
   std::vector<float> vertices;  // kWebGlVertexFloats per vertex
+  std::vector<std::uint16_t> indices;
   std::vector<WebGlBatch> batches;
 };
 
-// Quad strips become triangles, line strips become lines, lines wider than a
-// pixel become two triangles each, spread across the line's minor axis as
-// OpenGL widens aliased lines. Each vertex carries the normal and colour in
-// force when it was given. Expects a frame of FrameSetupFor: no blending,
-// no specular light or emission (their terms are zero there).
+// Builds a frame's arrays into `frame` as its calls come, reusing the
+// arrays' storage of the frame before (no recording, no reallocation in the
+// page's frame after frame). Quad strips become triangles on the strip's
+// own vertices, line strips become line pairs, lines wider than a pixel become two triangles each,
+// spread across the line's minor axis as OpenGL widens aliased lines. Each vertex carries the
+// normal and colour in force when it was given. Expects a frame of FrameSetupFor: no blending, no
+// specular light or emission (their terms are zero there).
+class WebGlFrameBuilder final : public DrawSink {
+ public:
+  WebGlFrameBuilder(const FrameSetup& setup, WebGlFrame& frame);
+
+  void Begin(PrimitiveMode mode) override;
+  void End() override;
+  void Vertex(const Vector3& p) override;
+  void Normal(const Vector3& n) override;
+  void Colour3(std::uint8_t r, std::uint8_t g, std::uint8_t b) override;
+  void Colour4(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) override;
+  void LineWidth(float width) override;
+  void DisableBlend() override;
+
+ private:
+  struct Point {
+    std::array<float, 3> position;
+    std::array<float, 3> normal;
+    std::array<float, 4> colour;
+  };
+  void WideSegment(const Point& a, const Point& b);
+  // Makes room for `vertices` more vertices of `kind` in the last batch, or
+  // starts a new one; returns the index the next vertex will have.
+  std::size_t Reserve(WebGlBatchKind kind, std::size_t vertices);
+  void AddVertex(const Point& p, const std::array<float, 2>& offset);
+  void AddIndex(std::size_t index);
+
+  WebGlFrame& frame_;
+  PrimitiveMode mode_ = PrimitiveMode::Lines;
+  std::vector<Point> points_;
+  std::array<float, 3> normal_{};
+  std::array<float, 4> colour_{};
+  float lineWidth_ = 1.0f;
+};
+
+// The same for a recorded frame.
 WebGlFrame WebGlFrameOf(const RecordedFrame& frame);
 
 // The colour the fixed pipeline lights a vertex with (eye coordinates, an

@@ -195,11 +195,14 @@ val FrameOf(WebViewer& viewer) {
   val out = val::object();
   out.set("vertices",
           val(emscripten::typed_memory_view(frame.vertices.size(), frame.vertices.data())));
+  out.set("indices",
+          val(emscripten::typed_memory_view(frame.indices.size(), frame.indices.data())));
   val batches = val::array();
   for (const WebGlBatch& b : frame.batches)
-    batches.call<void>("push",
-                       ArrayOf(std::array{static_cast<int>(b.kind), static_cast<int>(b.firstVertex),
-                                          static_cast<int>(b.vertexCount)}));
+    batches.call<void>(
+        "push",
+        ArrayOf(std::array{static_cast<int>(b.kind), static_cast<int>(b.firstVertex),
+                           static_cast<int>(b.firstIndex), static_cast<int>(b.indexCount)}));
   out.set("batches", batches);
   const WebGlUniforms& u = frame.uniforms;
   out.set("projection", ArrayOf(u.projection));

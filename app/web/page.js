@@ -46,7 +46,7 @@
   const fragmentSource = `
     precision mediump float; varying vec4 vColour;
     void main() { gl_FragColor = vColour; }`;
-  let program = null, buffer = null, loc = {};
+  let program = null, buffer = null, indexBuffer = null, loc = {};
   if (gl) {
     const shader = (type, source) => {
       const s = gl.createShader(type);
@@ -59,6 +59,7 @@
     gl.attachShader(program, shader(gl.FRAGMENT_SHADER, fragmentSource));
     gl.linkProgram(program);
     buffer = gl.createBuffer();
+    indexBuffer = gl.createBuffer();
     for (const a of ['aPosition', 'aNormal', 'aColour', 'aOffset']) loc[a] = gl.getAttribLocation(program, a);
     for (const u of ['uProjection', 'uModelview', 'uLight', 'uDiffuse', 'uAmbient'])
       loc[u] = gl.getUniformLocation(program, u);
@@ -70,15 +71,8 @@
     gl.useProgram(program);
     gl.bindBuffer(gl.ARRAY_BUFFER, buffer);
     gl.bufferData(gl.ARRAY_BUFFER, frame.vertices, gl.STREAM_DRAW);
-    const stride = 12 * 4;
-    const attribute = (name, size, offset) => {
-      gl.enableVertexAttribArray(loc[name]);
-      gl.vertexAttribPointer(loc[name], size, gl.FLOAT, false, stride, offset * 4);
-    };
-    attribute('aPosition', 3, 0);
-    attribute('aNormal', 3, 3);
-    attribute('aColour', 4, 6);
-    attribute('aOffset', 2, 10);
+    gl.bindBuffer(gl.ELEMENT_ARRAY_BUFFER, indexBuffer);
+    gl.bufferData(gl.ELEMENT_ARRAY_BUFFER, frame.indices, gl.STREAM_DRAW);
     gl.uniformMatrix4fv(loc.uProjection, false, frame.projection);
     gl.uniformMatrix4fv(loc.uModelview, false, frame.modelview);
     gl.uniform3fv(loc.uLight, frame.light);
@@ -95,9 +89,19 @@
     gl.disable(gl.BLEND);
     gl.disable(gl.CULL_FACE);
     gl.polygonOffset(frame.offset[0], frame.offset[1]);
-    for (const [kind, first, count] of frame.batches) {
+    const stride = 12 * 4;
+    for (const [kind, firstVertex, firstIndex, count] of frame.batches) {
+      // A batch's indices count from its first vertex.
+      const attribute = (name, size, offset) => {
+        gl.enableVertexAttribArray(loc[name]);
+        gl.vertexAttribPointer(loc[name], size, gl.FLOAT, false, stride, firstVertex * stride + offset * 4);
+      };
+      attribute('aPosition', 3, 0);
+      attribute('aNormal', 3, 3);
+      attribute('aColour', 4, 6);
+      attribute('aOffset', 2, 10);
       if (kind === 0) gl.enable(gl.POLYGON_OFFSET_FILL); else gl.disable(gl.POLYGON_OFFSET_FILL);
-      gl.drawArrays(kind === 1 ? gl.LINES : gl.TRIANGLES, first, count);
+      gl.drawElements(kind === 1 ? gl.LINES : gl.TRIANGLES, count, gl.UNSIGNED_SHORT, firstIndex * 2);
     }
     // For tests and the measuring script: frames drawn, and when the first was.
     const frames = Number(document.body.dataset.frames || 0) + 1;

@@ -168,8 +168,9 @@ std::string WebViewer::KeptDisplay() const {
 const WebGlFrame& WebViewer::Frame() {
   const ClientRect client{0, 0, static_cast<int>(width_ * pixelRatio_ + 0.5),
                           static_cast<int>(height_ * pixelRatio_ + 0.5)};
-  frame_ = WebGlFrameOf(RecordWholeFrame(scene_, client, horizontal_.Code(), vertical_.Code(),
-                                         session_.Frame(), &findings_));
+  WebGlFrameBuilder builder(FrameSetupFor(client, scene_), frame_);
+  RecordPatternFrame(scene_, horizontal_.Code(), vertical_.Code(), builder, session_.Frame(),
+                     &findings_);
   return frame_;
 }
 

@@ -110,11 +110,23 @@
   }
 
   // ---- Texts: menus, legends, readout, form, status.
+  // What each part of the page was last built from: a part whose data has
+  // not changed is not built again (a frame changes little of it).
+  const builtFrom = {};
+  const unchanged = (part, data) => {
+    const text = JSON.stringify(data);
+    if (builtFrom[part] === text) return true;
+    builtFrom[part] = text;
+    return false;
+  };
+
   function showMenu() {
+    const entries = M.menu(viewer);
+    if (unchanged('menu', [entries, openMenu])) return;
     const bar = $('menubar');
     bar.replaceChildren();
     let popup = null, group = null, index = -1;
-    for (const e of M.menu(viewer)) {
+    for (const e of entries) {
       if (e.kind === 0) {  // a popup
         index += 1;
         const menu = make('div', 'menu');
@@ -152,6 +164,7 @@
 
   function showLegends() {
     const l = M.legends(viewer);
+    if (unchanged('legends', l)) return;
     const info = $('info-legend'), colours = $('colour-legend');
     const place = (element, [x, y, w, h]) => {
       Object.assign(element.style, { left: x + 'px', top: y + 'px', width: w + 'px', height: h + 'px' });

@@ -1,16 +1,19 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-"""The browser page in headless Chromium: it loads from file:// without a
-request, shows a link's state, redraws on input, draws the native tool's
+"""The browser page in headless Chromium: it loads from file:// and from a
+local web server without a request beyond its own file, shows a link's state, redraws on input, draws the native tool's
 picture, and takes hostile fragments and bad files as plain text.
 
 page_test.py PAGE NATIVE_TOOL WORK_DIR [SCREENSHOT]: SCREENSHOT, if given, is
 written after every test passed (the README's picture)."""
+import functools
+import http.server
 import json
 import os
 import struct
 import subprocess
 import sys
+import threading
 import time
 import unittest
 import zlib
@@ -94,13 +97,13 @@ class PageTest(unittest.TestCase):
         if len(result.failures) + len(result.errors) > self.faults_before:
             self.driver.save_screenshot(os.path.join(WORK, self._testMethodName + '.png'))
 
-    def open(self, fragment='', size=SIZE, forget=True):
+    def open(self, fragment='', size=SIZE, forget=True, url=URL):
         self.driver.get('about:blank')
         if forget:  # what an earlier test left kept
-            self.driver.get(URL)
+            self.driver.get(url)
             self.js('localStorage.clear()')
             self.driver.get('about:blank')
-        self.driver.get(URL + fragment)
+        self.driver.get(url + fragment)
         deadline = time.time() + 20
         while self.js('return document.body.dataset.ready') != '1':
             self.assertLess(time.time(), deadline, 'the page did not start')
@@ -135,16 +138,33 @@ class PageTest(unittest.TestCase):
             return read_png(f.read())
 
     def test_page_loads_offline(self):
-        self.driver.get_log('performance')
-        self.driver.get_log('browser')
-        self.open('#h=030EA10')
-        requests = [json.loads(e['message'])['message'] for e in self.driver.get_log('performance')]
-        urls = {m['params']['request']['url'] for m in requests
-                if m['method'] == 'Network.requestWillBeSent'}
-        self.assertEqual({u.split('#')[0] for u in urls}, {URL}, urls)
-        self.assertEqual([e for e in self.driver.get_log('browser') if e['level'] == 'SEVERE'], [])
-        self.assertIn("default-src 'none'", self.js(
-            "return document.querySelector('meta[http-equiv=Content-Security-Policy]').content"))
+        quiet = type('Quiet', (http.server.SimpleHTTPRequestHandler,),
+                     {'log_message': lambda *_: None})
+        server = http.server.ThreadingHTTPServer(
+            ('127.0.0.1', 0),
+            functools.partial(quiet, directory=os.path.dirname(os.path.abspath(PAGE))))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        served = f'http://127.0.0.1:{server.server_port}/{os.path.basename(PAGE)}'
+        try:
+            for url in (URL, served):
+                with self.subTest(url=url):
+                    self.driver.get_log('performance')
+                    self.driver.get_log('browser')
+                    self.open('#h=030EA10', forget=False, url=url)
+                    self.assertIn('030EA10', self.js(
+                        "return document.getElementById('info-legend').textContent"))
+                    requests = [json.loads(e['message'])['message']
+                                for e in self.driver.get_log('performance')]
+                    urls = {m['params']['request']['url'] for m in requests
+                            if m['method'] == 'Network.requestWillBeSent'}
+                    self.assertEqual({u.split('#')[0] for u in urls}, {url}, urls)
+                    self.assertEqual([e for e in self.driver.get_log('browser')
+                                      if e['level'] == 'SEVERE'], [])
+                    self.assertIn("default-src 'none'", self.js(
+                        "return document.querySelector("
+                        "'meta[http-equiv=Content-Security-Policy]').content"))
+        finally:
+            server.shutdown()
 
     def test_link_state_is_shown(self):
         self.open('#h=130VA20&v=205WA31&rule=v6&log=25')

@@ -388,6 +388,10 @@ class PageTest(unittest.TestCase):
             self.driver.save_screenshot(os.path.join(WORK, 'print.png'))
         finally:
             self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'media': ''})
+        # Printed, it is one page.
+        import base64
+        pdf = base64.b64decode(self.driver.execute_cdp_cmd('Page.printToPDF', {})['data'])
+        self.assertEqual(len(re.findall(rb'/Type\s*/Page\b', pdf)), 1)
 
     def test_documentation_opens_the_guide_of_the_language(self):
         for language, code, title in (('40031', 'de', 'Veltrisko-Benutzeranleitung'),

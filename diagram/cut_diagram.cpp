@@ -400,6 +400,20 @@ Drawing DescribeDiagramPage(const DiagramInput& input, double width, double heig
   return page;
 }
 
+std::optional<PlotFrame> DiagramPagePlotAt(const DiagramInput& input, double width, double height,
+                                           const TextWidth& textWidth, Point point) {
+  if (point.x < 0.0 || point.x > width || point.y < 0.0 || point.y > height) return std::nullopt;
+  const double half = width / 2.0;
+  const CutKind kind = point.x < half ? CutKind::kHorizontal : CutKind::kVertical;
+  PlotFrame frame = DescribeCutPlot(input, kind, half, height, textWidth).frame;
+  if (kind == CutKind::kVertical) {  // shifted as DescribeDiagramPage shifts its shapes
+    frame.centre.x += half;
+    frame.left += half;
+    frame.right += half;
+  }
+  return frame;
+}
+
 std::optional<double> CutAngleAt(const PlotFrame& frame, Point point) {
   const double limit = frame.kind == CutKind::kHorizontal ? 180.0 : 90.0;
   if (frame.style == DiagramStyle::kCartesian) {

@@ -73,6 +73,10 @@ CutPlot DescribeCutPlot(const DiagramInput& input, CutKind kind, double width, d
 // Both plots side by side, as exported and printed.
 Drawing DescribeDiagramPage(const DiagramInput& input, double width, double height,
                             const TextWidth& textWidth);
+// The frame, in the page's coordinates, of the page's plot whose half holds
+// `point`; nothing off the page.
+std::optional<PlotFrame> DiagramPagePlotAt(const DiagramInput& input, double width, double height,
+                                           const TextWidth& textWidth, Point point);
 
 // The cut's angle under a point of the plot; nothing off the plot. On the
 // polar vertical plot the angle runs on over the zenith and the nadir onto

@@ -129,6 +129,12 @@ bool DiagramWindowModel::PointAt(const PlotFrame& frame, Point at) {
   return true;
 }
 
+bool DiagramWindowModel::PointAtPage(Point at, const TextWidth& textWidth) {
+  const std::optional<PlotFrame> frame =
+      DiagramPagePlotAt(input_, kDiagramPageWidth, kDiagramPageHeight, textWidth, at);
+  return frame && PointAt(*frame, at);
+}
+
 std::string DiagramWindowModel::WindowTitle() const {
   return InString(input_.language, texts::kDiagramWindowTitle);
 }

@@ -60,6 +60,9 @@ class DiagramWindowModel {
   // The mouse at `at` over the plot drawn with `frame`: the reading of every
   // curve at its angle. Off the plot the reading stays; true when it changed.
   bool PointAt(const PlotFrame& frame, Point at);
+  // The same over the exported page (both plots side by side, as Page()
+  // draws them with `textWidth`), for a front end that shows the page whole.
+  bool PointAtPage(Point at, const TextWidth& textWidth);
   const std::string& Reading() const { return reading_; }
 
   // The controls: title, "Darstellung", the display modes in the order of

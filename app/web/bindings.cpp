@@ -249,15 +249,34 @@ val Diagrams(WebViewer& viewer) {
   }
   out.set("curves", curves);
   val buttons = val::array();
-  for (const DiagramExport what :
-       {DiagramExport::kSvg, DiagramExport::kCsvHorizontal, DiagramExport::kCsvVertical}) {
+  // The desktop's buttons but PDF, which the browser's printing saves.
+  for (const DiagramExportLook& look : kDiagramExports) {
+    if (look.what == DiagramExport::kPdf) continue;
     val b = val::object();
-    b.set("what", static_cast<int>(what));
-    b.set("text", model.ButtonText(what));
+    b.set("what", static_cast<int>(look.what));
+    b.set("text", model.ButtonText(look.what));
     buttons.call<void>("push", b);
   }
   out.set("buttons", buttons);
+  out.set("pageTitle", model.PageTitle());
   return out;
+}
+
+// The 2-D page drawn by the page itself: the PNG's name and pixel size, as
+// the desktop's PNG export gives them.
+val DiagramPicture(WebViewer& viewer) {
+  val out = val::object();
+  out.set("name", viewer.Diagrams().ExportDialog(DiagramExport::kPng).suggestedName);
+  out.set("width", kDiagramPageWidth);
+  out.set("height", kDiagramPageHeight);
+  return out;
+}
+
+// The pointer at (x, y) in the page's drawing units; the reading it gives.
+std::string DiagramPointAt(WebViewer& viewer, double x, double y) {
+  DiagramWindowModel& model = viewer.Diagrams();
+  model.PointAtPage({x, y}, EstimatedTextWidth);
+  return model.Reading();
 }
 
 val DiagramDownload(WebViewer& viewer, int what) {
@@ -289,6 +308,17 @@ val About(const WebViewer& viewer) {
   val out = val::object();
   out.set("title", AboutTitle(language));
   out.set("text", AboutText(VELTRISKO_VERSION, guide, language));
+  return out;
+}
+
+// "Hilfe -> Dokumentation": the web page where the build names a
+// documentation host, else the guide the page carries, by its file's name.
+val Documentation(const WebViewer& viewer) {
+  const std::string language(CodeOf(viewer.Session().TextLanguage()));
+  const DocumentationTarget target = DocumentationTargetOf(VELTRISKO_DOC_HOST, "", language);
+  val out = val::object();
+  out.set("web", target.isWebPage);
+  out.set("location", target.isWebPage ? target.location : UserGuideFileName(language));
   return out;
 }
 
@@ -329,6 +359,9 @@ EMSCRIPTEN_BINDINGS(veltrisko_page) {
   emscripten::function("diagramDownload", &DiagramDownload);
   emscripten::function("diagramStyle", &SetDiagramStyle);
   emscripten::function("diagramCurveShown", &DiagramCurveShown);
+  emscripten::function("diagramPicture", &DiagramPicture);
+  emscripten::function("diagramPointAt", &DiagramPointAt);
+  emscripten::function("documentation", &Documentation);
 }
 
 }  // namespace veltrisko

@@ -17,8 +17,8 @@
   const M = await VeltriskoModule();
   const viewer = new M.Viewer(kept('veltrisko.language'), kept('veltrisko.display'));
   const REDRAW_FRAME = 1, REQUEST_UNIT = 256;
-  const Request = { openDialog: 2, showAbout: 4, openDiagrams: 5, importPattern: 6, exportPattern: 7, openFit: 8,
-                    copyReadout: 9, readoutMenu: 10 };
+  const Request = { openDialog: 2, openDocumentation: 3, showAbout: 4, openDiagrams: 5, importPattern: 6,
+                    exportPattern: 7, openFit: 8, copyReadout: 9, readoutMenu: 10 };
   const canvas = $('picture');
   const area = $('area');
   let notices = [];
@@ -312,10 +312,7 @@
     $('diagram-buttons').replaceChildren(...d.buttons.map((b) => {
       const button = make('button', '', b.text);
       button.type = 'button';
-      button.addEventListener('click', () => {
-        const file = M.diagramDownload(viewer, b.what);
-        if (file.message === '') download(file.name, file.text); else say(file.message);
-      });
+      button.addEventListener('click', () => diagramButton(b.what));
       return button;
     }));
     $('diagram-reading').textContent = d.reading;
@@ -327,6 +324,65 @@
       image.alt = d.title;
       if (old) URL.revokeObjectURL(old);
     }
+  }
+
+  // ---- The 2-D page: the reading under the pointer, the PNG drawn from its
+  // SVG as the desktop paints it, and printing it through the browser.
+  const DiagramExport = { png: 0, print: 5 };
+  function diagramButton(what) {
+    if (what === DiagramExport.png) return downloadDiagramPng();
+    if (what === DiagramExport.print) return printDiagrams();
+    const file = M.diagramDownload(viewer, what);
+    if (file.message === '') download(file.name, file.text); else say(file.message);
+  }
+
+  function diagramPointer(event) {
+    const box = $('diagram-page').getBoundingClientRect();
+    if (box.width === 0 || box.height === 0) return;
+    const p = M.diagramPicture(viewer);
+    $('diagram-reading').textContent = M.diagramPointAt(viewer, (event.clientX - box.left) * p.width / box.width,
+                                                        (event.clientY - box.top) * p.height / box.height);
+  }
+
+  async function downloadDiagramPng() {
+    const p = M.diagramPicture(viewer);
+    // From a data: address, which leaves the canvas readable where a blob:
+    // one of a file:// page may not.
+    const image = new Image();
+    image.src = 'data:image/svg+xml;charset=utf-8,' + encodeURIComponent(M.diagrams(viewer).svg);
+    await image.decode();
+    const canvas = make('canvas');
+    canvas.width = p.width;
+    canvas.height = p.height;
+    canvas.getContext('2d').drawImage(image, 0, 0, p.width, p.height);
+    canvas.toBlob((png) => { if (png) download(p.name, png); }, 'image/png');
+  }
+
+  function printDiagrams() {
+    // Only the 2-D page, named by its title as the desktop's print job is.
+    const title = document.title;
+    document.body.classList.add('print-diagrams');
+    document.title = M.diagrams(viewer).pageTitle;
+    window.addEventListener('afterprint', () => {
+      document.body.classList.remove('print-diagrams');
+      document.title = title;
+    }, { once: true });
+    window.print();
+  }
+
+  // ---- "Hilfe → Dokumentation": the web page where the build names a
+  // documentation host, else the guide the page carries, in a new tab.
+  const guideAddresses = {};
+  function openDocumentation() {
+    const d = M.documentation(viewer);
+    if (d.web) {
+      window.open(d.location, '_blank', 'noopener');
+      return;
+    }
+    const guide = [...document.querySelectorAll('script[data-guide]')].find((g) => g.dataset.guide === d.location);
+    if (!guide) return;
+    guideAddresses[d.location] ??= URL.createObjectURL(new Blob([guide.textContent], { type: 'text/html' }));
+    window.open(guideAddresses[d.location], '_blank');
   }
 
   function showNotices() {
@@ -453,6 +509,8 @@
       const name = viewer.exportName('msi');
       const exported = M.exportPattern(viewer, name);
       if (exported.message === '') download(name, exported.text); else say(exported.message);
+    } else if (request === Request.openDocumentation) {
+      openDocumentation();
     } else if (request === Request.showAbout) {
       const about = M.about(viewer);
       $('about-title').textContent = about.title;
@@ -571,6 +629,7 @@
   $('fit-start').addEventListener('click', startFit);
   $('fit-close').addEventListener('click', () => { $('fit').hidden = true; });
   $('diagram-close').addEventListener('click', () => { $('diagrams').hidden = true; });
+  $('diagram-page').addEventListener('pointermove', diagramPointer);
   window.addEventListener('hashchange', openLink);
   new ResizeObserver(resize).observe(area);
   showTexts();

@@ -11,6 +11,7 @@
 #include <numeric>
 #include <sstream>
 
+#include "diagram/diagram_files.h"
 #include "model/combination.h"
 
 namespace veltrisko {
@@ -139,6 +140,41 @@ TEST(DiagramWindowModel, TheReadingFollowsTheMouseRoundTheWholeVerticalCircle) {
     model.PointAt(frame, c.at);
     EXPECT_EQ(model.Reading().rfind(c.start, 0), 0u) << model.Reading();
     EXPECT_NE(model.Reading().find(c.has), std::string::npos) << model.Reading();
+  }
+}
+
+TEST(DiagramWindowModel, OverThePageTheReadingIsThatOfThePlotUnderThePointer) {
+  for (const DiagramStyle style : {DiagramStyle::kPolar, DiagramStyle::kCartesian}) {
+    DiagramWindowModel model;
+    model.Follow("030EA10", "020EA05", false);
+    model.SetStyle(style);
+    // Each plot on its own, as the desktop's plots read the mouse.
+    const double half = kDiagramPageWidth / 2.0;
+    const auto readingOf = [&](CutKind kind, Point at) {
+      DiagramWindowModel alone = model;
+      alone.PointAt(
+          DescribeCutPlot(model.Input(), kind, half, kDiagramPageHeight, EstimatedTextWidth).frame,
+          at);
+      return alone.Reading();
+    };
+    const Point a{230.0, 250.0}, b{380.0, 330.0};
+    const struct {
+      Point at;
+      bool changed;
+      std::string reading;
+    } cases[] = {
+        {a, true, readingOf(CutKind::kHorizontal, a)},
+        {{a.x + half, a.y}, true, readingOf(CutKind::kVertical, a)},
+        {{b.x + half, b.y}, true, readingOf(CutKind::kVertical, b)},
+        {{-1.0, b.y}, false, readingOf(CutKind::kVertical, b)},  // off the page: it stays
+        {{b.x, kDiagramPageHeight + 1.0}, false, readingOf(CutKind::kVertical, b)},
+        {b, true, readingOf(CutKind::kHorizontal, b)},
+    };
+    for (const auto& c : cases) {
+      EXPECT_EQ(model.PointAtPage(c.at, EstimatedTextWidth), c.changed) << c.at.x << "," << c.at.y;
+      EXPECT_FALSE(model.Reading().empty());
+      EXPECT_EQ(model.Reading(), c.reading) << c.at.x << "," << c.at.y;
+    }
   }
 }
 

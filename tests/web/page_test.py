@@ -10,6 +10,7 @@ import functools
 import http.server
 import json
 import os
+import re
 import struct
 import subprocess
 import sys
@@ -304,9 +305,9 @@ class PageTest(unittest.TestCase):
                               '--output', '-'], check=True, capture_output=True).stdout
         cases = [  # what to click, the file it gives, what it must hold
             ('[data-command="40025"]', '030EA10_020EA05.msi', lambda data: data == msi),
-            ('#diagram-buttons button:nth-child(1)', '030EA10_020EA05_V7.svg',
+            ('#diagram-buttons button:nth-child(2)', '030EA10_020EA05_V7.svg',
              lambda data: b'<svg' in data and b'030EA10' in data),
-            ('#diagram-buttons button:nth-child(2)', '030EA10_020EA05_V7_horizontal.csv',
+            ('#diagram-buttons button:nth-child(3)', '030EA10_020EA05_V7_horizontal.csv',
              lambda data: b'030EA10' in data and data.count(b'\n') > 300),
         ]
         for selector, name, holds in cases:
@@ -324,6 +325,119 @@ class PageTest(unittest.TestCase):
                             data = f.read()
                 self.assertTrue(holds(data), f'{name}: {len(data)} bytes')
                 os.remove(path)
+
+    def downloaded(self, selector, name, holds=lambda data: len(data) > 0):
+        """Clicks `selector` and returns the download `name` once it holds what it must."""
+        self.js(f"document.querySelector('{selector}').click()")
+        path = os.path.join(self.downloads, name)
+        deadline, data = time.time() + 10, b''
+        while time.time() < deadline and not holds(data):
+            time.sleep(0.1)
+            if os.path.exists(path):
+                with open(path, 'rb') as f:
+                    data = f.read()
+        self.assertTrue(holds(data), f'{name}: {len(data)} bytes')
+        os.remove(path)
+        return data
+
+    def open_diagrams(self):
+        """The 2-D window of 030EA10 / 020EA05 and both plots' 0 dB rings (x, y, r) in page units."""
+        self.open('#h=030EA10&v=020EA05')
+        self.js("document.querySelector('[data-command=\"40026\"]').click()")
+        svg = self.downloaded('#diagram-buttons button:nth-child(2)', '030EA10_020EA05_V7.svg',
+                              lambda data: data.endswith(b'</svg>\n')).decode()
+        rings = [tuple(map(float, c)) for c in re.findall(r'<circle cx="([\d.]+)" cy="([\d.]+)" r="([\d.]+)"', svg)]
+        width = float(re.search(r'<svg[^>]* width="([\d.]+)"', svg).group(1))
+        # Again, as Chromium refuses a page's second download made without a click.
+        self.open('#h=030EA10&v=020EA05')
+        self.js("document.querySelector('[data-command=\"40026\"]').click()")
+        return [max((r for r in rings if (r[0] < width / 2) == left), key=lambda r: r[2]) for left in (True, False)]
+
+    def test_diagram_reading_follows_the_pointer(self):
+        (hx, hy, hr), (vx, vy, vr) = self.open_diagrams()
+        # Shown at half its size, so that the page's units and the image's pixels differ.
+        self.js("Object.assign(document.getElementById('diagram-page').style, {width: '600px'});"
+                "document.getElementById('diagrams').style.maxHeight = 'none';")
+        reading = self.driver.find_element(By.ID, 'diagram-reading')
+        self.assertEqual(reading.text, '')
+        cases = [  # the pointer in the page's units, how the reading starts
+            ((hx + 0.8 * hr, hy), 'Azimut 90,0°: hor. '),
+            ((hx, hy - 0.8 * hr), 'Azimut 0,0°: hor. 0,00 dB'),
+            ((vx + 0.8 * vr, vy), 'Elevation 0,0°: '),
+            ((vx, vy - 0.8 * vr), 'Elevation 90,0°: '),
+            ((5, 5), 'Elevation 90,0°: '),  # off the plots it stays, as on the desktop
+        ]
+        for (x, y), start in cases:
+            self.js("const i = document.getElementById('diagram-page'), b = i.getBoundingClientRect();"
+                    "i.dispatchEvent(new PointerEvent('pointermove', {bubbles: true,"
+                    " clientX: b.left + arguments[0] * b.width / i.naturalWidth,"
+                    " clientY: b.top + arguments[1] * b.height / i.naturalHeight}));", x, y)
+            self.assertTrue(reading.text.startswith(start), (x, y, reading.text))
+
+    def test_diagram_png_is_the_page_at_the_desktop_size(self):
+        (hx, hy, hr), (vx, vy, vr) = self.open_diagrams()
+        png = read_png(self.downloaded('#diagram-buttons button:nth-child(1)', '030EA10_020EA05_V7.png',
+                                       lambda data: data.endswith(b'IEND\xaeB`\x82')))
+        self.assertEqual((len(png[0]), len(png)), (1200, 640))
+        self.assertEqual(png[2][2], (255, 255, 255))
+        # Where the page draws them: the green vertical component on the
+        # horizontal plot's 0 dB ring, the grey spokes through both centres,
+        # white beside them.
+        def near(x, y):
+            return [png[round(y) + dy][round(x) + dx] for dx in (-1, 0, 1) for dy in (-1, 0, 1)]
+        self.assertTrue(any(g > 120 and r < 40 and b < 40 for r, g, b in near(hx - hr, hy)), near(hx - hr, hy))
+        for x, y in ((hx + hr * 0.625, hy), (vx + vr * 0.625, vy)):
+            self.assertTrue(any(max(p) < 0xe8 and max(p) - min(p) < 16 for p in near(x, y)), (x, y, near(x, y)))
+            self.assertEqual(set(near(x, y + 8)), {(255, 255, 255)})
+
+    def test_print_shows_only_the_diagram_page(self):
+        self.open_diagrams()
+        self.js("window.print = () => { document.body.dataset.printed = '1'; };"
+                "document.querySelector('#diagram-buttons button:last-child').click()")
+        self.assertEqual(self.js('return document.body.dataset.printed'), '1')
+        self.assertTrue(self.js('return document.title').startswith('Veltrisko 2D-Diagramme: hor. 030EA10'))
+        self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'media': 'print'})
+        try:
+            shown = self.js("return ['bar', 'area', 'config', 'diagram-title', 'diagram-style', 'diagram-buttons',"
+                            " 'diagram-reading', 'diagram-page', 'status'].filter((id) =>"
+                            " document.getElementById(id).getClientRects().length > 0)")
+            self.assertEqual(shown, ['diagram-page'])
+            page = self.driver.find_element(By.ID, 'diagram-page').rect
+            self.assertLessEqual(page['width'], self.js('return innerWidth'))
+            self.assertLessEqual(page['height'], self.js('return innerHeight'))
+            self.driver.save_screenshot(os.path.join(WORK, 'print.png'))
+        finally:
+            self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'media': ''})
+        # Printed, it is one page.
+        import base64
+        pdf = base64.b64decode(self.driver.execute_cdp_cmd('Page.printToPDF', {})['data'])
+        self.assertEqual(len(re.findall(rb'/Type\s*/Page\b', pdf)), 1)
+
+    def test_documentation_opens_the_guide_of_the_language(self):
+        for language, code, title in (('40031', 'de', 'Veltrisko-Benutzeranleitung'),
+                                      ('40032', 'en', 'Veltrisko user guide')):
+            with self.subTest(title):
+                self.open()
+                self.js(f"document.querySelector('[data-command=\"{language}\"]').click()")
+                page = self.driver.current_window_handle
+                self.js("document.querySelector('[data-command=\"40020\"]').click()")
+                deadline = time.time() + 10
+                while len(self.driver.window_handles) < 2:
+                    self.assertLess(time.time(), deadline, 'no guide was opened')
+                    time.sleep(0.1)
+                self.driver.switch_to.window([h for h in self.driver.window_handles if h != page][0])
+                try:
+                    while self.js('return document.readyState') != 'complete':
+                        time.sleep(0.05)
+                    self.assertEqual(self.js('return document.title'), title)
+                    self.assertEqual(self.js('return document.documentElement.lang'), code)
+                    self.assertGreater(len(self.js('return document.body.innerText')), 20000)
+                    self.assertEqual(self.js("return performance.getEntriesByType('resource').length"), 0)
+                    self.assertEqual(self.js("return document.querySelectorAll('img, script, link').length"), 0)
+                    self.driver.save_screenshot(os.path.join(WORK, f'guide-{language}.png'))
+                finally:
+                    self.driver.close()
+                    self.driver.switch_to.window(page)
 
     def test_dropped_file_is_fitted_like_the_command_line(self):
         path = os.path.join(WORK, 'fit.msi')

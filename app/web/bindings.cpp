@@ -5,6 +5,7 @@
 #include <emscripten/val.h>
 
 #include "app/logic/config_dialog_view.h"
+#include "app/logic/dialog_placement.h"
 #include "app/logic/documentation_target.h"
 #include "app/logic/main_menu.h"
 #include "app/web/web_viewer.h"
@@ -123,6 +124,16 @@ val Readout(const WebViewer& viewer) {
   out.set("codeMessage", session.CodeMessage());
   out.set("copied", session.CopiedReadout());
   return out;
+}
+
+// Where the readout box of the measured size stands: beside the pointer and
+// inside the picture, as in the desktop viewers (the form is never over it).
+val ReadoutPlace(const WebViewer& viewer, int boxWidth, int boxHeight) {
+  const auto anchor = viewer.Session().ReadoutAnchor();
+  const LegendRect at =
+      PlaceReadoutBox(anchor.x, anchor.y, boxWidth, boxHeight, viewer.PictureWidth(),
+                      viewer.PictureHeight(), {0, 0, 0, 0});
+  return ArrayOf(std::array{at.x, at.y});
 }
 
 val PanelOf(const WebPanelControls& controls, const PanelView& view, const Text& title,
@@ -349,6 +360,7 @@ EMSCRIPTEN_BINDINGS(veltrisko_page) {
   emscripten::function("menu", &Menu);
   emscripten::function("legends", &Legends);
   emscripten::function("readout", &Readout);
+  emscripten::function("readoutPlace", &ReadoutPlace);
   emscripten::function("form", &Form);
   emscripten::function("pageTexts", &PageTexts);
   emscripten::function("frame", &FrameOf);

@@ -206,8 +206,11 @@
     const box = $('readout');
     box.textContent = r.text;
     box.hidden = r.text === '';
-    box.style.left = r.x + 16 + 'px';
-    box.style.top = r.y + 16 + 'px';
+    if (!box.hidden) {
+      const [x, y] = M.readoutPlace(viewer, box.offsetWidth, box.offsetHeight);
+      box.style.left = x + 'px';
+      box.style.top = y + 'px';
+    }
     $('code-message').textContent = r.codeMessage;
     $('status').textContent = r.status;
   }

@@ -291,6 +291,22 @@ class PageTest(unittest.TestCase):
         self.settle()
         self.assertNotEqual(readout(), hovered)
 
+    def test_readout_box_stays_inside_the_picture(self):
+        self.open('#h=030EA10&v=020EA05')
+        canvas = self.driver.find_element(By.ID, 'picture')
+        for dx, dy in ((20, 10), (100, 0)):  # from the middle; the box is wider than the rest
+            with self.subTest(dx=dx, dy=dy):
+                ActionChains(self.driver).move_to_element_with_offset(canvas, dx, dy).perform()
+                self.settle()
+                box = self.js("const b = document.getElementById('readout');"
+                              "return b.hidden ? null : b.getBoundingClientRect().toJSON()")
+                self.assertIsNotNone(box)
+                picture = canvas.rect
+                self.assertGreaterEqual(box['left'], picture['x'])
+                self.assertGreaterEqual(box['top'], picture['y'])
+                self.assertLessEqual(box['right'], picture['x'] + picture['width'])
+                self.assertLessEqual(box['bottom'], picture['y'] + picture['height'])
+
     def test_language_is_kept(self):
         self.open()
         self.js("document.querySelector('[data-command=\"40032\"]').click()")

@@ -6,18 +6,17 @@ picture, and takes hostile fragments and bad files as plain text.
 
 page_test.py PAGE NATIVE_TOOL WORK_DIR [SCREENSHOT]: SCREENSHOT, if given, is
 written after every test passed (the README's picture)."""
+import base64
 import functools
 import http.server
 import json
 import os
 import re
-import struct
 import subprocess
 import sys
 import threading
 import time
 import unittest
-import zlib
 
 from selenium import webdriver
 from selenium.common.exceptions import NoAlertPresentException
@@ -35,33 +34,28 @@ SIZE = 400
 TOLERANCE = 0.006
 
 
-def read_png(data):
-    """RGB rows of an 8-bit, non-interlaced RGB or RGBA PNG."""
-    assert data[:8] == b'\x89PNG\r\n\x1a\n'
-    pos, idat, width = 8, b'', 0
-    while pos < len(data):
-        length, kind = struct.unpack('>I4s', data[pos:pos + 8])
-        body = data[pos + 8:pos + 8 + length]
-        if kind == b'IHDR':
-            width, height, depth, colour = struct.unpack('>IIBB', body[:10])
-            assert depth == 8 and colour in (2, 6)
-            channels = 3 if colour == 2 else 4
-        elif kind == b'IDAT':
-            idat += body
-        pos += 12 + length
-    raw, stride, rows, prev = zlib.decompress(idat), width * channels, [], bytearray(width * channels)
-    for y in range(height):
-        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for i in range(stride):
-            a = line[i - channels] if i >= channels else 0
-            b, c = prev[i], prev[i - channels] if i >= channels else 0
-            p = a + b - c
-            pred = [0, a, b, (a + b) // 2,
-                    a if abs(p - a) <= abs(p - b) and abs(p - a) <= abs(p - c) else b if abs(p - b) <= abs(p - c) else c][kind]
-            line[i] = (line[i] + pred) & 255
-        rows.append([tuple(line[x * channels:x * channels + 3]) for x in range(width)])
-        prev = line
-    return rows
+# The browser decodes pictures (the canvas, or a PNG as a data: address):
+# its RGBA bytes, base64-encoded, with the width and height.
+RGBA_OF = """
+const [source, done] = arguments;
+const bytes = (image, width, height) => {
+  const c = document.createElement('canvas');
+  [c.width, c.height] = [width, height];
+  const g = c.getContext('2d');
+  g.drawImage(image, 0, 0);
+  const d = g.getImageData(0, 0, width, height).data;
+  let s = '';
+  for (let i = 0; i < d.length; i += 0x8000) s += String.fromCharCode.apply(null, d.subarray(i, i + 0x8000));
+  done([width, height, btoa(s)]);
+};
+if (source === '') {
+  const picture = document.getElementById('picture');
+  bytes(picture, picture.width, picture.height);
+} else {
+  const image = new Image();
+  image.onload = () => bytes(image, image.naturalWidth, image.naturalHeight);
+  image.src = source;
+}"""
 
 
 def differing_share(a, b):
@@ -126,17 +120,24 @@ class PageTest(unittest.TestCase):
             still = still + 1 if now == last else 0
             last = now
 
+    def rgb_rows(self, source=''):
+        """RGB rows of the picture, or of the PNG `source` (bytes)."""
+        if source:
+            source = 'data:image/png;base64,' + base64.b64encode(source).decode()
+        width, height, data = self.driver.execute_async_script(RGBA_OF, source)
+        raw = base64.b64decode(data)
+        return [[tuple(raw[i:i + 3]) for i in range(y * width * 4, (y + 1) * width * 4, 4)]
+                for y in range(height)]
+
     def pixels(self):
-        data = self.js("return document.getElementById('picture').toDataURL('image/png')")
-        import base64
-        return read_png(base64.b64decode(data.split(',', 1)[1]))
+        return self.rgb_rows()
 
     def native(self, *arguments):
         out = os.path.join(WORK, 'native.png')
         subprocess.run([NATIVE, 'render', *arguments, '--size', f'{SIZE}x{SIZE}', '--output', out],
                        check=True)
         with open(out, 'rb') as f:
-            return read_png(f.read())
+            return self.rgb_rows(f.read())
 
     def test_page_loads_offline(self):
         quiet = type('Quiet', (http.server.SimpleHTTPRequestHandler,),
@@ -392,7 +393,7 @@ class PageTest(unittest.TestCase):
 
     def test_diagram_png_is_the_page_at_the_desktop_size(self):
         (hx, hy, hr), (vx, vy, vr) = self.open_diagrams()
-        png = read_png(self.downloaded('#diagram-buttons button:nth-child(1)', '030EA10_020EA05_V7.png',
+        png = self.rgb_rows(self.downloaded('#diagram-buttons button:nth-child(1)', '030EA10_020EA05_V7.png',
                                        lambda data: data.endswith(b'IEND\xaeB`\x82')))
         self.assertEqual((len(png[0]), len(png)), (1200, 640))
         self.assertEqual(png[2][2], (255, 255, 255))

@@ -32,6 +32,7 @@ bool NextTask(std::atomic<std::size_t>& next, std::size_t count, FitControl* con
               std::size_t& begin, std::size_t& end) {
   if (control != nullptr) {
     control->shapesDone += end - begin;
+    if (end > begin && control->progressed) control->progressed();
     if (control->cancel) return false;
   }
   begin = next.fetch_add(kShapesPerTask);

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -27,6 +28,10 @@ struct FitControl {
   std::atomic<bool> cancel{false};
   std::atomic<std::size_t> shapesDone{0};
   std::atomic<std::size_t> shapesPlanned{0};
+  // Called on a searching thread each time shapes are counted as done, for
+  // a caller that cannot watch from another thread; with several threads it
+  // must be safe to call from each.
+  std::function<void()> progressed;
 
   // 0 before the first shape, 1 once every planned shape is scanned.
   double Progress() const;

@@ -58,6 +58,26 @@ struct FitSession::Job {
   FitOutcome outcome;
 };
 
+FitOutcome FitOnThisThread(const PatternFile& file, const PatternFitRequest& request,
+                           const CodeSpace& space,
+                           const std::function<void(double progress)>& progressed) {
+  FitControl control;
+  int told = -1;  // the whole percent told last
+  const auto tell = [&](double progress) {
+    const int percent = static_cast<int>(std::floor(progress * 100.0));
+    if (percent <= told) return;  // a later stage's planned shapes may lower it for a while
+    told = percent;
+    if (progressed) progressed(progress);
+  };
+  control.progressed = [&] { tell(control.Progress()); };
+  FitOutcome outcome;
+  const auto begin = std::chrono::steady_clock::now();
+  outcome.fit = FitPattern(file, request, space, 1, &control);
+  outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+  tell(1.0);
+  return outcome;
+}
+
 FitSession::FitSession(CodeSpace space, int threads)
     : space_(std::move(space)), threads_(threads) {}
 

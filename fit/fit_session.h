@@ -38,6 +38,15 @@ struct FitOutcome {
   bool cancelled = false;
 };
 
+// One fit run to its end on the calling thread with one thread, for a front
+// end that has no threads but runs this in a worker of its own (the page's
+// Web Worker), which ends it by ending that worker. `progressed` hears the
+// progress (0 .. 1) each time it passes a whole percent it had not reached
+// before, 1 last.
+FitOutcome FitOnThisThread(const PatternFile& file, const PatternFitRequest& request,
+                           const CodeSpace& space,
+                           const std::function<void(double progress)>& progressed);
+
 // One fit at a time on a worker thread, as the viewers run it: started with
 // copies of the file and the request, followed by its progress, cancelled,
 // and collected on the thread that started it once the worker has said it

@@ -155,4 +155,11 @@ std::vector<std::string> FitWarnings(const PatternFit& fit, const std::array<int
   return warnings;
 }
 
+std::optional<FitOrientation> FitOrientationOf(const PatternFit& fit) {
+  const std::optional<double> azimuth = fit.HorizontalMainDirection();
+  const std::optional<double> elevation = fit.VerticalMainElevation();
+  if (!azimuth && !elevation) return std::nullopt;
+  return FitOrientation{azimuth.value_or(0.0), elevation.value_or(0.0)};
+}
+
 }  // namespace veltrisko

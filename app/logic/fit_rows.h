@@ -68,4 +68,13 @@ std::optional<std::string> FitPairLine(const PatternFit& fit, Language language 
 std::vector<std::string> FitWarnings(const PatternFit& fit, const std::array<int, 2>& rows,
                                      Language language = kDefaultLanguage);
 
+// "Ausrichtung übernehmen": the view's azimuth and elevation that turn the
+// antenna's main direction to the measured one, 0 for a component without
+// a cut; none (the button not offered) when neither cut was fitted.
+struct FitOrientation {
+  double azimuth = 0.0;
+  double elevation = 0.0;
+};
+std::optional<FitOrientation> FitOrientationOf(const PatternFit& fit);
+
 }  // namespace veltrisko

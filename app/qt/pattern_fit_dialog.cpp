@@ -92,9 +92,8 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   });
   connect(start_, &QPushButton::clicked, this, &PatternFitDialog::StartFit);
   connect(alignButton_, &QPushButton::clicked, this, [this] {
-    if (!fit_) return;
-    align_(fit_->HorizontalMainDirection().value_or(0.0),
-           fit_->VerticalMainElevation().value_or(0.0));
+    const std::optional<FitOrientation> orientation = fit_ ? FitOrientationOf(*fit_) : std::nullopt;
+    if (orientation) align_(orientation->azimuth, orientation->elevation);
   });
   connect(criterion_, &QComboBox::currentIndexChanged, this, [this] {
     tolerance_->setEnabled(criterion_->currentData().toInt() ==
@@ -248,7 +247,7 @@ void PatternFitDialog::ShowFit(const PatternFit& fit, double seconds) {
   comparison_->setText(Lines(FitCriteriaLines(fit, language_)));
   pair_->setText(QText(FitPairLine(fit, language_).value_or(std::string())));
   ShowWarnings();
-  alignButton_->setEnabled(fit.HorizontalMainDirection() || fit.VerticalMainElevation());
+  alignButton_->setEnabled(FitOrientationOf(fit).has_value());
   status_->setText(QText(FitStatus(fit.codesSearched, seconds, language_)));
 }
 

@@ -67,11 +67,12 @@ val Legends(const WebViewer& viewer) {
   const ViewerSession& session = viewer.Session();
   val out = val::object();
   out.set("visible", session.LegendsVisible());
-  const LegendPlacement place = PlaceLegends(viewer.PictureWidth(), viewer.PictureHeight());
+  const InfoLegendContent info = session.InfoLegend(viewer.Findings());
+  LegendPlacement place = PlaceLegends(viewer.PictureWidth(), viewer.PictureHeight());
+  place.info.height = info.height;  // a loaded file's line makes it taller, as on the desktop
   for (const auto& [name, rect] :
        {std::pair{"infoRect", place.info}, std::pair{"colourRect", place.colour}})
     out.set(name, ArrayOf(std::array{rect.x, rect.y, rect.width, rect.height}));
-  const InfoLegendContent info = session.InfoLegend(viewer.Findings());
   val keys = val::array();
   for (const KeyEntry& key : info.keys) {
     val k = val::object();

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-// The code fit for the page: its texts, and one fit of a file's bytes run to
-// its end on the calling thread (the page calls it in a Web Worker), with
-// the desktop's request and rows.
+// The code fit for the page: its texts, one fit of a file's bytes run to its
+// end on the calling thread (the page calls it in a Web Worker and ends that
+// worker to cancel it) with the desktop's request, progress texts and rows,
+// and "Ausrichtung übernehmen" on the page's viewer.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <chrono>
-
 #include "app/logic/fit_rows.h"
 #include "app/logic/pattern_file_texts.h"
+#include "app/web/web_viewer.h"
 #include "fit/fit_session.h"
 
 namespace veltrisko {
@@ -45,6 +45,9 @@ val FitTexts(const std::string& languageCode) {
   t.set("count", Plain(language, texts::kFitCountLabel));
   t.set("start", Plain(language, texts::kFitStartButton));
   t.set("running", FitRunningStatus(0.0, language));
+  t.set("cancel", Plain(language, texts::kFitCancelButton));
+  t.set("cancelled", Plain(language, texts::kFitCancelled));
+  t.set("align", Plain(language, texts::kFitAlignButton));
   t.set("hint", Plain(language, texts::kFitHint));
   t.set("needsPattern", Plain(language, texts::kFitNeedsPattern));
   t.set("defaultCount", FitCountFromText(""));
@@ -62,12 +65,14 @@ val FitTexts(const std::string& languageCode) {
 
 // One fit of `bytes` read as the file `name`: criterion 0 envelope, 1 RMS;
 // tolerance and count as typed (an empty tolerance: from the file); the
-// codes in force order equally good codes. Gives the file's message, or the
-// lists' titles and rows (cells and the code a row sets) and the findings.
+// codes in force order equally good codes; `progressed` hears the running
+// status ("Suche läuft … 42 %") each time its whole percent grows. Gives the
+// file's message, or the lists' titles and rows (cells and the code a row
+// sets), the findings and the orientation to apply (null: none).
 val FitBytes(const std::string& name, const std::string& bytes, int criterion,
              const std::string& tolerance, const std::string& count,
              const std::string& languageCode, const std::string& horizontalReference,
-             const std::string& verticalReference) {
+             const std::string& verticalReference, val progressed) {
   const Language language = LanguageOf(languageCode);
   val out = val::object();
   const PatternReading reading = ReadPatternBytes(name, bytes);
@@ -79,10 +84,10 @@ val FitBytes(const std::string& name, const std::string& bytes, int criterion,
   const PatternFitRequest request =
       ViewerFitRequest(chosen, FitToleranceFromText(tolerance), FitCountFromText(count),
                        horizontalReference, verticalReference);
-  const auto started = std::chrono::steady_clock::now();
-  const PatternFit fit = FitPattern(*reading.file, request, CodeSpace::Full(), 1);
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  const FitOutcome outcome =
+      FitOnThisThread(*reading.file, request, CodeSpace::Full(),
+                      [&](double progress) { progressed(FitRunningStatus(progress, language)); });
+  const PatternFit& fit = outcome.fit;
   out.set("message", std::string());
   val lists = val::array();
   for (int which = 0; which < 2; ++which) {
@@ -109,8 +114,22 @@ val FitBytes(const std::string& name, const std::string& bytes, int criterion,
   out.set("comparison", Lines(FitCriteriaLines(fit, language)));
   out.set("pair", FitPairLine(fit, language).value_or(std::string()));
   out.set("warnings", Lines(FitWarnings(fit, {-1, -1}, language)));
-  out.set("status", FitStatus(fit.codesSearched, seconds, language));
+  out.set("status", FitStatus(fit.codesSearched, outcome.seconds, language));
+  const std::optional<FitOrientation> orientation = FitOrientationOf(fit);
+  val turn = val::null();
+  if (orientation) {
+    turn = val::object();
+    turn.set("azimuth", orientation->azimuth);
+    turn.set("elevation", orientation->elevation);
+  }
+  out.set("orientation", turn);
   return out;
+}
+
+// "Ausrichtung übernehmen" with the orientation a fit gave: the view turns
+// to it as on the desktop. What to redraw, as the viewer's events return.
+int ApplyFitOrientation(WebViewer& viewer, double azimuth, double elevation) {
+  return viewer.TurnTo(azimuth, elevation);
 }
 
 }  // namespace
@@ -118,6 +137,7 @@ val FitBytes(const std::string& name, const std::string& bytes, int criterion,
 EMSCRIPTEN_BINDINGS(veltrisko_fit) {
   emscripten::function("fitTexts", &FitTexts);
   emscripten::function("fitBytes", &FitBytes);
+  emscripten::function("applyFitOrientation", &ApplyFitOrientation);
 }
 
 }  // namespace veltrisko

@@ -26,6 +26,7 @@
   let frameWanted = true;
   let loadedFile = null;  // the imported file's name and bytes, for the fit
   let fitWorker = null;
+  let fitOrientation = null;  // what "Ausrichtung übernehmen" turns to, from the last fit
 
   // ---- WebGL 1: the fixed pipeline's lighting in the vertex shader.
   const gl = canvas.getContext('webgl', { alpha: false, antialias: false, depth: true,
@@ -183,10 +184,11 @@
       info.append(swatch, label);
     }
     for (const line of l.lines) {
-      const text = make('span', line.marked ? 'marked' : '', line.text);
+      const text = make('span', line.marked ? 'marked' : '');
       Object.assign(text.style, { left: line.x + 'px', top: line.y + 'px' });
       if (line.maxWidth > 0) text.style.maxWidth = line.maxWidth + 'px';
       info.append(text);
+      showLegendLine(text, line);
     }
     colours.replaceChildren();
     for (const b of l.bands) {
@@ -199,6 +201,15 @@
     right.style.right = '4px';
     left.style.color = right.style.color = l.labelColour;
     colours.append(left, right);
+  }
+
+  // A legend line too wide for its box is shortened in the middle as on the
+  // desktop: C++ decides, the page measures in the line's own font.
+  const measuring = document.createElement('canvas').getContext('2d');
+  function showLegendLine(element, line) {
+    if (line.maxWidth <= 0) { element.textContent = line.text; return; }
+    measuring.font = getComputedStyle(element).font;
+    element.textContent = M.elideLegendLine(line.text, line.maxWidth, (part) => measuring.measureText(part).width);
   }
 
   function showReadout() {
@@ -407,10 +418,13 @@
   }
 
   // ---- The code fit, in a Web Worker made of the page's own module script
-  // so that the picture keeps answering while it runs.
+  // so that the picture keeps answering while it runs; it tells its running
+  // status as it goes, and cancelling ends the worker.
   const workerMain = `self.onmessage = async (e) => {
     const M = await VeltriskoModule(); const d = e.data;
-    postMessage(M.fitBytes(d.name, d.bytes, d.criterion, d.tolerance, d.count, d.lang, d.h, d.v));
+    const result = M.fitBytes(d.name, d.bytes, d.criterion, d.tolerance, d.count, d.lang, d.h, d.v,
+                              (running) => postMessage({ running }));
+    postMessage({ result });
   };`;
   function showFit() {
     const t = M.fitTexts(M.pageTexts(viewer).lang);
@@ -425,8 +439,10 @@
     $('fit-tolerance').placeholder = t.fromFile;
     $('fit-count-label').textContent = t.count;
     if ($('fit-count').value === '') $('fit-count').value = String(t.defaultCount);
-    $('fit-start').textContent = t.start;
-    $('fit-start').disabled = !loadedFile || fitWorker !== null;
+    $('fit-start').textContent = fitWorker ? t.cancel : t.start;
+    $('fit-start').disabled = !loadedFile;
+    $('fit-align').textContent = t.align;
+    $('fit-align').disabled = !fitOrientation;
     $('fit-hint').textContent = loadedFile ? t.hint : t.needsPattern;
   }
   function showFitRows(result) {
@@ -458,23 +474,40 @@
     $('fit-findings').textContent = [...(result.findings || []), ...(result.comparison || []), result.pair || '',
                                      ...(result.warnings || [])].filter((l) => l !== '').join('\n');
     $('fit-status').textContent = result.message || result.status || '';
+    fitOrientation = result.orientation || null;
+  }
+  function cancelFit() {
+    fitWorker.terminate();
+    fitWorker = null;
+    $('fit-status').textContent = M.fitTexts(M.pageTexts(viewer).lang).cancelled;
+    showFit();
+    document.body.dataset.fitsCancelled = String(Number(document.body.dataset.fitsCancelled || 0) + 1);
+  }
+  function applyFitOrientation() {
+    if (fitOrientation) apply(M.applyFitOrientation(viewer, fitOrientation.azimuth, fitOrientation.elevation));
   }
   function startFit() {
-    if (!loadedFile || fitWorker) return;
+    if (fitWorker) { cancelFit(); return; }
+    if (!loadedFile) return;
     const t = M.fitTexts(M.pageTexts(viewer).lang);
     const f = M.form(viewer);
     const source = document.scripts[0].textContent + '\n' + workerMain;
     const address = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
-    fitWorker = new Worker(address);
+    const worker = new Worker(address);
+    fitWorker = worker;
     URL.revokeObjectURL(address);
     const done = (result) => {
+      if (fitWorker !== worker) return;  // cancelled meanwhile
       fitWorker.terminate();
       fitWorker = null;
       showFitRows(result);
       showFit();
       document.body.dataset.fits = String(Number(document.body.dataset.fits || 0) + 1);
     };
-    fitWorker.onmessage = (e) => done(e.data);
+    fitWorker.onmessage = (e) => {
+      if (e.data.running === undefined) done(e.data.result);
+      else if (fitWorker === worker) $('fit-status').textContent = e.data.running;
+    };
     fitWorker.onerror = (e) => { e.preventDefault(); done({ message: String(e.message || e) }); };
     fitWorker.postMessage({ name: loadedFile.name, bytes: loadedFile.bytes, criterion: Number($('fit-criterion').value),
                             tolerance: $('fit-tolerance').value, count: $('fit-count').value,
@@ -631,6 +664,7 @@
   });
   $('fit-start').addEventListener('click', startFit);
   $('fit-close').addEventListener('click', () => { $('fit').hidden = true; });
+  $('fit-align').addEventListener('click', applyFitOrientation);
   $('diagram-close').addEventListener('click', () => { $('diagrams').hidden = true; });
   $('diagram-page').addEventListener('pointermove', diagramPointer);
   window.addEventListener('hashchange', openLink);

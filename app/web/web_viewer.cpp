@@ -151,6 +151,12 @@ std::string WebViewer::OpenLink(const std::string& fragment) {
   return notices;
 }
 
+int WebViewer::TurnTo(double azimuth, double elevation) {
+  scene_.azimuth = static_cast<float>(azimuth);
+  scene_.elevation = static_cast<float>(elevation);
+  return Carry(session_.Refresh()) | kRedrawFrame;
+}
+
 std::string WebViewer::LinkOfView() const {
   ViewerExtras extras{horizontal_.Code(), vertical_.Code(), session_.LegendsVisible(),
                       session_.CheckMark(kCmdDifference).value_or(false)};

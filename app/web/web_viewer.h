@@ -67,6 +67,9 @@ class WebViewer final : private DialogWindow {
   // The pattern file of the codes in force as `name` asks; a message if none.
   PatternFileSession::Exported Export(const std::string& name) const;
   std::string Import(const std::string& name, const std::string& bytes);
+  // Turns the antenna's main direction to `azimuth` and `elevation` (the
+  // code fit's "Ausrichtung übernehmen"); returns what to redraw.
+  int TurnTo(double azimuth, double elevation);
 
   // A download's name for the codes in force, e.g. "030EA10_020EA05.msi".
   std::string ExportName(const std::string& extension) const;

@@ -137,8 +137,7 @@ void ShowFit(const PatternFit* fit) {
       fit != nullptr ? FitPairLine(*fit, state.language).value_or(std::string()) : "";
   SetWindowTextW(state.pair, Widen(pair).c_str());
   ShowWarnings();
-  EnableWindow(state.align,
-               fit != nullptr && (fit->HorizontalMainDirection() || fit->VerticalMainElevation()));
+  EnableWindow(state.align, fit != nullptr && FitOrientationOf(*fit).has_value());
   if (fit != nullptr) {
     DumpText("fit-rows",
              dump + lines + "\n" + comparison + "\n" + pair + "\n" + TextOf(state.warnings) + "\n");
@@ -208,9 +207,11 @@ void UseRow(int which, int row) {
 
 // "Ausrichtung übernehmen": the view turns to the measured main direction.
 void TakeAlignment() {
-  if (!state.fit) return;
-  sceneState.azimuth = static_cast<float>(state.fit->HorizontalMainDirection().value_or(0.0));
-  sceneState.elevation = static_cast<float>(state.fit->VerticalMainElevation().value_or(0.0));
+  const std::optional<FitOrientation> orientation =
+      state.fit ? FitOrientationOf(*state.fit) : std::nullopt;
+  if (!orientation) return;
+  sceneState.azimuth = static_cast<float>(orientation->azimuth);
+  sceneState.elevation = static_cast<float>(orientation->elevation);
   RequestRepaint();
 }
 

@@ -156,5 +156,26 @@ TEST(FitRows, EqualTheCommandLinesFit) {
                 ", combined against both cuts – " + pairFigures[0] + "; " + pairFigures[1]);
 }
 
+// "Ausrichtung übernehmen" turns to each measured cut's main direction, 0
+// for a cut not given, and is not offered without any cut.
+TEST(FitRows, OrientationTurnsToTheMeasuredMainDirection) {
+  struct Case {
+    std::optional<double> horizontalMain, verticalMain;  // the cuts' main angles
+    std::optional<std::pair<double, double>> orientation;
+  };
+  for (const Case& c :
+       {Case{32.0, 5.0, std::pair{32.0, -5.0}}, Case{32.0, {}, std::pair{32.0, 0.0}},
+        Case{{}, -10.0, std::pair{0.0, 10.0}}, Case{{}, {}, {}}}) {
+    PatternFit fit;
+    if (c.horizontalMain) fit.horizontal.emplace().shape.mainAngle = *c.horizontalMain;
+    if (c.verticalMain) fit.vertical.emplace().shape.mainAngle = *c.verticalMain;
+    const std::optional<FitOrientation> orientation = FitOrientationOf(fit);
+    ASSERT_EQ(orientation.has_value(), c.orientation.has_value());
+    if (!orientation) continue;
+    EXPECT_EQ(orientation->azimuth, c.orientation->first);
+    EXPECT_EQ(orientation->elevation, c.orientation->second);
+  }
+}
+
 }  // namespace
 }  // namespace veltrisko

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <string>
 
 namespace veltrisko {
@@ -85,6 +87,30 @@ TEST(FitSession, CancelsAndFollowsProgress) {
 
   FitSession leftRunning;
   ASSERT_TRUE(leftRunning.Start(FlatFile(), {}));
+}
+
+// Without threads a fit runs where it is called and tells its progress in
+// growing whole percents up to 100, with the lists a fit gives.
+TEST(FitOnThisThread, TellsEachWholePercentOnceAndEndsAt100) {
+  PatternFitRequest request;
+  request.top = 2;
+  request.compareCriteria = true;
+  std::vector<int> told;  // whole percents
+  double last = 0.0;
+  const FitOutcome outcome =
+      FitOnThisThread(FlatFile(), request, CodeSpace::Thinned(3), [&](double progress) {
+        told.push_back(static_cast<int>(std::floor(progress * 100.0)));
+        last = progress;
+      });
+  ASSERT_GT(told.size(), 10u);
+  EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+  EXPECT_EQ(std::adjacent_find(told.begin(), told.end()), told.end());
+  EXPECT_EQ(last, 1.0);
+  EXPECT_FALSE(outcome.cancelled);
+  const PatternFit fit = FitPattern(FlatFile(), request, CodeSpace::Thinned(3), 1);
+  ASSERT_EQ(outcome.fit.horizontal->results.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i)
+    EXPECT_EQ(outcome.fit.horizontal->results[i].code, fit.horizontal->results[i].code);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ void DrawingOverlay::Show(const Drawing& drawing, const std::string& text) {
                    static_cast<int>(std::ceil(drawing.height)));
   const bool empty = size.isEmpty();
   // Called with every frame: an unchanged box is not painted again.
-  if (shown == text_ && size == this->size() && isVisible() != empty) return;
+  if (shown == text_ && size == this->size() && isHidden() == empty) return;
   drawing_ = drawing;
   text_ = shown;
   setAccessibleName(text_);

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QLabel>
 #include <functional>
 #include <string>
+
+#include "app/qt/drawing_overlay.h"
 
 namespace veltrisko {
 
 // One line over the picture while the model rejects a code, e.g.
-// "Ungültiger Antennencode: 000EA10 (horizontal)"; hidden otherwise.
-class CodeMessage final : public QLabel {
+// "Ungültiger Antennencode: 000EA10 (horizontal)", drawn as the shared
+// CodeMessageDrawing; hidden otherwise.
+class CodeMessage final : public DrawingOverlay {
   Q_OBJECT
 
  public:

@@ -114,6 +114,15 @@ double QtTextWidth(const std::string& utf8, double size, bool bold) {
   return QFontMetricsF(DiagramFont(size, bold)).horizontalAdvance(QString::fromStdString(utf8));
 }
 
+MessageFace QtMessageFace() {
+  const QFont font = QGuiApplication::font();
+  const QFontMetrics metrics(font);
+  return {static_cast<double>(QFontInfo(font).pixelSize()), static_cast<double>(metrics.height()),
+          [metrics](const std::string& s) {
+            return static_cast<double>(metrics.horizontalAdvance(QString::fromStdString(s)));
+          }};
+}
+
 void PaintDrawing(QPainter& painter, const Drawing& drawing) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, drawing.smooth);

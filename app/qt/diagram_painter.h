@@ -3,6 +3,7 @@
 
 #include <QFont>
 
+#include "app/logic/legend_drawing.h"
 #include "diagram/drawing.h"
 
 class QPainter;
@@ -15,6 +16,10 @@ QFont DiagramFont(double size, bool bold);
 
 // TextWidth measured with DiagramFont.
 double QtTextWidth(const std::string& utf8, double size, bool bold);
+
+// How the message face (Face::kMessage, the application's font) measures,
+// for the readout box and the code message.
+MessageFace QtMessageFace();
 
 // Draws a description (a diagram, a legend) on its background.
 void PaintDrawing(QPainter& painter, const Drawing& drawing);

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "app/qt/direction_readout.h"
 
-#include <QColor>
 #include <QContextMenuEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <cmath>
 
 #include "app/logic/dialog_placement.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/readout_view.h"
+#include "app/qt/diagram_painter.h"
+#include "app/qt/drawing_overlay.h"
 #include "app/qt/pattern_view.h"
 
 namespace veltrisko {
@@ -35,22 +36,11 @@ DirectionReadoutController::DirectionReadoutController(
     : QObject(view),
       session_(session),
       view_(view),
-      box_(new QLabel(overlayParent)),
+      box_(new DrawingOverlay(overlayParent)),
       statusLine_(std::move(statusLine)),
       keepClear_(std::move(keepClear)),
       carry_(std::move(carry)) {
   box_->setObjectName(QStringLiteral("directionReadout"));
-  const auto css = [](Colour c) {  // 0xBBGGRR
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF).name();
-  };
-  box_->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; border: %3px solid %4;"
-                                     " padding: %5px; }")
-                          .arg(css(kReadoutBox.background), css(kReadoutBox.text))
-                          .arg(kReadoutBox.borderWidth)
-                          .arg(css(kReadoutBox.border))
-                          .arg(kReadoutBox.textInset - kReadoutBox.borderWidth));
-  box_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  box_->hide();
   // A window gets every mouse movement, with or without a button held.
   view_->installEventFilter(this);
 }
@@ -61,27 +51,24 @@ QString DirectionReadoutController::CurrentText() const {
 
 void DirectionReadoutController::ShowReadout() {
   const std::string text = session_.ReadoutText();
-  if (text.empty()) {
-    box_->hide();
-    statusLine_(QString());
-    return;
+  const Drawing drawing = ReadoutBoxDrawing(text, QtMessageFace());
+  if (!text.empty()) {
+    // Beside the cursor, kept inside the view and clear of the dialog, which
+    // stands above the main window and would hide it.
+    LegendRect dialog{0, 0, 0, 0};
+    if (const QRect keepClear = keepClear_(); !keepClear.isEmpty()) {
+      const QPoint topLeft = view_->mapFromGlobal(keepClear.topLeft());
+      dialog = {topLeft.x(), topLeft.y(), keepClear.width(), keepClear.height()};
+    }
+    const PointerPosition near = session_.ReadoutAnchor();
+    const LegendRect place = PlaceReadoutBox(
+        near.x, near.y, static_cast<int>(std::ceil(drawing.width)),
+        static_cast<int>(std::ceil(drawing.height)), view_->width(), view_->height(), dialog);
+    box_->move(place.x, place.y);
   }
-  box_->setText(QString::fromStdString(text));
-  box_->adjustSize();
-  // Beside the cursor, kept inside the view and clear of the dialog, which
-  // stands above the main window and would hide it.
-  LegendRect dialog{0, 0, 0, 0};
-  if (const QRect keepClear = keepClear_(); !keepClear.isEmpty()) {
-    const QPoint topLeft = view_->mapFromGlobal(keepClear.topLeft());
-    dialog = {topLeft.x(), topLeft.y(), keepClear.width(), keepClear.height()};
-  }
-  const PointerPosition near = session_.ReadoutAnchor();
-  const LegendRect place = PlaceReadoutBox(near.x, near.y, box_->width(), box_->height(),
-                                           view_->width(), view_->height(), dialog);
-  box_->move(place.x, place.y);
-  box_->show();
+  box_->Show(drawing, text);
   box_->raise();
-  statusLine_(QString::fromStdString(session_.StatusLine()));
+  statusLine_(QString::fromStdString(text.empty() ? std::string() : session_.StatusLine()));
 }
 
 void DirectionReadoutController::Refresh() {

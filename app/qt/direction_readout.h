@@ -9,8 +9,8 @@
 #include <optional>
 
 #include "app/logic/viewer_session.h"
+#include "app/qt/drawing_overlay.h"
 
-class QLabel;
 class QWidget;
 
 namespace veltrisko {
@@ -19,8 +19,8 @@ class PatternView;
 
 // The pointer over the 3-D view and the readout it shows: forwards every
 // press, movement, release and leave to the viewer session, hands what the
-// session asks for to `carry`, and shows the session's readout in a
-// tooltip-like box beside the cursor and in the status line.
+// session asks for to `carry`, and shows the session's readout in the shared
+// readout box beside the cursor and in the status line.
 class DirectionReadoutController final : public QObject {
   Q_OBJECT
 
@@ -38,7 +38,9 @@ class DirectionReadoutController final : public QObject {
   const std::optional<DirectionReadout>& Shown() const { return session_.Shown(); }
   // The readout shown now, as text; empty when none.
   QString CurrentText() const;
-  QLabel* Box() const { return box_; }
+  // The box, which paints the shared readout box drawing; its text() is the
+  // readout it shows.
+  DrawingOverlay* Box() const { return box_; }
 
   // The menu with "Werte kopieren" at a point of the screen.
   void OpenContextMenu(QPoint globalPosition);
@@ -53,7 +55,7 @@ class DirectionReadoutController final : public QObject {
  private:
   ViewerSession& session_;
   PatternView* view_;
-  QLabel* box_;
+  DrawingOverlay* box_;
   std::function<void(const QString&)> statusLine_;
   std::function<QRect()> keepClear_;
   std::function<void(const SessionUpdate&)> carry_;

@@ -14,8 +14,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/logic/fit_rows.h"
-
 namespace veltrisko {
 namespace {
 
@@ -23,9 +21,6 @@ namespace {
 constexpr double kToleranceFromFile = -0.05;
 
 QString QText(const std::string& utf8) { return QString::fromStdString(utf8); }
-QString QText(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 QTableWidget* NewList(QWidget* parent) {
   auto* list = new QTableWidget(0, 4, parent);
@@ -40,12 +35,6 @@ QTableWidget* NewList(QWidget* parent) {
   return list;
 }
 
-QString Lines(const std::vector<std::string>& lines) {
-  QStringList joined;
-  for (const std::string& line : lines) joined << QText(line);
-  return joined.join(QLatin1Char('\n'));
-}
-
 }  // namespace
 
 PatternFitDialog::PatternFitDialog(QWidget* parent,
@@ -56,11 +45,10 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
       choose_(std::move(choose)),
       references_(std::move(references)),
       align_(std::move(align)),
-      language_(language) {
+      model_(language) {
   measurementName_ = new QLabel(this);
   criterion_ = new QComboBox(this);
-  for (const FitCriterionChoice& choice : kFitCriteria)
-    criterion_->addItem(QString(), static_cast<int>(choice.criterion));
+  for (int i = 0; i < 2; ++i) criterion_->addItem(QString());
   tolerance_ = new QDoubleSpinBox(this);
   tolerance_->setRange(kToleranceFromFile, kMostFitToleranceDb);
   tolerance_->setDecimals(2);
@@ -69,13 +57,12 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   tolerance_->setValue(kToleranceFromFile);
   top_ = new QSpinBox(this);
   top_->setRange(1, kMostFitResults);
-  top_->setValue(PatternFitRequest{}.top);
+  top_->setValue(FitFields{}.count);
   start_ = new QPushButton(this);
   status_ = new QLabel(this);
   findings_ = new QLabel(this);
   findings_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   alignButton_ = new QPushButton(this);
-  alignButton_->setEnabled(false);
   comparison_ = new QLabel(this);
   comparison_->setWordWrap(true);
   comparison_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -87,18 +74,14 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   warnings_->setStyleSheet(QStringLiteral("color: #b00000"));
   progress_ = new QTimer(this);
   progress_->setInterval(200);
-  connect(progress_, &QTimer::timeout, this, [this] {
-    if (Running()) status_->setText(QText(FitRunningStatus(session_.Progress(), language_)));
-  });
+  connect(progress_, &QTimer::timeout, this,
+          [this] { status_->setText(QText(model_.StatusText())); });
   connect(start_, &QPushButton::clicked, this, &PatternFitDialog::StartFit);
   connect(alignButton_, &QPushButton::clicked, this, [this] {
-    const std::optional<FitOrientation> orientation = fit_ ? FitOrientationOf(*fit_) : std::nullopt;
-    if (orientation) align_(orientation->azimuth, orientation->elevation);
+    if (const auto direction = model_.Alignment()) align_(direction->azimuth, direction->elevation);
   });
-  connect(criterion_, &QComboBox::currentIndexChanged, this, [this] {
-    tolerance_->setEnabled(criterion_->currentData().toInt() ==
-                           static_cast<int>(FitCriterion::kEnvelope));
-  });
+  connect(criterion_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { tolerance_->setEnabled(FitDialogModel::ToleranceApplies(index)); });
 
   auto* settings = new QFormLayout;
   QWidget* const fields[4] = {measurementName_, criterion_, tolerance_, top_};
@@ -121,15 +104,13 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
     column->addWidget(titles_[which]);
     column->addWidget(lists_[which]);
     columns->addLayout(column);
-    const bool horizontal = which == 0;
-    connect(lists_[which], &QTableWidget::itemSelectionChanged, this, [this, which, horizontal] {
+    connect(lists_[which], &QTableWidget::itemSelectionChanged, this, [this, which] {
       const QList<QTableWidgetItem*> chosen = lists_[which]->selectedItems();
       if (chosen.isEmpty()) return;
-      const QTableWidgetItem* code = lists_[which]->item(chosen.front()->row(), 0);
-      if (code == nullptr) return;
-      chosenRows_[static_cast<std::size_t>(which)] = code->row();
-      ShowWarnings();
-      choose_(horizontal, code->data(Qt::UserRole).toString());
+      const std::optional<std::string> code = model_.ChooseRow(which, chosen.front()->row());
+      if (!code) return;
+      warnings_->setText(QText(model_.WarningsText()));
+      choose_(which == 0, QText(*code));
     });
   }
   auto* layout = new QVBoxLayout(this);
@@ -143,137 +124,83 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   hint_ = new QLabel(this);
   hint_->setWordWrap(true);
   layout->addWidget(hint_);
-  ShowTexts();
+  ShowAll();
   resize(900, 720);
 }
 
 void PatternFitDialog::SetLanguage(Language language) {
-  if (language == language_) return;
-  language_ = language;
-  ShowTexts();
-  if (fit_) {
-    ShowFit(*fit_, fitSeconds_);
-  } else if (measured_) {
-    FillList(0, std::nullopt);
-    FillList(1, std::nullopt);
-  }
-  if (Running()) status_->setText(QText(FitRunningStatus(session_.Progress(), language_)));
+  if (model_.SetLanguage(language)) ShowAll();
 }
 
-void PatternFitDialog::ShowTexts() {
-  const auto text = [this](const Text& t) { return QText(In(language_, t)); };
-  setWindowTitle(text(texts::kFitTitle));
-  for (int i = 0; i < 2; ++i) criterion_->setItemText(i, text(kFitCriteria[i].text));
-  tolerance_->setSpecialValueText(text(texts::kFitToleranceFromFile));
-  start_->setText(text(Running() ? texts::kFitCancelButton : texts::kFitStartButton));
-  alignButton_->setText(text(texts::kFitAlignButton));
-  const Text labels[4] = {texts::kFitMeasurementLabel, texts::kFitCriterionLabel,
-                          texts::kFitToleranceLabel, texts::kFitCountLabel};
-  for (int row = 0; row < 4; ++row) labels_[row]->setText(text(labels[row]));
-  hint_->setText(text(texts::kFitHint));
+void PatternFitDialog::ShowAll() {
+  const FitDialogView view = model_.View();
+  setWindowTitle(QText(view.title));
+  measurementName_->setText(QText(view.measurementName));
+  for (int i = 0; i < 2; ++i) criterion_->setItemText(i, QText(view.criteria[i]));
+  tolerance_->setSpecialValueText(QText(view.toleranceFromFile));
+  start_->setText(QText(view.startButton));
+  alignButton_->setText(QText(view.alignButton));
+  alignButton_->setEnabled(view.alignEnabled);
+  for (int row = 0; row < 4; ++row) labels_[row]->setText(QText(view.labels[row]));
+  hint_->setText(QText(view.hint));
   QStringList columns;
-  for (const Text& column : kFitColumns) columns << text(column);
+  for (const std::string& column : view.columns) columns << QText(column);
   for (QTableWidget* list : lists_) list->setHorizontalHeaderLabels(columns);
-  // Before a measurement the lists are named by their component alone;
-  // after it, filling them names them.
-  if (!measured_) {
-    for (int which = 0; which < 2; ++which)
-      titles_[which]->setText(text(kFitComponentNames[which]));
-  }
-}
-
-PatternFitDialog::~PatternFitDialog() {
-  // No call back from the worker into a dialog that is going.
-  session_.Cancel();
-  session_.Finish();
+  for (int which = 0; which < 2; ++which) FillList(which, view);
+  findings_->setText(QText(view.findings));
+  comparison_->setText(QText(view.comparison));
+  pair_->setText(QText(view.pair));
+  warnings_->setText(QText(view.warnings));
+  status_->setText(QText(view.status));
 }
 
 void PatternFitDialog::SetMeasurement(const QString& name, const PatternFile& file) {
-  measurementName_->setText(name);
-  measured_ = file;
-  fit_.reset();
-  FillList(0, std::nullopt);
-  FillList(1, std::nullopt);
-  status_->clear();
-  findings_->clear();
-  comparison_->clear();
-  pair_->clear();
-  warnings_->clear();
-  alignButton_->setEnabled(false);
+  model_.SetMeasurement(name.toStdString(), file);
+  ShowAll();
 }
 
 void PatternFitDialog::StartFit() {
-  if (Running()) {
-    session_.Cancel();
-    return;
-  }
-  if (!measured_) return;
   auto [horizontalReference, verticalReference] = references_();
-  const std::optional<double> tolerance =
-      tolerance_->value() > kToleranceFromFile ? std::optional(tolerance_->value()) : std::nullopt;
-  const PatternFitRequest request =
-      ViewerFitRequest(static_cast<FitCriterion>(criterion_->currentData().toInt()), tolerance,
-                       top_->value(), std::move(horizontalReference), std::move(verticalReference));
+  const FitFields settings{
+      criterion_->currentIndex(),
+      tolerance_->value() > kToleranceFromFile ? std::optional(tolerance_->value()) : std::nullopt,
+      top_->value()};
   // The worker says it is done; the dialog collects on its own thread.
-  session_.Start(*measured_, request, [this] {
-    QMetaObject::invokeMethod(
-        this, [this] { Collect(); }, Qt::QueuedConnection);
-  });
-  start_->setText(QText(In(language_, texts::kFitCancelButton)));
-  status_->setText(QText(FitRunningStatus(0.0, language_)));
+  const bool started = model_.PressStart(settings, std::move(horizontalReference),
+                                         std::move(verticalReference), [this] {
+                                           QMetaObject::invokeMethod(
+                                               this, [this] { Collect(); }, Qt::QueuedConnection);
+                                         });
+  if (!started) return;
+  start_->setText(QText(model_.View().startButton));
+  status_->setText(QText(model_.StatusText()));
   progress_->start();
 }
 
 void PatternFitDialog::Collect() {
-  const std::optional<FitOutcome> outcome = session_.Finish();
-  if (!outcome) return;
+  if (!model_.Collect()) return;
   progress_->stop();
-  start_->setText(QText(In(language_, texts::kFitStartButton)));
-  if (outcome->cancelled) {
-    status_->setText(QText(In(language_, texts::kFitCancelled)));
-  } else {
-    ShowFit(outcome->fit, outcome->seconds);
-  }
+  ShowAll();
   emit FitFinished();
 }
 
-void PatternFitDialog::ShowFit(const PatternFit& fit, double seconds) {
-  fit_ = fit;
-  fitSeconds_ = seconds;
-  chosenRows_ = {-1, -1};
-  FillList(0, fit.horizontal);
-  FillList(1, fit.vertical);
-  findings_->setText(Lines(FitInfoLines(fit, language_)));
-  comparison_->setText(Lines(FitCriteriaLines(fit, language_)));
-  pair_->setText(QText(FitPairLine(fit, language_).value_or(std::string())));
-  ShowWarnings();
-  alignButton_->setEnabled(FitOrientationOf(fit).has_value());
-  status_->setText(QText(FitStatus(fit.codesSearched, seconds, language_)));
-}
-
-void PatternFitDialog::ShowWarnings() {
-  warnings_->setText(fit_ ? Lines(FitWarnings(*fit_, chosenRows_, language_)) : QString());
-}
-
-void PatternFitDialog::FillList(int which, const std::optional<CutFit>& cut) {
+void PatternFitDialog::FillList(int which, const FitDialogView& view) {
   QTableWidget* list = lists_[which];
   // Filling is no choice of the user's.
   const QSignalBlocker quiet(list);
   list->clearContents();
-  list->setRowCount(0);
-  const bool hasCut = measured_ && (which == 0 ? measured_->horizontal : measured_->vertical);
-  titles_[which]->setText(QText(FitListTitle(which, hasCut, cut, language_)));
-  if (!cut) return;
-  list->setRowCount(static_cast<int>(cut->results.size()));
+  titles_[which]->setText(QText(view.listTitles[which]));
+  const auto& rows = view.rows[static_cast<std::size_t>(which)];
+  list->setRowCount(static_cast<int>(rows.size()));
   for (int row = 0; row < list->rowCount(); ++row) {
-    const RankedCode& ranked = cut->results[static_cast<std::size_t>(row)];
-    const std::array<std::string, 4> cells = FitRow(ranked, language_);
     for (int column = 0; column < 4; ++column) {
-      auto* item = new QTableWidgetItem(QText(cells[static_cast<std::size_t>(column)]));
+      auto* item = new QTableWidgetItem(
+          QText(rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]));
       if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       list->setItem(row, column, item);
     }
-    list->item(row, 0)->setData(Qt::UserRole, QText(ranked.code));
+    list->item(row, 0)->setData(Qt::UserRole,
+                                QText(view.rowCodes[which][static_cast<std::size_t>(row)]));
   }
 }
 

@@ -7,10 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "fit/fit_session.h"
-#include "fit/pattern_fit.h"
-#include "interchange/pattern_file.h"
-#include "text/language.h"
+#include "app/logic/fit_dialog_model.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -19,6 +16,7 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class QTimer;
+class QWidget;
 
 namespace veltrisko {
 
@@ -28,7 +26,8 @@ namespace veltrisko {
 // both criteria's best codes, the best pair's combined figures and a warning
 // where the chosen code deviates much. The search runs in the shared fit
 // session; choosing a row hands its code on, and "Ausrichtung übernehmen"
-// hands on the measured main direction.
+// hands on the measured main direction. What it shows and does is the
+// shared FitDialogModel's; the dialog translates its widgets' events.
 class PatternFitDialog final : public QDialog {
   Q_OBJECT
 
@@ -41,14 +40,13 @@ class PatternFitDialog final : public QDialog {
                    std::function<std::pair<std::string, std::string>()> references,
                    std::function<void(double azimuth, double elevation)> align,
                    Language language = kDefaultLanguage);
-  ~PatternFitDialog() override;
 
   // The file to fit; a component without a cut gets no list. Clears the lists.
   void SetMeasurement(const QString& name, const PatternFile& file);
   // Fits with the settings shown; the lists fill when FitFinished is emitted.
   // While a fit runs the button cancels it instead.
   void StartFit();
-  bool Running() const { return session_.Running(); }
+  bool Running() const { return model_.Running(); }
   // Shows every text, the lists and the findings in `language`.
   void SetLanguage(Language language);
 
@@ -69,19 +67,14 @@ class PatternFitDialog final : public QDialog {
   void FitFinished();
 
  private:
-  void ShowFit(const PatternFit& fit, double seconds);
-  void FillList(int which, const std::optional<CutFit>& cut);
-  void ShowTexts();
-  void ShowWarnings();
+  // Shows the model's view: every text, the lists and the lines.
+  void ShowAll();
+  void FillList(int which, const FitDialogView& view);
   void Collect();
 
   std::function<void(bool, const QString&)> choose_;
   std::function<std::pair<std::string, std::string>()> references_;
   std::function<void(double, double)> align_;
-  std::optional<PatternFile> measured_;
-  std::optional<PatternFit> fit_;
-  double fitSeconds_ = 0.0;
-  Language language_;
   QLabel* measurementName_;
   QComboBox* criterion_;
   QDoubleSpinBox* tolerance_;
@@ -97,9 +90,8 @@ class PatternFitDialog final : public QDialog {
   QLabel* labels_[4];  // measurement, criterion, tolerance, count
   QLabel* hint_;
   QTableWidget* lists_[2];
-  std::array<int, 2> chosenRows_{-1, -1};
   QTimer* progress_;
-  FitSession session_;
+  FitDialogModel model_;
 };
 
 }  // namespace veltrisko

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/logic/fit_rows.h"
+#include "app/logic/fit_dialog_model.h"
 #include "app/logic/process_objects.h"
 #include "app/win32/config_dialog_window.h"
 #include "app/win32/side_window_place.h"
@@ -18,7 +18,6 @@
 #include "app/win32/viewer_hooks.h"
 #include "app/win32/win32_controls.h"
 #include "app/win32/window_text_dumps.h"
-#include "fit/fit_session.h"
 
 namespace veltrisko {
 namespace {
@@ -40,14 +39,7 @@ struct FitWindowState {
   HWND titles[2]{}, lists[2]{};
   HWND labels[4]{};  // measurement, criterion, tolerance, count
   HWND hint = nullptr;
-  Language language = kDefaultLanguage;  // of the texts shown
-  double seconds = 0.0;                  // the last fit's search time
-  std::string fileName;
-  PatternFile file;
-  std::optional<PatternFit> fit;
-  std::vector<std::string> rowCodes[2];  // the code a row sets, per list
-  std::array<int, 2> chosenRows{-1, -1};
-  std::unique_ptr<FitSession> session;  // made with the window
+  std::unique_ptr<FitDialogModel> model;  // made with the window
   bool filling = false;
 };
 FitWindowState state;
@@ -73,196 +65,132 @@ std::string TextOf(HWND control) {
   return Narrow(text);
 }
 
-void FillList(int which, const std::optional<CutFit>& cut, std::string& dump) {
+void FillList(int which, const FitDialogView& view, std::string& dump) {
   const HWND list = state.lists[which];
   state.filling = true;  // filling is no choice of the user's
   ListView_DeleteAllItems(list);
-  state.rowCodes[which].clear();
-  const bool hasCut =
-      which == 0 ? state.file.horizontal.has_value() : state.file.vertical.has_value();
-  SetWindowTextW(state.titles[which],
-                 Widen(FitListTitle(which, hasCut, cut, state.language)).c_str());
-  if (cut) {
-    for (std::size_t row = 0; row < cut->results.size(); ++row) {
-      state.rowCodes[which].push_back(cut->results[row].code);
-      const std::array<std::string, 4> cells = FitRow(cut->results[row], state.language);
-      for (int column = 0; column < 4; ++column) {
-        std::wstring text = Widen(cells[column]);
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = static_cast<int>(row);
-        item.iSubItem = column;
-        item.pszText = text.data();
-        if (column == 0) {
-          SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        } else {
-          SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-        }
-        dump += cells[column] + (column == 3 ? "\n" : "\t");
-      }
+  SetWindowTextW(state.titles[which], Widen(view.listTitles[which]).c_str());
+  const auto& rows = view.rows[static_cast<std::size_t>(which)];
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    for (int column = 0; column < 4; ++column) {
+      std::wstring text = Widen(rows[row][column]);
+      LVITEMW item{};
+      item.mask = LVIF_TEXT;
+      item.iItem = static_cast<int>(row);
+      item.iSubItem = column;
+      item.pszText = text.data();
+      SendMessageW(list, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, row,
+                   reinterpret_cast<LPARAM>(&item));
+      dump += rows[row][column] + (column == 3 ? "\n" : "\t");
     }
   }
   state.filling = false;
 }
 
-void ShowWarnings() {
-  std::string lines;
-  if (state.fit) {
-    for (const std::string& line : FitWarnings(*state.fit, state.chosenRows, state.language))
-      lines += (lines.empty() ? "" : "\n") + line;
-  }
-  SetWindowTextW(state.warnings, Widen(lines).c_str());
-}
-
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
-  return text;
-}
-
-// The lists and the measured pattern's lines of a fit, or empty ones.
-void ShowFit(const PatternFit* fit) {
-  std::string dump;
-  state.chosenRows = {-1, -1};
-  for (int which = 0; which < 2; ++which) {
-    dump += InString(state.language, kFitComponentNames[which]) + "\n";
-    FillList(which, fit ? (which == 0 ? fit->horizontal : fit->vertical) : std::nullopt, dump);
-  }
-  const std::string lines = fit != nullptr ? Joined(FitInfoLines(*fit, state.language)) : "";
-  SetWindowTextW(state.findings, Widen(lines).c_str());
-  const std::string comparison =
-      fit != nullptr ? Joined(FitCriteriaLines(*fit, state.language)) : "";
-  SetWindowTextW(state.comparison, Widen(comparison).c_str());
-  const std::string pair =
-      fit != nullptr ? FitPairLine(*fit, state.language).value_or(std::string()) : "";
-  SetWindowTextW(state.pair, Widen(pair).c_str());
-  ShowWarnings();
-  EnableWindow(state.align, fit != nullptr && FitOrientationOf(*fit).has_value());
-  if (fit != nullptr) {
-    DumpText("fit-rows",
-             dump + lines + "\n" + comparison + "\n" + pair + "\n" + TextOf(state.warnings) + "\n");
-  }
-}
-
 // The line beside the start button; the window's texts are all set then.
-void ShowStatus(const std::string& text) {
-  SetWindowTextW(state.status, Widen(text).c_str());
+void ShowStatus() {
+  SetWindowTextW(state.status, Widen(state.model->StatusText()).c_str());
   DumpControlTexts(state.window, "fit-texts");
 }
 
-void ShowStartButton() {
-  SetWindowTextW(state.start,
-                 Widen(InString(state.language, state.session->Running() ? texts::kFitCancelButton
-                                                                         : texts::kFitStartButton))
-                     .c_str());
-}
-
-// "Anpassen" starts a fit, and cancels it while it runs.
-void StartFit() {
-  if (state.session->Running()) {
-    state.session->Cancel();
-    return;
-  }
-  const auto choice = SendMessageW(state.criterion, CB_GETCURSEL, 0, 0);
-  // A number (decimal comma or point) is the tolerance; anything else, as
-  // the field's first text "aus der Datei" ("from the file"), leaves the
-  // file's own.
-  const PatternFitRequest request = ViewerFitRequest(
-      kFitCriteria[choice == 1 ? 1 : 0].criterion, FitToleranceFromText(TextOf(state.tolerance)),
-      FitCountFromText(TextOf(state.count)), horizontalPanel.Code() ? horizontalPanel.Code() : "",
-      verticalPanel.Code() ? verticalPanel.Code() : "");
-  const HWND window = state.window;
-  state.session->Start(state.file, request, [window] { PostMessageW(window, kFitDone, 0, 0); });
-  ShowStartButton();
-  SetTimer(window, kProgressTimer, 200, nullptr);
-  ShowStatus(FitRunningStatus(0.0, state.language));
-}
-
-void FinishFit() {
-  const std::optional<FitOutcome> outcome = state.session->Finish();
-  if (!outcome) return;
-  KillTimer(state.window, kProgressTimer);
-  ShowStartButton();
-  if (outcome->cancelled) {
-    ShowStatus(InString(state.language, texts::kFitCancelled));
-    return;
-  }
-  state.fit = outcome->fit;
-  state.seconds = outcome->seconds;
-  ShowFit(&*state.fit);
-  ShowStatus(FitStatus(outcome->fit.codesSearched, outcome->seconds, state.language));
-}
-
-// A chosen row's code goes into the dialog's field as if typed; a closed
-// dialog opens again so that the user sees the change.
-void UseRow(int which, int row) {
-  const std::vector<std::string>& codes = state.rowCodes[which];
-  if (row < 0 || static_cast<std::size_t>(row) >= codes.size()) return;
-  state.chosenRows[static_cast<std::size_t>(which)] = row;
-  ShowWarnings();
-  if (configDialogWindow == nullptr) OpenConfigDialog(state.instance, state.mainWindow);
-  SetDlgItemTextW(configDialogWindow, kCodeEdit[which],
-                  Widen(codes[static_cast<std::size_t>(row)]).c_str());
-}
-
-// "Ausrichtung übernehmen": the view turns to the measured main direction.
-void TakeAlignment() {
-  const std::optional<FitOrientation> orientation =
-      state.fit ? FitOrientationOf(*state.fit) : std::nullopt;
-  if (!orientation) return;
-  sceneState.azimuth = static_cast<float>(orientation->azimuth);
-  sceneState.elevation = static_cast<float>(orientation->elevation);
-  RequestRepaint();
-}
-
-// Every fixed text of the window in the language of its state.
-void ShowTexts() {
-  const auto text = [](const Text& t) { return Widen(InString(state.language, t)); };
-  SetWindowTextW(state.window, text(texts::kFitTitle).c_str());
-  const Text labels[4] = {texts::kFitMeasurementLabel, texts::kFitCriterionLabel,
-                          texts::kFitToleranceLabel, texts::kFitCountLabel};
-  for (int i = 0; i < 4; ++i) SetWindowTextW(state.labels[i], text(labels[i]).c_str());
+// Every text, the lists and the lines of the model's view.
+void ShowAll() {
+  const FitDialogView view = state.model->View();
+  const auto show = [](HWND control, const std::string& text) {
+    SetWindowTextW(control, Widen(text).c_str());
+  };
+  show(state.window, view.title);
+  show(state.name, view.measurementName);
+  for (int i = 0; i < 4; ++i) show(state.labels[i], view.labels[i]);
   const auto chosen = SendMessageW(state.criterion, CB_GETCURSEL, 0, 0);
   SendMessageW(state.criterion, CB_RESETCONTENT, 0, 0);
-  for (const FitCriterionChoice& choice : kFitCriteria)
+  for (const std::string& criterion : view.criteria)
     SendMessageW(state.criterion, CB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(text(choice.text).c_str()));
+                 reinterpret_cast<LPARAM>(Widen(criterion).c_str()));
   SendMessageW(state.criterion, CB_SETCURSEL, chosen == 1 ? 1 : 0, 0);
   // The file's own tolerance is named, a typed one stays.
-  if (!FitToleranceFromText(TextOf(state.tolerance)))
-    SetWindowTextW(state.tolerance, text(texts::kFitToleranceFromFile).c_str());
-  ShowStartButton();
-  SetWindowTextW(state.align, text(texts::kFitAlignButton).c_str());
-  SetWindowTextW(state.hint, text(texts::kFitHint).c_str());
+  if (!FitToleranceFromText(TextOf(state.tolerance))) show(state.tolerance, view.toleranceFromFile);
+  show(state.start, view.startButton);
+  show(state.align, view.alignButton);
+  EnableWindow(state.align, view.alignEnabled);
+  show(state.hint, view.hint);
   for (const HWND list : state.lists) {
     for (int column = 0; column < 4; ++column) {
-      std::wstring name = text(kFitColumns[static_cast<std::size_t>(column)]);
+      std::wstring name = Widen(view.columns[static_cast<std::size_t>(column)]);
       LVCOLUMNW c{};
       c.mask = LVCF_TEXT;
       c.pszText = name.data();
       SendMessageW(list, LVM_SETCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
     }
   }
+  std::string dump;
+  for (int which = 0; which < 2; ++which) {
+    dump += InString(state.model->TextLanguage(), kFitComponentNames[which]) + "\n";
+    FillList(which, view, dump);
+  }
+  show(state.findings, view.findings);
+  show(state.comparison, view.comparison);
+  show(state.pair, view.pair);
+  show(state.warnings, view.warnings);
+  if (state.model->Fit()) {
+    DumpText("fit-rows", dump + view.findings + "\n" + view.comparison + "\n" + view.pair + "\n" +
+                             view.warnings + "\n");
+  }
+  ShowStatus();
+}
+
+// "Anpassen" starts a fit, and cancels it while it runs. A number (decimal
+// comma or point) is the tolerance; anything else, as the field's first text
+// "aus der Datei" ("from the file"), leaves the file's own.
+void StartFit() {
+  const auto choice = SendMessageW(state.criterion, CB_GETCURSEL, 0, 0);
+  const FitFields fields{choice == 1 ? 1 : 0, FitToleranceFromText(TextOf(state.tolerance)),
+                         FitCountFromText(TextOf(state.count))};
+  const HWND window = state.window;
+  if (!state.model->PressStart(fields, horizontalPanel.Code() ? horizontalPanel.Code() : "",
+                               verticalPanel.Code() ? verticalPanel.Code() : "",
+                               [window] { PostMessageW(window, kFitDone, 0, 0); }))
+    return;
+  SetWindowTextW(state.start, Widen(state.model->View().startButton).c_str());
+  SetTimer(window, kProgressTimer, 200, nullptr);
+  ShowStatus();
+}
+
+void FinishFit() {
+  if (!state.model->Collect()) return;
+  KillTimer(state.window, kProgressTimer);
+  ShowAll();
+}
+
+// A chosen row's code goes into the dialog's field as if typed; a closed
+// dialog opens again so that the user sees the change.
+void UseRow(int which, int row) {
+  const std::optional<std::string> code = state.model->ChooseRow(which, row);
+  if (!code) return;
+  SetWindowTextW(state.warnings, Widen(state.model->WarningsText()).c_str());
+  if (configDialogWindow == nullptr) OpenConfigDialog(state.instance, state.mainWindow);
+  SetDlgItemTextW(configDialogWindow, kCodeEdit[which], Widen(*code).c_str());
+}
+
+// "Ausrichtung übernehmen": the view turns to the measured main direction.
+void TakeAlignment() {
+  const auto direction = state.model->Alignment();
+  if (!direction) return;
+  sceneState.azimuth = static_cast<float>(direction->azimuth);
+  sceneState.elevation = static_cast<float>(direction->elevation);
+  RequestRepaint();
 }
 
 // Follows a change of the viewer's language at once.
 void FollowLanguage() {
-  if (state.window == nullptr || state.language == Session().TextLanguage()) return;
-  state.language = Session().TextLanguage();
-  ShowTexts();
-  ShowFit(state.fit ? &*state.fit : nullptr);
-  const std::string status =
-      state.session->Running() ? FitRunningStatus(state.session->Progress(), state.language)
-      : state.fit              ? FitStatus(state.fit->codesSearched, state.seconds, state.language)
-                               : std::string();
-  ShowStatus(status);
+  if (state.window != nullptr && state.model->SetLanguage(Session().TextLanguage())) ShowAll();
 }
 
 void CreateControls() {
   // The labels' column takes the longer of the languages' words.
   const int labelW = 88, fieldX = 100;
   state.labels[0] = Child(L"STATIC", "", SS_LEFT, -1, 8, 10, labelW, 18);
-  state.name = Child(L"STATIC", state.fileName, SS_LEFT | SS_NOPREFIX, -1, fieldX, 10, 500, 18);
+  state.name = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1, fieldX, 10, 500, 18);
   state.labels[1] = Child(L"STATIC", "", SS_LEFT, -1, 8, 36, labelW, 18);
   state.criterion =
       Child(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_TABSTOP, kCriterionId, fieldX, 32, 400, 120);
@@ -271,8 +199,8 @@ void CreateControls() {
                           20, WS_EX_CLIENTEDGE);
   Child(L"STATIC", "dB", SS_LEFT, -1, fieldX + 106, 62, 30, 18);
   state.labels[3] = Child(L"STATIC", "", SS_LEFT, -1, 8, 88, labelW, 18);
-  state.count = Child(L"EDIT", std::to_string(PatternFitRequest{}.top), ES_NUMBER | WS_TABSTOP,
-                      kCountId, fieldX, 86, 60, 20, WS_EX_CLIENTEDGE);
+  state.count = Child(L"EDIT", std::to_string(FitFields{}.count), ES_NUMBER | WS_TABSTOP, kCountId,
+                      fieldX, 86, 60, 20, WS_EX_CLIENTEDGE);
   state.start = Child(L"BUTTON", "", BS_DEFPUSHBUTTON | WS_TABSTOP, kStartId, 8, 114, 100, 26);
   state.status = Child(L"STATIC", "", SS_LEFT, -1, 120, 119, 600, 18);
   state.findings = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1, 8, 148, 700, 64);
@@ -300,9 +228,7 @@ void CreateControls() {
     }
   }
   state.hint = Child(L"STATIC", "", SS_LEFT, -1, 8, 612, 870, 36);
-  ShowTexts();
-  ShowFit(nullptr);
-  ShowStatus("");
+  ShowAll();
 }
 
 // Where each button and list is on the screen, for tests that click them.
@@ -332,7 +258,8 @@ LRESULT CALLBACK FitProcedure(HWND window, UINT message, WPARAM wParam, LPARAM l
       if (LOWORD(wParam) == kStartId) StartFit();
       if (LOWORD(wParam) == kAlignId) TakeAlignment();
       if (LOWORD(wParam) == kCriterionId && HIWORD(wParam) == CBN_SELCHANGE)
-        EnableWindow(state.tolerance, SendMessageW(state.criterion, CB_GETCURSEL, 0, 0) == 0);
+        EnableWindow(state.tolerance, FitDialogModel::ToleranceApplies(static_cast<int>(
+                                          SendMessageW(state.criterion, CB_GETCURSEL, 0, 0))));
       return 0;
     case WM_NOTIFY: {
       const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
@@ -346,16 +273,14 @@ LRESULT CALLBACK FitProcedure(HWND window, UINT message, WPARAM wParam, LPARAM l
       FinishFit();
       return 0;
     case WM_TIMER:
-      if (wParam == kProgressTimer && state.session->Running())
-        SetWindowTextW(state.status,
-                       Widen(FitRunningStatus(state.session->Progress(), state.language)).c_str());
+      if (wParam == kProgressTimer && state.model->Running())
+        SetWindowTextW(state.status, Widen(state.model->StatusText()).c_str());
       return 0;
     case WM_DESTROY:
       // The worker posts to this window; stop and wait for it before the
       // window goes.
       KillTimer(window, kProgressTimer);
-      state.session->Cancel();
-      state.session->Finish();
+      state.model->Stop();
       for (MSG pending; PeekMessageW(&pending, window, kFitDone, kFitDone, PM_REMOVE);) {
       }
       state.window = nullptr;
@@ -371,10 +296,8 @@ void OpenFitWindow(HINSTANCE instance, HWND mainWindow, const std::string& fileN
                    const PatternFile& file) {
   state.instance = instance;
   state.mainWindow = mainWindow;
-  state.fileName = fileName;
-  state.file = file;
-  state.fit.reset();
-  if (!state.session) state.session = std::make_unique<FitSession>();
+  if (!state.model) state.model = std::make_unique<FitDialogModel>(Session().TextLanguage());
+  state.model->SetMeasurement(fileName, file);
   if (state.window == nullptr) {
     static bool registered = false;
     if (!registered) {
@@ -389,20 +312,18 @@ void OpenFitWindow(HINSTANCE instance, HWND mainWindow, const std::string& fileN
       windowClass.lpszClassName = kFitClass;
       registered = RegisterClassExW(&windowClass) != 0;
     }
-    state.language = Session().TextLanguage();
+    state.model->SetLanguage(Session().TextLanguage());
     static bool following = false;
     if (!following) AddRepaintListener(FollowLanguage);
     following = true;
     const SidePlace at = SideWindowPlace(mainWindow, Scaled(mainWindow, 900),
                                          Scaled(mainWindow, 690), Scaled(mainWindow, 900),
                                          Scaled(mainWindow, 690));  // beside the main window
-    CreateWindowExW(0, kFitClass, Widen(InString(state.language, texts::kFitTitle)).c_str(),
+    CreateWindowExW(0, kFitClass, Widen(state.model->View().title).c_str(),
                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, at.x, at.y, at.width,
                     at.height, mainWindow, nullptr, instance, nullptr);
   } else {
-    SetWindowTextW(state.name, Widen(fileName).c_str());
-    ShowFit(nullptr);
-    DumpControlTexts(state.window, "fit-texts");
+    ShowAll();
   }
   if (IsIconic(state.window)) ShowWindow(state.window, SW_RESTORE);
   ShowWindow(state.window, SW_SHOW);

@@ -209,7 +209,7 @@ class ViewerUxTest : public QObject {
     Dialog()->move(view->mapToGlobal(middle) + QPoint(40, 40));
     QTRY_VERIFY(Dialog()->frameGeometry().contains(view->mapToGlobal(middle) + QPoint(60, 60)));
     QTest::mouseMove(view, middle);
-    QLabel* box = window_->Analysis()->Readout()->Box();
+    QWidget* box = window_->Analysis()->Readout()->Box();
     QTRY_VERIFY(box->isVisible());
     const QRect onScreen(box->mapToGlobal(QPoint(0, 0)), box->size());
     QVERIFY(!onScreen.intersects(Dialog()->frameGeometry()));

@@ -331,22 +331,13 @@ class PageTest(unittest.TestCase):
             with self.subTest(name):
                 self.open('#h=030EA10&v=020EA05')
                 self.js("document.querySelector('[data-command=\"40026\"]').click()")
-                self.js(f"document.querySelector('{selector}').click()")
-                path = os.path.join(self.downloads, name)
-                # Read again until it holds what it must: Chromium may still be writing it.
-                deadline, data = time.time() + 10, b''
-                while time.time() < deadline and not holds(data):
-                    time.sleep(0.1)
-                    if os.path.exists(path):
-                        with open(path, 'rb') as f:
-                            data = f.read()
-                self.assertTrue(holds(data), f'{name}: {len(data)} bytes')
-                os.remove(path)
+                self.downloaded(selector, name, holds)
 
     def downloaded(self, selector, name, holds=lambda data: len(data) > 0):
         """Clicks `selector` and returns the download `name` once it holds what it must."""
         self.js(f"document.querySelector('{selector}').click()")
         path = os.path.join(self.downloads, name)
+        # Read again until it holds what it must: Chromium may still be writing it.
         deadline, data = time.time() + 10, b''
         while time.time() < deadline and not holds(data):
             time.sleep(0.1)
@@ -639,6 +630,12 @@ class PageTest(unittest.TestCase):
 if __name__ == '__main__':
     os.makedirs(WORK, exist_ok=True)
     # PAGE_TESTS: the names of the tests to run, blank-separated (all if empty).
-    result = unittest.main(argv=[sys.argv[0]] + os.environ.get('PAGE_TESTS', '').split(),
-                           exit=False).result
+    # PAGE_SHARD "K/N": every Nth of them from the Kth, so that N runs share the tests.
+    names = os.environ.get('PAGE_TESTS', '').split()
+    shard = os.environ.get('PAGE_SHARD', '')
+    if shard and not names:
+        k, n = (int(x) for x in shard.split('/'))
+        names = ['PageTest.' + name for name in
+                 unittest.defaultTestLoader.getTestCaseNames(PageTest)][k - 1::n]
+    result = unittest.main(argv=[sys.argv[0]] + names, exit=False).result
     sys.exit(0 if result.wasSuccessful() else 1)

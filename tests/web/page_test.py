@@ -470,18 +470,9 @@ class PageTest(unittest.TestCase):
                 "document.dispatchEvent(new KeyboardEvent('keydown', {key: 'ArrowLeft'}));"
                 "requestAnimationFrame(() => { document.body.dataset.drawnWhileFitting ="
                 " document.body.dataset.fits ? 'no' : 'yes'; });")
-        deadline = time.time() + 60
-        while self.js('return document.body.dataset.fits') != '1':
-            self.assertLess(time.time(), deadline, 'the fit did not end')
-            time.sleep(0.1)
+        self.wait_for('return document.body.dataset.fits', '1')
         self.assertEqual(self.js('return document.body.dataset.drawnWhileFitting'), 'yes')
-        for which, component in enumerate(('horizontal', 'vertical')):
-            with self.subTest(component):
-                codes = self.js(f"return [...document.querySelectorAll('#fit-list-{which} tr[data-code]')]"
-                                ".map((r) => r.dataset.code)")
-                self.assertEqual(len(codes), len(native[component]))
-                for rank, code in enumerate(codes, 1):
-                    self.assertIn(code, native[component][rank])
+        self.assert_fit_rows(native)
         self.js("document.querySelector('#fit-list-1 tr[data-code]').click()")
         field = self.driver.find_elements(By.CSS_SELECTOR, 'input.code')[1]
         # The form shows the code with the next frame, later on a busy machine.
@@ -560,6 +551,10 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.js("return document.querySelectorAll('#fit tr[data-code]').length"), 0)
         self.js("document.getElementById('fit-start').click()")
         self.wait_for('return document.body.dataset.fits', '1')
+        self.assert_fit_rows(native)
+
+    def assert_fit_rows(self, native):
+        """The page's fit lists hold the command line's codes, rank by rank."""
         for which, component in enumerate(('horizontal', 'vertical')):
             with self.subTest(component):
                 codes = self.js(f"return [...document.querySelectorAll('#fit-list-{which} tr[data-code]')]"

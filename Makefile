@@ -47,7 +47,11 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	@bash scripts/run-viewer $(BUILD)/bin/veltrisko
 
-test: test-core test-gui test-sanitize test-soak test-web test-windows
+# The Windows suite mostly waits for its windows, so the sanitizer build runs
+# beside it at the lowest priority, where it takes only the idle cores.
+test: test-core test-gui test-web windows-build
+	$(MAKE) -j2 --output-sync=target test-windows sanitize-build NICE="nice -n 19"
+	$(MAKE) test-sanitize test-soak
 	@echo "All test suites passed."
 
 # The fast tier: what `make test-core` runs but the Debian package's and the
@@ -70,7 +74,7 @@ sanitize-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug \
 	  -DVELTRISKO_CORE_ONLY=ON -DVELTRISKO_SANITIZE=ON -DVELTRISKO_FUZZ=ON \
 	  -DVELTRISKO_WERROR=$(WERROR)
-	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	$(NICE) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
 test-sanitize: sanitize-build
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -108,8 +112,11 @@ windows-build: deps web $(WINDOWS_BUILD)/CMakeCache.txt
 
 # A Windows GUI test that fails under Wine is run once more (its first failure stays
 # in the log): side by side on two cores, the soak's quit has timed out once in a while.
+# Each GUI test has a display and a prefix of its own and mostly waits for its
+# windows, so four run at once on two cores.
+WINDOWS_TEST_JOBS ?= 4
 test-windows: build windows-build
-	cd $(WINDOWS_BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS) --repeat until-pass:2 -LE unsettled; \
+	cd $(WINDOWS_BUILD) && $(XVFB) ctest --output-on-failure -j $(WINDOWS_TEST_JOBS) --repeat until-pass:2 -LE unsettled; \
 	  status=$$?; cd $(CURDIR) && $(WINE_RUN) --stop; exit $$status
 
 # The zip for Windows users: both programs, the user guide in English and

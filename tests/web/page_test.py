@@ -456,17 +456,8 @@ class PageTest(unittest.TestCase):
         native = {}  # component: the codes of each rank
         for component, rank, code, *_ in (line.split(',') for line in lines):
             native.setdefault(component, {}).setdefault(int(rank), set()).add(code)
-        self.open()
-        with open(path, 'rb') as f:
-            data = list(f.read())
-        self.js("const t = new DataTransfer();"
-                "t.items.add(new File([new Uint8Array(arguments[0])], 'fit.msi'));"
-                "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: t, bubbles: true}));",
-                data)
-        time.sleep(0.3)
-        self.js("document.querySelector('[data-command=\"40028\"]').click();"
-                "document.getElementById('fit-count').value = '3';"
-                "document.getElementById('fit-start').click();"
+        self.open_fit(path, 'fit.msi')
+        self.js("document.getElementById('fit-start').click();"
                 "document.dispatchEvent(new KeyboardEvent('keydown', {key: 'ArrowLeft'}));"
                 "requestAnimationFrame(() => { document.body.dataset.drawnWhileFitting ="
                 " document.body.dataset.fits ? 'no' : 'yes'; });")

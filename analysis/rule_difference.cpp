@@ -8,6 +8,7 @@
 
 #include "analysis/pattern_cuts.h"
 #include "model/combination.h"
+#include "model/rounded_trigonometry.h"
 #include "units/angle_units.h"
 
 namespace veltrisko {
@@ -45,7 +46,7 @@ std::vector<double> ElevationWeights(const std::vector<float>& e) {
   for (std::size_t k = 0; k < e.size(); ++k) {
     const double low = k == 0 ? -90.0 : (double{e[k - 1]} + e[k]) * 0.5;
     const double high = k + 1 == e.size() ? 90.0 : (double{e[k]} + e[k + 1]) * 0.5;
-    w[k] = std::sin(high * kRadiansPerDegree) - std::sin(low * kRadiansPerDegree);
+    w[k] = RoundedSin(high * kRadiansPerDegree) - RoundedSin(low * kRadiansPerDegree);
   }
   return w;
 }

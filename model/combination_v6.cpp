@@ -4,6 +4,7 @@
 
 #include "model/combination.h"
 #include "model/combination_parts.h"
+#include "model/rounded_trigonometry.h"
 #include "units/angle_units.h"
 
 namespace veltrisko {
@@ -32,7 +33,7 @@ float ReduceByWholeTurns(float angle) {
 V6Angle V6AngleOf(float angle) {
   const float reduced = ReduceByWholeTurns(angle);
   V6Angle result;
-  result.cosine = std::cos(reduced * kRadiansPerDegree);
+  result.cosine = RoundedCos(reduced * kRadiansPerDegree);
   // The negative side keeps its sign for codes that are not symmetric about
   // their axis (V and W beams, W sectors).
   result.farSide = reduced > 180.0f;

@@ -7,6 +7,7 @@
 #include "model/combination_parts.h"
 #include "model/component_attenuation.h"
 #include "model/invalid_antenna_code.h"
+#include "model/rounded_trigonometry.h"
 #include "units/angle_units.h"
 
 namespace veltrisko {
@@ -99,7 +100,8 @@ V7Samples SampleV7(float azimuth, float elevation, const ParsedAntennaCode& hori
 }
 
 V7ElevationTrig V7ElevationTrigOf(float elevation) {
-  return {std::cos(elevation * kRadiansPerDegree), std::sin(elevation * kRadiansPerDegree)};
+  const RoundedSinCos trig = RoundedSinAndCos(elevation * kRadiansPerDegree);
+  return {trig.cosine, trig.sine};
 }
 
 double CombineV7Samples(float azimuth, float elevation, const V7Samples& samples,

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "model/invalid_antenna_code.h"
+#include "model/rounded_trigonometry.h"
 #include "units/angle_units.h"
 
 namespace veltrisko {
@@ -70,7 +71,7 @@ void PrepareBeams(const AntennaCodeReading& reading, ComponentDiagram& diagram) 
   if (e == 0.0f) e = 0.00001f;
   const double half = (1.0 + e) * 0.5;
   const double v = half * half;
-  const double cB = std::cos(beamWidth * kRadiansPerDegree);
+  const double cB = RoundedCos(beamWidth * kRadiansPerDegree);
   const double D = 1.0 - e;
   const double F = cB / kSqrt2 - D * 0.5;
   const double H = (1.0 - cB * cB) * (v * 0.5) / (v - F * F);
@@ -83,7 +84,7 @@ void PrepareBeams(const AntennaCodeReading& reading, ComponentDiagram& diagram) 
 
 void PrepareFamily(const AntennaCodeReading& reading, ComponentDiagram& diagram) {
   const float L = reading.leadingNumber;
-  const double cL = std::cos(L * kRadiansPerDegree);
+  const double cL = RoundedCos(L * kRadiansPerDegree);
   const float s2 = static_cast<float>(1.0 - cL * cL);
   switch (diagram.family) {
     case Family::kEA: {
@@ -133,7 +134,7 @@ void PrepareFamily(const AntennaCodeReading& reading, ComponentDiagram& diagram)
       break;
     }
     case Family::kTA:
-      diagram.exponent = -0.1505 / std::log10(std::cos(L * 0.1 * kRadiansPerDegree));
+      diagram.exponent = -0.1505 / std::log10(RoundedCos(L * 0.1 * kRadiansPerDegree));
       break;
     case Family::kV:
     case Family::kW:
@@ -177,7 +178,7 @@ double FieldBeforeFloors(const ComponentDiagram& g, float angle, double cA, bool
       double a = angle * kRadiansPerDegree;
       if (a > kPi) a = 2.0 * kPi - a;
       if (std::fabs(a) < 1.5 * g.halfPowerRadians) {
-        return std::cos(kPiOverTwo * (1.0 - std::cos(a * kPiOverThree / g.halfPowerRadians)));
+        return RoundedCos(kPiOverTwo * (1.0 - RoundedCos(a * kPiOverThree / g.halfPowerRadians)));
       }
       floorApplies = false;
       return g.sideLobeFloor;
@@ -190,7 +191,7 @@ double FieldBeforeFloors(const ComponentDiagram& g, float angle, double cA, bool
     case Family::kCA:
     case Family::kCB:
     case Family::kCC: {
-      const double cn = std::cos(angle * g.harmonicRadiansPerDegree);
+      const double cn = RoundedCos(angle * g.harmonicRadiansPerDegree);
       const double w = g.oneMinusPSquared;
       double G = w * w * (cn * cn) + 4.0 * g.pSquared;
       if (G < 0.0) G = 0.0;
@@ -213,7 +214,7 @@ double FieldBeforeFloors(const ComponentDiagram& g, float angle, double cA, bool
 }
 
 double BeamFieldAtOffset(const ComponentDiagram& diagram, double offsetDegrees) {
-  return BeamField(diagram, std::cos(offsetDegrees * kRadiansPerDegree));
+  return BeamField(diagram, RoundedCos(offsetDegrees * kRadiansPerDegree));
 }
 
 bool BetweenBeams(const ComponentDiagram& diagram, float angle) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/antenna_code_reading.h"
+#include "model/rounded_trigonometry.h"
 #include "units/angle_units.h"
 
 namespace veltrisko {
@@ -79,7 +80,7 @@ double FieldOutput(double field, bool linear);
 // The cosine of an angle in degrees as the diagrams that use it compute it. A
 // caller that samples two diagrams at one angle computes it once and passes
 // it to both (any value will do for a diagram that does not use it).
-inline double AngleCosine(float angle) { return std::cos(angle * kRadiansPerDegree); }
+inline double AngleCosine(float angle) { return RoundedCos(angle * kRadiansPerDegree); }
 
 // Relative field or gain in dB of a prepared diagram; throws
 // InvalidAntennaCode("invalid antenna type") for a rejected code.

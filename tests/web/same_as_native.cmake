@@ -3,21 +3,11 @@
 # arguments and standard input; fails unless both exit alike and write the
 # same bytes to standard output and standard error.
 # Variables: NATIVE, WEB (commands, words separated by '|'), ARGS (separated by
-# '|'), INPUT (standard input file, optional), EXCLUDE (a file of lines left out
-# of INPUT, optional) and WORK_DIR (where the rest of INPUT goes, with EXCLUDE).
+# '|') and INPUT (standard input file, optional).
 string(REPLACE "|" ";" native_command "${NATIVE}")
 string(REPLACE "|" ";" web_command "${WEB}")
 string(REPLACE "|" ";" arguments "${ARGS}")
 set(input_option)
-if(INPUT AND EXCLUDE)
-  file(MAKE_DIRECTORY ${WORK_DIR})
-  execute_process(COMMAND grep -v -x -F -f ${EXCLUDE} ${INPUT}
-                  OUTPUT_FILE ${WORK_DIR}/input.txt RESULT_VARIABLE status)
-  if(NOT status EQUAL 0)
-    message(FATAL_ERROR "cannot leave the lines of ${EXCLUDE} out of ${INPUT}")
-  endif()
-  set(INPUT ${WORK_DIR}/input.txt)
-endif()
 if(INPUT)
   set(input_option INPUT_FILE ${INPUT})
 endif()

@@ -69,6 +69,15 @@ KeptSettings ViewerSession::Start(const StartOptions& options, const KeptSetting
   return options.language ? Settings() : KeptSettings{};
 }
 
+DiagramStyle KeptDiagramStyle(const KeptSettings& kept) {
+  const auto found = kept.find(kDiagramStyleSetting);
+  return DiagramStyleOfSetting(found == kept.end() ? "" : found->second);
+}
+
+KeptSettings DiagramStyleToKeep(DiagramStyle style) {
+  return {{kDiagramStyleSetting, std::string(DiagramStyleSetting(style))}};
+}
+
 KeptSettings ViewerSession::Settings() const {
   return {{kLanguageSetting, std::string(CodeOf(language_))}};
 }

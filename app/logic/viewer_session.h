@@ -12,6 +12,7 @@
 #include "app/logic/pattern_file_session.h"
 #include "app/logic/readout_view.h"
 #include "app/logic/view_drag.h"
+#include "diagram/diagram_window_model.h"
 #include "dialog/antenna_panel.h"
 #include "render/pattern_frame.h"
 #include "render/pattern_geometry.h"
@@ -23,9 +24,16 @@ namespace veltrisko {
 // What a viewer keeps between runs as plain key/value text; each front end
 // stores it in its own place (a settings file, the registry).
 using KeptSettings = std::map<std::string, std::string>;
-inline constexpr char kLanguageSetting[] = "language";  // "de" or "en"
-// Every key a session keeps, for front ends that read them one by one.
-inline constexpr std::array<const char*, 1> kSessionSettingKeys{kLanguageSetting};
+inline constexpr char kLanguageSetting[] = "language";          // "de" or "en"
+inline constexpr char kDiagramStyleSetting[] = "diagramStyle";  // "polar" or "cartesian"
+// Every key a viewer keeps, for front ends that read them one by one.
+inline constexpr std::array<const char*, 2> kSessionSettingKeys{kLanguageSetting,
+                                                                kDiagramStyleSetting};
+
+// The 2-D window's display mode chosen last (polar if none is kept), and
+// what to keep for a choice.
+DiagramStyle KeptDiagramStyle(const KeptSettings& kept);
+KeptSettings DiagramStyleToKeep(DiagramStyle style);
 
 // What only a front end can do for a command: windows, files, the clipboard.
 enum class FrontEndRequest {

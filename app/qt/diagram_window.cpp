@@ -77,8 +77,7 @@ DiagramWindow::DiagramWindow(std::function<FrameSource()> source, QWidget* paren
                              Language language)
     : QWidget(parent, Qt::Window),
       source_(std::move(source)),
-      model_(language, RememberedPolarDiagrams().value_or(true) ? DiagramStyle::kPolar
-                                                                : DiagramStyle::kCartesian),
+      model_(language, KeptDiagramStyle(KeptSessionSettings())),
       styleChoice_(new QComboBox(this)),
       styleLabel_(new QLabel(this)),
       readout_(new QLabel(this)) {
@@ -183,7 +182,7 @@ void DiagramWindow::Repaint() {
 }
 
 void DiagramWindow::SetStyle(DiagramStyle style) {
-  RememberPolarDiagrams(style == DiagramStyle::kPolar);
+  KeepSettings(DiagramStyleToKeep(style));
   if (!model_.SetStyle(style)) return;
   const QSignalBlocker quiet(styleChoice_);
   styleChoice_->setCurrentIndex(model_.StyleIndex());

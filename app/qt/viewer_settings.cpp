@@ -30,6 +30,11 @@ KeptSettings KeptSessionSettings() {
     const QVariant value = settings.value(QString::fromUtf8(key));
     if (value.isValid()) kept[key] = value.toString().toStdString();
   }
+  // Earlier versions kept the 2-D display mode as a boolean of their own.
+  const QVariant polar = settings.value(QStringLiteral("diagrams/polar"));
+  if (polar.isValid() && kept.count(kDiagramStyleSetting) == 0)
+    kept.merge(
+        DiagramStyleToKeep(polar.toBool() ? DiagramStyle::kPolar : DiagramStyle::kCartesian));
   return kept;
 }
 
@@ -46,16 +51,6 @@ bool RestoreWindowGeometry(QWidget& window) {
 
 void RememberWindowGeometry(const QWidget& window) {
   Settings().setValue(QStringLiteral("mainWindow/geometry"), window.saveGeometry());
-}
-
-std::optional<bool> RememberedPolarDiagrams() {
-  const QVariant polar = Settings().value(QStringLiteral("diagrams/polar"));
-  if (!polar.isValid()) return std::nullopt;
-  return polar.toBool();
-}
-
-void RememberPolarDiagrams(bool polar) {
-  Settings().setValue(QStringLiteral("diagrams/polar"), polar);
 }
 
 void UseToolkitLanguage(Language language) {

@@ -22,10 +22,6 @@ void KeepSettings(const KeptSettings& settings);
 bool RestoreWindowGeometry(QWidget& window);
 void RememberWindowGeometry(const QWidget& window);
 
-// Whether the 2-D window shows its cuts in polar form; none kept yet: empty.
-std::optional<bool> RememberedPolarDiagrams();
-void RememberPolarDiagrams(bool polar);
-
 // Makes Qt's own dialogs (file, print, message boxes) speak `language`:
 // German from Qt's translations, English needs none.
 void UseToolkitLanguage(Language language);

@@ -28,8 +28,6 @@ constexpr wchar_t kPlotClass[] = L"VeltriskoDiagramPlot";
 // Child window ids: the plots are 0 (horizontal) and 1 (vertical).
 enum : int { kStyleId = 100, kFirstBoxId = 110, kFirstButtonId = 130 };
 constexpr int kGap = 8;
-// The display mode chosen last.
-constexpr wchar_t kStyleValue[] = L"DiagramStyle";  // "polar" or "cartesian"
 constexpr int kRowHeight = 24;
 // The window's size at 96 dpi, and the least it shrinks to beside the dialog.
 constexpr int kWidth = 1100, kHeight = 680, kMinWidth = 480, kMinHeight = 260;
@@ -50,14 +48,6 @@ DiagramWindowState state;
 DiagramWindowModel model;
 
 HFONT UiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
-
-DiagramStyle RememberedStyle() {
-  return DiagramStyleOfSetting(KeptSetting(kStyleValue).value_or(""));
-}
-
-void RememberStyle(DiagramStyle style) {
-  KeepSetting(kStyleValue, std::string(DiagramStyleSetting(style)));
-}
 
 CutKind KindOf(HWND plot) {
   return GetDlgCtrlID(plot) == 0 ? CutKind::kHorizontal : CutKind::kVertical;
@@ -265,7 +255,7 @@ void OnCommand(int id, int code) {
   if (id == kStyleId && code == CBN_SELCHANGE) {
     const auto index = SendMessageW(state.style, CB_GETCURSEL, 0, 0);
     const DiagramStyle style = DiagramWindowModel::StyleAt(static_cast<int>(index));
-    RememberStyle(style);
+    KeepSettings(DiagramStyleToKeep(style));
     if (model.SetStyle(style)) Repaint();
   } else if (id >= kFirstBoxId && id < kFirstBoxId + kDiagramCurveCount) {
     const HWND box = state.boxes[static_cast<std::size_t>(id - kFirstBoxId)];
@@ -437,7 +427,7 @@ void OpenDiagramWindow(HINSTANCE instance, HWND owner) {
     RegisterClasses(instance);
     FollowCurrentState();
     model.SetLanguage(Session().TextLanguage());
-    model.SetStyle(RememberedStyle());
+    model.SetStyle(KeptDiagramStyle(KeptSessionSettings()));
     // Beside the main window, not over its menu bar; a window of its own
     // (no owner), with its own taskbar entry, that minimises alone.
     const SidePlace place = SideWindowPlace(owner, Scaled(owner, kWidth), Scaled(owner, kHeight),

@@ -241,6 +241,24 @@ TEST(ViewerSession, StartTakesTheLanguageGivenThenTheKeptOneAndKeepsOnlyAGivenOn
   }
 }
 
+TEST(ViewerSession, TheDiagramStyleIsKeptAsAWordUnderOneKey) {
+  struct Case {
+    KeptSettings kept;
+    DiagramStyle expected;
+  };
+  const Case cases[] = {
+      {{}, DiagramStyle::kPolar},
+      {{{"diagramStyle", "cartesian"}}, DiagramStyle::kCartesian},
+      {{{"diagramStyle", "polar"}, {"language", "en"}}, DiagramStyle::kPolar},
+      {{{"diagramStyle", "true"}}, DiagramStyle::kPolar},
+  };
+  for (const Case& c : cases) EXPECT_EQ(KeptDiagramStyle(c.kept), c.expected);
+  for (const DiagramStyle style : {DiagramStyle::kPolar, DiagramStyle::kCartesian})
+    EXPECT_EQ(KeptDiagramStyle(DiagramStyleToKeep(style)), style);
+  EXPECT_EQ(DiagramStyleToKeep(DiagramStyle::kCartesian),
+            (KeptSettings{{"diagramStyle", "cartesian"}}));
+}
+
 TEST(ViewerSession, TheReadoutSpeaksTheLanguageInForce) {
   SessionFixture f;
   f.session.PointerMove(kCentre);

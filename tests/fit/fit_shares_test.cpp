@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "fit/fit_part_text.h"
+
 namespace veltrisko {
 namespace {
 
@@ -114,6 +116,31 @@ TEST(FitShares, MergedGiveExactlyTheFitOfOneThread) {
       }
       EXPECT_EQ(plannedByShares, planned);
     }
+  }
+}
+
+// A worker's part damaged on its way is no part, and the merge of a round
+// holding it says so rather than giving rows.
+TEST(FitShares, ADamagedPartIsRefused) {
+  const CodeSpace space = CodeSpace::Thinned(7);
+  const PatternReading reading =
+      ReadPatternBytes("fit_input_horizontal.csv", Bytes(VELTRISKO_FIT_INPUT));
+  ASSERT_TRUE(reading.file);
+  PatternFitRequest request;
+  request.top = 2;
+  const std::string part = RunFitShare(*reading.file, request, space, {0, 1}, {}, {});
+  ASSERT_TRUE(FitPartFromText(part));
+  const auto replaced = [&part](const std::string& from, const std::string& to) {
+    std::string text = part;
+    return text.replace(text.find(from), from.size(), to);
+  };
+  const std::string lead = part.substr(part.find("\ncode ") + 6);
+  const std::string code = lead.substr(lead.find(' ', lead.find(' ') + 1) + 1, 7);
+  for (const std::string& damaged :
+       {std::string(), part.substr(0, part.size() / 2), replaced(" 0 1 ", " 1 1 "),
+        replaced(" " + code + " ", " 000ND00 "), part + "code"}) {
+    EXPECT_FALSE(FitPartFromText(damaged)) << damaged.substr(0, 80);
+    EXPECT_TRUE(MergeFitShares(*reading.file, request, {damaged}).broken);
   }
 }
 

@@ -108,7 +108,7 @@ class BestCodes {
   const std::vector<CodeCut>& Cuts() const { return cuts_; }
 
   // Everything a merge takes from the codes offered so far, so that another
-  // process can merge them; restored, none unless it is what one holds.
+  // process can merge them; Restore gives none for a state no list holds.
   struct Waiting {
     RankedCode code;
     CodeCut cut;

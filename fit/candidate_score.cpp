@@ -89,6 +89,28 @@ void BestCodes::Merge(const BestCodes& other) {
   for (const Waiting& waiting : other.waiting_) Insert(waiting.code, waiting.cut);
 }
 
+std::optional<BestCodes> BestCodes::Restore(Saved saved) {
+  // A result's lead code heads its codes, keys order the list, and a
+  // result beyond the count or without its cut cannot be.
+  const auto whole = [](const RankedCode& code) {
+    return std::isfinite(code.key) && !code.equalCodes.empty() && code.equalCodes[0] == code.code;
+  };
+  if (saved.count < 1 || saved.codes.size() > static_cast<std::size_t>(saved.count) ||
+      saved.codes.size() != saved.cuts.size() ||
+      !std::all_of(saved.codes.begin(), saved.codes.end(), whole) ||
+      !std::is_sorted(saved.codes.begin(), saved.codes.end(), RanksBefore) ||
+      !std::all_of(saved.waiting.begin(), saved.waiting.end(),
+                   [&whole](const Waiting& w) { return whole(w.code); })) {
+    return std::nullopt;
+  }
+  BestCodes best(saved.count);
+  best.criterion_ = saved.criterion;
+  best.codes_ = std::move(saved.codes);
+  best.cuts_ = std::move(saved.cuts);
+  best.waiting_ = std::move(saved.waiting);
+  return best;
+}
+
 void BestCodes::Wait(RankedCode ranked, const CodeCut& cut) {
   if (ranked.key > Threshold()) return;
   waiting_.push_back({std::move(ranked), cut});

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -106,11 +107,23 @@ class BestCodes {
   // The cut of each result, in the order of Codes().
   const std::vector<CodeCut>& Cuts() const { return cuts_; }
 
- private:
+  // Everything a merge takes from the codes offered so far, so that another
+  // process can merge them; Restore gives none for a state no list holds.
   struct Waiting {
     RankedCode code;
     CodeCut cut;
   };
+  struct Saved {
+    int count = 1;
+    FitCriterion criterion = FitCriterion::kEnvelope;
+    std::vector<RankedCode> codes;
+    std::vector<CodeCut> cuts;
+    std::vector<Waiting> waiting;
+  };
+  Saved Save() const { return {count_, criterion_, codes_, cuts_, waiting_}; }
+  static std::optional<BestCodes> Restore(Saved saved);
+
+ private:
   double SameCutSlack(double key) const;
   void Insert(RankedCode ranked, const CodeCut& cut);
   void Wait(RankedCode ranked, const CodeCut& cut);

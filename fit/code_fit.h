@@ -45,8 +45,38 @@ struct CodeFit {
   std::size_t codesSearched = 0;  // per component, codes the model rejects left out
 };
 
+// One share of a search's code shapes, so that `count` searches, each with
+// its own `index` 0 .. count-1, scan every shape exactly once between them:
+// the shapes go out in tasks of a few, and a share takes every count-th task.
+struct ShapeShare {
+  std::size_t index = 0;
+  std::size_t count = 1;
+};
+// The number of the `shapes` shapes that the share scans.
+std::size_t SharedShapes(std::size_t shapes, ShapeShare share);
+
+// What one thread of a search found, not yet merged: the best codes of each
+// cut given (horizontal first), and the codes it searched.
+struct CodeFitPart {
+  std::vector<BestCodes> best;
+  std::size_t codes = 0;
+};
+
+// Scans the share's shapes, using `threads` threads (0: one per core), for
+// the horizontal component's best codes to the horizontal cut and the
+// vertical component's to the vertical cut: one part per thread.
+std::vector<CodeFitPart> ScanCodes(const std::optional<CutLosses>& horizontal,
+                                   const std::optional<CutLosses>& vertical,
+                                   const FitSettings& settings, const CodeSpace& space,
+                                   FitSearch search, int threads, FitControl* control,
+                                   ShapeShare share = {});
+// The lists of parts that scanned every shape once between them, merged;
+// `horizontal` and `vertical` say which cuts were given.
+CodeFit MergeCodes(const std::vector<CodeFitPart>& parts, bool horizontal, bool vertical, int top);
+
 // Fits the horizontal component to the horizontal cut and the vertical
-// component to the vertical cut, using `threads` threads (0: one per core).
+// component to the vertical cut, using `threads` threads (0: one per core):
+// the parts of ScanCodes over every shape, merged.
 CodeFit FitCodes(const std::optional<CutLosses>& horizontal,
                  const std::optional<CutLosses>& vertical, const FitSettings& settings,
                  const CodeSpace& space, FitSearch search = FitSearch::kFast, int threads = 0,

@@ -82,8 +82,8 @@ std::optional<double> PatternFit::FrontToBack() const {
   return std::nullopt;
 }
 
-PatternFit FitPattern(const PatternFile& file, const PatternFitRequest& request,
-                      const CodeSpace& space, int threads, FitControl* control) {
+std::optional<PatternFit> FitPatternBy(const PatternFile& file, const PatternFitRequest& request,
+                                       const StageSearch& search) {
   PatternFit fit;
   fit.criterion = request.criterion;
   fit.toleranceDb = request.toleranceDb.value_or(file.halfUnitDb);
@@ -97,21 +97,21 @@ PatternFit FitPattern(const PatternFile& file, const PatternFitRequest& request,
   settings.top = request.top;
   settings.horizontalReference = request.horizontalReference;
   settings.verticalReference = request.verticalReference;
-  const std::size_t shapes = control != nullptr ? ShapesOf(space).size() : 0;
-  if (control != nullptr) control->shapesPlanned += shapes * (request.compareCriteria ? 2 : 1);
-  const CodeFit codes = FitCodes(Fitted(fit.horizontal), Fitted(fit.vertical), settings, space,
-                                 request.search, threads, control);
-  fit.codesSearched = codes.codesSearched;
-  if (fit.horizontal) fit.horizontal->results = *codes.horizontal;
-  if (fit.vertical) fit.vertical->results = *codes.vertical;
+  const std::optional<CodeFit> codes =
+      search(FitStage::kMain, Fitted(fit.horizontal), Fitted(fit.vertical), settings);
+  if (!codes) return std::nullopt;
+  fit.codesSearched = codes->codesSearched;
+  if (fit.horizontal) fit.horizontal->results = *codes->horizontal;
+  if (fit.vertical) fit.vertical->results = *codes->vertical;
 
   if (request.compareCriteria) {
     FitSettings other = settings;
     other.criterion =
         request.criterion == FitCriterion::kEnvelope ? FitCriterion::kRms : FitCriterion::kEnvelope;
     other.top = 1;
-    const CodeFit best = FitCodes(Fitted(fit.horizontal), Fitted(fit.vertical), other, space,
-                                  request.search, threads, control);
+    const std::optional<CodeFit> best =
+        search(FitStage::kOtherCriterion, Fitted(fit.horizontal), Fitted(fit.vertical), other);
+    if (!best) return std::nullopt;
     const auto keep = [&request](std::optional<CutFit>& cut,
                                  const std::optional<std::vector<RankedCode>>& others) {
       if (!cut) return;
@@ -121,8 +121,8 @@ PatternFit FitPattern(const PatternFile& file, const PatternFitRequest& request,
       if (!cut->results.empty()) same = cut->results.front();
       if (others && !others->empty()) changed = others->front();
     };
-    keep(fit.horizontal, best.horizontal);
-    keep(fit.vertical, best.vertical);
+    keep(fit.horizontal, best->horizontal);
+    keep(fit.vertical, best->vertical);
   }
 
   // Under the envelope a cut with a main lobe that only non-directional
@@ -135,16 +135,16 @@ PatternFit FitPattern(const PatternFile& file, const PatternFitRequest& request,
     const bool vertical = lacksCode(fit.vertical);
     if (horizontal || vertical) {
       settings.criterion = FitCriterion::kRms;
-      if (control != nullptr) control->shapesPlanned += shapes;
-      const CodeFit rms =
-          FitCodes(Fitted(fit.horizontal, horizontal), Fitted(fit.vertical, vertical), settings,
-                   space, request.search, threads, control);
+      const std::optional<CodeFit> rms =
+          search(FitStage::kRmsInstead, Fitted(fit.horizontal, horizontal),
+                 Fitted(fit.vertical, vertical), settings);
+      if (!rms) return std::nullopt;
       if (horizontal) {
-        fit.horizontal->results = *rms.horizontal;
+        fit.horizontal->results = *rms->horizontal;
         fit.horizontal->noDirectionalCode = true;
       }
       if (vertical) {
-        fit.vertical->results = *rms.vertical;
+        fit.vertical->results = *rms->vertical;
         fit.vertical->noDirectionalCode = true;
       }
     }
@@ -162,6 +162,35 @@ PatternFit FitPattern(const PatternFile& file, const PatternFitRequest& request,
     fit.bestPair = pair;
   }
   return fit;
+}
+
+PatternFit FitPattern(const PatternFile& file, const PatternFitRequest& request,
+                      const CodeSpace& space, int threads, FitControl* control) {
+  const std::size_t shapes = control != nullptr ? ShapesOf(space).size() : 0;
+  return *FitPatternBy(
+      file, request,
+      [&](FitStage stage, const std::optional<CutLosses>& horizontal,
+          const std::optional<CutLosses>& vertical, const FitSettings& settings) {
+        if (control != nullptr) {
+          control->shapesPlanned += PlannedShapes(stage, request, shapes);
+        }
+        return std::optional<CodeFit>(
+            FitCodes(horizontal, vertical, settings, space, request.search, threads, control));
+      });
+}
+
+std::size_t PlannedShapes(FitStage stage, const PatternFitRequest& request, std::size_t shapes) {
+  // The first stages are planned together, so that the progress does not
+  // reach its end before the comparison; the last only when it runs.
+  switch (stage) {
+    case FitStage::kMain:
+      return shapes * (request.compareCriteria ? 2 : 1);
+    case FitStage::kOtherCriterion:
+      return 0;
+    case FitStage::kRmsInstead:
+      return shapes;
+  }
+  return 0;
 }
 
 std::string EqualCodesText(const RankedCode& result, Language language) {

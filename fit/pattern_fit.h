@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,6 +73,28 @@ struct PatternFit {
   // else in the vertical one.
   std::optional<double> FrontToBack() const;
 };
+
+// The searches of a fit, in the order it runs them: the best codes under the
+// request's criterion; with compareCriteria the best under the other; under
+// the envelope, for a cut with a main lobe that only non-directional codes
+// stay within, the best by RMS instead.
+enum class FitStage { kMain, kOtherCriterion, kRmsInstead };
+inline constexpr int kFitStages = 3;
+
+// Runs one stage's search over the cuts given; none when its codes cannot be
+// had (yet).
+using StageSearch = std::function<std::optional<CodeFit>(
+    FitStage stage, const std::optional<CutLosses>& horizontal,
+    const std::optional<CutLosses>& vertical, const FitSettings& settings)>;
+
+// A fit whose searches `search` runs, stage by stage; none as soon as one
+// gives none.
+std::optional<PatternFit> FitPatternBy(const PatternFile& file, const PatternFitRequest& request,
+                                       const StageSearch& search);
+
+// The shapes to add to the planned ones when `stage` starts, of `shapes`
+// scanned by each search.
+std::size_t PlannedShapes(FitStage stage, const PatternFitRequest& request, std::size_t shapes);
 
 // `control`, if given, follows the search and may stop it early; then the
 // lists are incomplete and meant to be dropped.

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: MIT
-// The code fit for the page: its texts, one fit of a file's bytes run to its
-// end on the calling thread (the page calls it in a Web Worker and ends that
-// worker to cancel it) with the desktop's request, progress texts and rows,
-// and "Ausrichtung übernehmen" on the page's viewer.
+// The code fit for the page: its texts, a fit of a file's bytes in shares
+// (fit/fit_shares.h) that the page's Web Workers run in rounds, each share
+// run to its end on its worker's thread (the page ends the workers to
+// cancel), merged with the desktop's request, progress texts and rows, and
+// "Ausrichtung übernehmen" on the page's viewer.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
 
 #include "app/logic/fit_rows.h"
 #include "app/logic/pattern_file_texts.h"
 #include "app/web/web_viewer.h"
 #include "fit/fit_session.h"
+#include "fit/fit_shares.h"
 
 namespace veltrisko {
 namespace {
@@ -63,30 +69,79 @@ val FitTexts(const std::string& languageCode) {
   return t;
 }
 
-// One fit of `bytes` read as the file `name`: criterion 0 envelope, 1 RMS;
-// tolerance and count as typed (an empty tolerance: from the file); the
-// codes in force order equally good codes; `progressed` hears the running
-// status ("Suche läuft … 42 %") each time its whole percent grows. Gives the
-// file's message, or the lists' titles and rows (cells and the code a row
-// sets), the findings and the orientation to apply (null: none).
-val FitBytes(const std::string& name, const std::string& bytes, int criterion,
-             const std::string& tolerance, const std::string& count,
-             const std::string& languageCode, const std::string& horizontalReference,
-             const std::string& verticalReference, val progressed) {
-  const Language language = LanguageOf(languageCode);
+// A fit as the page asks for it, in the plain object it passes to every
+// worker: the file's `name` and `bytes`, `criterion` 0 envelope, 1 RMS;
+// `tolerance` and `count` as typed (an empty tolerance: from the file); the
+// codes in force `h` and `v`, which order equally good codes; `lang`.
+struct FitJob {
+  Language language = kDefaultLanguage;
+  PatternReading reading;
+  PatternFitRequest request;
+};
+
+FitJob JobOf(const val& job) {
+  FitJob out;
+  out.language = LanguageOf(job["lang"].as<std::string>());
+  out.reading = ReadPatternBytes(job["name"].as<std::string>(), job["bytes"].as<std::string>());
+  const FitCriterion chosen = kFitCriteria[job["criterion"].as<int>() == 1 ? 1 : 0].criterion;
+  out.request = ViewerFitRequest(chosen, FitToleranceFromText(job["tolerance"].as<std::string>()),
+                                 FitCountFromText(job["count"].as<std::string>()),
+                                 job["h"].as<std::string>(), job["v"].as<std::string>());
+  return out;
+}
+
+// The page's number of fit workers for `navigator.hardwareConcurrency`.
+int FitWorkerCount(int cores) { return FitShareCount(cores); }
+
+// Worker `index` of `shares` runs its share of the next round of the fit
+// `job`, after the parts of the rounds before; `progressed(done, planned)`
+// hears its own shapes. Its part, as text.
+std::string FitShare(const val& job, int index, int shares, const val& parts,
+                     const val& progressed) {
+  const FitJob asked = JobOf(job);
+  if (!asked.reading.file || index < 0 || shares < 1) return {};
+  return RunFitShare(*asked.reading.file, asked.request, CodeSpace::Full(),
+                     {static_cast<std::size_t>(index), static_cast<std::size_t>(shares)},
+                     emscripten::vecFromJSArray<std::string>(parts),
+                     [&](std::size_t done, std::size_t planned) {
+                       progressed(static_cast<double>(done), static_cast<double>(planned));
+                     });
+}
+
+// The running status ("Suche läuft … 42 %") for the workers' progress
+// together once its whole percent grew, else "".
+std::string FitSharesRunning(FitSharesProgress& progress, int share, double done, double planned,
+                             const std::string& languageCode) {
+  const std::optional<double> told =
+      progress.Report(static_cast<std::size_t>(std::max(share, 0)), static_cast<std::size_t>(done),
+                      static_cast<std::size_t>(planned));
+  return told ? FitRunningStatus(*told, LanguageOf(languageCode)) : std::string();
+}
+
+// The parts of every round so far merged: `more` while the fit needs
+// another round, else the file's message, or the lists' titles and rows
+// (cells and the code a row sets), the findings and the orientation to
+// apply (null: none).
+val FitSharesMerged(const val& job, const val& parts) {
+  const FitJob asked = JobOf(job);
+  const Language language = asked.language;
+  const PatternReading& reading = asked.reading;
   val out = val::object();
-  const PatternReading reading = ReadPatternBytes(name, bytes);
   if (!reading.file) {
     out.set("message", ImportFailedMessage(reading.problem, language));
     return out;
   }
-  const FitCriterion chosen = kFitCriteria[criterion == 1 ? 1 : 0].criterion;
-  const PatternFitRequest request =
-      ViewerFitRequest(chosen, FitToleranceFromText(tolerance), FitCountFromText(count),
-                       horizontalReference, verticalReference);
-  const FitOutcome outcome =
-      FitOnThisThread(*reading.file, request, CodeSpace::Full(),
-                      [&](double progress) { progressed(FitRunningStatus(progress, language)); });
+  const MergedFit merged =
+      MergeFitShares(*reading.file, asked.request, emscripten::vecFromJSArray<std::string>(parts));
+  if (merged.broken) {
+    out.set("message", Plain(language, texts::kFitCancelled));
+    return out;
+  }
+  if (!merged.outcome) {
+    out.set("more", true);
+    return out;
+  }
+  const FitOutcome& outcome = *merged.outcome;
   const PatternFit& fit = outcome.fit;
   out.set("message", std::string());
   val lists = val::array();
@@ -136,7 +191,11 @@ int ApplyFitOrientation(WebViewer& viewer, double azimuth, double elevation) {
 
 EMSCRIPTEN_BINDINGS(veltrisko_fit) {
   emscripten::function("fitTexts", &FitTexts);
-  emscripten::function("fitBytes", &FitBytes);
+  emscripten::function("fitWorkerCount", &FitWorkerCount);
+  emscripten::function("fitShare", &FitShare);
+  emscripten::function("fitSharesMerged", &FitSharesMerged);
+  emscripten::class_<FitSharesProgress>("FitSharesProgress").constructor<std::size_t>();
+  emscripten::function("fitSharesRunning", &FitSharesRunning);
   emscripten::function("applyFitOrientation", &ApplyFitOrientation);
 }
 

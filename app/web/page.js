@@ -25,7 +25,7 @@
   let openMenu = -1;
   let frameWanted = true;
   let loadedFile = null;  // the imported file's name and bytes, for the fit
-  let fitWorker = null;
+  let fit = null;  // the running fit: its workers and their progress
   let fitOrientation = null;  // what "Ausrichtung übernehmen" turns to, from the last fit
 
   // ---- WebGL 1: the fixed pipeline's lighting in the vertex shader.
@@ -417,14 +417,16 @@
     keep('veltrisko.display', viewer.keptDisplay());
   }
 
-  // ---- The code fit, in a Web Worker made of the page's own module script
-  // so that the picture keeps answering while it runs; it tells its running
-  // status as it goes, and cancelling ends the worker.
-  const workerMain = `self.onmessage = async (e) => {
-    const M = await VeltriskoModule(); const d = e.data;
-    const result = M.fitBytes(d.name, d.bytes, d.criterion, d.tolerance, d.count, d.lang, d.h, d.v,
-                              (running) => postMessage({ running }));
-    postMessage({ result });
+  // ---- The code fit, in Web Workers made of the page's own module script
+  // so that the picture keeps answering while it runs: in rounds, each
+  // worker scans its share of the codes and answers its part; once every
+  // worker has answered, the parts merged give the rows or ask for another
+  // round. The workers tell their progress as they go; cancelling ends them.
+  const workerMain = `const module = VeltriskoModule();
+  self.onmessage = async (e) => {
+    const M = await module; const d = e.data;
+    const part = M.fitShare(d.job, d.index, d.shares, d.parts, (done, planned) => postMessage({ done, planned }));
+    postMessage({ part });
   };`;
   function showFit() {
     const t = M.fitTexts(M.pageTexts(viewer).lang);
@@ -439,7 +441,7 @@
     $('fit-tolerance').placeholder = t.fromFile;
     $('fit-count-label').textContent = t.count;
     if ($('fit-count').value === '') $('fit-count').value = String(t.defaultCount);
-    $('fit-start').textContent = fitWorker ? t.cancel : t.start;
+    $('fit-start').textContent = fit ? t.cancel : t.start;
     $('fit-start').disabled = !loadedFile;
     $('fit-align').textContent = t.align;
     $('fit-align').disabled = !fitOrientation;
@@ -476,9 +478,13 @@
     $('fit-status').textContent = result.message || result.status || '';
     fitOrientation = result.orientation || null;
   }
+  function endFit() {
+    for (const worker of fit.workers) worker.terminate();
+    fit.progress.delete();
+    fit = null;
+  }
   function cancelFit() {
-    fitWorker.terminate();
-    fitWorker = null;
+    endFit();
     $('fit-status').textContent = M.fitTexts(M.pageTexts(viewer).lang).cancelled;
     showFit();
     document.body.dataset.fitsCancelled = String(Number(document.body.dataset.fitsCancelled || 0) + 1);
@@ -487,31 +493,47 @@
     if (fitOrientation) apply(M.applyFitOrientation(viewer, fitOrientation.azimuth, fitOrientation.elevation));
   }
   function startFit() {
-    if (fitWorker) { cancelFit(); return; }
+    if (fit) { cancelFit(); return; }
     if (!loadedFile) return;
     const t = M.fitTexts(M.pageTexts(viewer).lang);
     const f = M.form(viewer);
+    const job = { name: loadedFile.name, bytes: loadedFile.bytes, criterion: Number($('fit-criterion').value),
+                  tolerance: $('fit-tolerance').value, count: $('fit-count').value,
+                  lang: M.pageTexts(viewer).lang, h: f.horizontal.code, v: f.vertical.code };
+    const shares = M.fitWorkerCount(navigator.hardwareConcurrency || 1);
     const source = document.scripts[0].textContent + '\n' + workerMain;
     const address = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
-    const worker = new Worker(address);
-    fitWorker = worker;
+    const running = { workers: [], progress: new M.FitSharesProgress(shares), parts: [], answers: [] };
+    fit = running;
+    for (let i = 0; i < shares; ++i) running.workers.push(new Worker(address));
     URL.revokeObjectURL(address);
+    const round = () => {
+      running.answers = [];
+      running.workers.forEach((worker, index) => worker.postMessage({ job, index, shares, parts: running.parts }));
+    };
     const done = (result) => {
-      if (fitWorker !== worker) return;  // cancelled meanwhile
-      fitWorker.terminate();
-      fitWorker = null;
+      endFit();
       showFitRows(result);
       showFit();
       document.body.dataset.fits = String(Number(document.body.dataset.fits || 0) + 1);
     };
-    fitWorker.onmessage = (e) => {
-      if (e.data.running === undefined) done(e.data.result);
-      else if (fitWorker === worker) $('fit-status').textContent = e.data.running;
-    };
-    fitWorker.onerror = (e) => { e.preventDefault(); done({ message: String(e.message || e) }); };
-    fitWorker.postMessage({ name: loadedFile.name, bytes: loadedFile.bytes, criterion: Number($('fit-criterion').value),
-                            tolerance: $('fit-tolerance').value, count: $('fit-count').value,
-                            lang: M.pageTexts(viewer).lang, h: f.horizontal.code, v: f.vertical.code });
+    running.workers.forEach((worker, index) => {
+      worker.onmessage = (e) => {
+        if (fit !== running) return;  // cancelled meanwhile
+        if (e.data.part === undefined) {
+          const status = M.fitSharesRunning(running.progress, index, e.data.done, e.data.planned, job.lang);
+          if (status !== '') $('fit-status').textContent = status;
+          return;
+        }
+        running.answers.push(e.data.part);
+        if (running.answers.length < shares) return;
+        running.parts = running.parts.concat(running.answers);
+        const merged = M.fitSharesMerged(job, running.parts);
+        if (merged.more) round(); else done(merged);
+      };
+      worker.onerror = (e) => { e.preventDefault(); if (fit === running) done({ message: String(e.message || e) }); };
+    });
+    round();
     $('fit-status').textContent = t.running;
     showFit();
   }

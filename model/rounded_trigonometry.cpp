@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Correct rounding the usual way: the argument is reduced to r + q·π/2 with r
 // in double-double, a fast evaluation carries an error bound, and where that
-// bound leaves the rounding undecided (about one call in a hundred) a slower
+// bound leaves the rounding undecided (about one call in 250) a slower
 // double-double evaluation decides it. Built with floating-point contraction
 // off: the error-free products below rely on every product being rounded.
 #include "model/rounded_trigonometry.h"

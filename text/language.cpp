@@ -29,4 +29,13 @@ std::string DecimalNumber(double value, int decimals, Language language) {
   return result;
 }
 
+std::string WithoutMnemonic(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size()) ++i;
+    out += text[i];
+  }
+  return out;
+}
+
 }  // namespace veltrisko

@@ -38,4 +38,8 @@ std::optional<Language> LanguageOfCode(std::string_view code);
 // a decimal point.
 std::string DecimalNumber(double value, int decimals, Language language);
 
+// A menu or button text as a front end without mnemonics shows it: a single
+// '&' marks the key and goes, "&&" is one '&'.
+std::string WithoutMnemonic(std::string_view text);
+
 }  // namespace veltrisko

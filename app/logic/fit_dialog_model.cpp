@@ -44,6 +44,17 @@ void FitDialogModel::SetMeasurement(std::string name, PatternFile file) {
   chosenRows_ = {-1, -1};
 }
 
+PatternFitRequest FitDialogModel::RequestOf(const FitFields& settings,
+                                            std::string horizontalReference,
+                                            std::string verticalReference) {
+  const FitCriterion criterion = kFitCriteria[settings.criterion == 1 ? 1 : 0].criterion;
+  std::optional<double> tolerance = settings.toleranceDb;
+  if (tolerance) tolerance = std::clamp(*tolerance, 0.0, kMostFitToleranceDb);
+  const int count = std::clamp(settings.count, 1, kMostFitResults);
+  return ViewerFitRequest(criterion, tolerance, count, std::move(horizontalReference),
+                          std::move(verticalReference));
+}
+
 bool FitDialogModel::PressStart(const FitFields& settings, std::string horizontalReference,
                                 std::string verticalReference, std::function<void()> done) {
   if (session_.Running()) {
@@ -51,29 +62,48 @@ bool FitDialogModel::PressStart(const FitFields& settings, std::string horizonta
     return false;
   }
   if (!measured_) return false;
-  const FitCriterion criterion = kFitCriteria[settings.criterion == 1 ? 1 : 0].criterion;
-  // Held to the limits every fit has.
-  std::optional<double> tolerance = settings.toleranceDb;
-  if (tolerance) tolerance = std::clamp(*tolerance, 0.0, kMostFitToleranceDb);
-  const int count = std::clamp(settings.count, 1, kMostFitResults);
   cancelled_ = false;
   return session_.Start(
-      *measured_,
-      ViewerFitRequest(criterion, tolerance, count, std::move(horizontalReference),
-                       std::move(verticalReference)),
+      *measured_, RequestOf(settings, std::move(horizontalReference), std::move(verticalReference)),
       std::move(done));
+}
+
+std::optional<PatternFitRequest> FitDialogModel::PressStartElsewhere(
+    const FitFields& settings, std::string horizontalReference, std::string verticalReference) {
+  if (elsewhere_) {
+    FinishedElsewhere(std::nullopt);
+    return std::nullopt;
+  }
+  if (!measured_ || session_.Running()) return std::nullopt;
+  elsewhere_ = true;
+  elsewhereDone_ = 0.0;
+  cancelled_ = false;
+  return RequestOf(settings, std::move(horizontalReference), std::move(verticalReference));
+}
+
+void FitDialogModel::ProgressElsewhere(double done) {
+  if (elsewhere_) elsewhereDone_ = std::clamp(done, 0.0, 1.0);
+}
+
+void FitDialogModel::FinishedElsewhere(std::optional<FitOutcome> outcome) {
+  if (!elsewhere_) return;
+  elsewhere_ = false;
+  Take(std::move(outcome));
 }
 
 bool FitDialogModel::Collect() {
   std::optional<FitOutcome> outcome = session_.Finish();
   if (!outcome) return false;
-  cancelled_ = outcome->cancelled;
-  if (!cancelled_) {
-    fit_ = std::move(outcome->fit);
-    seconds_ = outcome->seconds;
-    chosenRows_ = {-1, -1};
-  }
+  Take(std::move(outcome));
   return true;
+}
+
+void FitDialogModel::Take(std::optional<FitOutcome> outcome) {
+  cancelled_ = !outcome || outcome->cancelled;
+  if (cancelled_) return;
+  fit_ = std::move(outcome->fit);
+  seconds_ = outcome->seconds;
+  chosenRows_ = {-1, -1};
 }
 
 std::optional<std::string> FitDialogModel::ChooseRow(int list, int row) {
@@ -93,6 +123,7 @@ bool FitDialogModel::ToleranceApplies(int criterion) {
 }
 
 std::string FitDialogModel::StatusText() const {
+  if (elsewhere_) return FitRunningStatus(elsewhereDone_, language_);
   if (session_.Running()) return FitRunningStatus(session_.Progress(), language_);
   if (cancelled_) return InString(language_, texts::kFitCancelled);
   if (fit_) return FitStatus(fit_->codesSearched, seconds_, language_);
@@ -115,7 +146,10 @@ FitDialogView FitDialogModel::View() const {
   view.startButton = text(Running() ? texts::kFitCancelButton : texts::kFitStartButton);
   view.alignButton = text(texts::kFitAlignButton);
   view.alignEnabled = Alignment().has_value();
-  view.hint = text(texts::kFitHint);
+  // The page's form is open before a file is loaded; it says what to do.
+  view.hint = text(measured_ ? texts::kFitHint : texts::kFitNeedsPattern);
+  view.startEnabled = measured_.has_value();
+  view.chosenRows = chosenRows_;
   for (std::size_t i = 0; i < kFitColumns.size(); ++i) view.columns[i] = text(kFitColumns[i]);
   for (int list = 0; list < 2; ++list) {
     // Before a measurement a list is named by its component alone.

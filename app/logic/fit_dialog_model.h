@@ -41,7 +41,9 @@ struct FitDialogView {
   std::string comparison;                                       // both criteria's best codes
   std::string pair;                                             // the best pair's figures
   std::string warnings;
-  std::string status;  // beside the start button
+  std::string status;                     // beside the start button
+  bool startEnabled = false;              // a measurement to fit
+  std::array<int, 2> chosenRows{-1, -1};  // each list's chosen row, -1 for none
 };
 
 // The fit window of both viewers: the measurement, the fit it runs in a
@@ -67,7 +69,22 @@ class FitDialogModel {
   // it ends), or cancels the running fit. False when nothing was started.
   bool PressStart(const FitFields& settings, std::string horizontalReference,
                   std::string verticalReference, std::function<void()> done = {});
-  bool Running() const { return session_.Running(); }
+  bool Running() const { return session_.Running() || elsewhere_; }
+  // What the start button asks for with `settings`, held to the limits
+  // every fit has.
+  static PatternFitRequest RequestOf(const FitFields& settings, std::string horizontalReference,
+                                     std::string verticalReference);
+
+  // The same for a front end that runs the fit itself (the page, in its
+  // workers): the start button gives the request to run, or none when there
+  // is nothing to fit or it cancelled the running fit (the front end then
+  // ends its run); the run's progress (0 .. 1) and its end (none: it was
+  // cancelled) come back here.
+  std::optional<PatternFitRequest> PressStartElsewhere(const FitFields& settings,
+                                                       std::string horizontalReference,
+                                                       std::string verticalReference);
+  void ProgressElsewhere(double done);
+  void FinishedElsewhere(std::optional<FitOutcome> outcome);
   // Cancels a running fit and waits for it, as a window that closes does.
   void Stop();
   // After `done`, on the window's thread: true when a fit (or its cancel)
@@ -91,6 +108,9 @@ class FitDialogModel {
   const std::optional<PatternFit>& Fit() const { return fit_; }
 
  private:
+  // A fit's end: its rows, or a cancelled status.
+  void Take(std::optional<FitOutcome> outcome);
+
   Language language_;
   std::string name_;
   std::optional<PatternFile> measured_;
@@ -98,6 +118,8 @@ class FitDialogModel {
   double seconds_ = 0.0;
   bool cancelled_ = false;
   std::array<int, 2> chosenRows_{-1, -1};
+  bool elsewhere_ = false;  // a fit the front end runs
+  double elsewhereDone_ = 0.0;
   FitSession session_;
 };
 

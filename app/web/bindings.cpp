@@ -19,16 +19,7 @@ namespace {
 
 using emscripten::val;
 
-// A menu text without the mnemonic's '&' ("&&" is one '&').
-std::string Plain(std::string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '&' && i + 1 < text.size() && text[i + 1] != '&') continue;
-    if (text[i] == '&') ++i;
-    out += text[i < text.size() ? i : text.size() - 1];
-  }
-  return out;
-}
+std::string Plain(std::string_view text) { return WithoutMnemonic(text); }
 
 std::string Css(Colour c) {
   static const char kHex[] = "0123456789abcdef";

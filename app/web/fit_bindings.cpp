@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The code fit for the page: its texts, a fit of a file's bytes in shares
+// The code fit for the page: the form shows the viewer's FitDialogModel,
+// as the desktop's fit windows do; the fit itself runs in shares
 // (fit/fit_shares.h) that the page's Web Workers run in rounds, each share
 // run to its end on its worker's thread (the page ends the workers to
-// cancel), merged with the desktop's request, progress texts and rows, and
-// "Ausrichtung übernehmen" on the page's viewer.
+// cancel), and its progress and merged end go back to the model.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -11,10 +11,8 @@
 #include <optional>
 #include <string>
 
-#include "app/logic/fit_rows.h"
-#include "app/logic/pattern_file_texts.h"
+#include "app/logic/fit_dialog_model.h"
 #include "app/web/web_viewer.h"
-#include "fit/fit_session.h"
 #include "fit/fit_shares.h"
 
 namespace veltrisko {
@@ -22,71 +20,94 @@ namespace {
 
 using emscripten::val;
 
-// "&Anpassen" as the page shows it: without the mnemonic's '&'.
-std::string Plain(Language language, const Text& text) {
-  std::string out;
-  for (const char c : InString(language, text))
-    if (c != '&') out += c;
-  return out;
-}
+std::string Plain(const std::string& text) { return WithoutMnemonic(text); }
 
-Language LanguageOf(const std::string& code) {
-  return LanguageOfCode(code).value_or(kDefaultLanguage);
-}
-
-val Lines(const std::vector<std::string>& lines) {
+// Labels and buttons without their mnemonics; a row's cells as they are.
+val Texts(const auto& texts, bool plain = true) {
   val out = val::array();
-  for (const std::string& line : lines) out.call<void>("push", line);
+  for (const std::string& text : texts) out.call<void>("push", plain ? Plain(text) : text);
   return out;
 }
 
-val FitTexts(const std::string& languageCode) {
-  const Language language = LanguageOf(languageCode);
-  val t = val::object();
-  t.set("title", Plain(language, texts::kFitTitle));
-  t.set("measurement", Plain(language, texts::kFitMeasurementLabel));
-  t.set("criterion", Plain(language, texts::kFitCriterionLabel));
-  t.set("tolerance", Plain(language, texts::kFitToleranceLabel));
-  t.set("fromFile", Plain(language, texts::kFitToleranceFromFile));
-  t.set("count", Plain(language, texts::kFitCountLabel));
-  t.set("start", Plain(language, texts::kFitStartButton));
-  t.set("running", FitRunningStatus(0.0, language));
-  t.set("cancel", Plain(language, texts::kFitCancelButton));
-  t.set("cancelled", Plain(language, texts::kFitCancelled));
-  t.set("align", Plain(language, texts::kFitAlignButton));
-  t.set("hint", Plain(language, texts::kFitHint));
-  t.set("needsPattern", Plain(language, texts::kFitNeedsPattern));
-  t.set("defaultCount", FitCountFromText(""));
-  t.set("mostCount", kMostFitResults);
-  t.set("mostTolerance", kMostFitToleranceDb);
-  val criteria = val::array();
-  for (const FitCriterionChoice& choice : kFitCriteria)
-    criteria.call<void>("push", Plain(language, choice.text));
-  t.set("criteria", criteria);
-  val columns = val::array();
-  for (const Text& column : kFitColumns) columns.call<void>("push", Plain(language, column));
-  t.set("columns", columns);
-  return t;
+// Everything the form shows, from the model: labels, buttons and whether
+// they can be pressed, the two lists (title, rows with the code each sets,
+// the chosen row), the findings and the status line.
+val FitView(WebViewer& viewer) {
+  const FitDialogView view = viewer.Fit().View();
+  val out = val::object();
+  out.set("title", Plain(view.title));
+  out.set("labels", Texts(view.labels));
+  out.set("measurement", view.measurementName);
+  out.set("criteria", Texts(view.criteria));
+  out.set("fromFile", Plain(view.toleranceFromFile));
+  out.set("defaultCount", FitFields{}.count);
+  out.set("start", Plain(view.startButton));
+  out.set("startEnabled", view.startEnabled);
+  out.set("running", viewer.Fit().Running());
+  out.set("align", Plain(view.alignButton));
+  out.set("alignEnabled", view.alignEnabled);
+  out.set("hint", view.hint);
+  out.set("columns", Texts(view.columns));
+  val lists = val::array();
+  for (std::size_t which = 0; which < 2; ++which) {
+    val list = val::object();
+    list.set("title", view.listTitles[which]);
+    val rows = val::array();
+    for (std::size_t i = 0; i < view.rows[which].size(); ++i) {
+      val row = val::object();
+      row.set("cells", Texts(view.rows[which][i], false));
+      row.set("code", view.rowCodes[which][i]);
+      rows.call<void>("push", row);
+    }
+    list.set("rows", rows);
+    list.set("chosen", view.chosenRows[which]);
+    lists.call<void>("push", list);
+  }
+  out.set("lists", lists);
+  std::string findings;
+  for (const std::string* part : {&view.findings, &view.comparison, &view.pair, &view.warnings})
+    if (!part->empty()) findings += (findings.empty() ? "" : "\n") + *part;
+  out.set("findings", findings);
+  out.set("status", view.status);
+  return out;
 }
 
-// A fit as the page asks for it, in the plain object it passes to every
-// worker: the file's `name` and `bytes`, `criterion` 0 envelope, 1 RMS;
-// `tolerance` and `count` as typed (an empty tolerance: from the file); the
-// codes in force `h` and `v`, which order equally good codes; `lang`.
+bool FitToleranceApplies(int criterion) { return FitDialogModel::ToleranceApplies(criterion); }
+
+// The start button with the form's fields as typed: the job every worker
+// gets (the page adds the file's `name` and `bytes`), or null when nothing
+// starts; a running fit is then cancelled and the page ends its workers.
+val FitStart(WebViewer& viewer, int criterion, const std::string& tolerance,
+             const std::string& count) {
+  const FitFields fields{criterion == 1 ? 1 : 0, FitToleranceFromText(tolerance),
+                         FitCountFromText(count)};
+  const std::string h = viewer.CodeInForce(0), v = viewer.CodeInForce(1);
+  if (!viewer.Fit().PressStartElsewhere(fields, h, v)) return val::null();
+  val job = val::object();
+  job.set("criterion", fields.criterion);
+  job.set("tolerance", fields.toleranceDb ? val(*fields.toleranceDb) : val::null());
+  job.set("count", fields.count);
+  job.set("h", h);
+  job.set("v", v);
+  return job;
+}
+
+// A job as a worker reads it: the file and the request the model made.
 struct FitJob {
-  Language language = kDefaultLanguage;
   PatternReading reading;
   PatternFitRequest request;
 };
 
 FitJob JobOf(const val& job) {
   FitJob out;
-  out.language = LanguageOf(job["lang"].as<std::string>());
   out.reading = ReadPatternBytes(job["name"].as<std::string>(), job["bytes"].as<std::string>());
-  const FitCriterion chosen = kFitCriteria[job["criterion"].as<int>() == 1 ? 1 : 0].criterion;
-  out.request = ViewerFitRequest(chosen, FitToleranceFromText(job["tolerance"].as<std::string>()),
-                                 FitCountFromText(job["count"].as<std::string>()),
-                                 job["h"].as<std::string>(), job["v"].as<std::string>());
+  const val tolerance = job["tolerance"];
+  const FitFields fields{
+      job["criterion"].as<int>(),
+      tolerance.isNull() ? std::nullopt : std::optional<double>(tolerance.as<double>()),
+      job["count"].as<int>()};
+  out.request =
+      FitDialogModel::RequestOf(fields, job["h"].as<std::string>(), job["v"].as<std::string>());
   return out;
 }
 
@@ -108,95 +129,64 @@ std::string FitShare(const val& job, int index, int shares, const val& parts,
                      });
 }
 
-// The running status ("Suche läuft … 42 %") for the workers' progress
-// together once its whole percent grew, else "".
-std::string FitSharesRunning(FitSharesProgress& progress, int share, double done, double planned,
-                             const std::string& languageCode) {
+// A worker's progress: the running status ("Suche läuft … 42 %") once the
+// workers' whole percent together grew, else "".
+std::string FitProgress(WebViewer& viewer, FitSharesProgress& progress, int share, double done,
+                        double planned) {
   const std::optional<double> told =
       progress.Report(static_cast<std::size_t>(std::max(share, 0)), static_cast<std::size_t>(done),
                       static_cast<std::size_t>(planned));
-  return told ? FitRunningStatus(*told, LanguageOf(languageCode)) : std::string();
+  if (!told) return {};
+  viewer.Fit().ProgressElsewhere(*told);
+  return viewer.Fit().StatusText();
 }
 
-// The parts of every round so far merged: `more` while the fit needs
-// another round, else the file's message, or the lists' titles and rows
-// (cells and the code a row sets), the findings and the orientation to
-// apply (null: none).
-val FitSharesMerged(const val& job, const val& parts) {
+// The parts of every round so far merged: true while the fit needs another
+// round; else its end (a damaged part ends it as cancelled) went to the
+// model, which the form then shows.
+bool FitSharesMerged(WebViewer& viewer, const val& job, const val& parts) {
   const FitJob asked = JobOf(job);
-  const Language language = asked.language;
-  const PatternReading& reading = asked.reading;
-  val out = val::object();
-  if (!reading.file) {
-    out.set("message", ImportFailedMessage(reading.problem, language));
-    return out;
+  if (!asked.reading.file) {
+    viewer.Fit().FinishedElsewhere(std::nullopt);
+    return false;
   }
-  const MergedFit merged =
-      MergeFitShares(*reading.file, asked.request, emscripten::vecFromJSArray<std::string>(parts));
-  if (merged.broken) {
-    out.set("message", Plain(language, texts::kFitCancelled));
-    return out;
-  }
-  if (!merged.outcome) {
-    out.set("more", true);
-    return out;
-  }
-  const FitOutcome& outcome = *merged.outcome;
-  const PatternFit& fit = outcome.fit;
-  out.set("message", std::string());
-  val lists = val::array();
-  for (int which = 0; which < 2; ++which) {
-    const std::optional<CutFit>& cut = which == 0 ? fit.horizontal : fit.vertical;
-    const bool hasCut =
-        which == 0 ? reading.file->horizontal.has_value() : reading.file->vertical.has_value();
-    val list = val::object();
-    list.set("title", FitListTitle(which, hasCut, cut, language));
-    val rows = val::array();
-    if (cut) {
-      for (const RankedCode& ranked : cut->results) {
-        val row = val::object();
-        const std::array<std::string, 4> cells = FitRow(ranked, language);
-        row.set("cells", Lines({cells.begin(), cells.end()}));
-        row.set("code", ranked.code);
-        rows.call<void>("push", row);
-      }
-    }
-    list.set("rows", rows);
-    lists.call<void>("push", list);
-  }
-  out.set("lists", lists);
-  out.set("findings", Lines(FitInfoLines(fit, language)));
-  out.set("comparison", Lines(FitCriteriaLines(fit, language)));
-  out.set("pair", FitPairLine(fit, language).value_or(std::string()));
-  out.set("warnings", Lines(FitWarnings(fit, {-1, -1}, language)));
-  out.set("status", FitStatus(fit.codesSearched, outcome.seconds, language));
-  const std::optional<FitOrientation> orientation = FitOrientationOf(fit);
-  val turn = val::null();
-  if (orientation) {
-    turn = val::object();
-    turn.set("azimuth", orientation->azimuth);
-    turn.set("elevation", orientation->elevation);
-  }
-  out.set("orientation", turn);
-  return out;
+  MergedFit merged = MergeFitShares(*asked.reading.file, asked.request,
+                                    emscripten::vecFromJSArray<std::string>(parts));
+  if (!merged.broken && !merged.outcome) return true;
+  viewer.Fit().FinishedElsewhere(merged.broken ? std::nullopt : std::move(merged.outcome));
+  return false;
 }
 
-// "Ausrichtung übernehmen" with the orientation a fit gave: the view turns
-// to it as on the desktop. What to redraw, as the viewer's events return.
-int ApplyFitOrientation(WebViewer& viewer, double azimuth, double elevation) {
-  return viewer.TurnTo(azimuth, elevation);
+// A worker that failed ends the fit as cancelled.
+void FitFailed(WebViewer& viewer) { viewer.Fit().FinishedElsewhere(std::nullopt); }
+
+// A row chosen in list `list`: its code goes into the form, as on the
+// desktop. What to redraw, as the viewer's events return.
+int FitChooseRow(WebViewer& viewer, int list, int row) {
+  const std::optional<std::string> code = viewer.Fit().ChooseRow(list, row);
+  return code ? viewer.FormText(list, *code) : 0;
+}
+
+// "Ausrichtung übernehmen": the view turns to the measured main direction.
+int FitAlign(WebViewer& viewer) {
+  const std::optional<FitOrientation> turn = viewer.Fit().Alignment();
+  return turn ? viewer.TurnTo(turn->azimuth, turn->elevation) : 0;
 }
 
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(veltrisko_fit) {
-  emscripten::function("fitTexts", &FitTexts);
+  emscripten::function("fitView", &FitView);
+  emscripten::function("fitToleranceApplies", &FitToleranceApplies);
+  emscripten::function("fitStart", &FitStart);
   emscripten::function("fitWorkerCount", &FitWorkerCount);
   emscripten::function("fitShare", &FitShare);
-  emscripten::function("fitSharesMerged", &FitSharesMerged);
   emscripten::class_<FitSharesProgress>("FitSharesProgress").constructor<std::size_t>();
-  emscripten::function("fitSharesRunning", &FitSharesRunning);
-  emscripten::function("applyFitOrientation", &ApplyFitOrientation);
+  emscripten::function("fitProgress", &FitProgress);
+  emscripten::function("fitSharesMerged", &FitSharesMerged);
+  emscripten::function("fitFailed", &FitFailed);
+  emscripten::function("fitChooseRow", &FitChooseRow);
+  emscripten::function("fitAlign", &FitAlign);
 }
 
 }  // namespace veltrisko

@@ -26,7 +26,6 @@
   let frameWanted = true;
   let loadedFile = null;  // the imported file's name and bytes, for the fit
   let fit = null;  // the running fit: its workers and their progress
-  let fitOrientation = null;  // what "Ausrichtung übernehmen" turns to, from the last fit
 
   // ---- WebGL 1: the fixed pipeline's lighting in the vertex shader.
   const gl = canvas.getContext('webgl', { alpha: false, antialias: false, depth: true,
@@ -429,77 +428,65 @@
     postMessage({ part });
   };`;
   function showFit() {
-    const t = M.fitTexts(M.pageTexts(viewer).lang);
-    $('fit-title').textContent = t.title;
-    $('fit-measurement').textContent = t.measurement + ' ' + (loadedFile ? loadedFile.name : '');
-    $('fit-criterion-label').textContent = t.criterion;
+    const view = M.fitView(viewer);
+    $('fit-title').textContent = view.title;
+    const [measurement, criterionLabel, toleranceLabel, countLabel] = view.labels;
+    $('fit-measurement').textContent = measurement + ' ' + view.measurement;
+    $('fit-criterion-label').textContent = criterionLabel;
     const criterion = $('fit-criterion');
     const chosen = criterion.value;
-    criterion.replaceChildren(...t.criteria.map((text, i) => { const o = make('option', '', text); o.value = String(i); return o; }));
+    criterion.replaceChildren(...view.criteria.map((text, i) => { const o = make('option', '', text); o.value = String(i); return o; }));
     criterion.value = chosen || '0';
-    $('fit-tolerance-label').textContent = t.tolerance;
-    $('fit-tolerance').placeholder = t.fromFile;
-    $('fit-count-label').textContent = t.count;
-    if ($('fit-count').value === '') $('fit-count').value = String(t.defaultCount);
-    $('fit-start').textContent = fit ? t.cancel : t.start;
-    $('fit-start').disabled = !loadedFile;
-    $('fit-align').textContent = t.align;
-    $('fit-align').disabled = !fitOrientation;
-    $('fit-hint').textContent = loadedFile ? t.hint : t.needsPattern;
-  }
-  function showFitRows(result) {
-    const t = M.fitTexts(M.pageTexts(viewer).lang);
-    const lists = result.lists || [];
-    for (const which of [0, 1]) {
+    $('fit-tolerance-label').textContent = toleranceLabel;
+    $('fit-tolerance').placeholder = view.fromFile;
+    $('fit-tolerance').disabled = !M.fitToleranceApplies(Number(criterion.value));
+    $('fit-count-label').textContent = countLabel;
+    if ($('fit-count').value === '') $('fit-count').value = String(view.defaultCount);
+    $('fit-start').textContent = view.start;
+    $('fit-start').disabled = !view.startEnabled;
+    $('fit-align').textContent = view.align;
+    $('fit-align').disabled = !view.alignEnabled;
+    $('fit-hint').textContent = view.hint;
+    view.lists.forEach((list, which) => {
       const table = $('fit-list-' + which);
-      table.replaceChildren();
-      if (!lists[which]) continue;
-      table.append(make('caption', '', lists[which].title));
+      table.replaceChildren(make('caption', '', list.title));
+      if (list.rows.length === 0) return;
       const head = make('tr');
-      for (const c of t.columns) head.append(make('th', '', c));
+      for (const c of view.columns) head.append(make('th', '', c));
       table.append(head);
-      for (const row of lists[which].rows) {
+      list.rows.forEach((row, index) => {
         const tr = make('tr');
         tr.tabIndex = 0;
         tr.dataset.code = row.code;
+        if (index === list.chosen) tr.classList.add('chosen');
         for (const cell of row.cells) tr.append(make('td', '', cell));
-        const choose = () => {
-          for (const r of table.querySelectorAll('tr.chosen')) r.classList.remove('chosen');
-          tr.classList.add('chosen');
-          apply(viewer.formText(which, row.code));
-        };
+        const choose = () => { apply(M.fitChooseRow(viewer, which, index)); showFit(); };
         tr.addEventListener('click', choose);
         tr.addEventListener('keydown', (e) => { if (e.key === 'Enter' || e.key === ' ') { e.preventDefault(); choose(); } });
         table.append(tr);
-      }
-    }
-    $('fit-findings').textContent = [...(result.findings || []), ...(result.comparison || []), result.pair || '',
-                                     ...(result.warnings || [])].filter((l) => l !== '').join('\n');
-    $('fit-status').textContent = result.message || result.status || '';
-    fitOrientation = result.orientation || null;
+      });
+    });
+    $('fit-findings').textContent = view.findings;
+    $('fit-status').textContent = view.status;
   }
   function endFit() {
     for (const worker of fit.workers) worker.terminate();
     fit.progress.delete();
     fit = null;
   }
-  function cancelFit() {
-    endFit();
-    $('fit-status').textContent = M.fitTexts(M.pageTexts(viewer).lang).cancelled;
-    showFit();
-    document.body.dataset.fitsCancelled = String(Number(document.body.dataset.fitsCancelled || 0) + 1);
-  }
-  function applyFitOrientation() {
-    if (fitOrientation) apply(M.applyFitOrientation(viewer, fitOrientation.azimuth, fitOrientation.elevation));
-  }
   function startFit() {
-    if (fit) { cancelFit(); return; }
-    if (!loadedFile) return;
-    const t = M.fitTexts(M.pageTexts(viewer).lang);
-    const f = M.form(viewer);
-    const job = { name: loadedFile.name, bytes: loadedFile.bytes, criterion: Number($('fit-criterion').value),
-                  tolerance: $('fit-tolerance').value, count: $('fit-count').value,
-                  lang: M.pageTexts(viewer).lang, h: f.horizontal.code, v: f.vertical.code };
+    const job = M.fitStart(viewer, Number($('fit-criterion').value), $('fit-tolerance').value, $('fit-count').value);
+    if (job === null) {
+      // The model cancelled the running fit: its workers go.
+      if (fit) {
+        endFit();
+        document.body.dataset.fitsCancelled = String(Number(document.body.dataset.fitsCancelled || 0) + 1);
+      }
+      showFit();
+      return;
+    }
+    job.name = loadedFile.name;
+    job.bytes = loadedFile.bytes;
     const shares = M.fitWorkerCount(navigator.hardwareConcurrency || 1);
     const source = document.scripts[0].textContent + '\n' + workerMain;
     const address = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
@@ -511,9 +498,8 @@
       running.answers = [];
       running.workers.forEach((worker, index) => worker.postMessage({ job, index, shares, parts: running.parts }));
     };
-    const done = (result) => {
+    const done = () => {
       endFit();
-      showFitRows(result);
       showFit();
       document.body.dataset.fits = String(Number(document.body.dataset.fits || 0) + 1);
     };
@@ -521,20 +507,24 @@
       worker.onmessage = (e) => {
         if (fit !== running) return;  // cancelled meanwhile
         if (e.data.part === undefined) {
-          const status = M.fitSharesRunning(running.progress, index, e.data.done, e.data.planned, job.lang);
+          const status = M.fitProgress(viewer, running.progress, index, e.data.done, e.data.planned);
           if (status !== '') $('fit-status').textContent = status;
           return;
         }
         running.answers.push(e.data.part);
         if (running.answers.length < shares) return;
         running.parts = running.parts.concat(running.answers);
-        const merged = M.fitSharesMerged(job, running.parts);
-        if (merged.more) round(); else done(merged);
+        if (M.fitSharesMerged(viewer, job, running.parts)) round(); else done();
       };
-      worker.onerror = (e) => { e.preventDefault(); if (fit === running) done({ message: String(e.message || e) }); };
+      worker.onerror = (e) => {
+        e.preventDefault();
+        if (fit !== running) return;
+        M.fitFailed(viewer);
+        done();
+        $('fit-status').textContent = String(e.message || e);
+      };
     });
     round();
-    $('fit-status').textContent = t.running;
     showFit();
   }
 
@@ -685,8 +675,9 @@
     showDiagrams();
   });
   $('fit-start').addEventListener('click', startFit);
+  $('fit-criterion').addEventListener('change', showFit);
   $('fit-close').addEventListener('click', () => { $('fit').hidden = true; });
-  $('fit-align').addEventListener('click', applyFitOrientation);
+  $('fit-align').addEventListener('click', () => apply(M.fitAlign(viewer)));
   $('diagram-close').addEventListener('click', () => { $('diagrams').hidden = true; });
   $('diagram-page').addEventListener('pointermove', diagramPointer);
   window.addEventListener('hashchange', openLink);

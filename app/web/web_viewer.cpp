@@ -231,7 +231,20 @@ WebViewer::Download WebViewer::DiagramDownload(DiagramExport what) {
 }
 
 std::string WebViewer::Import(const std::string& name, const std::string& bytes) {
-  return session_.Files().ImportBytes(name, bytes, session_.TextLanguage());
+  std::string message = session_.Files().ImportBytes(name, bytes, session_.TextLanguage());
+  const PatternFileSession& files = session_.Files();
+  if (message.empty() && files.Loaded()) fit_.SetMeasurement(files.LoadedName(), *files.Loaded());
+  return message;
+}
+
+std::string WebViewer::CodeInForce(int panel) const {
+  const char* code = (panel == 0 ? horizontal_ : vertical_).Code();
+  return code != nullptr ? code : "";
+}
+
+FitDialogModel& WebViewer::Fit() {
+  fit_.SetLanguage(session_.TextLanguage());
+  return fit_;
 }
 
 }  // namespace veltrisko

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/logic/fit_dialog_model.h"
 #include "app/logic/viewer_session.h"
 #include "app/web/memory_controls.h"
 #include "diagram/diagram_window_model.h"
@@ -89,6 +90,11 @@ class WebViewer final : private DialogWindow {
   };
   Download DiagramDownload(DiagramExport what);
 
+  // The code in force of panel 0 (horizontal) or 1 (vertical); "" if none.
+  std::string CodeInForce(int panel) const;
+  // The fit form, in the page's language, with the loaded file to fit.
+  FitDialogModel& Fit();
+
   ViewerSession& Session() { return session_; }
   const ViewerSession& Session() const { return session_; }
   const SceneState& Scene() const { return scene_; }
@@ -126,6 +132,8 @@ class WebViewer final : private DialogWindow {
   std::optional<DifferenceFindings> findings_;
   DiagramWindowModel diagrams_;
   std::string diagramFile_;  // the loaded file the 2-D window shows
+  // Its fit runs in the page's workers; the model keeps the form's state.
+  FitDialogModel fit_;
 };
 
 }  // namespace veltrisko

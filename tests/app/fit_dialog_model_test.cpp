@@ -91,5 +91,38 @@ TEST(FitDialogModel, FieldsHeldToTheLimits) {
   EXPECT_FALSE(FitDialogModel::ToleranceApplies(1));
 }
 
+// The page runs the fit in its own workers; the form shows it as a fit run
+// here: the request held to the limits, its progress, cancel and rows.
+TEST(FitDialogModel, AFitRunElsewhereShowsAsOneRunHere) {
+  FitDialogModel model(Language::kGerman, CodeSpace::Thinned(7));
+  EXPECT_FALSE(model.PressStartElsewhere({}, "", ""));  // nothing to fit yet
+  EXPECT_FALSE(model.View().startEnabled);
+  EXPECT_EQ(model.View().hint, InString(Language::kGerman, texts::kFitNeedsPattern));
+  model.SetMeasurement("h.msi", HorizontalOnly());
+  EXPECT_TRUE(model.View().startEnabled);
+
+  const std::optional<PatternFitRequest> request =
+      model.PressStartElsewhere({1, 99.0, 500}, "", "");
+  ASSERT_TRUE(request);
+  EXPECT_EQ(request->top, kMostFitResults);
+  EXPECT_EQ(model.View().startButton, "A&bbrechen");
+  model.ProgressElsewhere(0.42);
+  EXPECT_EQ(model.StatusText(), FitRunningStatus(0.42, Language::kGerman));
+  EXPECT_FALSE(model.PressStartElsewhere({}, "", ""));  // pressed again: cancelled
+  EXPECT_FALSE(model.Running());
+  EXPECT_EQ(model.View().status, "Suche abgebrochen");
+
+  const std::optional<PatternFitRequest> again =
+      model.PressStartElsewhere({0, std::nullopt, 2}, "", "");
+  ASSERT_TRUE(again);
+  model.FinishedElsewhere(FitOnThisThread(HorizontalOnly(), *again, CodeSpace::Thinned(7), {}));
+  const FitDialogView view = model.View();
+  EXPECT_FALSE(model.Running());
+  EXPECT_EQ(view.rows[0].size(), 2u);
+  EXPECT_EQ(view.startButton, "&Anpassen");
+  ASSERT_TRUE(model.ChooseRow(0, 1));
+  EXPECT_EQ(model.View().chosenRows, (std::array<int, 2>{1, -1}));
+}
+
 }  // namespace
 }  // namespace veltrisko

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <span>
+#include <utility>
 
 #include "text/cut_diagram_texts.h"
 #include "text/dialog_texts.h"
@@ -40,6 +41,17 @@ TEST(Language, CodesAndDecimalSeparators) {
   EXPECT_EQ(DecimalNumber(3.614, 2, Language::kGerman), "3,61");
   EXPECT_EQ(DecimalNumber(3.614, 2, Language::kEnglish), "3.61");
   EXPECT_EQ(DecimalNumber(-0.001, 1, Language::kEnglish), "0.0");
+}
+
+// The page shows menu and button texts without their mnemonics.
+TEST(Catalogue, AMnemonicGoesWhereNoKeyIsUnderlined) {
+  const std::pair<std::string_view, std::string_view> kCases[] = {{"&Anpassen", "Anpassen"},
+                                                                  {"A&bbrechen", "Abbrechen"},
+                                                                  {"Drag && Drop", "Drag & Drop"},
+                                                                  {"Ende&", "Ende&"},
+                                                                  {"", ""},
+                                                                  {"&&&x", "&x"}};
+  for (const auto& [text, shown] : kCases) EXPECT_EQ(WithoutMnemonic(text), shown) << text;
 }
 
 }  // namespace

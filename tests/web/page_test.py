@@ -472,6 +472,10 @@ class PageTest(unittest.TestCase):
             time.sleep(0.05)
         self.assertEqual(field.get_attribute('value'),
                          self.js("return document.querySelector('#fit-list-1 tr[data-code]').dataset.code"))
+        self.assertEqual(self.js("return [...document.querySelectorAll('#fit tr.chosen')]"
+                                 ".map((r) => r.rowIndex)"), [1])
+        self.driver.execute_script("document.getElementById('fit').scrollIntoView()")
+        self.driver.save_screenshot(os.path.join(WORK, 'fit.png'))
 
     def open_fit(self, path, name, count=3):
         """Opens the page, drops the file `path` on it as `name` and opens the fit."""

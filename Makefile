@@ -47,12 +47,21 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	@bash scripts/run-viewer $(BUILD)/bin/veltrisko
 
-# The Windows suite mostly waits for its windows, so the sanitizer build runs
-# beside it at the lowest priority, where it takes only the idle cores.
-test: test-core test-gui test-web windows-build
+# The GUI and page tests and the Windows suite mostly wait for their windows,
+# so the Windows tree is built beside the first and the sanitizer tree beside
+# the second, at the lowest priority, where they take only the idle cores.
+test: build web
+	$(MAKE) -j2 --output-sync=target test-native windows-build NICE="nice -n 19"
 	$(MAKE) -j2 --output-sync=target test-windows sanitize-build NICE="nice -n 19"
 	$(MAKE) test-sanitize test-soak
 	@echo "All test suites passed."
+
+# The suites of the native tree and the page, one after the other.
+.PHONY: test-native
+test-native: build web
+	$(MAKE) test-core
+	$(MAKE) test-gui
+	$(MAKE) test-web
 
 # The fast tier: what `make test-core` runs but the Debian package's and the
 # documentation's tests.
@@ -108,7 +117,7 @@ $(WINDOWS_BUILD)/CMakeCache.txt: | deps
 	  -DVELTRISKO_LINUX_BUILD=$(abspath $(BUILD)) -DVELTRISKO_WEB_PAGE=$(WEB_PAGE)
 
 windows-build: deps web $(WINDOWS_BUILD)/CMakeCache.txt
-	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	$(NICE) cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 # A Windows GUI test that fails under Wine is run once more (its first failure stays
 # in the log): side by side on two cores, the soak's quit has timed out once in a while.

@@ -15,6 +15,7 @@
 
 #include "app/logic/config_dialog_view.h"
 #include "app/logic/dialog_placement.h"
+#include "app/qt/qt_values.h"
 #include "app/qt/ui_font.h"
 #include "dialog/pasted_code.h"
 #include "dialog/slider_value_text.h"
@@ -46,8 +47,6 @@ QString Shown(Language language, const Text& text) {
   const std::string_view chosen = In(language, text);
   return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
 }
-
-LegendRect RectOf(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
 
 }  // namespace
 

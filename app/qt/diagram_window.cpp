@@ -26,6 +26,7 @@
 #include "app/qt/file_dialog.h"
 #include "app/qt/flow_layout.h"
 #include "app/qt/main_window.h"
+#include "app/qt/qt_values.h"
 #include "app/qt/viewer_settings.h"
 #include "diagram/diagram_files.h"
 
@@ -63,15 +64,6 @@ class DiagramPlot final : public QWidget {
   CutKind kind_;
   PlotFrame frame_;
 };
-
-namespace {
-
-QString QText(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-QRect QtRect(const LegendRect& r) { return {r.x, r.y, r.width, r.height}; }
-LegendRect RectOf(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
-
-}  // namespace
 
 DiagramWindow::DiagramWindow(std::function<FrameSource()> source, QWidget* parent,
                              Language language)

@@ -26,6 +26,7 @@
 #include "app/qt/legend_widgets.h"
 #include "app/qt/pattern_file_features.h"
 #include "app/qt/pattern_view.h"
+#include "app/qt/qt_values.h"
 #include "app/qt/viewer_settings.h"
 #include "render/gl/gl_context.h"
 #include "text/legend_texts.h"
@@ -181,11 +182,10 @@ void MainWindow::KeepPictureClearOfDialog() {
   }
   const QRect frame = dialog_->frameGeometry();
   const QPoint at = client_->mapFromGlobal(frame.topLeft());
-  const auto rect = [](const QRect& r) { return LegendRect{r.x(), r.y(), r.width(), r.height()}; };
-  const LegendRect cover = PictureCover(isMaximized() || isFullScreen(), rect(frameGeometry()),
-                                        rect(screen()->availableGeometry()),
+  const LegendRect cover = PictureCover(isMaximized() || isFullScreen(), RectOf(frameGeometry()),
+                                        RectOf(screen()->availableGeometry()),
                                         {at.x(), at.y(), frame.width(), frame.height()});
-  client_->KeepClearOf(QRect(cover.x, cover.y, cover.width, cover.height));
+  client_->KeepClearOf(QtRect(cover));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

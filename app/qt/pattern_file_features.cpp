@@ -17,18 +17,10 @@
 #include "app/qt/legend_widgets.h"
 #include "app/qt/main_window.h"
 #include "app/qt/pattern_fit_dialog.h"
+#include "app/qt/qt_values.h"
 #include "text/fit_texts.h"
 
 namespace veltrisko {
-namespace {
-
-QString QText(const std::string& utf8) { return QString::fromStdString(utf8); }
-QString QText(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-}  // namespace
-
 PatternFileFeatures::PatternFileFeatures(MainWindow& window) : QObject(&window), window_(window) {
   importAction_ = window.Action(kCmdImportPattern);
   exportAction_ = window.Action(kCmdExportPattern);

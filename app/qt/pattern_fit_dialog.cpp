@@ -14,13 +14,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/qt/qt_values.h"
+
 namespace veltrisko {
 namespace {
 
 // The tolerance box's lowest value stands for the file's own tolerance.
 constexpr double kToleranceFromFile = -0.05;
-
-QString QText(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 QTableWidget* NewList(QWidget* parent) {
   auto* list = new QTableWidget(0, 4, parent);

@@ -16,8 +16,8 @@
 namespace veltrisko {
 namespace {
 
-const ParsedAntennaCode kH("030EA10");
-const ParsedAntennaCode kV("020EA05");
+const ParsedAntennaCode kHorizontalCode("030EA10");
+const ParsedAntennaCode kVerticalCode("020EA05");
 
 std::size_t IndexOf(const CutCurves& c, float angle) {
   return static_cast<std::size_t>(std::find(c.angles.begin(), c.angles.end(), angle) -
@@ -40,7 +40,7 @@ TEST(PatternCuts, CurvesAtChosenAnglesGiveTheAgreedValues) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.angle);
-    const auto curves = ComputeCut(c.kind, kH, kV, c.useV7);
+    const auto curves = ComputeCut(c.kind, kHorizontalCode, kVerticalCode, c.useV7);
     ASSERT_TRUE(curves);
     EXPECT_EQ(curves->angles.size(), c.kind == CutKind::kHorizontal ? 361u : 181u);
     const std::size_t i = IndexOf(*curves, c.angle);
@@ -54,7 +54,7 @@ TEST(PatternCuts, CurvesAtChosenAnglesGiveTheAgreedValues) {
 }
 
 TEST(PatternCuts, CsvRowsCarryTheTablesAttenuations) {
-  const auto curves = ComputeCut(CutKind::kVertical, kH, kV, true, 45.0f);
+  const auto curves = ComputeCut(CutKind::kVertical, kHorizontalCode, kVerticalCode, true, 45.0f);
   ASSERT_TRUE(curves);
   // The attenuation column of `table --cut vertical --step 45` (either rule)
   // reappears as the V6 and V7 columns; the vertical gain is sampled at the
@@ -70,7 +70,7 @@ TEST(PatternCuts, CsvRowsCarryTheTablesAttenuations) {
 }
 
 TEST(PatternCuts, AnUnreadableCodeGivesNoCurves) {
-  EXPECT_FALSE(ComputeCut(CutKind::kHorizontal, ParsedAntennaCode("066EA00"), kV, true));
+  EXPECT_FALSE(ComputeCut(CutKind::kHorizontal, ParsedAntennaCode("066EA00"), kVerticalCode, true));
 }
 
 TEST(RuleDifference, AgreeingRulesHaveNoDifference) {
@@ -83,7 +83,7 @@ TEST(RuleDifference, AgreeingRulesHaveNoDifference) {
 }
 
 TEST(RuleDifference, RefinedLargestIsNoSmallerThanAFineSearchAroundIt) {
-  const auto survey = SurveyRuleDifference(kH, kV, 5.0f);
+  const auto survey = SurveyRuleDifference(kHorizontalCode, kVerticalCode, 5.0f);
   ASSERT_TRUE(survey);
   const RuleComparison& best = survey->largest;
   EXPECT_GE(best.differenceDb, survey->gridLargest.differenceDb);
@@ -95,8 +95,9 @@ TEST(RuleDifference, RefinedLargestIsNoSmallerThanAFineSearchAroundIt) {
     if (el < -90 || el > 90) continue;
     for (double az = survey->gridLargest.azimuth - 5; az <= survey->gridLargest.azimuth + 5;
          az += 0.05) {
-      fine = std::max(
-          fine, CompareRules(static_cast<float>(az), static_cast<float>(el), kH, kV).differenceDb);
+      fine = std::max(fine, CompareRules(static_cast<float>(az), static_cast<float>(el),
+                                         kHorizontalCode, kVerticalCode)
+                                .differenceDb);
     }
   }
   EXPECT_GE(best.differenceDb, fine - 0.01f);
@@ -104,14 +105,16 @@ TEST(RuleDifference, RefinedLargestIsNoSmallerThanAFineSearchAroundIt) {
 
 TEST(RuleDifference, MeanAndSharesAreWeightedBySolidAngle) {
   // Directions of equal area: elevations whose sines are evenly spaced.
-  const auto survey = SurveyRuleDifference(kH, kV, 1.0f);
+  const auto survey = SurveyRuleDifference(kHorizontalCode, kVerticalCode, 1.0f);
   ASSERT_TRUE(survey);
   double sum = 0, above3 = 0;
   int count = 0;
   for (int i = 0; i < 300; ++i) {
     const double el = std::asin(-1.0 + (i + 0.5) / 150.0) * kDegreesPerRadian;
     for (int j = 0; j < 360; ++j) {
-      const float d = CompareRules(-180.0f + j + 0.5f, static_cast<float>(el), kH, kV).differenceDb;
+      const float d =
+          CompareRules(-180.0f + j + 0.5f, static_cast<float>(el), kHorizontalCode, kVerticalCode)
+              .differenceDb;
       sum += d;
       above3 += d > 3.0f;
       ++count;
@@ -146,13 +149,13 @@ TEST(DifferenceFrame, LargestDifferenceIsCompareGridLargestAndIsMarked) {
             FrameOptions{.differenceColouring = true, .markedDirection = std::nullopt}, &found),
         FrameOutcome::Complete);
     ASSERT_TRUE(found);
-    const auto survey = SurveyRuleDifference(kH, kV, 2.0f);
+    const auto survey = SurveyRuleDifference(kHorizontalCode, kVerticalCode, 2.0f);
     ASSERT_TRUE(survey);
     EXPECT_EQ(found->largestDb, survey->gridLargest.differenceDb);
     EXPECT_EQ(found->scaleEndDb, std::max(1.0f, found->largestDb));
-    const float largest =
-        CompareRules(found->largestWorld.azimuth, found->largestWorld.elevation, kH, kV)
-            .differenceDb;
+    const float largest = CompareRules(found->largestWorld.azimuth, found->largestWorld.elevation,
+                                       kHorizontalCode, kVerticalCode)
+                              .differenceDb;
     EXPECT_EQ(largest, found->largestDb);
     // The marker is drawn in its own colour; the strongest surface colour is
     // the end of the scale.

@@ -7,6 +7,7 @@
 
 #include "diagram/diagram_texts.h"
 #include "diagram/imported_cut.h"
+#include "tests/diagram/curve_of.h"
 
 namespace veltrisko {
 namespace {
@@ -30,13 +31,6 @@ std::vector<const Label*> Labels(const Drawing& drawing, LabelRole role) {
       labels.push_back(label);
   }
   return labels;
-}
-
-const Polyline* CurveOf(const Drawing& drawing, DiagramCurve curve) {
-  for (const Shape& shape : drawing.shapes) {
-    if (const auto* line = std::get_if<Polyline>(&shape); line && line->curve == curve) return line;
-  }
-  return nullptr;
 }
 
 constexpr DiagramStyle kStyles[] = {DiagramStyle::kPolar, DiagramStyle::kCartesian};

@@ -13,6 +13,7 @@
 
 #include "diagram/diagram_files.h"
 #include "model/combination.h"
+#include "tests/diagram/curve_of.h"
 
 namespace veltrisko {
 namespace {
@@ -27,13 +28,6 @@ CutLosses Losses() {
   CutLosses losses{};
   for (int a = 0; a < kCutPoints; ++a) losses[a] = a % 40;
   return losses;
-}
-
-const Polyline* CurveOf(const Drawing& drawing, DiagramCurve curve) {
-  for (const Shape& shape : drawing.shapes) {
-    if (const auto* line = std::get_if<Polyline>(&shape); line && line->curve == curve) return line;
-  }
-  return nullptr;
 }
 
 TEST(DiagramWindowModel, EventsRedrawOnlyWhenSomethingChanged) {

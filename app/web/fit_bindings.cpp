@@ -20,12 +20,11 @@ namespace {
 
 using emscripten::val;
 
-std::string Plain(const std::string& text) { return WithoutMnemonic(text); }
-
 // Labels and buttons without their mnemonics; a row's cells as they are.
 val Texts(const auto& texts, bool plain = true) {
   val out = val::array();
-  for (const std::string& text : texts) out.call<void>("push", plain ? Plain(text) : text);
+  for (const std::string& text : texts)
+    out.call<void>("push", plain ? WithoutMnemonic(text) : text);
   return out;
 }
 
@@ -35,16 +34,16 @@ val Texts(const auto& texts, bool plain = true) {
 val FitView(WebViewer& viewer) {
   const FitDialogView view = viewer.Fit().View();
   val out = val::object();
-  out.set("title", Plain(view.title));
+  out.set("title", WithoutMnemonic(view.title));
   out.set("labels", Texts(view.labels));
   out.set("measurement", view.measurementName);
   out.set("criteria", Texts(view.criteria));
-  out.set("fromFile", Plain(view.toleranceFromFile));
+  out.set("fromFile", WithoutMnemonic(view.toleranceFromFile));
   out.set("defaultCount", FitFields{}.count);
-  out.set("start", Plain(view.startButton));
+  out.set("start", WithoutMnemonic(view.startButton));
   out.set("startEnabled", view.startEnabled);
   out.set("running", viewer.Fit().Running());
-  out.set("align", Plain(view.alignButton));
+  out.set("align", WithoutMnemonic(view.alignButton));
   out.set("alignEnabled", view.alignEnabled);
   out.set("hint", view.hint);
   out.set("columns", Texts(view.columns));

@@ -238,8 +238,7 @@ std::string WebViewer::Import(const std::string& name, const std::string& bytes)
 }
 
 std::string WebViewer::CodeInForce(int panel) const {
-  const char* code = (panel == 0 ? horizontal_ : vertical_).Code();
-  return code != nullptr ? code : "";
+  return (panel == 0 ? horizontal_ : vertical_).Code();
 }
 
 FitDialogModel& WebViewer::Fit() {

@@ -90,7 +90,7 @@ class WebViewer final : private DialogWindow {
   };
   Download DiagramDownload(DiagramExport what);
 
-  // The code in force of panel 0 (horizontal) or 1 (vertical); "" if none.
+  // The code in force of panel 0 (horizontal) or 1 (vertical).
   std::string CodeInForce(int panel) const;
   // The fit form, in the page's language, with the loaded file to fit.
   FitDialogModel& Fit();

@@ -23,7 +23,7 @@ function(veltrisko_gtest)
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBRARIES} GTest::gtest_main GTest::gmock)
   target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR})
   veltrisko_warnings(${T_NAME})
-  # Its sources compiled together, eight at a time: the headers are read once.
+  # Its sources compiled together, eight at a time: the headers are read once a batch.
   set_target_properties(${T_NAME} PROPERTIES UNITY_BUILD ON)
   gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60 ${VELTRISKO_TEST_DISCOVERY}
                        PROPERTIES LABELS "${T_LABELS}" ${VELTRISKO_TEST_FIXTURES})

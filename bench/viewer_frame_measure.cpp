@@ -205,4 +205,4 @@ int main(int argc, char** argv) {
   return 0;
 }
 
-#include "frame_measure.moc"
+#include "viewer_frame_measure.moc"

@@ -277,18 +277,9 @@ void ShowConfigDialogTexts() {
 void PlaceConfigDialogBesideOwner() {
   if (configDialogWindow == nullptr) return;
   const HWND owner = GetWindow(configDialogWindow, GW_OWNER);
-  RECT ownerFrame, frame;
-  GetWindowRect(owner, &ownerFrame);
-  GetWindowRect(configDialogWindow, &frame);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT& work = monitor.rcWork;
+  const LegendRect frame = FrameOf(configDialogWindow);
   const LegendRect place =
-      PlaceDialogBeside({ownerFrame.left, ownerFrame.top, ownerFrame.right - ownerFrame.left,
-                         ownerFrame.bottom - ownerFrame.top},
-                        frame.right - frame.left, frame.bottom - frame.top,
-                        {work.left, work.top, work.right - work.left, work.bottom - work.top});
+      PlaceDialogBeside(FrameOf(owner), frame.width, frame.height, WorkAreaOf(owner));
   SetWindowPos(configDialogWindow, nullptr, place.x, place.y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

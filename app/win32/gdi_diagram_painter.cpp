@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "app/win32/test_dumps.h"
 #include "app/win32/win32_controls.h"
 
 namespace veltrisko {
@@ -172,6 +173,20 @@ void PaintDrawingGdi(HDC dc, const Drawing& drawing, double scale, const DrawnLa
   DeleteObject(background);
   GdiPainter painter(dc, scale, drawn);
   for (const Shape& shape : drawing.shapes) std::visit(painter, shape);
+}
+
+void PaintBuffered(HDC dc, int x, int y, int width, int height,
+                   const std::function<void(HDC memory)>& paint, const char* dumpName) {
+  if (width <= 0 || height <= 0) return;
+  const HDC memory = CreateCompatibleDC(dc);
+  const HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  paint(memory);
+  BitBlt(dc, x, y, width, height, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  if (dumpName != nullptr) DumpBitmap(memory, bitmap, width, height, dumpName);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
 }
 
 RgbImage DrawingImage(const Drawing& drawing) {

@@ -26,6 +26,12 @@ using DrawnLabel = std::function<void(const Label&, const std::string& shown, co
 void PaintDrawingGdi(HDC dc, const Drawing& drawing, double scale = 1.0,
                      const DrawnLabel& drawn = {});
 
+// Runs `paint` on a memory bitmap of width x height and copies the bitmap to
+// (x, y) of `dc` in one go, so that a repaint does not flicker; with a
+// `dumpName`, the bitmap also goes to the test dumps.
+void PaintBuffered(HDC dc, int x, int y, int width, int height,
+                   const std::function<void(HDC memory)>& paint, const char* dumpName = nullptr);
+
 // The drawing painted at its own size into a picture.
 RgbImage DrawingImage(const Drawing& drawing);
 

@@ -43,25 +43,14 @@ class DrawnPlaces {
   std::string lines_;
 };
 
-// Paints through a memory bitmap of the client size and copies it to the
-// window in one go, so that a repaint does not flicker.
-template <typename Paint>
-void PaintBuffered(HWND window, const char* dumpName, Paint paint) {
+// Paints the whole client area through a memory bitmap.
+void PaintLegend(HWND window, const char* dumpName, void (*paint)(HDC, const RECT&)) {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(window, &ps);
   RECT client;
   GetClientRect(window, &client);
-  const int width = client.right - client.left;
-  const int height = client.bottom - client.top;
-  const HDC memory = CreateCompatibleDC(dc);
-  const HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
-  const HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-  paint(memory, client);
-  BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, oldBitmap);
-  DumpBitmap(memory, bitmap, width, height, dumpName);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
+  PaintBuffered(
+      dc, 0, 0, client.right, client.bottom, [&](HDC memory) { paint(memory, client); }, dumpName);
   EndPaint(window, &ps);
 }
 
@@ -105,13 +94,13 @@ void SetLegendContent(std::function<InfoLegendContent()> info,
 
 LRESULT CALLBACK InfoLegendProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
-  PaintBuffered(window, "info-legend", PaintInfoLegend);
+  PaintLegend(window, "info-legend", PaintInfoLegend);
   return 0;
 }
 
 LRESULT CALLBACK ColourLegendProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
-  PaintBuffered(window, "colour-legend", PaintColourLegend);
+  PaintLegend(window, "colour-legend", PaintColourLegend);
   return 0;
 }
 

@@ -22,6 +22,7 @@
 #include "app/win32/clipboard.h"
 #include "app/win32/config_dialog_window.h"
 #include "app/win32/documentation.h"
+#include "app/win32/gdi_diagram_painter.h"
 #include "app/win32/kept_settings.h"
 #include "app/win32/legend_windows.h"
 #include "app/win32/pattern_file_commands.h"
@@ -64,11 +65,10 @@ bool trackingLeave = false;
 // empty while no dialog is shown.
 LegendRect DialogInClient() {
   if (configDialogWindow == nullptr || !IsWindowVisible(configDialogWindow)) return {0, 0, 0, 0};
-  RECT frame;
-  GetWindowRect(configDialogWindow, &frame);
-  POINT topLeft{frame.left, frame.top};
+  const LegendRect frame = FrameOf(configDialogWindow);
+  POINT topLeft{frame.x, frame.y};
   ScreenToClient(mainWindow, &topLeft);
-  return {topLeft.x, topLeft.y, frame.right - frame.left, frame.bottom - frame.top};
+  return {topLeft.x, topLeft.y, frame.width, frame.height};
 }
 
 // Where the picture lies in the client area: above the status bar and, while
@@ -79,16 +79,8 @@ LegendRect PicturePart() {
   RECT status{0, 0, 0, 0};
   if (statusBar != nullptr && IsWindowVisible(statusBar)) GetWindowRect(statusBar, &status);
   const int height = client.bottom - (status.bottom - status.top);
-  RECT frame;
-  GetWindowRect(mainWindow, &frame);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT& work = monitor.rcWork;
-  const LegendRect cover = PictureCover(
-      IsZoomed(mainWindow) != FALSE,
-      {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top},
-      {work.left, work.top, work.right - work.left, work.bottom - work.top}, DialogInClient());
+  const LegendRect cover = PictureCover(IsZoomed(mainWindow) != FALSE, FrameOf(mainWindow),
+                                        WorkAreaOf(mainWindow), DialogInClient());
   return VisiblePart({0, 0, client.right, height > 0 ? height : 0}, cover);
 }
 
@@ -161,12 +153,9 @@ void Paint(HWND window) {
   }
   // Composed in memory and copied at once: the frame, the rejected code's
   // line and the readout box.
-  const int width = view.right, height = view.bottom;
-  if (width > 0 && height > 0) {
-    const HDC memory = CreateCompatibleDC(dc);
-    const HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
-    const HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-    const RECT all{0, 0, width, height};
+  const LegendRect part = PicturePart();
+  PaintBuffered(dc, part.x, part.y, view.right, view.bottom, [&](HDC memory) {
+    const RECT all{0, 0, view.right, view.bottom};
     FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     picture.CopyTo(memory);
     const std::string message = problem.empty() ? session.CodeMessage() : problem;
@@ -175,16 +164,10 @@ void Paint(HWND window) {
     const LegendRect dialog = DialogInPicture();
     const PointerPosition anchor = session.ReadoutAnchor();
     const LegendRect box = DrawReadoutBox(memory, session.ReadoutText(), POINT{anchor.x, anchor.y},
-                                          SIZE{width, height}, dialog);
+                                          SIZE{view.right, view.bottom}, dialog);
     DumpText("readout-box", RectText("box", box) + RectText("dialog", dialog));
-    const LegendRect part = PicturePart();
-    BitBlt(dc, part.x, part.y, width, height, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-  }
+  });
   // What the picture leaves of the client area lies under the dialog.
-  const LegendRect part = PicturePart();
   RECT client;
   GetClientRect(window, &client);
   const HBRUSH background = GetSysColorBrush(COLOR_APPWORKSPACE);
@@ -338,18 +321,11 @@ void ReleaseButton(UINT message, LPARAM lParam) {
 // above the other, as far as the screen allows (PlaceStartWindows).
 void PlaceBesideDialog() {
   if (configDialogWindow == nullptr || IsZoomed(mainWindow) || IsIconic(mainWindow)) return;
-  RECT frame, dialog;
-  GetWindowRect(mainWindow, &frame);
-  GetWindowRect(configDialogWindow, &dialog);
+  const LegendRect frame = FrameOf(mainWindow), dialog = FrameOf(configDialogWindow);
   const ClientRect view = PictureRect();
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  const RECT& work = monitor.rcWork;
-  const StartPlacement place = PlaceStartWindows(
-      {work.left, work.top, work.right - work.left, work.bottom - work.top},
-      dialog.right - dialog.left, dialog.bottom - dialog.top, frame.right - frame.left - view.right,
-      frame.bottom - frame.top - view.bottom);
+  const StartPlacement place =
+      PlaceStartWindows(WorkAreaOf(mainWindow, MONITOR_DEFAULTTOPRIMARY), dialog.width,
+                        dialog.height, frame.width - view.right, frame.height - view.bottom);
   SetWindowPos(mainWindow, nullptr, place.main.x, place.main.y, place.main.width, place.main.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
   PlaceConfigDialogBesideOwner();

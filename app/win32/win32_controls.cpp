@@ -45,6 +45,32 @@ int Scaled(HWND window, int pixels) {
   return MulDiv(pixels, DpiOf(window), USER_DEFAULT_SCREEN_DPI);
 }
 
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+namespace {
+
+LegendRect RectOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+}  // namespace
+
+LegendRect FrameOf(HWND window) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  return RectOf(frame);
+}
+
+LegendRect WorkAreaOf(HWND window, DWORD fallback) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window, fallback), &monitor);
+  return RectOf(monitor.rcWork);
+}
+
 void TrackbarControl::SetRange(int minimum, int maximum) {
   SendMessageW(window_, TBM_SETRANGE, TRUE, MAKELPARAM(minimum, maximum));
 }

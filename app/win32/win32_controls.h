@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/logic/legend_content.h"
 #include "dialog/panel_controls.h"
 
 namespace veltrisko {
@@ -17,6 +18,14 @@ std::string Narrow(const std::wstring& utf16);
 // A length laid out in pixels at 96 dpi, at the dpi of `window`'s screen
 // (the viewer is DPI-aware, so the system does not stretch its windows).
 int Scaled(HWND window, int pixels);
+
+// A window's whole text.
+std::wstring WindowText(HWND window);
+
+// A window's frame on the screen, and the work area of the screen it is on
+// (or, off every screen, of the one `fallback` names).
+LegendRect FrameOf(HWND window);
+LegendRect WorkAreaOf(HWND window, DWORD fallback = MONITOR_DEFAULTTONEAREST);
 
 // A trackbar ("msctls_trackbar32") of the dialog.
 class TrackbarControl final : public SliderControl {

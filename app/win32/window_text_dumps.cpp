@@ -15,13 +15,6 @@
 namespace veltrisko {
 namespace {
 
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 void DumpMenu(HMENU menu, const std::string& path, std::string& lines) {
   for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i) {
     MENUITEMINFOW info{};

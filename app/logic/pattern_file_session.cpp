@@ -36,6 +36,7 @@ std::string PatternFileSession::Take(const std::string& path, const PatternReadi
   if (!reading.file) return ImportFailedMessage(reading.problem, language);
   loadedName_ = FileNameOf(path);
   loaded_ = *reading.file;
+  ++loads_;
   return {};
 }
 

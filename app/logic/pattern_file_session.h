@@ -40,12 +40,16 @@ class PatternFileSession {
   // Its cuts as the 2-D window and the fit draw them, each turned to its
   // own maximum.
   AlignedCuts LoadedCuts() const;
+  // How many files were loaded so far: a new number is a new file, even
+  // under the name of the last one.
+  unsigned Loads() const { return loads_; }
 
  private:
   std::string Take(const std::string& path, const PatternReading& reading, Language language);
 
   std::string loadedName_;
   std::optional<PatternFile> loaded_;
+  unsigned loads_ = 0;
 };
 
 }  // namespace veltrisko

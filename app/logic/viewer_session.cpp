@@ -66,6 +66,7 @@ KeptSettings ViewerSession::Start(const StartOptions& options, const KeptSetting
     if (found != kept.end()) language = LanguageOfCode(found->second);
   }
   SetLanguage(language.value_or(kDefaultLanguage));
+  diagrams_.SetStyle(KeptDiagramStyle(kept));
   return options.language ? Settings() : KeptSettings{};
 }
 
@@ -283,6 +284,46 @@ std::string ViewerSession::ExportPattern(const std::string& path) const {
 
 std::string ViewerSession::ImportPattern(const std::string& path) {
   return files_.ImportFrom(path, language_);
+}
+
+SideWindowChange ViewerSession::FollowDiagrams() {
+  bool all = diagrams_.SetLanguage(language_);
+  if (files_.Loads() != diagramLoads_) {
+    diagramLoads_ = files_.Loads();
+    const AlignedCuts cuts = files_.LoadedCuts();
+    diagrams_.SetImportedCuts(files_.LoadedName(), cuts.horizontal, cuts.vertical);
+    all = true;
+  }
+  const bool plots = diagrams_.Follow(horizontal_.Code(), vertical_.Code(), scene_.useHcmV7);
+  return all ? SideWindowChange::kAll : plots ? SideWindowChange::kPlots : SideWindowChange::kNone;
+}
+
+SideWindowChange ViewerSession::FollowFit() {
+  bool all = fit_.SetLanguage(language_);
+  if (files_.Loads() != fitLoads_ && files_.Loaded()) {
+    fitLoads_ = files_.Loads();
+    fit_.SetMeasurement(files_.LoadedName(), *files_.Loaded());
+    all = true;
+  }
+  return all ? SideWindowChange::kAll : SideWindowChange::kNone;
+}
+
+bool ViewerSession::PressFitStart(const FitFields& settings, std::function<void()> done) {
+  return fit_.PressStart(settings, horizontal_.Code(), vertical_.Code(), std::move(done));
+}
+
+std::optional<PatternFitRequest> ViewerSession::PressFitStartElsewhere(const FitFields& settings) {
+  return fit_.PressStartElsewhere(settings, horizontal_.Code(), vertical_.Code());
+}
+
+SessionUpdate ViewerSession::TakeFitAlignment() {
+  const std::optional<FitOrientation> direction = fit_.Alignment();
+  if (!direction) return {};
+  scene_.azimuth = static_cast<float>(direction->azimuth);
+  scene_.elevation = static_cast<float>(direction->elevation);
+  SessionUpdate update = Refresh();
+  update.frame = true;
+  return update;
 }
 
 }  // namespace veltrisko

@@ -8,6 +8,7 @@
 
 #include "analysis/direction_readout.h"
 #include "app/logic/command_line.h"
+#include "app/logic/fit_dialog_model.h"
 #include "app/logic/legend_content.h"
 #include "app/logic/pattern_file_session.h"
 #include "app/logic/readout_view.h"
@@ -60,6 +61,10 @@ struct SessionUpdate {
 
   SessionUpdate& operator|=(const SessionUpdate& other);
 };
+
+// What a side window (the 2-D window, the fit) must show anew after it
+// followed the viewer: nothing, its plots, or every text and control too.
+enum class SideWindowChange { kNone, kPlots, kAll };
 
 enum class PointerButton { kLeft, kRight, kOther };
 
@@ -130,6 +135,21 @@ class ViewerSession {
   std::string ExportPattern(const std::string& path) const;
   std::string ImportPattern(const std::string& path);
 
+  // The 2-D window (in the display mode kept at the start) and the code
+  // fit; they keep their state while their windows are closed. Following
+  // brings them to the codes, the rule, the language and the loaded file in
+  // force.
+  DiagramWindowModel& Diagrams() { return diagrams_; }
+  SideWindowChange FollowDiagrams();
+  FitDialogModel& Fit() { return fit_; }
+  SideWindowChange FollowFit();
+  // The fit's start button, the codes in force winning ties: run here (as
+  // FitDialogModel::PressStart) or by the front end (PressStartElsewhere).
+  bool PressFitStart(const FitFields& settings, std::function<void()> done);
+  std::optional<PatternFitRequest> PressFitStartElsewhere(const FitFields& settings);
+  // "Ausrichtung übernehmen": the view turns to the measured main direction.
+  SessionUpdate TakeFitAlignment();
+
  private:
   struct Drag {
     DragMode mode;
@@ -155,6 +175,10 @@ class ViewerSession {
   PointerPosition lastHover_;
   std::optional<Drag> drag_;
   PatternFileSession files_;
+  DiagramWindowModel diagrams_;
+  unsigned diagramLoads_ = 0;  // the loaded file the 2-D window shows
+  FitDialogModel fit_;
+  unsigned fitLoads_ = 0;
   int pictureWidth_ = 0;
   int pictureHeight_ = 0;
   double pixelRatio_ = 1.0;

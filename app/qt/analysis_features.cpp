@@ -43,6 +43,7 @@ AnalysisFeatures::AnalysisFeatures(MainWindow& window)
 
 void AnalysisFeatures::OpenDiagrams() {
   DiagramWindow* diagrams = Diagrams();
+  diagrams->Follow();
   // A minimised window comes back as it was before, then to the front.
   diagrams->setWindowState(diagrams->windowState() & ~Qt::WindowMinimized);
   diagrams->show();
@@ -52,18 +53,16 @@ void AnalysisFeatures::OpenDiagrams() {
 
 DiagramWindow* AnalysisFeatures::Diagrams() {
   if (!diagrams_) {
-    PatternView* view = window_.Client()->View();
-    diagrams_ =
-        new DiagramWindow([view] { return view->Source(); }, &window_, window_.TextLanguage());
+    diagrams_ = new DiagramWindow(window_.Session(), &window_);
     diagrams_->resize(1100, 640);
-    connect(&window_, &MainWindow::LanguageChanged, diagrams_, &DiagramWindow::SetLanguage);
+    connect(&window_, &MainWindow::LanguageChanged, diagrams_, &DiagramWindow::Follow);
   }
   return diagrams_;
 }
 
 void AnalysisFeatures::FollowChanges() {
   readout_->Refresh();
-  if (diagrams_ && diagrams_->isVisible()) diagrams_->Refresh();
+  if (diagrams_ && diagrams_->isVisible()) diagrams_->Follow();
 }
 
 }  // namespace veltrisko

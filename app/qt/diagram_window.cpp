@@ -65,11 +65,10 @@ class DiagramPlot final : public QWidget {
   PlotFrame frame_;
 };
 
-DiagramWindow::DiagramWindow(std::function<FrameSource()> source, QWidget* parent,
-                             Language language)
+DiagramWindow::DiagramWindow(ViewerSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      source_(std::move(source)),
-      model_(language, KeptDiagramStyle(KeptSessionSettings())),
+      session_(session),
+      model_(session.Diagrams()),
       styleChoice_(new QComboBox(this)),
       styleLabel_(new QLabel(this)),
       readout_(new QLabel(this)) {
@@ -126,16 +125,25 @@ DiagramWindow::DiagramWindow(std::function<FrameSource()> source, QWidget* paren
   layout->addWidget(plotArea, 1);
   layout->addWidget(readout_);
   layout->addLayout(exports);
+  session_.FollowDiagrams();
   ShowTexts();
   ShowCurveBoxes();
-  Refresh();
+  readout_->setText(QText(model_.Reading()));
 }
 
-void DiagramWindow::SetLanguage(Language language) {
-  if (!model_.SetLanguage(language)) return;
-  readout_->setText(QText(model_.Reading()));
-  ShowTexts();
-  Repaint();
+void DiagramWindow::Follow() {
+  switch (session_.FollowDiagrams()) {
+    case SideWindowChange::kAll:
+      readout_->setText(QText(model_.Reading()));
+      ShowTexts();
+      ShowCurveBoxes();
+      [[fallthrough]];
+    case SideWindowChange::kPlots:
+      Repaint();
+      break;
+    case SideWindowChange::kNone:
+      break;
+  }
 }
 
 void DiagramWindow::ShowTexts() {
@@ -193,13 +201,6 @@ void DiagramWindow::SetImportedCuts(const QString& name, const std::optional<Cut
   ShowTexts();
   ShowCurveBoxes();
   Repaint();
-}
-
-void DiagramWindow::Refresh() {
-  const FrameSource source = source_();
-  if (model_.Follow(source.horizontalCode ? source.horizontalCode : "",
-                    source.verticalCode ? source.verticalCode : "", source.scene.useHcmV7))
-    Repaint();
 }
 
 QString DiagramWindow::ReadoutAtAngle(CutKind kind, double angle) const {

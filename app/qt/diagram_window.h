@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/qt/pattern_view.h"
+#include "app/logic/viewer_session.h"
 #include "diagram/diagram_window_model.h"
 #include "interchange/pattern_cuts.h"
 
@@ -32,15 +32,12 @@ class DiagramWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  // Opens in the display mode the user chose last.
-  explicit DiagramWindow(std::function<FrameSource()> source, QWidget* parent = nullptr,
-                         Language language = kDefaultLanguage);
+  // The session's 2-D window, in the display mode the user chose last.
+  explicit DiagramWindow(ViewerSession& session, QWidget* parent = nullptr);
 
-  // Shows every text of the window and the plots in `language`.
-  void SetLanguage(Language language);
-
-  // Follows the current codes and rule; repaints the plots when they changed.
-  void Refresh();
+  // Follows the codes, the rule, the language and the loaded file in force;
+  // shows anew what changed.
+  void Follow();
   // Shows the plots polar or cartesian and keeps the choice for the next start.
   void SetStyle(DiagramStyle style);
   DiagramStyle Style() const { return model_.Input().style; }
@@ -92,8 +89,8 @@ class DiagramWindow final : public QWidget {
   // Both plots on one page of a PDF or a printer.
   void RenderPageOn(QPagedPaintDevice& device) const;
 
-  std::function<FrameSource()> source_;
-  DiagramWindowModel model_;
+  ViewerSession& session_;
+  DiagramWindowModel& model_;
   std::array<DiagramPlot*, 2> plots_{};
   std::array<QCheckBox*, kDiagramCurveCount> boxes_{};
   std::array<QPushButton*, std::size(kDiagramExports)> exportButtons_{};

@@ -28,8 +28,8 @@ PatternFileFeatures::PatternFileFeatures(MainWindow& window) : QObject(&window),
   connect(importAction_, &QAction::triggered, this, &PatternFileFeatures::AskAndImport);
   connect(exportAction_, &QAction::triggered, this, &PatternFileFeatures::AskAndExport);
   connect(fitAction_, &QAction::triggered, this, &PatternFileFeatures::OpenFit);
-  connect(&window, &MainWindow::LanguageChanged, this, [this](Language language) {
-    if (fit_) fit_->SetLanguage(language);
+  connect(&window, &MainWindow::LanguageChanged, this, [this] {
+    if (fit_) fit_->Follow();
   });
 }
 
@@ -72,12 +72,8 @@ bool PatternFileFeatures::ImportFrom(const QString& path) {
     ShowProblem(QText(message));
     return false;
   }
-  const QString name = QText(Files().LoadedName());
-  const AlignedCuts cuts = Files().LoadedCuts();
-  AnalysisFeatures* analysis = window_.Analysis();
-  analysis->Diagrams()->SetImportedCuts(name, cuts.horizontal, cuts.vertical);
-  analysis->OpenDiagrams();
-  if (fit_) fit_->SetMeasurement(name, *Files().Loaded());
+  window_.Analysis()->OpenDiagrams();
+  if (fit_) fit_->Follow();
   FitLegendHeight();
   window_.RepaintAll();
   return true;
@@ -89,22 +85,19 @@ void PatternFileFeatures::OpenFit() {
     message_->setIcon(QMessageBox::Question);
     message_->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     QMessageBox* box = message_;
+    // As in the Windows viewer, the fit opens on the file imported.
     connect(box, &QMessageBox::buttonClicked, this, [this, box](QAbstractButton* button) {
-      if (box->standardButton(button) == QMessageBox::Yes) AskAndImport();
+      if (box->standardButton(button) != QMessageBox::Yes) return;
+      AskAndImport();
+      if (Files().Loaded()) OpenFit();
     });
     return;
   }
   if (!fit_) {
     fit_ = new PatternFitDialog(
-        &window_, [this](bool horizontal, const QString& code) { UseCode(horizontal, code); },
-        [] {
-          return std::pair<std::string, std::string>(
-              horizontalPanel.Code() ? horizontalPanel.Code() : "",
-              verticalPanel.Code() ? verticalPanel.Code() : "");
-        },
-        [this](double azimuth, double elevation) { TurnTo(azimuth, elevation); },
-        window_.TextLanguage());
-    fit_->SetMeasurement(QText(Files().LoadedName()), *Files().Loaded());
+        &window_, window_.Session(),
+        [this](bool horizontal, const QString& code) { UseCode(horizontal, code); },
+        [this](const SessionUpdate& update) { window_.Carry(update); });
   }
   fit_->show();
   fit_->raise();
@@ -118,12 +111,6 @@ void PatternFileFeatures::UseCode(bool horizontal, const QString& code) {
     window_.OpenConfigDialog();
   ConfigDialogWidget* dialog = window_.Dialog();
   (horizontal ? dialog->Horizontal() : dialog->Vertical()).edit->setText(code);
-}
-
-void PatternFileFeatures::TurnTo(double azimuth, double elevation) {
-  sceneState.azimuth = static_cast<float>(azimuth);
-  sceneState.elevation = static_cast<float>(elevation);
-  window_.RepaintAll();
 }
 
 void PatternFileFeatures::ShowProblem(const QString& text) {

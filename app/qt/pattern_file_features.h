@@ -51,8 +51,6 @@ class PatternFileFeatures final : public QObject {
   void ShowProblem(const QString& text);
   // Sets a code in the configuration dialog's edit field, as if typed.
   void UseCode(bool horizontal, const QString& code);
-  // Turns the antenna's main direction to the measured one.
-  void TurnTo(double azimuth, double elevation);
   void FitLegendHeight();
 
   MainWindow& window_;

@@ -37,15 +37,10 @@ QTableWidget* NewList(QWidget* parent) {
 
 }  // namespace
 
-PatternFitDialog::PatternFitDialog(QWidget* parent,
+PatternFitDialog::PatternFitDialog(QWidget* parent, ViewerSession& session,
                                    std::function<void(bool horizontal, const QString& code)> choose,
-                                   std::function<std::pair<std::string, std::string>()> references,
-                                   std::function<void(double, double)> align, Language language)
-    : QDialog(parent),
-      choose_(std::move(choose)),
-      references_(std::move(references)),
-      align_(std::move(align)),
-      model_(language) {
+                                   std::function<void(const SessionUpdate&)> carry)
+    : QDialog(parent), session_(session), choose_(std::move(choose)), model_(session.Fit()) {
   measurementName_ = new QLabel(this);
   criterion_ = new QComboBox(this);
   for (int i = 0; i < 2; ++i) criterion_->addItem(QString());
@@ -77,9 +72,8 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   connect(progress_, &QTimer::timeout, this,
           [this] { status_->setText(QText(model_.StatusText())); });
   connect(start_, &QPushButton::clicked, this, &PatternFitDialog::StartFit);
-  connect(alignButton_, &QPushButton::clicked, this, [this] {
-    if (const auto direction = model_.Alignment()) align_(direction->azimuth, direction->elevation);
-  });
+  connect(alignButton_, &QPushButton::clicked, this,
+          [this, carry = std::move(carry)] { carry(session_.TakeFitAlignment()); });
   connect(criterion_, &QComboBox::currentIndexChanged, this,
           [this](int index) { tolerance_->setEnabled(FitDialogModel::ToleranceApplies(index)); });
 
@@ -124,12 +118,15 @@ PatternFitDialog::PatternFitDialog(QWidget* parent,
   hint_ = new QLabel(this);
   hint_->setWordWrap(true);
   layout->addWidget(hint_);
+  session_.FollowFit();
   ShowAll();
   resize(900, 720);
 }
 
-void PatternFitDialog::SetLanguage(Language language) {
-  if (model_.SetLanguage(language)) ShowAll();
+PatternFitDialog::~PatternFitDialog() { model_.Stop(); }
+
+void PatternFitDialog::Follow() {
+  if (session_.FollowFit() == SideWindowChange::kAll) ShowAll();
 }
 
 void PatternFitDialog::ShowAll() {
@@ -154,23 +151,16 @@ void PatternFitDialog::ShowAll() {
   status_->setText(QText(view.status));
 }
 
-void PatternFitDialog::SetMeasurement(const QString& name, const PatternFile& file) {
-  model_.SetMeasurement(name.toStdString(), file);
-  ShowAll();
-}
-
 void PatternFitDialog::StartFit() {
-  auto [horizontalReference, verticalReference] = references_();
   const FitFields settings{
       criterion_->currentIndex(),
       tolerance_->value() > kToleranceFromFile ? std::optional(tolerance_->value()) : std::nullopt,
       top_->value()};
   // The worker says it is done; the dialog collects on its own thread.
-  const bool started = model_.PressStart(settings, std::move(horizontalReference),
-                                         std::move(verticalReference), [this] {
-                                           QMetaObject::invokeMethod(
-                                               this, [this] { Collect(); }, Qt::QueuedConnection);
-                                         });
+  const bool started = session_.PressFitStart(settings, [this] {
+    QMetaObject::invokeMethod(
+        this, [this] { Collect(); }, Qt::QueuedConnection);
+  });
   if (!started) return;
   start_->setText(QText(model_.View().startButton));
   status_->setText(QText(model_.StatusText()));

@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/logic/fit_dialog_model.h"
+#include "app/logic/viewer_session.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -32,23 +32,21 @@ class PatternFitDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  // `choose` receives a chosen code and whether it is the horizontal one;
-  // `references` gives the codes in force, which win ties.
-  // `align` receives the main direction (azimuth, elevation in degrees).
-  PatternFitDialog(QWidget* parent,
+  // The session's fit. `choose` receives a chosen code and whether it is the
+  // horizontal one; `carry` what taking the measured direction changed.
+  PatternFitDialog(QWidget* parent, ViewerSession& session,
                    std::function<void(bool horizontal, const QString& code)> choose,
-                   std::function<std::pair<std::string, std::string>()> references,
-                   std::function<void(double azimuth, double elevation)> align,
-                   Language language = kDefaultLanguage);
+                   std::function<void(const SessionUpdate&)> carry);
+  // Stops a running fit: its end would come to a dialog that is gone.
+  ~PatternFitDialog() override;
 
-  // The file to fit; a component without a cut gets no list. Clears the lists.
-  void SetMeasurement(const QString& name, const PatternFile& file);
+  // Follows the language and the loaded file in force (a component without
+  // a cut gets no list); a new file clears the lists.
+  void Follow();
   // Fits with the settings shown; the lists fill when FitFinished is emitted.
   // While a fit runs the button cancels it instead.
   void StartFit();
   bool Running() const { return model_.Running(); }
-  // Shows every text, the lists and the findings in `language`.
-  void SetLanguage(Language language);
 
   QComboBox* CriterionChoice() const { return criterion_; }
   QDoubleSpinBox* ToleranceBox() const { return tolerance_; }
@@ -72,9 +70,8 @@ class PatternFitDialog final : public QDialog {
   void FillList(int which, const FitDialogView& view);
   void Collect();
 
+  ViewerSession& session_;
   std::function<void(bool, const QString&)> choose_;
-  std::function<std::pair<std::string, std::string>()> references_;
-  std::function<void(double, double)> align_;
   QLabel* measurementName_;
   QComboBox* criterion_;
   QDoubleSpinBox* tolerance_;
@@ -91,7 +88,7 @@ class PatternFitDialog final : public QDialog {
   QLabel* hint_;
   QTableWidget* lists_[2];
   QTimer* progress_;
-  FitDialogModel model_;
+  FitDialogModel& model_;
 };
 
 }  // namespace veltrisko

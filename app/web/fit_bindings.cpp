@@ -80,14 +80,14 @@ val FitStart(WebViewer& viewer, int criterion, const std::string& tolerance,
              const std::string& count) {
   const FitFields fields{criterion == 1 ? 1 : 0, FitToleranceFromText(tolerance),
                          FitCountFromText(count)};
-  const std::string h = viewer.CodeInForce(0), v = viewer.CodeInForce(1);
-  if (!viewer.Fit().PressStartElsewhere(fields, h, v)) return val::null();
+  const std::optional<PatternFitRequest> request = viewer.FitStart(fields);
+  if (!request) return val::null();
   val job = val::object();
   job.set("criterion", fields.criterion);
   job.set("tolerance", fields.toleranceDb ? val(*fields.toleranceDb) : val::null());
   job.set("count", fields.count);
-  job.set("h", h);
-  job.set("v", v);
+  job.set("h", request->horizontalReference);
+  job.set("v", request->verticalReference);
   return job;
 }
 
@@ -167,10 +167,7 @@ int FitChooseRow(WebViewer& viewer, int list, int row) {
 }
 
 // "Ausrichtung übernehmen": the view turns to the measured main direction.
-int FitAlign(WebViewer& viewer) {
-  const std::optional<FitOrientation> turn = viewer.Fit().Alignment();
-  return turn ? viewer.TurnTo(turn->azimuth, turn->elevation) : 0;
-}
+int FitAlign(WebViewer& viewer) { return viewer.FitAlign(); }
 
 }  // namespace
 

@@ -151,12 +151,6 @@ std::string WebViewer::OpenLink(const std::string& fragment) {
   return notices;
 }
 
-int WebViewer::TurnTo(double azimuth, double elevation) {
-  scene_.azimuth = static_cast<float>(azimuth);
-  scene_.elevation = static_cast<float>(elevation);
-  return Carry(session_.Refresh()) | kRedrawFrame;
-}
-
 std::string WebViewer::LinkOfView() const {
   ViewerExtras extras{horizontal_.Code(), vertical_.Code(), session_.LegendsVisible(),
                       session_.CheckMark(kCmdDifference).value_or(false)};
@@ -199,15 +193,8 @@ std::string WebViewer::ExportName(const std::string& extension) const {
 }
 
 DiagramWindowModel& WebViewer::Diagrams() {
-  diagrams_.SetLanguage(session_.TextLanguage());
-  diagrams_.Follow(horizontal_.Code(), vertical_.Code(), scene_.useHcmV7);
-  const PatternFileSession& files = session_.Files();
-  if (files.LoadedName() != diagramFile_) {
-    diagramFile_ = files.LoadedName();
-    const AlignedCuts cuts = files.LoadedCuts();
-    diagrams_.SetImportedCuts(diagramFile_, cuts.horizontal, cuts.vertical);
-  }
-  return diagrams_;
+  session_.FollowDiagrams();
+  return session_.Diagrams();
 }
 
 std::string WebViewer::DiagramPageSvg() {
@@ -231,19 +218,17 @@ WebViewer::Download WebViewer::DiagramDownload(DiagramExport what) {
 }
 
 std::string WebViewer::Import(const std::string& name, const std::string& bytes) {
-  std::string message = session_.Files().ImportBytes(name, bytes, session_.TextLanguage());
-  const PatternFileSession& files = session_.Files();
-  if (message.empty() && files.Loaded()) fit_.SetMeasurement(files.LoadedName(), *files.Loaded());
-  return message;
-}
-
-std::string WebViewer::CodeInForce(int panel) const {
-  return (panel == 0 ? horizontal_ : vertical_).Code();
+  return session_.Files().ImportBytes(name, bytes, session_.TextLanguage());
 }
 
 FitDialogModel& WebViewer::Fit() {
-  fit_.SetLanguage(session_.TextLanguage());
-  return fit_;
+  session_.FollowFit();
+  return session_.Fit();
+}
+
+std::optional<PatternFitRequest> WebViewer::FitStart(const FitFields& fields) {
+  Fit();
+  return session_.PressFitStartElsewhere(fields);
 }
 
 }  // namespace veltrisko

@@ -6,10 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "app/logic/fit_dialog_model.h"
 #include "app/logic/viewer_session.h"
 #include "app/web/memory_controls.h"
-#include "diagram/diagram_window_model.h"
 #include "dialog/config_dialog.h"
 #include "render/webgl_batches.h"
 
@@ -68,9 +66,6 @@ class WebViewer final : private DialogWindow {
   // The pattern file of the codes in force as `name` asks; a message if none.
   PatternFileSession::Exported Export(const std::string& name) const;
   std::string Import(const std::string& name, const std::string& bytes);
-  // Turns the antenna's main direction to `azimuth` and `elevation` (the
-  // code fit's "Ausrichtung übernehmen"); returns what to redraw.
-  int TurnTo(double azimuth, double elevation);
 
   // A download's name for the codes in force, e.g. "030EA10_020EA05.msi".
   std::string ExportName(const std::string& extension) const;
@@ -90,10 +85,12 @@ class WebViewer final : private DialogWindow {
   };
   Download DiagramDownload(DiagramExport what);
 
-  // The code in force of panel 0 (horizontal) or 1 (vertical).
-  std::string CodeInForce(int panel) const;
-  // The fit form, in the page's language, with the loaded file to fit.
+  // The fit form, in the page's language, with the loaded file to fit; its
+  // start button (the request the workers run, none when nothing starts)
+  // and "Ausrichtung übernehmen" (what to redraw).
   FitDialogModel& Fit();
+  std::optional<PatternFitRequest> FitStart(const FitFields& fields);
+  int FitAlign() { return Carry(session_.TakeFitAlignment()); }
 
   ViewerSession& Session() { return session_; }
   const ViewerSession& Session() const { return session_; }
@@ -130,10 +127,6 @@ class WebViewer final : private DialogWindow {
   double pixelRatio_ = 1.0;
   WebGlFrame frame_;
   std::optional<DifferenceFindings> findings_;
-  DiagramWindowModel diagrams_;
-  std::string diagramFile_;  // the loaded file the 2-D window shows
-  // Its fit runs in the page's workers; the model keeps the form's state.
-  FitDialogModel fit_;
 };
 
 }  // namespace veltrisko

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "app/logic/pattern_file_texts.h"
-#include "app/logic/process_objects.h"
 #include "app/win32/config_dialog_window.h"
 #include "app/win32/gdi_diagram_painter.h"
 #include "app/win32/kept_settings.h"
@@ -44,8 +43,8 @@ struct DiagramWindowState {
   std::vector<std::pair<DiagramExport, HWND>> buttons;
 };
 DiagramWindowState state;
-// Kept while the window is closed, for its next opening.
-DiagramWindowModel model;
+// The session's: kept while the window is closed, for its next opening.
+DiagramWindowModel& Model() { return Session().Diagrams(); }
 
 HFONT UiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
@@ -63,13 +62,11 @@ HWND Child(const wchar_t* className, const std::string& text, DWORD style, int i
 }
 
 int TextWidthOf(HWND control) {
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(control, text.data(), length + 1);
+  const std::wstring text = WindowText(control);
   const HDC dc = GetDC(control);
   const HGDIOBJ old = SelectObject(dc, UiFont());
   SIZE extent{};
-  GetTextExtentPoint32W(dc, text.c_str(), length, &extent);
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
   SelectObject(dc, old);
   ReleaseDC(control, dc);
   return extent.cx;
@@ -86,12 +83,9 @@ void DumpControls() {
     GetWindowRect(child, &r);
     // A combo box's window reaches down over its dropped list.
     if (child == state.style) r.bottom = r.top + Scaled(state.window, 22);
-    const int length = GetWindowTextLengthW(child);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(child, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
     lines += std::to_string(GetDlgCtrlID(child)) + "\t" + std::to_string((r.left + r.right) / 2) +
-             "\t" + std::to_string((r.top + r.bottom) / 2) + "\t" + Narrow(text) + "\n";
+             "\t" + std::to_string((r.top + r.bottom) / 2) + "\t" + Narrow(WindowText(child)) +
+             "\n";
   }
   DumpText("diagram-controls", lines);
   // The window's and the dialog's frames, as Windows has them.
@@ -168,12 +162,12 @@ void SetReading(const std::string& text) {
 void ShowCurveBoxes() {
   for (int k = 0; k < kDiagramCurveCount; ++k) {
     const auto curve = static_cast<DiagramCurve>(k);
-    SetWindowTextW(state.boxes[k], Widen(model.CurveBoxText(curve)).c_str());
+    SetWindowTextW(state.boxes[k], Widen(Model().CurveBoxText(curve)).c_str());
     SendMessageW(state.boxes[k], BM_SETCHECK,
-                 model.CurveChecked(curve) ? BST_CHECKED : BST_UNCHECKED, 0);
-    ShowWindow(state.boxes[k], model.CurveBoxShown(curve) ? SW_SHOW : SW_HIDE);
+                 Model().CurveChecked(curve) ? BST_CHECKED : BST_UNCHECKED, 0);
+    ShowWindow(state.boxes[k], Model().CurveBoxShown(curve) ? SW_SHOW : SW_HIDE);
   }
-  std::wstring tip = Widen(model.CurveBoxTooltip(DiagramCurve::kImported));
+  std::wstring tip = Widen(Model().CurveBoxTooltip(DiagramCurve::kImported));
   TOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -187,22 +181,22 @@ void ShowCurveBoxes() {
 
 // Reported as the main window reports a failed export.
 void ShowExportProblem(const std::string& problem) {
-  const std::wstring text = Widen(ExportFailedMessage(problem, model.Input().language));
+  const std::wstring text = Widen(ExportFailedMessage(problem, Model().Input().language));
   const std::wstring title = Widen(kPatternMessageTitle);
   DumpText("diagram-message", Narrow(text));
   MessageBoxW(state.window, text.c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
 }
 
 void Export(DiagramExport what, const std::string& path) {
-  const std::string problem = model.Export(what, path, [](std::FILE* file) {
+  const std::string problem = Model().Export(what, path, [](std::FILE* file) {
     std::string error;
-    return WritePng(file, DrawingImage(model.Page(GdiTextWidth)), error);
+    return WritePng(file, DrawingImage(Model().Page(GdiTextWidth)), error);
   });
   if (!problem.empty()) ShowExportProblem(problem);
 }
 
 void AskAndExport(DiagramExport what) {
-  const DiagramExportDialog ask = model.ExportDialog(what);
+  const DiagramExportDialog ask = Model().ExportDialog(what);
   const std::wstring name = Widen(ask.filterName), extension = Widen(ask.extension);
   std::wstring filter = name + L" (*." + extension + L")";
   filter += L'\0';
@@ -223,7 +217,7 @@ void AskAndExport(DiagramExport what) {
   dialog.lpstrDefExt = extension.c_str();
   dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
   if (!GetSaveFileNameW(&dialog)) return;
-  Export(what, model.PathWithExtension(what, Narrow(path)));
+  Export(what, Model().PathWithExtension(what, Narrow(path)));
 }
 
 // Both plots on one page of the printer the user picks.
@@ -234,14 +228,14 @@ void Print() {
   dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS;
   if (!PrintDlgW(&dialog) || dialog.hDC == nullptr) return;
   const HDC dc = dialog.hDC;
-  const std::wstring title = Widen(model.PageTitle());
+  const std::wstring title = Widen(Model().PageTitle());
   DOCINFOW document{};
   document.cbSize = sizeof document;
   document.lpszDocName = title.c_str();
   if (StartDocW(dc, &document) > 0) {
     StartPage(dc);
     PaintDrawingGdi(
-        dc, model.Page(GdiTextWidth),
+        dc, Model().Page(GdiTextWidth),
         DiagramWindowModel::PageScale(GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)));
     EndPage(dc);
     EndDoc(dc);
@@ -256,11 +250,11 @@ void OnCommand(int id, int code) {
     const auto index = SendMessageW(state.style, CB_GETCURSEL, 0, 0);
     const DiagramStyle style = DiagramWindowModel::StyleAt(static_cast<int>(index));
     KeepSettings(DiagramStyleToKeep(style));
-    if (model.SetStyle(style)) Repaint();
+    if (Model().SetStyle(style)) Repaint();
   } else if (id >= kFirstBoxId && id < kFirstBoxId + kDiagramCurveCount) {
     const HWND box = state.boxes[static_cast<std::size_t>(id - kFirstBoxId)];
-    if (model.SetCurveVisible(static_cast<DiagramCurve>(id - kFirstBoxId),
-                              SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED))
+    if (Model().SetCurveVisible(static_cast<DiagramCurve>(id - kFirstBoxId),
+                                SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED))
       Repaint();
   } else if (id >= kFirstButtonId &&
              id < kFirstButtonId + static_cast<int>(std::size(kDiagramExports))) {
@@ -275,15 +269,15 @@ void OnCommand(int id, int code) {
 
 // Every control's text in the model's language.
 void ShowTexts() {
-  SetWindowTextW(state.window, Widen(model.WindowTitle()).c_str());
-  SetWindowTextW(state.styleLabel, Widen(model.StyleLabel()).c_str());
+  SetWindowTextW(state.window, Widen(Model().WindowTitle()).c_str());
+  SetWindowTextW(state.styleLabel, Widen(Model().StyleLabel()).c_str());
   SendMessageW(state.style, CB_RESETCONTENT, 0, 0);
   for (int i = 0; i < 2; ++i)
     SendMessageW(state.style, CB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(Widen(model.StyleName(i)).c_str()));
-  SendMessageW(state.style, CB_SETCURSEL, static_cast<WPARAM>(model.StyleIndex()), 0);
+                 reinterpret_cast<LPARAM>(Widen(Model().StyleName(i)).c_str()));
+  SendMessageW(state.style, CB_SETCURSEL, static_cast<WPARAM>(Model().StyleIndex()), 0);
   for (const auto& [what, button] : state.buttons)
-    SetWindowTextW(button, Widen(model.ButtonText(what)).c_str());
+    SetWindowTextW(button, Widen(Model().ButtonText(what)).c_str());
   ShowCurveBoxes();
 }
 
@@ -351,16 +345,10 @@ void PaintPlot(HWND plot) {
   GetClientRect(plot, &client);
   const CutKind kind = KindOf(plot);
   const CutPlot described =
-      DescribeCutPlot(model.Input(), kind, client.right, client.bottom, GdiTextWidth);
+      DescribeCutPlot(Model().Input(), kind, client.right, client.bottom, GdiTextWidth);
   state.frames[kind == CutKind::kHorizontal ? 0 : 1] = described.frame;
-  const HDC memory = CreateCompatibleDC(dc);
-  const HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-  const HGDIOBJ old = SelectObject(memory, bitmap);
-  PaintDrawingGdi(memory, described.drawing);
-  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
+  PaintBuffered(dc, 0, 0, client.right, client.bottom,
+                [&](HDC memory) { PaintDrawingGdi(memory, described.drawing); });
   EndPaint(plot, &ps);
   if (DumpsWanted()) {
     // The texts drawn, one a line, and the curves drawn with their points.
@@ -385,8 +373,8 @@ LRESULT CALLBACK PlotProcedure(HWND plot, UINT message, WPARAM wParam, LPARAM lP
     case WM_MOUSEMOVE: {
       const Point at{static_cast<double>(static_cast<short>(LOWORD(lParam))),
                      static_cast<double>(static_cast<short>(HIWORD(lParam)))};
-      if (model.PointAt(state.frames[KindOf(plot) == CutKind::kHorizontal ? 0 : 1], at))
-        SetReading(model.Reading());
+      if (Model().PointAt(state.frames[KindOf(plot) == CutKind::kHorizontal ? 0 : 1], at))
+        SetReading(Model().Reading());
       return 0;
     }
     default:
@@ -414,27 +402,21 @@ void RegisterClasses(HINSTANCE instance) {
   RegisterClassExW(&windowClass);
 }
 
-// The codes and rule in force; true when the plots changed.
-bool FollowCurrentState() {
-  return model.Follow(horizontalPanel.Code() ? horizontalPanel.Code() : "",
-                      verticalPanel.Code() ? verticalPanel.Code() : "", sceneState.useHcmV7);
-}
-
 }  // namespace
 
 void OpenDiagramWindow(HINSTANCE instance, HWND owner) {
   if (state.window == nullptr) {
     RegisterClasses(instance);
-    FollowCurrentState();
-    model.SetLanguage(Session().TextLanguage());
-    model.SetStyle(KeptDiagramStyle(KeptSessionSettings()));
+    Session().FollowDiagrams();
     // Beside the main window, not over its menu bar; a window of its own
     // (no owner), with its own taskbar entry, that minimises alone.
     const SidePlace place = SideWindowPlace(owner, Scaled(owner, kWidth), Scaled(owner, kHeight),
                                             Scaled(owner, kMinWidth), Scaled(owner, kMinHeight));
-    CreateWindowExW(WS_EX_APPWINDOW, kWindowClass, Widen(model.WindowTitle()).c_str(),
+    CreateWindowExW(WS_EX_APPWINDOW, kWindowClass, Widen(Model().WindowTitle()).c_str(),
                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, place.x, place.y, place.width,
                     place.height, nullptr, nullptr, instance, nullptr);
+  } else {
+    RefreshDiagramWindow();
   }
   if (IsIconic(state.window)) ShowWindow(state.window, SW_RESTORE);
   ShowWindow(state.window, SW_SHOW);
@@ -443,23 +425,13 @@ void OpenDiagramWindow(HINSTANCE instance, HWND owner) {
 
 void RefreshDiagramWindow() {
   if (state.window == nullptr) return;
-  bool changed = FollowCurrentState();
-  if (model.SetLanguage(Session().TextLanguage())) {
+  const SideWindowChange change = Session().FollowDiagrams();
+  if (change == SideWindowChange::kAll) {
     ShowTexts();
-    SetReading(model.Reading());  // cleared: it names the curves
+    SetReading(Model().Reading());  // a new language clears it: it names the curves
     Layout();
-    changed = true;
   }
-  if (changed) Repaint();
-}
-
-void SetDiagramImportedCuts(const std::string& name, const std::optional<CutLosses>& horizontal,
-                            const std::optional<CutLosses>& vertical) {
-  model.SetImportedCuts(name, horizontal, vertical);
-  if (state.window == nullptr) return;
-  ShowCurveBoxes();
-  Layout();
-  Repaint();
+  if (change != SideWindowChange::kNone) Repaint();
 }
 
 }  // namespace veltrisko

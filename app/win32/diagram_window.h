@@ -3,11 +3,6 @@
 
 #include <windows.h>
 
-#include <optional>
-#include <string>
-
-#include "interchange/pattern_cuts.h"
-
 namespace veltrisko {
 
 // "Ansicht -> 2D-Diagramme": a top-level window with the horizontal and the
@@ -18,12 +13,8 @@ namespace veltrisko {
 // the open one back (restored when minimised) to the front.
 void OpenDiagramWindow(HINSTANCE instance, HWND owner);
 
-// Follows the codes and the rule in force; call after every change.
+// Follows the codes, the rule, the language and the loaded file in force
+// (the file's cuts are one more curve); call after every change.
 void RefreshDiagramWindow();
-
-// Shows a loaded pattern file's cuts as one more curve (an empty name
-// removes it); applies to the window open now and to one opened later.
-void SetDiagramImportedCuts(const std::string& name, const std::optional<CutLosses>& horizontal,
-                            const std::optional<CutLosses>& vertical);
 
 }  // namespace veltrisko

@@ -6,12 +6,9 @@
 #include <commctrl.h>
 // clang-format on
 
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "app/logic/fit_dialog_model.h"
-#include "app/logic/process_objects.h"
+#include "app/logic/viewer_session.h"
 #include "app/win32/config_dialog_window.h"
 #include "app/win32/side_window_place.h"
 #include "app/win32/test_dumps.h"
@@ -39,10 +36,11 @@ struct FitWindowState {
   HWND titles[2]{}, lists[2]{};
   HWND labels[4]{};  // measurement, criterion, tolerance, count
   HWND hint = nullptr;
-  std::unique_ptr<FitDialogModel> model;  // made with the window
   bool filling = false;
 };
 FitWindowState state;
+// The session's: kept while the window is closed.
+FitDialogModel& Model() { return Session().Fit(); }
 
 // A control at a place laid out in 96-dpi pixels, scaled to the window's dpi.
 HWND Child(const wchar_t* className, const std::string& text, DWORD style, int id, int x, int y,
@@ -57,13 +55,7 @@ HWND Child(const wchar_t* className, const std::string& text, DWORD style, int i
   return child;
 }
 
-std::string TextOf(HWND control) {
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(control, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(length));
-  return Narrow(text);
-}
+std::string TextOf(HWND control) { return Narrow(WindowText(control)); }
 
 void FillList(int which, const FitDialogView& view, std::string& dump) {
   const HWND list = state.lists[which];
@@ -89,13 +81,13 @@ void FillList(int which, const FitDialogView& view, std::string& dump) {
 
 // The line beside the start button; the window's texts are all set then.
 void ShowStatus() {
-  SetWindowTextW(state.status, Widen(state.model->StatusText()).c_str());
+  SetWindowTextW(state.status, Widen(Model().StatusText()).c_str());
   DumpControlTexts(state.window, "fit-texts");
 }
 
 // Every text, the lists and the lines of the model's view.
 void ShowAll() {
-  const FitDialogView view = state.model->View();
+  const FitDialogView view = Model().View();
   const auto show = [](HWND control, const std::string& text) {
     SetWindowTextW(control, Widen(text).c_str());
   };
@@ -125,14 +117,14 @@ void ShowAll() {
   }
   std::string dump;
   for (int which = 0; which < 2; ++which) {
-    dump += InString(state.model->TextLanguage(), kFitComponentNames[which]) + "\n";
+    dump += InString(Model().TextLanguage(), kFitComponentNames[which]) + "\n";
     FillList(which, view, dump);
   }
   show(state.findings, view.findings);
   show(state.comparison, view.comparison);
   show(state.pair, view.pair);
   show(state.warnings, view.warnings);
-  if (state.model->Fit()) {
+  if (Model().Fit()) {
     DumpText("fit-rows", dump + view.findings + "\n" + view.comparison + "\n" + view.pair + "\n" +
                              view.warnings + "\n");
   }
@@ -147,17 +139,14 @@ void StartFit() {
   const FitFields fields{choice == 1 ? 1 : 0, FitToleranceFromText(TextOf(state.tolerance)),
                          FitCountFromText(TextOf(state.count))};
   const HWND window = state.window;
-  if (!state.model->PressStart(fields, horizontalPanel.Code() ? horizontalPanel.Code() : "",
-                               verticalPanel.Code() ? verticalPanel.Code() : "",
-                               [window] { PostMessageW(window, kFitDone, 0, 0); }))
-    return;
-  SetWindowTextW(state.start, Widen(state.model->View().startButton).c_str());
+  if (!Session().PressFitStart(fields, [window] { PostMessageW(window, kFitDone, 0, 0); })) return;
+  SetWindowTextW(state.start, Widen(Model().View().startButton).c_str());
   SetTimer(window, kProgressTimer, 200, nullptr);
   ShowStatus();
 }
 
 void FinishFit() {
-  if (!state.model->Collect()) return;
+  if (!Model().Collect()) return;
   KillTimer(state.window, kProgressTimer);
   ShowAll();
 }
@@ -165,25 +154,21 @@ void FinishFit() {
 // A chosen row's code goes into the dialog's field as if typed; a closed
 // dialog opens again so that the user sees the change.
 void UseRow(int which, int row) {
-  const std::optional<std::string> code = state.model->ChooseRow(which, row);
+  const std::optional<std::string> code = Model().ChooseRow(which, row);
   if (!code) return;
-  SetWindowTextW(state.warnings, Widen(state.model->WarningsText()).c_str());
+  SetWindowTextW(state.warnings, Widen(Model().WarningsText()).c_str());
   if (configDialogWindow == nullptr) OpenConfigDialog(state.instance, state.mainWindow);
   SetDlgItemTextW(configDialogWindow, kCodeEdit[which], Widen(*code).c_str());
 }
 
 // "Ausrichtung übernehmen": the view turns to the measured main direction.
 void TakeAlignment() {
-  const auto direction = state.model->Alignment();
-  if (!direction) return;
-  sceneState.azimuth = static_cast<float>(direction->azimuth);
-  sceneState.elevation = static_cast<float>(direction->elevation);
-  RequestRepaint();
+  if (Session().TakeFitAlignment().frame) RequestRepaint();
 }
 
-// Follows a change of the viewer's language at once.
-void FollowLanguage() {
-  if (state.window != nullptr && state.model->SetLanguage(Session().TextLanguage())) ShowAll();
+// Follows a change of the viewer's language, or a file loaded, at once.
+void Follow() {
+  if (state.window != nullptr && Session().FollowFit() == SideWindowChange::kAll) ShowAll();
 }
 
 void CreateControls() {
@@ -273,14 +258,14 @@ LRESULT CALLBACK FitProcedure(HWND window, UINT message, WPARAM wParam, LPARAM l
       FinishFit();
       return 0;
     case WM_TIMER:
-      if (wParam == kProgressTimer && state.model->Running())
-        SetWindowTextW(state.status, Widen(state.model->StatusText()).c_str());
+      if (wParam == kProgressTimer && Model().Running())
+        SetWindowTextW(state.status, Widen(Model().StatusText()).c_str());
       return 0;
     case WM_DESTROY:
       // The worker posts to this window; stop and wait for it before the
       // window goes.
       KillTimer(window, kProgressTimer);
-      state.model->Stop();
+      Model().Stop();
       for (MSG pending; PeekMessageW(&pending, window, kFitDone, kFitDone, PM_REMOVE);) {
       }
       state.window = nullptr;
@@ -292,12 +277,10 @@ LRESULT CALLBACK FitProcedure(HWND window, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-void OpenFitWindow(HINSTANCE instance, HWND mainWindow, const std::string& fileName,
-                   const PatternFile& file) {
+void OpenFitWindow(HINSTANCE instance, HWND mainWindow) {
   state.instance = instance;
   state.mainWindow = mainWindow;
-  if (!state.model) state.model = std::make_unique<FitDialogModel>(Session().TextLanguage());
-  state.model->SetMeasurement(fileName, file);
+  Session().FollowFit();
   if (state.window == nullptr) {
     static bool registered = false;
     if (!registered) {
@@ -312,14 +295,13 @@ void OpenFitWindow(HINSTANCE instance, HWND mainWindow, const std::string& fileN
       windowClass.lpszClassName = kFitClass;
       registered = RegisterClassExW(&windowClass) != 0;
     }
-    state.model->SetLanguage(Session().TextLanguage());
     static bool following = false;
-    if (!following) AddRepaintListener(FollowLanguage);
+    if (!following) AddRepaintListener(Follow);
     following = true;
     const SidePlace at = SideWindowPlace(mainWindow, Scaled(mainWindow, 900),
                                          Scaled(mainWindow, 690), Scaled(mainWindow, 900),
                                          Scaled(mainWindow, 690));  // beside the main window
-    CreateWindowExW(0, kFitClass, Widen(state.model->View().title).c_str(),
+    CreateWindowExW(0, kFitClass, Widen(Model().View().title).c_str(),
                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, at.x, at.y, at.width,
                     at.height, mainWindow, nullptr, instance, nullptr);
   } else {

@@ -71,8 +71,6 @@ bool ImportFrom(HINSTANCE instance, HWND mainWindow, const std::string& path) {
     ShowProblem(mainWindow, message);
     return false;
   }
-  const AlignedCuts cuts = Session().Files().LoadedCuts();
-  SetDiagramImportedCuts(Session().Files().LoadedName(), cuts.horizontal, cuts.vertical);
   OpenDiagramWindow(instance, mainWindow);
   // The information legend names the file and grows by that line.
   RequestLayout();
@@ -95,7 +93,7 @@ void Fit(HINSTANCE instance, HWND mainWindow) {
                   Widen(InString(Session().TextLanguage(), texts::kFitNeedsPattern)).c_str(),
                   Widen(kPatternMessageTitle).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES)
     Import(instance, mainWindow);
-  if (files.Loaded()) OpenFitWindow(instance, mainWindow, files.LoadedName(), *files.Loaded());
+  if (files.Loaded()) OpenFitWindow(instance, mainWindow);
 }
 
 }  // namespace

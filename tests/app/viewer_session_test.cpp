@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -301,6 +302,49 @@ TEST(ViewerSession, PatternFilesExportTheCodesInForceAndImportWhatTheyWrote) {
     EXPECT_EQ(f.session.Files().LoadedName(), "a.csv") << "a refused file replaces nothing";
   }
   EXPECT_FALSE(f.session.ExportPattern("/nonexistent-folder/x.msi").empty());
+}
+
+}  // namespace
+}  // namespace veltrisko
+
+namespace veltrisko {
+namespace {
+
+// The 2-D window and the fit follow the viewer: each step, and what the
+// window must show anew after it.
+TEST(ViewerSession, TheSideWindowsFollowCodesLanguageAndEveryFileLoaded) {
+  SessionFixture f;
+  const auto exported = PatternFileSession::ExportText("a.csv", f.horizontal.Code(),
+                                                       f.vertical.Code(), true, Language::kGerman);
+  ASSERT_TRUE(exported.message.empty()) << exported.message;
+  const auto load = [&] {
+    f.session.Files().ImportBytes("a.csv", exported.text, Language::kGerman);
+  };
+  struct Case {
+    const char* step;
+    std::function<void()> act;
+    SideWindowChange diagrams, fit;
+  };
+  const Case cases[] = {
+      {"first look", [] {}, SideWindowChange::kPlots, SideWindowChange::kNone},
+      {"nothing changed", [] {}, SideWindowChange::kNone, SideWindowChange::kNone},
+      {"the rule", [&] { f.scene.useHcmV7 = false; }, SideWindowChange::kPlots,
+       SideWindowChange::kNone},
+      {"a file", load, SideWindowChange::kAll, SideWindowChange::kAll},
+      {"the same name again", load, SideWindowChange::kAll, SideWindowChange::kAll},
+      {"the language", [&] { f.session.RunCommand(kCmdLanguageEnglish); }, SideWindowChange::kAll,
+       SideWindowChange::kAll},
+  };
+  for (const Case& c : cases) {
+    c.act();
+    EXPECT_EQ(f.session.FollowDiagrams(), c.diagrams) << c.step;
+    EXPECT_EQ(f.session.FollowFit(), c.fit) << c.step;
+  }
+  EXPECT_TRUE(f.session.Diagrams().CurveBoxShown(DiagramCurve::kImported));
+  EXPECT_FALSE(f.session.Diagrams().Input().useHcmV7);
+  EXPECT_NE(f.session.Fit().View().measurementName.find("a.csv"), std::string::npos);
+  // Before a fit there is no measured direction to turn to.
+  EXPECT_FALSE(f.session.TakeFitAlignment().frame);
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 the reading at the mouse, and its SVG and CSV exports through the common file
 dialog, which must equal the Linux ones byte for byte for three states (the
 last with a file imported by "Datei -> Diagramm importieren…"); then the code
-fit of that file, whose rows must equal those of `veltrisko-pattern fit`.
+fit of that file, whose rows must equal those of `veltrisko-pattern fit`, and
+which follows the next file imported.
 
     diagram_window_test.py WINE_RUN_COMMAND... -- VIEWER.exe STEADY_FRAME
         WRITE_DIAGRAM_FILES PATTERN_TOOL WORK_DIR
@@ -28,6 +29,8 @@ WINDOW = "2D-Diagramme"
 PATTERN_TOOL = []  # the Linux veltrisko-pattern, from the command line
 MEASURED = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
                                          "tools", "fit_input_horizontal.csv"))
+OTHER_MEASURED = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
+                                               "..", "docs", "example-tilted-sector.msi"))
 
 
 def text_with(viewer, name, needle, timeout=30):
@@ -188,23 +191,26 @@ def run(viewer, writer, work):
 
     # "Datei -> Diagramm importieren…": the file's curve in the plots, its
     # check box and its name in the legend.
+    import_file(viewer, MEASURED)
+    name = os.path.basename(MEASURED)
+    drawn = text_with(viewer, "diagram-horizontal", "curve 5 361").splitlines()
+    expect("Datei: " + name in drawn and "curve 5 361" in drawn, "imported plot:\n%s" % drawn)
+    expect(("Datei: " + name) in [label for _, label in diagrams.controls()], "no check box")
+    same_files(diagrams, writer, work, "imported", ["120LA10", "020EA05", "v7", "cartesian", MEASURED])
+
+
+def import_file(viewer, path):
+    """"Datei -> Diagramm importieren…" of `path`, until the legend names it."""
     viewer.keys(viewer.main, "alt+d")
     viewer.press("i")
     dialog = viewer.window("Diagramm importieren", timeout=20)
     expect(dialog is not None, "no file dialog after Diagramm importieren")
     time.sleep(0.5)
-    subprocess.run(["xdotool", "type", "--delay", "8", wine_path(MEASURED)], check=True)
+    subprocess.run(["xdotool", "type", "--delay", "8", wine_path(path)], check=True)
     subprocess.run(["xdotool", "key", "Return"], check=True)
-    name = os.path.basename(MEASURED)
-    end = time.time() + 20
-    while time.time() < end and "Datei: " + name not in viewer.text("info-legend"):
-        time.sleep(0.3)
+    legend = text_with(viewer, "info-legend", "Datei: " + os.path.basename(path), timeout=20)
     viewer.settle()
-    expect("Datei: " + name in viewer.text("info-legend"), "legend:\n" + viewer.text("info-legend"))
-    drawn = text_with(viewer, "diagram-horizontal", "curve 5 361").splitlines()
-    expect("Datei: " + name in drawn and "curve 5 361" in drawn, "imported plot:\n%s" % drawn)
-    expect(("Datei: " + name) in [label for _, label in diagrams.controls()], "no check box")
-    same_files(diagrams, writer, work, "imported", ["120LA10", "020EA05", "v7", "cartesian", MEASURED])
+    expect("Datei: " + os.path.basename(path) in legend, "legend:\n" + legend)
 
 
 def fit_rows_of_tool(pattern_tool, top):
@@ -266,6 +272,10 @@ def fit(viewer, pattern_tool):
     code = re.split(r"[,\s]", shown[1])[0]  # the first code the row lists
     expect("hor.:  " + code in viewer.text("info-legend"),
            "row %s not taken:\n%s" % (code, viewer.text("info-legend")))
+    # The open window takes the next file imported, its lists cleared.
+    import_file(viewer, OTHER_MEASURED)
+    texts = text_with(viewer, "fit-texts", os.path.basename(OTHER_MEASURED))
+    expect(os.path.basename(OTHER_MEASURED) in texts, "the fit kept its file:\n" + texts)
 
 
 def opened_on_command_line(wine_run, exe, tool, work):

@@ -144,6 +144,26 @@ std::string UsageText(const std::string& program, Language language) {
          "  --version       show the version and exit\n";
 }
 
+std::optional<AnswerInsteadOfStart> AnswerOf(
+    const CommandLine& commandLine, const std::string& program, const std::string& version,
+    const std::function<std::optional<Language>()>& remembered) {
+  switch (commandLine.action) {
+    case CommandLineAction::kHelp: {
+      const Language language =
+          commandLine.options.language.value_or(remembered().value_or(kDefaultLanguage));
+      return AnswerInsteadOfStart{UsageText(program, language), false, 0};
+    }
+    case CommandLineAction::kVersion:
+      return AnswerInsteadOfStart{"veltrisko " + version + "\n", false, 0};
+    case CommandLineAction::kError:
+      return AnswerInsteadOfStart{program + ": " + commandLine.error + "\n" + UsageText(program),
+                                  true, 2};
+    case CommandLineAction::kRun:
+      break;
+  }
+  return std::nullopt;
+}
+
 void ApplyStartOptions(SceneState& scene, const StartOptions& options) {
   if (options.useHcmV7) scene.useHcmV7 = *options.useHcmV7;
   if (options.dbRange) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,6 +52,20 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 // The help, in the language in force (the usage error's text stays English,
 // as the command line's error lines do).
 std::string UsageText(const std::string& program, Language language = Language::kEnglish);
+
+// What the viewer answers instead of starting: the help, its version or a
+// usage error, for standard output or the error stream, and the exit
+// status. The help speaks the language given, else the `remembered` one,
+// else the default.
+struct AnswerInsteadOfStart {
+  std::string text;
+  bool isError = false;
+  int exitStatus = 0;
+};
+// None when the viewer starts.
+std::optional<AnswerInsteadOfStart> AnswerOf(
+    const CommandLine& commandLine, const std::string& program, const std::string& version,
+    const std::function<std::optional<Language>()>& remembered);
 
 // Sets the HCM rule and the display mode the options ask for.
 void ApplyStartOptions(SceneState& scene, const StartOptions& options);

@@ -60,14 +60,14 @@ ViewerSession::ViewerSession(SceneState& scene, AntennaPanel& horizontal, Antenn
 
 KeptSettings ViewerSession::Start(const StartOptions& options, const KeptSettings& kept) {
   ApplyStartOptions(scene_, options);
-  std::optional<Language> language = options.language;
-  if (!language) {
-    const auto found = kept.find(kLanguageSetting);
-    if (found != kept.end()) language = LanguageOfCode(found->second);
-  }
-  SetLanguage(language.value_or(kDefaultLanguage));
+  SetLanguage(options.language.value_or(KeptLanguage(kept).value_or(kDefaultLanguage)));
   diagrams_.SetStyle(KeptDiagramStyle(kept));
   return options.language ? Settings() : KeptSettings{};
+}
+
+std::optional<Language> KeptLanguage(const KeptSettings& kept) {
+  const auto found = kept.find(kLanguageSetting);
+  return found == kept.end() ? std::nullopt : LanguageOfCode(found->second);
 }
 
 DiagramStyle KeptDiagramStyle(const KeptSettings& kept) {

@@ -31,6 +31,8 @@ inline constexpr char kDiagramStyleSetting[] = "diagramStyle";  // "polar" or "c
 inline constexpr std::array<const char*, 2> kSessionSettingKeys{kLanguageSetting,
                                                                 kDiagramStyleSetting};
 
+// The language kept, if it names one.
+std::optional<Language> KeptLanguage(const KeptSettings& kept);
 // The 2-D window's display mode chosen last (polar if none is kept), and
 // what to keep for a choice.
 DiagramStyle KeptDiagramStyle(const KeptSettings& kept);

@@ -60,19 +60,11 @@ int main(int argc, char** argv) {
   if (argc > 0 && argv[0] != nullptr) programName = argv[0];
   const veltrisko::CommandLine commandLine =
       veltrisko::ParseCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
-  switch (commandLine.action) {
-    case veltrisko::CommandLineAction::kHelp:
-      return Say(veltrisko::UsageText(
-          programName, commandLine.options.language.value_or(
-                           veltrisko::RememberedLanguage().value_or(veltrisko::kDefaultLanguage))));
-    case veltrisko::CommandLineAction::kVersion:
-      return Say(std::string("veltrisko ") + VELTRISKO_VERSION + "\n");
-    case veltrisko::CommandLineAction::kError:
-      std::fprintf(stderr, "%s: %s\n%s", programName, commandLine.error.c_str(),
-                   veltrisko::UsageText(programName).c_str());
-      return 2;
-    case veltrisko::CommandLineAction::kRun:
-      break;
+  if (const auto answer = veltrisko::AnswerOf(commandLine, programName, VELTRISKO_VERSION,
+                                              veltrisko::RememberedLanguage)) {
+    if (!answer->isError) return Say(answer->text);
+    std::fputs(answer->text.c_str(), stderr);
+    return answer->exitStatus;
   }
   if (!veltrisko::CheckDisplay(programName)) return 1;
 

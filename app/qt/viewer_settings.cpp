@@ -18,10 +18,7 @@ QSettings Settings() {
 
 }  // namespace
 
-std::optional<Language> RememberedLanguage() {
-  const QString code = Settings().value(QStringLiteral("language")).toString();
-  return LanguageOfCode(code.toStdString());
-}
+std::optional<Language> RememberedLanguage() { return KeptLanguage(KeptSessionSettings()); }
 
 KeptSettings KeptSessionSettings() {
   const QSettings settings = Settings();

@@ -10,8 +10,8 @@
 
 #include "app/logic/process_objects.h"
 #include "app/win32/config_dialog_window.h"
+#include "app/win32/kept_settings.h"
 #include "app/win32/test_dumps.h"
-#include "app/win32/viewer_language.h"
 #include "app/win32/win32_controls.h"
 
 #ifndef VELTRISKO_VERSION
@@ -69,22 +69,10 @@ void TellUser(const std::string& utf8, bool isError) {
 
 StartRequest ReadStartCommandLine() {
   const CommandLine commandLine = ParseCommandLine(ArgumentsAfterProgram());
-  switch (commandLine.action) {
-    case CommandLineAction::kHelp:
-      TellUser(UsageText(kWindowsProgramName, commandLine.options.language.value_or(
-                                                  RememberedLanguage().value_or(kDefaultLanguage))),
-               false);
-      return {std::nullopt, 0};
-    case CommandLineAction::kVersion:
-      TellUser(std::string(kWindowsProgramName) + " " + VELTRISKO_VERSION + "\n", false);
-      return {std::nullopt, 0};
-    case CommandLineAction::kError:
-      TellUser(std::string(kWindowsProgramName) + ": " + commandLine.error + "\n" +
-                   UsageText(kWindowsProgramName),
-               true);
-      return {std::nullopt, 2};
-    case CommandLineAction::kRun:
-      break;
+  if (const auto answer = AnswerOf(commandLine, kWindowsProgramName, VELTRISKO_VERSION,
+                                   [] { return KeptLanguage(KeptSessionSettings()); })) {
+    TellUser(answer->text, answer->isError);
+    return {std::nullopt, answer->exitStatus};
   }
   return {commandLine.options, 0};
 }

@@ -4,14 +4,11 @@
 #include <string>
 
 #include "app/logic/main_menu.h"
-#include "app/win32/kept_settings.h"
 #include "app/win32/win32_controls.h"
 
 namespace veltrisko {
 
 namespace {
-
-constexpr wchar_t kLanguageValue[] = L"Language";
 
 void SetItemText(HMENU menu, UINT item, bool byPosition, const Text& text, Language language) {
   std::wstring wide = Widen(std::string(In(language, text)));
@@ -23,15 +20,6 @@ void SetItemText(HMENU menu, UINT item, bool byPosition, const Text& text, Langu
 }
 
 }  // namespace
-
-std::optional<Language> RememberedLanguage() {
-  const std::optional<std::string> code = KeptSetting(kLanguageValue);
-  return code ? LanguageOfCode(*code) : std::nullopt;
-}
-
-void RememberLanguage(Language language) {
-  KeepSetting(kLanguageValue, std::string(CodeOf(language)));
-}
 
 void ShowMenuTexts(HMENU bar, Language language) {
   // Popups and submenus are found by position, the way the table lists

@@ -60,6 +60,31 @@ TEST(UsageText, SpeaksTheLanguageAskedForBeforeTheHelp) {
     EXPECT_EQ(german.find(english), std::string::npos) << english;
 }
 
+TEST(AnswerOf, HelpVersionAndUsageErrorsAnswerInsteadOfAStart) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* begins;  // nullptr: the viewer starts
+    bool isError;
+    int exitStatus;
+  };
+  const Case cases[] = {
+      {{"--help"}, "Aufruf: prog [--rule", false, 0},  // the remembered language
+      {{"--lang", "en", "--help"}, "Usage: prog [--rule", false, 0},
+      {{"--version"}, "veltrisko 9.8\n", false, 0},
+      {{"--rule", "v8"}, "prog: ", true, 2},
+      {{"030EA10"}, nullptr, false, 0},
+  };
+  for (const Case& c : cases) {
+    const auto answer = AnswerOf(ParseCommandLine(c.arguments), "prog", "9.8",
+                                 [] { return std::optional(Language::kGerman); });
+    ASSERT_EQ(answer.has_value(), c.begins != nullptr) << c.arguments.front();
+    if (!answer) continue;
+    EXPECT_EQ(answer->text.rfind(c.begins, 0), 0u) << answer->text;
+    EXPECT_EQ(answer->isError, c.isError) << c.arguments.front();
+    EXPECT_EQ(answer->exitStatus, c.exitStatus) << c.arguments.front();
+  }
+}
+
 TEST(ParseCommandLine, TakesOnePatternFileBesideTheCodes) {
   struct Case {
     std::vector<std::string> arguments;

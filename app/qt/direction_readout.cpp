@@ -68,7 +68,7 @@ void DirectionReadoutController::ShowReadout() {
   }
   box_->Show(drawing, text);
   box_->raise();
-  statusLine_(QString::fromStdString(text.empty() ? std::string() : session_.StatusLine()));
+  statusLine_(QString::fromStdString(session_.StatusLine()));
 }
 
 void DirectionReadoutController::Refresh() {

@@ -193,7 +193,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The picture, the dialog and the side windows work on the session and its
+  // models; Qt would delete them only after the session, a member, is gone.
+  const QObjectList owned = children();
+  for (QObject* child : owned) {
+    if (child->isWidgetType() && static_cast<QWidget*>(child)->isWindow()) delete child;
+  }
+  delete client_;
+}
 
 void MainWindow::BuildMenus() {
   QMenu* popup = nullptr;

@@ -196,6 +196,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 MainWindow::~MainWindow() {
   // The picture, the dialog and the side windows work on the session and its
   // models; Qt would delete them only after the session, a member, is gone.
+  // The dialog going is nothing to lay out for.
+  if (dialog_ != nullptr) dialog_->removeEventFilter(this);
   const QObjectList owned = children();
   for (QObject* child : owned) {
     if (child->isWidgetType() && static_cast<QWidget*>(child)->isWindow()) delete child;

@@ -158,19 +158,18 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == dialog_) {
-    switch (event->type()) {
-      case QEvent::Move:
-      case QEvent::Resize:
-      case QEvent::Show:
-      case QEvent::Hide:
-        // After the dialog's own handling, with its frame where it now is.
-        QMetaObject::invokeMethod(this, &MainWindow::KeepPictureClearOfDialog,
-                                  Qt::QueuedConnection);
-        break;
-      default:
-        break;
-    }
+  // Installed on the dialog only. `watched` is not compared with dialog_:
+  // while the dialog is destroyed it is no ConfigDialogWidget any more.
+  switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+      // After the dialog's own handling, with its frame where it now is.
+      QMetaObject::invokeMethod(this, &MainWindow::KeepPictureClearOfDialog, Qt::QueuedConnection);
+      break;
+    default:
+      break;
   }
   return QMainWindow::eventFilter(watched, event);
 }

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/logic/legend_content.h"
+#include "app/logic/legend_drawing.h"
 #include "app/logic/legend_scale.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/process_objects.h"
@@ -75,12 +76,17 @@ class WidgetViewer final : public QMainWindow {
     view_ = new PatternWidget(client);
     view_->setGeometry(0, 0, kWidth, kHeight);
     client->setFixedSize(kWidth, kHeight);
-    auto* info = new veltrisko::InfoLegend(client, [] {
-      return veltrisko::InfoLegendOf(sceneState, veltrisko::horizontalPanel.Code(),
-                                     veltrisko::verticalPanel.Code());
-    });
-    auto* colours =
-        new veltrisko::ColourLegend(client, [] { return veltrisko::ColourLegendOf(sceneState); });
+    auto* info = new veltrisko::LegendWidget(
+        client,
+        [] {
+          return veltrisko::InfoLegendDrawing(veltrisko::InfoLegendOf(
+              sceneState, veltrisko::horizontalPanel.Code(), veltrisko::verticalPanel.Code()));
+        },
+        veltrisko::kInfoLegendWidth, veltrisko::kInfoLegendHeight);
+    auto* colours = new veltrisko::LegendWidget(
+        client,
+        [] { return veltrisko::ColourLegendDrawing(veltrisko::ColourLegendOf(sceneState)); },
+        veltrisko::kColourLegendWidth, veltrisko::kColourLegendHeight);
     const veltrisko::LegendPlacement place =
         veltrisko::PlaceScaledLegends(kWidth, kHeight, info->Scale());
     info->setGeometry(place.info.x, place.info.y, place.info.width, place.info.height);

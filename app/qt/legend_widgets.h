@@ -4,18 +4,20 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/logic/legend_content.h"
+#include "diagram/drawing.h"
 
 namespace veltrisko {
 
-// The information legend: what is drawn, the view angles, the codes, the HCM
-// version and the display mode, painted from the current state.
-class InfoLegend final : public QWidget {
+// A legend over the picture: the information legend (what is drawn, the
+// view angles, the codes, the HCM version, the display mode) or the
+// false-colour strip, painted at each paint from the drawing `drawing`
+// gives for the current state, inside a thin border.
+class LegendWidget final : public QWidget {
   Q_OBJECT
 
  public:
-  // `content` gives what to paint from the current state, at each paint.
-  InfoLegend(QWidget* parent, std::function<InfoLegendContent()> content);
+  // `width` x `height`: its size at 96 dpi.
+  LegendWidget(QWidget* parent, std::function<Drawing()> drawing, int width, int height);
   // How much larger than its 96-dpi layout the legend is drawn, from the
   // user's font size (Qt adds the screen's device pixel ratio).
   double Scale() const;
@@ -24,22 +26,7 @@ class InfoLegend final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  std::function<InfoLegendContent()> content_;
-};
-
-// The false-colour strip with its two end labels.
-class ColourLegend final : public QWidget {
-  Q_OBJECT
-
- public:
-  ColourLegend(QWidget* parent, std::function<ColourLegendContent()> content);
-  double Scale() const;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  std::function<ColourLegendContent()> content_;
+  std::function<Drawing()> drawing_;
 };
 
 }  // namespace veltrisko

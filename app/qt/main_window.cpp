@@ -14,6 +14,7 @@
 #include "app/logic/dialog_placement.h"
 #include "app/logic/difference_legend.h"
 #include "app/logic/legend_content.h"
+#include "app/logic/legend_drawing.h"
 #include "app/logic/legend_scale.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_legend.h"
@@ -76,10 +77,14 @@ ClientArea::ClientArea(QWidget* parent, const ViewerSession& session)
                                                  verticalPanel.Code(), session.Frame()};
                             })),
       viewContainer_(QWidget::createWindowContainer(view_, this)),
-      info_(
-          new InfoLegend(this, [this, &session] { return session.InfoLegend(view_->Findings()); })),
-      colours_(new ColourLegend(
-          this, [this, &session] { return session.ColourLegend(view_->Findings()); })),
+      info_(new LegendWidget(
+          this,
+          [this, &session] { return InfoLegendDrawing(session.InfoLegend(view_->Findings())); },
+          kInfoLegendWidth, kInfoLegendHeight)),
+      colours_(new LegendWidget(
+          this,
+          [this, &session] { return ColourLegendDrawing(session.ColourLegend(view_->Findings())); },
+          kColourLegendWidth, kColourLegendHeight)),
       message_(new CodeMessage(this, [&session] { return session.CodeMessage(); })) {
   // The picture's window lies in a native container; the legends and the
   // message are native windows too, raised above it, so that the window

@@ -21,8 +21,7 @@ class AnalysisFeatures;
 class ConfigDialogWidget;
 class GLContext;
 class PatternView;
-class InfoLegend;
-class ColourLegend;
+class LegendWidget;
 class CodeMessage;
 
 // The central area below the menu bar: the GL view fills it, the two legends
@@ -35,8 +34,8 @@ class ClientArea final : public QWidget {
   // Shows the process-wide state as `session` describes it.
   ClientArea(QWidget* parent, const ViewerSession& session);
   PatternView* View() const { return view_; }
-  InfoLegend* Info() const { return info_; }
-  ColourLegend* Colours() const { return colours_; }
+  LegendWidget* Info() const { return info_; }
+  LegendWidget* Colours() const { return colours_; }
   CodeMessage* Message() const { return message_; }
   // Makes a child shown over the picture a native window above the view's.
   void MakeOverlay(QWidget* overlay);
@@ -51,8 +50,8 @@ class ClientArea final : public QWidget {
  private:
   PatternView* view_;
   QWidget* viewContainer_;
-  InfoLegend* info_;
-  ColourLegend* colours_;
+  LegendWidget* info_;
+  LegendWidget* colours_;
   CodeMessage* message_;
   QRect cover_;
   void LayOut();

@@ -123,7 +123,7 @@ void PatternFileFeatures::ShowProblem(const QString& text) {
 
 void PatternFileFeatures::FitLegendHeight() {
   // The legend's place is set on every resize; its fixed height survives that.
-  InfoLegend* info = window_.Client()->Info();
+  LegendWidget* info = window_.Client()->Info();
   info->setFixedHeight(static_cast<int>(kInfoLegendHeightWithFile * info->Scale()));
 }
 

@@ -119,7 +119,7 @@ class PatternFileViewerTest : public QObject {
   void importShowsTheCutsInTheDiagramsAndTheNameInTheLegend() {
     const QString pair = dir_.filePath("pair.msi");
     QVERIFY(Files()->ExportTo(pair));
-    InfoLegend* info = window_->Client()->Info();
+    LegendWidget* info = window_->Client()->Info();
     const int plainHeight = info->height();
     QVERIFY(Files()->ImportFrom(pair));
     QCOMPARE(Files()->Files().LoadedName(), std::string("pair.msi"));

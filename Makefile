@@ -122,9 +122,8 @@ windows-build: deps web $(WINDOWS_BUILD)/CMakeCache.txt
 	$(NICE) cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 # A Windows GUI test that fails under Wine is run once more (its first failure stays
-# in the log): side by side on two cores, the soak's quit has timed out once in a while.
-# Each GUI test has a display and a prefix of its own and mostly waits for its
-# windows, so four run at once on two cores.
+# in the log). Each GUI test has a display and a prefix of its own and mostly waits
+# for its windows, so four run at once on two cores; the soak runs alone.
 WINDOWS_TEST_JOBS ?= 4
 test-windows: build windows-build
 	cd $(WINDOWS_BUILD) && $(XVFB) ctest --output-on-failure -j $(WINDOWS_TEST_JOBS) --repeat until-pass:2 -LE unsettled; \

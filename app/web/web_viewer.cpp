@@ -227,7 +227,7 @@ FitDialogModel& WebViewer::Fit() {
 }
 
 std::optional<PatternFitRequest> WebViewer::FitStart(const FitFields& fields) {
-  Fit();
+  session_.FollowFit();  // a file just imported is the one to fit
   return session_.PressFitStartElsewhere(fields);
 }
 

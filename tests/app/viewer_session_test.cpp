@@ -276,12 +276,17 @@ TEST(ViewerSession, TheReadoutSpeaksTheLanguageInForce) {
 namespace veltrisko {
 namespace {
 
-TEST(ViewerSession, PatternFilesExportTheCodesInForceAndImportWhatTheyWrote) {
-  SessionFixture f;
+// The CSV pattern file of the fixture's codes under V7.
+std::string CsvOfCodes(const SessionFixture& f) {
   const auto exported = PatternFileSession::ExportText("a.csv", f.horizontal.Code(),
                                                        f.vertical.Code(), true, Language::kGerman);
-  ASSERT_TRUE(exported.message.empty()) << exported.message;
-  EXPECT_TRUE(f.session.Files().ImportBytes("dir/a.csv", exported.text, Language::kGerman).empty());
+  EXPECT_TRUE(exported.message.empty()) << exported.message;
+  return exported.text;
+}
+
+TEST(ViewerSession, PatternFilesExportTheCodesInForceAndImportWhatTheyWrote) {
+  SessionFixture f;
+  EXPECT_TRUE(f.session.Files().ImportBytes("dir/a.csv", CsvOfCodes(f), Language::kGerman).empty());
   EXPECT_EQ(f.session.Files().LoadedName(), "a.csv");
   EXPECT_TRUE(f.session.Files().LoadedCuts().horizontal.has_value());
   EXPECT_NE(f.session.InfoLegend(std::nullopt).lines.back().text.find("a.csv"), std::string::npos);
@@ -304,22 +309,12 @@ TEST(ViewerSession, PatternFilesExportTheCodesInForceAndImportWhatTheyWrote) {
   EXPECT_FALSE(f.session.ExportPattern("/nonexistent-folder/x.msi").empty());
 }
 
-}  // namespace
-}  // namespace veltrisko
-
-namespace veltrisko {
-namespace {
-
 // The 2-D window and the fit follow the viewer: each step, and what the
 // window must show anew after it.
 TEST(ViewerSession, TheSideWindowsFollowCodesLanguageAndEveryFileLoaded) {
   SessionFixture f;
-  const auto exported = PatternFileSession::ExportText("a.csv", f.horizontal.Code(),
-                                                       f.vertical.Code(), true, Language::kGerman);
-  ASSERT_TRUE(exported.message.empty()) << exported.message;
-  const auto load = [&] {
-    f.session.Files().ImportBytes("a.csv", exported.text, Language::kGerman);
-  };
+  const std::string csv = CsvOfCodes(f);
+  const auto load = [&] { f.session.Files().ImportBytes("a.csv", csv, Language::kGerman); };
   struct Case {
     const char* step;
     std::function<void()> act;

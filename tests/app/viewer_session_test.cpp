@@ -338,8 +338,20 @@ TEST(ViewerSession, TheSideWindowsFollowCodesLanguageAndEveryFileLoaded) {
   EXPECT_TRUE(f.session.Diagrams().CurveBoxShown(DiagramCurve::kImported));
   EXPECT_FALSE(f.session.Diagrams().Input().useHcmV7);
   EXPECT_NE(f.session.Fit().View().measurementName.find("a.csv"), std::string::npos);
-  // Before a fit there is no measured direction to turn to.
+  // Before a fit there is no measured direction to turn to; after one the
+  // view turns to it.
   EXPECT_FALSE(f.session.TakeFitAlignment().frame);
+  const std::optional<PatternFitRequest> request =
+      f.session.PressFitStartElsewhere({0, std::nullopt, 1});
+  ASSERT_TRUE(request);
+  f.session.Fit().FinishedElsewhere(
+      FitOnThisThread(*f.session.Files().Loaded(), *request, CodeSpace::Thinned(7), {}));
+  const std::optional<FitOrientation> measured = f.session.Fit().Alignment();
+  ASSERT_TRUE(measured);
+  f.scene.azimuth = f.scene.elevation = 1.0f;
+  EXPECT_TRUE(f.session.TakeFitAlignment().frame);
+  EXPECT_EQ(f.scene.azimuth, static_cast<float>(measured->azimuth));
+  EXPECT_EQ(f.scene.elevation, static_cast<float>(measured->elevation));
 }
 
 }  // namespace

@@ -47,23 +47,23 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	@bash scripts/run-viewer $(BUILD)/bin/veltrisko
 
-# The GUI and page tests and the Windows suite mostly wait for their windows,
-# so the Windows tree is built beside the first and the sanitizer tree beside
-# the second, at the lowest priority, where they take only the idle cores.
-# The soak runs alone: beside the Windows build its viewer has once ended in
-# the middle of its actions.
+# The GUI and page tests, the soak and the Windows suite mostly wait for their
+# windows, so the Windows tree is built beside the first three and the
+# sanitizer tree beside the last, at the lowest priority, where they take
+# only the idle cores.
 test: build web
 	$(MAKE) -j2 --output-sync=target test-native windows-build NICE="nice -n 19"
 	$(MAKE) -j2 --output-sync=target test-windows sanitize-build NICE="nice -n 19"
-	$(MAKE) test-sanitize test-soak
+	$(MAKE) test-sanitize
 	@echo "All test suites passed."
 
-# The suites of the native tree and the page, one after the other.
+# The suites of the native tree and the page and the soak, one after the other.
 .PHONY: test-native
 test-native: build web
 	$(MAKE) test-core
 	$(MAKE) test-gui
 	$(MAKE) test-web
+	$(MAKE) test-soak
 
 # The fast tier: what `make test-core` runs but the Debian package's and the
 # documentation's tests.

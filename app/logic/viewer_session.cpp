@@ -79,6 +79,15 @@ KeptSettings DiagramStyleToKeep(DiagramStyle style) {
   return {{kDiagramStyleSetting, std::string(DiagramStyleSetting(style))}};
 }
 
+std::optional<WindowPlace> KeptWindowPlace(const KeptSettings& kept) {
+  const auto found = kept.find(kWindowPlaceSetting);
+  return found == kept.end() ? std::nullopt : WindowPlaceOfText(found->second);
+}
+
+KeptSettings WindowPlaceToKeep(const WindowPlace& place) {
+  return {{kWindowPlaceSetting, WindowPlaceText(place)}};
+}
+
 KeptSettings ViewerSession::Settings() const {
   return {{kLanguageSetting, std::string(CodeOf(language_))}};
 }

@@ -13,6 +13,7 @@
 #include "app/logic/pattern_file_session.h"
 #include "app/logic/readout_view.h"
 #include "app/logic/view_drag.h"
+#include "app/logic/window_place.h"
 #include "diagram/diagram_window_model.h"
 #include "dialog/antenna_panel.h"
 #include "render/pattern_frame.h"
@@ -27,9 +28,10 @@ namespace veltrisko {
 using KeptSettings = std::map<std::string, std::string>;
 inline constexpr char kLanguageSetting[] = "language";          // "de" or "en"
 inline constexpr char kDiagramStyleSetting[] = "diagramStyle";  // "polar" or "cartesian"
+inline constexpr char kWindowPlaceSetting[] = "mainWindow";     // see WindowPlaceText
 // Every key a viewer keeps, for front ends that read them one by one.
-inline constexpr std::array<const char*, 2> kSessionSettingKeys{kLanguageSetting,
-                                                                kDiagramStyleSetting};
+inline constexpr std::array<const char*, 3> kSessionSettingKeys{
+    kLanguageSetting, kDiagramStyleSetting, kWindowPlaceSetting};
 
 // The language kept, if it names one.
 std::optional<Language> KeptLanguage(const KeptSettings& kept);
@@ -37,6 +39,10 @@ std::optional<Language> KeptLanguage(const KeptSettings& kept);
 // what to keep for a choice.
 DiagramStyle KeptDiagramStyle(const KeptSettings& kept);
 KeptSettings DiagramStyleToKeep(DiagramStyle style);
+// The main window's place at the last end, if one is kept and readable, and
+// what to keep at this end.
+std::optional<WindowPlace> KeptWindowPlace(const KeptSettings& kept);
+KeptSettings WindowPlaceToKeep(const WindowPlace& place);
 
 // What only a front end can do for a command: windows, files, the clipboard.
 enum class FrontEndRequest {

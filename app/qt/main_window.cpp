@@ -193,7 +193,8 @@ void MainWindow::KeepPictureClearOfDialog() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  RememberWindowGeometry(*this);
+  // The inside: Qt places an inside exactly, a frame only once it is known.
+  KeepSettings(WindowPlaceToKeep({RectOf(normalGeometry()), isMaximized()}));
   QMainWindow::closeEvent(event);
 }
 

@@ -5,7 +5,6 @@
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
-#include <QWidget>
 
 namespace veltrisko {
 
@@ -39,15 +38,6 @@ void KeepSettings(const KeptSettings& settings) {
   QSettings kept = Settings();
   for (const auto& [key, value] : settings)
     kept.setValue(QString::fromStdString(key), QString::fromStdString(value));
-}
-
-bool RestoreWindowGeometry(QWidget& window) {
-  const QByteArray geometry = Settings().value(QStringLiteral("mainWindow/geometry")).toByteArray();
-  return !geometry.isEmpty() && window.restoreGeometry(geometry);
-}
-
-void RememberWindowGeometry(const QWidget& window) {
-  Settings().setValue(QStringLiteral("mainWindow/geometry"), window.saveGeometry());
 }
 
 void UseToolkitLanguage(Language language) {

@@ -6,8 +6,6 @@
 #include "app/logic/viewer_session.h"
 #include "text/language.h"
 
-class QWidget;
-
 namespace veltrisko {
 
 // What the viewer keeps between runs, in Qt's settings file under the
@@ -17,10 +15,6 @@ std::optional<Language> RememberedLanguage();
 // The viewer session's settings, a value each under the session's names.
 KeptSettings KeptSessionSettings();
 void KeepSettings(const KeptSettings& settings);
-
-// The main window's size and position; false when none is kept yet.
-bool RestoreWindowGeometry(QWidget& window);
-void RememberWindowGeometry(const QWidget& window);
 
 // Makes Qt's own dialogs (file, print, message boxes) speak `language`:
 // German from Qt's translations, English needs none.

@@ -9,6 +9,7 @@
 #include "app/qt/config_dialog_widget.h"
 #include "app/qt/main_window.h"
 #include "app/qt/pattern_file_features.h"
+#include "app/qt/qt_values.h"
 #include "app/qt/viewer_settings.h"
 
 namespace veltrisko {
@@ -44,6 +45,23 @@ void PlaceBesideDialog(MainWindow& window, const QScreen& screen) {
   MoveFrameTo(*dialog, place.dialog.x, place.dialog.y);
 }
 
+// Where the user left it, wholly on a screen that is there now; false when
+// no place is kept.
+bool RestoreWindowPlace(QWidget& window) {
+  const std::optional<WindowPlace> kept = KeptWindowPlace(KeptSessionSettings());
+  if (!kept) return false;
+  const QRect inside = QtRect(kept->frame);
+  const QScreen* screen = QGuiApplication::screenAt(inside.center());
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return false;
+  // Moved with its title bar onto the screen.
+  const QMargins frame = FrameMargins(window);
+  window.setGeometry(
+      QtRect(OnWorkArea(RectOf(inside + frame), RectOf(screen->availableGeometry()))) - frame);
+  if (kept->maximized) window.setWindowState(Qt::WindowMaximized);
+  return true;
+}
+
 }  // namespace
 
 StartedViewer StartViewer(const StartOptions& options, const std::string& programName) {
@@ -53,7 +71,7 @@ StartedViewer StartViewer(const StartOptions& options, const std::string& progra
   started.window = std::make_unique<MainWindow>(options, KeptSessionSettings());
   MainWindow& window = *started.window;
   // Where the user left it, else beside the dialog (PlaceStartWindows).
-  const bool kept = RestoreWindowGeometry(window);
+  const bool kept = RestoreWindowPlace(window);
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!kept && screen != nullptr) {
     const QRect available = screen->availableGeometry();

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <cwctype>
+#include <optional>
+#include <string>
 
 #include "app/win32/win32_controls.h"
 
@@ -17,8 +19,6 @@ std::wstring ValueNameOf(const std::string& key) {
   if (!name.empty()) name[0] = static_cast<wchar_t>(std::towupper(name[0]));
   return name;
 }
-
-}  // namespace
 
 std::optional<std::string> KeptSetting(const wchar_t* name) {
   // Every value kept is a short line; a longer one is nobody's.
@@ -35,6 +35,8 @@ void KeepSetting(const wchar_t* name, const std::string& value) {
   RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ, wide.c_str(),
                   static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
 }
+
+}  // namespace
 
 KeptSettings KeptSessionSettings() {
   KeptSettings settings;

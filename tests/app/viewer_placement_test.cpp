@@ -75,6 +75,28 @@ class ViewerPlacementTest : public QObject {
     if (const char* shot = std::getenv("VELTRISKO_PLACEMENT_SHOT"))
       QGuiApplication::primaryScreen()->grabWindow(0).save(QString(shot));
   }
+
+  // Runs after the first start: the place at an end is where the next start
+  // opens, maximised again if it was.
+  void theNextStartOpensWhereTheLastEnded() {
+    for (const bool maximized : {false, true}) {
+      std::unique_ptr<MainWindow> window = StartViewer({}, "veltrisko").window;
+      QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+      QTRY_VERIFY_WITH_TIMEOUT(window->frameGeometry() != window->geometry(), 10000);
+      window->showNormal();
+      window->setGeometry(40, 60, 640, 400);
+      QTRY_COMPARE_WITH_TIMEOUT(window->geometry(), QRect(40, 60, 640, 400), 5000);
+      if (maximized) window->showMaximized();
+      QTRY_COMPARE_WITH_TIMEOUT(window->isMaximized(), maximized, 5000);
+      window->close();
+      window.reset();
+      window = StartViewer({}, "veltrisko").window;
+      QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+      QTRY_COMPARE_WITH_TIMEOUT(window->isMaximized(), maximized, 5000);
+      if (maximized) window->showNormal();
+      QTRY_COMPARE_WITH_TIMEOUT(window->geometry(), QRect(40, 60, 640, 400), 5000);
+    }
+  }
 };
 
 int main(int argc, char** argv) {

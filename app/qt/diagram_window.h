@@ -44,14 +44,11 @@ class DiagramWindow final : public QWidget {
   void SetCurveVisible(DiagramCurve curve, bool visible);
   QCheckBox* CurveBox(DiagramCurve curve) const { return boxes_[static_cast<int>(curve)]; }
 
-  // Shows a loaded pattern file's cuts (losses on the whole degrees) as one
-  // more curve in both plots; an empty name removes it.
+  // Shows cuts as a loaded file's, without loading one.
   void SetImportedCuts(const QString& name, const std::optional<CutLosses>& horizontal,
                        const std::optional<CutLosses>& vertical);
 
   const DiagramInput& Input() const { return model_.Input(); }
-  // The curves now shown; nothing while a code cannot be evaluated.
-  const std::optional<CutCurves>& Curves(CutKind kind) const { return Input().Cut(kind); }
   // The plot as it is drawn now, and the widget it is drawn in.
   CutPlot Plot(CutKind kind) const;
   QWidget* PlotWidget(CutKind kind) const;
@@ -63,14 +60,6 @@ class DiagramWindow final : public QWidget {
   // Writes the plots or the values; false, with the reason in a message box
   // (Message()), when the file cannot be written.
   bool ExportTo(DiagramExport what, const QString& path);
-  bool ExportPng(const QString& path) { return ExportTo(DiagramExport::kPng, path); }
-  bool ExportSvg(const QString& path) { return ExportTo(DiagramExport::kSvg, path); }
-  bool ExportPdf(const QString& path) { return ExportTo(DiagramExport::kPdf, path); }
-  bool ExportCsv(const QString& path, CutKind kind) {
-    return ExportTo(
-        kind == CutKind::kHorizontal ? DiagramExport::kCsvHorizontal : DiagramExport::kCsvVertical,
-        path);
-  }
   QMessageBox* Message() const { return message_; }
 
  protected:

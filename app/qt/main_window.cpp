@@ -271,7 +271,6 @@ void MainWindow::BuildAccelerators() {
     shortcut->setAutoRepeat(true);
     const int command = accelerator.command;
     connect(shortcut, &QShortcut::activated, this, [this, command] { HandleCommand(command); });
-    shortcuts_[command] = shortcut;
   }
 }
 
@@ -287,11 +286,6 @@ ConfigDialogWidget* MainWindow::Dialog() const { return dialog_; }
 QAction* MainWindow::Action(int command) const {
   auto found = actions_.find(command);
   return found != actions_.end() ? found->second : nullptr;
-}
-
-QShortcut* MainWindow::Shortcut(int command) const {
-  auto found = shortcuts_.find(command);
-  return found != shortcuts_.end() ? found->second : nullptr;
 }
 
 bool MainWindow::LegendsVisible() const { return session_.LegendsVisible(); }

@@ -13,7 +13,6 @@
 
 class QAction;
 class QMenu;
-class QShortcut;
 
 namespace veltrisko {
 
@@ -81,10 +80,9 @@ class MainWindow final : public QMainWindow {
 
   ConfigDialogWidget* Dialog() const;
   ClientArea* Client() const { return client_; }
-  // The menu item and the window-wide key of a command of the shared tables;
-  // null where the command has none. Features connect to them.
+  // The menu item of a command of the shared tables; null where the command
+  // has none. Features connect to it.
   QAction* Action(int command) const;
-  QShortcut* Shortcut(int command) const;
   bool LegendsVisible() const;
   // The readout, the 2-D diagrams and the difference view.
   AnalysisFeatures* Analysis() const { return analysis_; }
@@ -116,7 +114,6 @@ class MainWindow final : public QMainWindow {
   std::vector<std::pair<QAction*, Text>> titled_;
   QPointer<ConfigDialogWidget> dialog_;
   std::map<int, QAction*> actions_;
-  std::map<int, QShortcut*> shortcuts_;
   AnalysisFeatures* analysis_ = nullptr;
 };
 

@@ -22,11 +22,11 @@
 
 namespace veltrisko {
 PatternFileFeatures::PatternFileFeatures(MainWindow& window) : QObject(&window), window_(window) {
-  importAction_ = window.Action(kCmdImportPattern);
-  exportAction_ = window.Action(kCmdExportPattern);
   fitAction_ = window.Action(kCmdFitCode);
-  connect(importAction_, &QAction::triggered, this, &PatternFileFeatures::AskAndImport);
-  connect(exportAction_, &QAction::triggered, this, &PatternFileFeatures::AskAndExport);
+  connect(window.Action(kCmdImportPattern), &QAction::triggered, this,
+          &PatternFileFeatures::AskAndImport);
+  connect(window.Action(kCmdExportPattern), &QAction::triggered, this,
+          &PatternFileFeatures::AskAndExport);
   connect(fitAction_, &QAction::triggered, this, &PatternFileFeatures::OpenFit);
   connect(&window, &MainWindow::LanguageChanged, this, [this] {
     if (fit_) fit_->Follow();

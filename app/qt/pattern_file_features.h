@@ -41,8 +41,6 @@ class PatternFileFeatures final : public QObject {
   PatternFitDialog* FitDialog() const { return fit_; }
   // The last problem or question shown, while it is open.
   QMessageBox* Message() const { return message_; }
-  QAction* ImportAction() const { return importAction_; }
-  QAction* ExportAction() const { return exportAction_; }
   QAction* FitAction() const { return fitAction_; }
 
  private:
@@ -56,8 +54,6 @@ class PatternFileFeatures final : public QObject {
   MainWindow& window_;
   QPointer<PatternFitDialog> fit_;
   QPointer<QMessageBox> message_;
-  QAction* importAction_;
-  QAction* exportAction_;
   QAction* fitAction_;
 };
 

@@ -373,6 +373,9 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     }
     case WM_DESTROY:
       RememberMainWindowPlace(window);
+      // The OpenGL driver's resources go while its windows and threads are
+      // all there, not in the destructors after WinMain.
+      picture.Release();
       return 0;
     case WM_NCDESTROY:
       PostQuitMessage(0);

@@ -57,7 +57,10 @@ void PaintAt(HDC dc, const Drawing& drawing, int x, int y) {
 
 }  // namespace
 
-PatternPicture::~PatternPicture() { context_.DeleteContext(); }
+void PatternPicture::Release() {
+  context_.DeleteContext();
+  surface_.reset();
+}
 
 bool PatternPicture::EnsureSurface(int width, int height) {
   // Exactly the picture's size: OpenGL may rasterise the same frame a little

@@ -26,7 +26,11 @@ class PatternPicture {
   PatternPicture() = default;
   PatternPicture(const PatternPicture&) = delete;
   PatternPicture& operator=(const PatternPicture&) = delete;
-  ~PatternPicture();
+  ~PatternPicture() { Release(); }
+
+  // Gives the OpenGL context and its buffer back; the next Render makes new
+  // ones. Called while the window system still runs, not at the exit.
+  void Release();
 
   // Draws a frame of the scene and the two codes at the given size in
   // pixels and keeps it; false when no OpenGL context could be had (Error()

@@ -244,18 +244,18 @@ class AnalysisViewerTest : public QObject {
       QFile file(path);
       return file.open(QIODevice::ReadOnly) ? file.read(n) : QByteArray();
     };
-    QVERIFY(diagrams->ExportPng(dir.filePath("d.png")));
+    QVERIFY(diagrams->ExportTo(DiagramExport::kPng, dir.filePath("d.png")));
     QCOMPARE(startOf(dir.filePath("d.png"), 4), QByteArray("\x89PNG"));
-    QVERIFY(diagrams->ExportSvg(dir.filePath("d.svg")));
+    QVERIFY(diagrams->ExportTo(DiagramExport::kSvg, dir.filePath("d.svg")));
     QVERIFY(startOf(dir.filePath("d.svg"), 400).contains("hor. 060LA05   vert. 020EB00   HCM V6"));
-    QVERIFY(diagrams->ExportPdf(dir.filePath("d.pdf")));
+    QVERIFY(diagrams->ExportTo(DiagramExport::kPdf, dir.filePath("d.pdf")));
     QCOMPARE(startOf(dir.filePath("d.pdf"), 4), QByteArray("%PDF"));
-    QVERIFY(diagrams->ExportCsv(dir.filePath("h.csv"), CutKind::kHorizontal));
+    QVERIFY(diagrams->ExportTo(DiagramExport::kCsvHorizontal, dir.filePath("h.csv")));
     const QList<QByteArray> rows = startOf(dir.filePath("h.csv"), 1 << 20).split('\n');
     QCOMPARE(rows.size(), 1 + 1 + 361 + 1);
     QVERIFY(rows[0].contains("horizontal 060LA05, vertical 020EB00; rule HCM V6"));
     QVERIFY(rows[1].startsWith("azimuth,elevation,horizontal_gain_db"));
-    QVERIFY(!diagrams->ExportCsv(dir.filePath("missing/h.csv"), CutKind::kHorizontal));
+    QVERIFY(!diagrams->ExportTo(DiagramExport::kCsvHorizontal, dir.filePath("missing/h.csv")));
     // Said in a message box with its reason, as the main window's export does.
     QVERIFY(diagrams->Message() != nullptr && diagrams->Message()->isVisible());
     QVERIFY2(diagrams->Message()->text().contains(dir.filePath("missing/h.csv")),

@@ -9,6 +9,7 @@
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_legend.h"
 #include "app/logic/scene_commands.h"
+#include "text/fit_texts.h"
 
 namespace veltrisko {
 
@@ -88,6 +89,14 @@ KeptSettings WindowPlaceToKeep(const WindowPlace& place) {
   return {{kWindowPlaceSetting, WindowPlaceText(place)}};
 }
 
+std::string ViewerSession::FitNeedsFileQuestion() const {
+  return InString(language_, texts::kFitNeedsPattern);
+}
+
+SessionUpdate ViewerSession::FitAfterImport() const {
+  return Request(files_.Loaded() ? FrontEndRequest::kOpenFit : FrontEndRequest::kNone);
+}
+
 KeptSettings ViewerSession::Settings() const {
   return {{kLanguageSetting, std::string(CodeOf(language_))}};
 }
@@ -104,6 +113,7 @@ SessionUpdate ViewerSession::RunCommand(int command) {
     update.frame = true;
     return update;
   }
+  if (command == kCmdFitCode && !files_.Loaded()) return Request(FrontEndRequest::kAskImportForFit);
   if (const std::optional<FrontEndRequest> request = RequestOf(command)) {
     SessionUpdate update = Request(*request);
     // A new dialog composes its codes anew: the picture follows them.

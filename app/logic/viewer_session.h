@@ -55,8 +55,9 @@ enum class FrontEndRequest {
   kImportPattern,
   kExportPattern,
   kOpenFit,
-  kCopyReadout,  // put CopiedReadout() on the clipboard
-  kReadoutMenu,  // open the readout's context menu at the pointer
+  kCopyReadout,      // put CopiedReadout() on the clipboard
+  kReadoutMenu,      // open the readout's context menu at the pointer
+  kAskImportForFit,  // ask FitNeedsFileQuestion(); on yes import, then FitAfterImport()
 };
 
 // What a call changed, so that a front end draws only what it must.
@@ -138,6 +139,11 @@ class ViewerSession {
   std::string CodeMessage() const;
 
   // The pattern files: export, import and the loaded file.
+  // The fit works on a loaded file: without one, "Antennencode anpassen…"
+  // first asks whether to import one, and the fit opens on the file that came.
+  std::string FitNeedsFileQuestion() const;
+  SessionUpdate FitAfterImport() const;
+
   PatternFileSession& Files() { return files_; }
   const PatternFileSession& Files() const { return files_; }
   std::string ExportPattern(const std::string& path) const;

@@ -136,7 +136,7 @@ MainWindow::MainWindow(const StartOptions& options, const KeptSettings& kept)
   BuildMenus();
   BuildAccelerators();
   analysis_ = new AnalysisFeatures(*this);
-  new PatternFileFeatures(*this);
+  files_ = new PatternFileFeatures(*this);
   ShowTexts();
 }
 
@@ -315,9 +315,18 @@ void MainWindow::Carry(const SessionUpdate& update) {
     case FrontEndRequest::kReadoutMenu:
       analysis_->Readout()->OpenContextMenu(QCursor::pos());
       break;
-    case FrontEndRequest::kImportPattern:  // the pattern-file feature follows its action
+    case FrontEndRequest::kImportPattern:
+      files_->AskAndImport();
+      break;
     case FrontEndRequest::kExportPattern:
+      files_->AskAndExport();
+      break;
     case FrontEndRequest::kOpenFit:
+      files_->OpenFit();
+      break;
+    case FrontEndRequest::kAskImportForFit:
+      files_->AskImportForFit();
+      break;
     case FrontEndRequest::kNone:
       break;
   }

@@ -21,6 +21,7 @@ class ConfigDialogWidget;
 class GLContext;
 class PatternView;
 class LegendWidget;
+class PatternFileFeatures;
 class CodeMessage;
 
 // The central area below the menu bar: the GL view fills it, the two legends
@@ -115,6 +116,7 @@ class MainWindow final : public QMainWindow {
   QPointer<ConfigDialogWidget> dialog_;
   std::map<int, QAction*> actions_;
   AnalysisFeatures* analysis_ = nullptr;
+  PatternFileFeatures* files_ = nullptr;
 };
 
 // The viewer's one OpenGL context record, created on the first paint.

@@ -22,12 +22,6 @@
 
 namespace veltrisko {
 PatternFileFeatures::PatternFileFeatures(MainWindow& window) : QObject(&window), window_(window) {
-  fitAction_ = window.Action(kCmdFitCode);
-  connect(window.Action(kCmdImportPattern), &QAction::triggered, this,
-          &PatternFileFeatures::AskAndImport);
-  connect(window.Action(kCmdExportPattern), &QAction::triggered, this,
-          &PatternFileFeatures::AskAndExport);
-  connect(fitAction_, &QAction::triggered, this, &PatternFileFeatures::OpenFit);
   connect(&window, &MainWindow::LanguageChanged, this, [this] {
     if (fit_) fit_->Follow();
   });
@@ -36,6 +30,8 @@ PatternFileFeatures::PatternFileFeatures(MainWindow& window) : QObject(&window),
 PatternFileFeatures::~PatternFileFeatures() = default;
 
 const PatternFileSession& PatternFileFeatures::Files() const { return window_.Session().Files(); }
+
+QAction* PatternFileFeatures::FitAction() const { return window_.Action(kCmdFitCode); }
 
 void PatternFileFeatures::AskAndExport() {
   const Language language = window_.TextLanguage();
@@ -79,20 +75,19 @@ bool PatternFileFeatures::ImportFrom(const QString& path) {
   return true;
 }
 
+void PatternFileFeatures::AskImportForFit() {
+  ShowProblem(QText(window_.Session().FitNeedsFileQuestion()));
+  message_->setIcon(QMessageBox::Question);
+  message_->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+  QMessageBox* box = message_;
+  connect(box, &QMessageBox::buttonClicked, this, [this, box](QAbstractButton* button) {
+    if (box->standardButton(button) != QMessageBox::Yes) return;
+    AskAndImport();
+    window_.Carry(window_.Session().FitAfterImport());
+  });
+}
+
 void PatternFileFeatures::OpenFit() {
-  if (!Files().Loaded()) {
-    ShowProblem(QText(In(window_.TextLanguage(), texts::kFitNeedsPattern)));
-    message_->setIcon(QMessageBox::Question);
-    message_->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    QMessageBox* box = message_;
-    // As in the Windows viewer, the fit opens on the file imported.
-    connect(box, &QMessageBox::buttonClicked, this, [this, box](QAbstractButton* button) {
-      if (box->standardButton(button) != QMessageBox::Yes) return;
-      AskAndImport();
-      if (Files().Loaded()) OpenFit();
-    });
-    return;
-  }
   if (!fit_) {
     fit_ = new PatternFitDialog(
         &window_, window_.Session(),

@@ -33,19 +33,21 @@ class PatternFileFeatures final : public QObject {
   // Loads a pattern file: its cuts join the 2-D diagrams (opened) and its
   // name the information legend. True when loaded.
   bool ImportFrom(const QString& path);
-  // Opens the fit dialog for the loaded file, or asks to import one first.
+  // What the main window's session asks for: the file dialogs, the fit
+  // dialog, and whether to import a file for the fit first.
+  void AskAndExport();
+  void AskAndImport();
   void OpenFit();
+  void AskImportForFit();
 
   // The loaded file, as the viewer session keeps it.
   const PatternFileSession& Files() const;
   PatternFitDialog* FitDialog() const { return fit_; }
   // The last problem or question shown, while it is open.
   QMessageBox* Message() const { return message_; }
-  QAction* FitAction() const { return fitAction_; }
+  QAction* FitAction() const;
 
  private:
-  void AskAndExport();
-  void AskAndImport();
   void ShowProblem(const QString& text);
   // Sets a code in the configuration dialog's edit field, as if typed.
   void UseCode(bool horizontal, const QString& code);
@@ -54,7 +56,6 @@ class PatternFileFeatures final : public QObject {
   MainWindow& window_;
   QPointer<PatternFitDialog> fit_;
   QPointer<QMessageBox> message_;
-  QAction* fitAction_;
 };
 
 }  // namespace veltrisko

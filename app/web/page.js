@@ -18,7 +18,8 @@
   const viewer = new M.Viewer(kept('veltrisko.language'), kept('veltrisko.display'));
   const REDRAW_FRAME = 1, REQUEST_UNIT = 256;
   const Request = { openDialog: 2, openDocumentation: 3, showAbout: 4, openDiagrams: 5, importPattern: 6,
-                    exportPattern: 7, openFit: 8, copyReadout: 9, readoutMenu: 10 };
+                    exportPattern: 7, openFit: 8, copyReadout: 9, readoutMenu: 10,
+                    askImportForFit: 11 };
   const canvas = $('picture');
   const area = $('area');
   let notices = [];
@@ -564,7 +565,8 @@
       $('about-title').textContent = about.title;
       $('about-text').textContent = about.text;
       $('about').showModal();
-    } else if (request === Request.openFit) {
+    } else if (request === Request.openFit || request === Request.askImportForFit) {
+      // Without a file the panel says so; one imported or dropped later joins it.
       $('fit').hidden = false;
       showFit();
       $('fit').scrollIntoView();

@@ -17,6 +17,7 @@
 #include "app/logic/legend_content.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_legend.h"
+#include "app/logic/pattern_file_texts.h"
 #include "app/logic/process_objects.h"
 #include "app/logic/viewer_session.h"
 #include "app/win32/clipboard.h"
@@ -256,6 +257,13 @@ void Carry(const SessionUpdate& update, int command = 0) {
       OpenReadoutMenu(screen);
       break;
     }
+    case FrontEndRequest::kAskImportForFit:
+      if (MessageBoxW(mainWindow, Widen(session.FitNeedsFileQuestion()).c_str(),
+                      Widen(kPatternMessageTitle).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        RunFeatureCommand(kCmdImportPattern, changed);
+        Carry(session.FitAfterImport(), kCmdFitCode);
+      }
+      break;
     case FrontEndRequest::kOpenDiagrams:
     case FrontEndRequest::kImportPattern:
     case FrontEndRequest::kExportPattern:

@@ -13,7 +13,6 @@
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_hooks.h"
 #include "app/win32/win32_controls.h"
-#include "text/fit_texts.h"
 
 namespace veltrisko {
 namespace {
@@ -84,18 +83,6 @@ void Import(HINSTANCE instance, HWND mainWindow) {
   if (!path.empty()) ImportFrom(instance, mainWindow, path);
 }
 
-// "Extras -> Antennencode anpassen…": without a loaded file the fit offers
-// to import one first.
-void Fit(HINSTANCE instance, HWND mainWindow) {
-  const PatternFileSession& files = Session().Files();
-  if (!files.Loaded() &&
-      MessageBoxW(mainWindow,
-                  Widen(InString(Session().TextLanguage(), texts::kFitNeedsPattern)).c_str(),
-                  Widen(kPatternMessageTitle).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES)
-    Import(instance, mainWindow);
-  if (files.Loaded()) OpenFitWindow(instance, mainWindow);
-}
-
 }  // namespace
 
 void AddPatternFileCommands() {
@@ -107,8 +94,9 @@ void AddPatternFileCommands() {
     Import(ProgramInstance(), MainWindowHandle());
     return false;
   });
+  // The session has a file loaded before it asks for the fit.
   AddCommandHandler(kCmdFitCode, [] {
-    Fit(ProgramInstance(), MainWindowHandle());
+    OpenFitWindow(ProgramInstance(), MainWindowHandle());
     return false;
   });
   AddCommandHandler(kCmdDiagrams, [] {

@@ -14,8 +14,7 @@ namespace veltrisko {
 //   window (opened) and its name the information legend; the export writes
 //   the pattern in force, CSV for ".csv" and MSI Planet otherwise; problems
 //   are shown in a message box;
-// - "Extras -> Antennencode anpassen…", which fits the loaded file (or
-//   offers to import one first).
+// - "Extras -> Antennencode anpassen…", the fit window on the loaded file.
 void AddPatternFileCommands();
 
 // Imports a file as "Diagramm importieren…" does once it is chosen (for a

@@ -171,7 +171,7 @@ class PatternFileViewerTest : public QObject {
   }
 
   void fitRecoversTheExportedCodesAndARowSetsThePanel() {
-    Files()->OpenFit();
+    Files()->FitAction()->trigger();
     QVERIFY(Files()->FitDialog() == nullptr);
     QVERIFY(TakeMessage().contains("zuerst"));
 

@@ -187,7 +187,7 @@ TEST(ViewerSession, CommandsSayWhatChangedAndWhatTheFrontEndMustDo) {
       {kCmdQuit, false, false, false, FrontEndRequest::kQuit},
       {kCmdAntennaType, true, false, false, FrontEndRequest::kOpenDialog},
       {kCmdDiagrams, false, false, false, FrontEndRequest::kOpenDiagrams},
-      {kCmdFitCode, false, false, false, FrontEndRequest::kOpenFit},
+      {kCmdFitCode, false, false, false, FrontEndRequest::kAskImportForFit},  // no file
       {kCmdImportPattern, false, false, false, FrontEndRequest::kImportPattern},
       {kCmdAbout, false, false, false, FrontEndRequest::kShowAbout},
       {12345, false, false, false, FrontEndRequest::kNone},
@@ -311,6 +311,15 @@ TEST(ViewerSession, PatternFilesExportTheCodesInForceAndImportWhatTheyWrote) {
 
 // The 2-D window and the fit follow the viewer: each step, and what the
 // window must show anew after it.
+TEST(ViewerSession, TheFitAsksForAFileFirstAndOpensOnlyOnALoadedOne) {
+  SessionFixture f;
+  EXPECT_EQ(f.session.FitAfterImport().request, FrontEndRequest::kNone);  // the import cancelled
+  EXPECT_NE(f.session.FitNeedsFileQuestion().find("importieren?"), std::string::npos);
+  f.session.Files().ImportBytes("a.csv", CsvOfCodes(f), Language::kGerman);
+  EXPECT_EQ(f.session.FitAfterImport().request, FrontEndRequest::kOpenFit);
+  EXPECT_EQ(f.session.RunCommand(kCmdFitCode).request, FrontEndRequest::kOpenFit);
+}
+
 TEST(ViewerSession, TheSideWindowsFollowCodesLanguageAndEveryFileLoaded) {
   SessionFixture f;
   const std::string csv = CsvOfCodes(f);

@@ -241,6 +241,22 @@ def fit_rows_of_tool(pattern_tool, top):
     return rows
 
 
+def fit_without_a_file(viewer):
+    """Extras -> Antennencode anpassen… before any file asks whether to import
+    one; "Nein" opens no fit window."""
+    viewer.keys(viewer.main, "alt+e")
+    viewer.press("a")
+    expect(viewer.window("^Veltrisko$", timeout=20) is not None, "no question before the fit")
+    subprocess.run(["import", "-window", "root",
+                    os.path.join(viewer.work, "windows-fit-question.png")], check=True)
+    viewer.press("n")
+    end = time.time() + 10
+    while time.time() < end and viewer.window("^Veltrisko$", timeout=0.5):
+        time.sleep(0.3)
+    expect(viewer.window("^Veltrisko$", timeout=0.5) is None, "the question stayed after Nein")
+    expect(viewer.window("Antennencode anpassen", timeout=2) is None, "a fit window without a file")
+
+
 def fit(viewer, pattern_tool):
     """Extras -> Antennencode anpassen…: the rows equal the tool's; a chosen
     row sets the horizontal code."""
@@ -306,6 +322,7 @@ def main():
     viewer = Viewer(wine_run, exe, tool, work)
 
     def checks():
+        fit_without_a_file(viewer)
         run(viewer, writer, work)
         fit(viewer, pattern_tool)
         viewer.process.kill()

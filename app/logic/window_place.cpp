@@ -24,9 +24,9 @@ std::optional<WindowPlace> WindowPlaceOfText(std::string_view text) {
   if (!(words >> left >> top >> right >> bottom >> state) ||
       (state != "normal" && state != "maximized"))
     return std::nullopt;
+  if (!FitsInt(left) || !FitsInt(top) || !FitsInt(right) || !FitsInt(bottom)) return std::nullopt;
   const long long width = right - left, height = bottom - top;
-  if (!FitsInt(left) || !FitsInt(top) || !FitsInt(right) || !FitsInt(bottom) ||
-      width < kSmallestSide || height < kSmallestSide || !FitsInt(width) || !FitsInt(height))
+  if (width < kSmallestSide || height < kSmallestSide || !FitsInt(width) || !FitsInt(height))
     return std::nullopt;
   return WindowPlace{{static_cast<int>(left), static_cast<int>(top), static_cast<int>(width),
                       static_cast<int>(height)},

@@ -21,6 +21,7 @@ TEST(WindowPlace, AKeptLineNamesAPlaceOnlyWhenItIsWholeAndLargeEnough) {
       {"10 20 109 620 normal", std::nullopt},  // 99 pixels wide
       {"810 620 10 20 normal", std::nullopt},
       {"0 0 99999999999 600 normal", std::nullopt},
+      {"-9000000000000000000 0 9000000000000000000 600 normal", std::nullopt},
       {"ten 20 810 620 normal", std::nullopt},
       {"", std::nullopt},
   };

@@ -89,6 +89,14 @@ def test_option_misuse_is_a_usage_error(args, message):
     assert done.returncode == 2 and message in done.stderr
 
 
+def test_a_doubled_byte_order_mark_reads_and_is_written_as_one(tmp_path):
+    pairs, output = tmp_path / "pairs.csv", tmp_path / "out.csv"
+    pairs.write_bytes(b"\xef\xbb\xbf\xef\xbb\xbfhorizontal,vertical\n030EA10,020EA05\n")
+    done = run("--pairs", str(pairs), "--step", "3", "--output", str(output))
+    assert done.returncode == 0, done.stderr
+    assert output.read_bytes().startswith(b"\xef\xbb\xbfhorizontal,vertical,largest_")
+
+
 def test_german_spreadsheet_export_round_trips(tmp_path):
     # Semicolons, Windows-1252, a byte order mark and CRLF, as a spreadsheet
     # saves "CSV (Trennzeichen-getrennt)"; written back the same way, with

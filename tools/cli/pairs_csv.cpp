@@ -194,7 +194,8 @@ PairsReading ParsePairsCsv(std::string_view text) {
   if (text.size() >= 2 && (text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF")) {
     return {{}, LineError(1, "the list is UTF-16 text; save it as CSV (UTF-8 or Windows-1252)")};
   }
-  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+  // More than one mark: a tool added one to a file that had one already.
+  while (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
     table.dialect.byteOrderMark = true;
     text.remove_prefix(kByteOrderMark.size());
   }

@@ -191,7 +191,10 @@ std::string FirstLineEnd(std::string_view text) {
 
 PairsReading ParsePairsCsv(std::string_view text) {
   PairsTable table;
-  if (text.size() >= 2 && (text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF")) {
+  // UTF-16's mark, and then nothing or a zero byte (every ASCII letter has
+  // one); a Windows-1252 list may well begin with "ÿþ".
+  const bool utf16Mark = text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF";
+  if (utf16Mark && (text.size() == 2 || text.substr(2, 2).find('\0') != std::string_view::npos)) {
     return {{}, LineError(1, "the list is UTF-16 text; save it as CSV (UTF-8 or Windows-1252)")};
   }
   // More than one mark: a tool added one to a file that had one already.
@@ -211,6 +214,9 @@ PairsReading ParsePairsCsv(std::string_view text) {
     if (std::optional<std::string> problem = reader.Next(fields, blank)) return {{}, *problem};
     if (blank) continue;
     if (!haveHeader) {
+      // A mark before a header below blank lines is no part of a column's name.
+      while (!fields.empty() && fields.front().rfind(kByteOrderMark, 0) == 0)
+        fields.front().erase(0, kByteOrderMark.size());
       for (const auto& [name, column] : {std::pair{"horizontal", &table.horizontalColumn},
                                          std::pair{"vertical", &table.verticalColumn}}) {
         if (std::optional<std::string> problem =

@@ -197,8 +197,7 @@ PairsReading ParsePairsCsv(std::string_view text) {
   if (utf16Mark && (text.size() == 2 || text.substr(2, 2).find('\0') != std::string_view::npos)) {
     return {{}, LineError(1, "the list is UTF-16 text; save it as CSV (UTF-8 or Windows-1252)")};
   }
-  // More than one mark: a tool added one to a file that had one already.
-  while (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
     table.dialect.byteOrderMark = true;
     text.remove_prefix(kByteOrderMark.size());
   }
@@ -214,7 +213,8 @@ PairsReading ParsePairsCsv(std::string_view text) {
     if (std::optional<std::string> problem = reader.Next(fields, blank)) return {{}, *problem};
     if (blank) continue;
     if (!haveHeader) {
-      // A mark before a header below blank lines is no part of a column's name.
+      // A mark left before the header is no part of a column's name: a second
+      // one (a tool added one to a file that had one), or one below blank lines.
       while (!fields.empty() && fields.front().rfind(kByteOrderMark, 0) == 0)
         fields.front().erase(0, kByteOrderMark.size());
       for (const auto& [name, column] : {std::pair{"horizontal", &table.horizontalColumn},

@@ -187,16 +187,20 @@ std::string FirstLineEnd(std::string_view text) {
   return end + 1 < text.size() && text[end + 1] == '\n' ? "\r\n" : "\r";
 }
 
+// UTF-16's mark, and then nothing or a zero byte (every ASCII letter has
+// one); a Windows-1252 list may well begin with "ÿþ".
+bool LooksUtf16(std::string_view text) {
+  const bool mark = text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF";
+  return mark && (text.size() == 2 || text.substr(2, 2).find('\0') != std::string_view::npos);
+}
+
+constexpr char kUtf16Refusal[] = "the list is UTF-16 text; save it as CSV (UTF-8 or Windows-1252)";
+
 }  // namespace
 
 PairsReading ParsePairsCsv(std::string_view text) {
   PairsTable table;
-  // UTF-16's mark, and then nothing or a zero byte (every ASCII letter has
-  // one); a Windows-1252 list may well begin with "ÿþ".
-  const bool utf16Mark = text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF";
-  if (utf16Mark && (text.size() == 2 || text.substr(2, 2).find('\0') != std::string_view::npos)) {
-    return {{}, LineError(1, "the list is UTF-16 text; save it as CSV (UTF-8 or Windows-1252)")};
-  }
+  if (LooksUtf16(text)) return {{}, LineError(1, kUtf16Refusal)};
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
     table.dialect.byteOrderMark = true;
     text.remove_prefix(kByteOrderMark.size());
@@ -217,6 +221,9 @@ PairsReading ParsePairsCsv(std::string_view text) {
       // one (a tool added one to a file that had one), or one below blank lines.
       while (!fields.empty() && fields.front().rfind(kByteOrderMark, 0) == 0)
         fields.front().erase(0, kByteOrderMark.size());
+      // Below blank lines as well: the list written back would begin with it.
+      if (!fields.empty() && LooksUtf16(fields.front()))
+        return {{}, LineError(line, kUtf16Refusal)};
       for (const auto& [name, column] : {std::pair{"horizontal", &table.horizontalColumn},
                                          std::pair{"vertical", &table.verticalColumn}}) {
         if (std::optional<std::string> problem =

@@ -3,6 +3,9 @@
 
 #include <QWidget>
 #include <algorithm>
+#include <vector>
+
+#include "app/logic/flow_rows.h"
 
 namespace veltrisko {
 
@@ -30,21 +33,19 @@ void FlowLayout::setGeometry(const QRect& rect) {
 
 int FlowLayout::Arrange(const QRect& rect, bool place) const {
   const QRect area = rect.marginsRemoved(contentsMargins());
-  int x = area.x(), y = area.y(), rowHeight = 0;
+  std::vector<QLayoutItem*> shown;
+  std::vector<FlowSize> sizes;
   for (QLayoutItem* item : items_) {
     if (item->isEmpty()) continue;
-    const QSize hint = item->sizeHint();
-    if (x > area.x() && x + hint.width() > area.right() + 1) {
-      x = area.x();
-      y += rowHeight + spacing_;
-      rowHeight = 0;
-    }
-    if (place) item->setGeometry(QRect(QPoint(x, y), hint));
-    x += hint.width() + spacing_;
-    rowHeight = std::max(rowHeight, hint.height());
+    shown.push_back(item);
+    sizes.push_back({item->sizeHint().width(), item->sizeHint().height()});
   }
-  const QMargins m = contentsMargins();
-  return y + rowHeight - rect.y() + m.bottom();
+  const FlowPlaces flow = FlowRows(sizes, area.width(), {spacing_, spacing_});
+  for (std::size_t i = 0; place && i < shown.size(); ++i) {
+    const LegendRect& at = flow.places[i];
+    shown[i]->setGeometry(QRect(area.x() + at.x, area.y() + at.y, at.width, at.height));
+  }
+  return area.y() - rect.y() + flow.height + contentsMargins().bottom();
 }
 
 }  // namespace veltrisko

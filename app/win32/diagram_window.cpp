@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+#include "app/logic/flow_rows.h"
 #include "app/logic/pattern_file_texts.h"
 #include "app/win32/config_dialog_window.h"
 #include "app/win32/gdi_diagram_painter.h"
@@ -111,27 +112,27 @@ void Layout() {
   RECT client;
   GetClientRect(state.window, &client);
   const auto scaled = [](int pixels) { return Scaled(state.window, pixels); };
-  const int width = client.right, gap = scaled(kGap), rowHeight = scaled(kRowHeight);
-  int x = gap, y = gap;
-  // `below`: what a combo box's window reaches beyond its visible height.
-  const auto place = [&](HWND control, int w, int h, int below = 0) {
-    if (x > gap && x + w > width - gap) {
-      x = gap;
-      y += rowHeight + scaled(4);
-    }
-    MoveWindow(control, x, y + (rowHeight - h) / 2, w, h + below, TRUE);
-    x += w + gap;
-  };
-  place(state.styleLabel, TextWidthOf(state.styleLabel) + scaled(4), scaled(16));
-  place(state.style, scaled(110), scaled(22), scaled(180));
+  const int width = client.right, gap = scaled(kGap);
+  std::vector<HWND> shown{state.styleLabel, state.style};
+  std::vector<FlowSize> sizes{{TextWidthOf(state.styleLabel) + scaled(4), scaled(16)},
+                              {scaled(110), scaled(22)}};
   for (HWND box : state.boxes) {
-    if (IsWindowVisible(box)) place(box, TextWidthOf(box) + scaled(24), scaled(20));
+    if (!IsWindowVisible(box)) continue;
+    shown.push_back(box);
+    sizes.push_back({TextWidthOf(box) + scaled(24), scaled(20)});
   }
-  const int plotsTop = y + rowHeight + gap;
+  const FlowPlaces flow = FlowRows(sizes, width - 2 * gap, {gap, scaled(4), scaled(kRowHeight)});
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    const LegendRect& at = flow.places[i];
+    // The style's combo box reaches down over its dropped list.
+    const int below = shown[i] == state.style ? scaled(180) : 0;
+    MoveWindow(shown[i], gap + at.x, gap + at.y, at.width, at.height + below, TRUE);
+  }
+  const int plotsTop = gap + flow.height + gap;
   const int buttonHeight = scaled(26);
   const int buttonsTop = client.bottom - gap - buttonHeight;
   const int readingTop = buttonsTop - scaled(32);
-  x = gap;
+  int x = gap;
   for (const auto& [what, button] : state.buttons) {
     const int w = TextWidthOf(button) + scaled(24);
     MoveWindow(button, x, buttonsTop, w, buttonHeight, TRUE);

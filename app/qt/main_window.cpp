@@ -40,27 +40,12 @@ namespace {
 
 QKeySequence KeyOf(const Accelerator& accelerator) {
   if (accelerator.control && accelerator.key == AcceleratorKey::kC) return QKeySequence::Copy;
-  switch (accelerator.key) {
-    case AcceleratorKey::kUp:
-      return QKeySequence(Qt::Key_Up);
-    case AcceleratorKey::kDown:
-      return QKeySequence(Qt::Key_Down);
-    case AcceleratorKey::kLeft:
-      return QKeySequence(Qt::Key_Left);
-    case AcceleratorKey::kRight:
-      return QKeySequence(Qt::Key_Right);
-    case AcceleratorKey::kPageUp:
-      return QKeySequence(Qt::Key_PageUp);
-    case AcceleratorKey::kPageDown:
-      return QKeySequence(Qt::Key_PageDown);
-    case AcceleratorKey::kHome:
-      return QKeySequence(Qt::Key_Home);
-    case AcceleratorKey::kEscape:
-      return QKeySequence(Qt::Key_Escape);
-    case AcceleratorKey::kC:
-      return QKeySequence(Qt::Key_C);
-  }
-  return {};
+  // In the order of AcceleratorKey.
+  constexpr Qt::Key kKeys[] = {Qt::Key_Up,    Qt::Key_Down,   Qt::Key_Left,
+                               Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown,
+                               Qt::Key_Home,  Qt::Key_Escape, Qt::Key_C};
+  static_assert(std::size(kKeys) == static_cast<std::size_t>(AcceleratorKey::kC) + 1);
+  return QKeySequence(kKeys[static_cast<std::size_t>(accelerator.key)]);
 }
 
 QString FromUtf8(std::string_view text) {

@@ -2,7 +2,6 @@
 #include "app/qt/flow_layout.h"
 
 #include <QWidget>
-#include <algorithm>
 #include <vector>
 
 #include "app/logic/flow_rows.h"
@@ -37,8 +36,9 @@ int FlowLayout::Arrange(const QRect& rect, bool place) const {
   std::vector<FlowSize> sizes;
   for (QLayoutItem* item : items_) {
     if (item->isEmpty()) continue;
+    const QSize hint = item->sizeHint();
     shown.push_back(item);
-    sizes.push_back({item->sizeHint().width(), item->sizeHint().height()});
+    sizes.push_back({hint.width(), hint.height()});
   }
   const FlowPlaces flow = FlowRows(sizes, area.width(), {spacing_, spacing_});
   for (std::size_t i = 0; place && i < shown.size(); ++i) {

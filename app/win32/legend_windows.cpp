@@ -6,20 +6,16 @@
 
 #include "app/logic/legend_content.h"
 #include "app/logic/legend_drawing.h"
-#include "app/logic/process_objects.h"
 #include "app/win32/gdi_diagram_painter.h"
 #include "app/win32/test_dumps.h"
-#include "app/win32/viewer_hooks.h"
 #include "app/win32/win32_controls.h"
 
 namespace veltrisko {
 namespace {
 
-std::function<InfoLegendContent()> infoContent = [] {
-  return InfoLegendOf(sceneState, horizontalPanel.Code(), verticalPanel.Code(),
-                      Session().TextLanguage());
-};
-std::function<ColourLegendContent()> colourContent = [] { return ColourLegendOf(sceneState); };
+// Set before the legend windows are made (SetLegendContent).
+std::function<InfoLegendContent()> infoContent;
+std::function<ColourLegendContent()> colourContent;
 
 // What a legend drew where, for a test that checks that every text lies
 // inside the legend and clear of the others: "<left> <top> <right> <bottom>

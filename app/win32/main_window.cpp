@@ -442,6 +442,8 @@ void CreateWindows(HMENU menu) {
   mainWindow = CreateWindowExW(0, kMainClass, MainWindowTitle().c_str(),
                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance, nullptr);
+  SetLegendContent([] { return session.InfoLegend(picture.Findings()); },
+                   [] { return session.ColourLegend(picture.Findings()); });
   RegisterWindowClass(kInfoLegendClass, InfoLegendProcedure, 0);
   infoLegend = CreateLegend(kInfoLegendClass, mainWindow, kInfoLegendWidth, kInfoLegendHeight);
   RegisterWindowClass(kColourLegendClass, ColourLegendProcedure, 0);
@@ -449,8 +451,6 @@ void CreateWindows(HMENU menu) {
       CreateLegend(kColourLegendClass, mainWindow, kColourLegendWidth, kColourLegendHeight);
   statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0,
                               0, 0, 0, mainWindow, nullptr, instance, nullptr);
-  SetLegendContent([] { return session.InfoLegend(picture.Findings()); },
-                   [] { return session.ColourLegend(picture.Findings()); });
 }
 
 }  // namespace

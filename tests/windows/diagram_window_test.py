@@ -310,7 +310,7 @@ def opened_on_command_line(wine_run, exe, tool, work):
         legend = text_with(viewer, "info-legend", "Datei: " + name)
         expect("Datei: " + name in legend, "legend:\n" + legend)
     finally:
-        viewer.process.kill()
+        viewer.end()
 
 
 def main():
@@ -325,8 +325,7 @@ def main():
         fit_without_a_file(viewer)
         run(viewer, writer, work)
         fit(viewer, pattern_tool)
-        viewer.process.kill()
-        viewer.process.wait()
+        viewer.end()
         opened_on_command_line(wine_run, exe, tool, work)
 
     return viewer_test.report(viewer, work, checks, "The Windows 2-D window passed.")

@@ -310,8 +310,7 @@ def check_restart(wine_run, exe, tool, work, place):
         expect(all(abs(a - b) <= 2 for a, b in zip(shown, place)),
                "main window at %s, left at %s" % (shown, place))
     finally:
-        viewer.process.kill()
-        viewer.process.wait()
+        viewer.end()
 
 
 def check_place_kept_on_screen(wine_run, exe, tool, work):
@@ -328,8 +327,7 @@ def check_place_kept_on_screen(wine_run, exe, tool, work):
                y + height <= int(screen[1]) and width >= 690,
                "main window at %s on a %s screen" % ((x, y, width, height), screen))
     finally:
-        viewer.process.kill()
-        viewer.process.wait()
+        viewer.end()
 
 
 def main():
@@ -380,8 +378,7 @@ def main():
     except Failure as failure:
         failures.append(str(failure))
     finally:
-        if viewer.process.poll() is None:
-            viewer.process.kill()
+        viewer.end()
     for check in [lambda: check_restart(wine_run, exe, tool, work, place),
                   lambda: check_place_kept_on_screen(wine_run, exe, tool, work)]:
         try:

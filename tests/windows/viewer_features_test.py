@@ -227,7 +227,7 @@ def check_command_line(wine_run, exe, linux_bin, work):
         viewer.frame_matches_linux("command-line", [
             "--horizontal", "120LA10", "--vertical", "020EA05", "--rule", "v6", "--log", "30"])
     finally:
-        viewer.process.kill()
+        viewer.end()
 
 
 def main():

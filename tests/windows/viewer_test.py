@@ -97,6 +97,12 @@ def read_png(path):
     return width, height, rgb
 
 
+def shown_windows(name):
+    """The ids of the windows on the screen whose title contains `name`."""
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
+                          capture_output=True, text=True).stdout.split()
+
+
 class Viewer:
     def __init__(self, wine_run, exe, tool, work, arguments=(), dialog_title=DIALOG,
                  fresh=True):
@@ -125,12 +131,21 @@ class Viewer:
     def window(self, name, timeout=60):
         end = time.time() + timeout
         while time.time() < end:
-            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
-                                   capture_output=True, text=True).stdout.split()
+            found = shown_windows(name)
             if found:
                 return found[0]
             time.sleep(0.3)
         return None
+
+    def end(self):
+        """Ends the viewer and waits until its windows have left the screen,
+        so that a search for the next viewer's windows cannot find them."""
+        if self.process.poll() is None:
+            self.process.kill()
+        self.process.wait()
+        end = time.time() + 10
+        while time.time() < end and shown_windows(MAIN):
+            time.sleep(0.1)
 
     def settle(self, quiet=1.0, timeout=30):
         """Waits until no dump file has changed for `quiet` seconds."""

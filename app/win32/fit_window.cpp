@@ -15,6 +15,7 @@
 #include "app/win32/viewer_hooks.h"
 #include "app/win32/win32_controls.h"
 #include "app/win32/window_text_dumps.h"
+#include "dialog/config_dialog.h"
 
 namespace veltrisko {
 namespace {
@@ -23,8 +24,6 @@ constexpr wchar_t kFitClass[] = L"VeltriskoFitWindow";
 constexpr UINT kFitDone = WM_APP + 1;
 constexpr UINT_PTR kProgressTimer = 1;
 enum : int { kCriterionId = 200, kToleranceId, kCountId, kStartId, kAlignId, kFirstListId = 210 };
-// The configuration dialog's code fields (resources/veltrisko.rc).
-constexpr int kCodeEdit[2] = {1020, 1021};
 
 struct FitWindowState {
   HINSTANCE instance = nullptr;
@@ -158,7 +157,8 @@ void UseRow(int which, int row) {
   if (!code) return;
   SetWindowTextW(state.warnings, Widen(Model().WarningsText()).c_str());
   if (configDialogWindow == nullptr) OpenConfigDialog(state.instance, state.mainWindow);
-  SetDlgItemTextW(configDialogWindow, kCodeEdit[which], Widen(*code).c_str());
+  SetDlgItemTextW(configDialogWindow, which == 0 ? kHorizontalEditId : kVerticalEditId,
+                  Widen(*code).c_str());
 }
 
 // "Ausrichtung übernehmen": the view turns to the measured main direction.

@@ -160,7 +160,7 @@ bool WriteRows(std::FILE* out, const PairsTable& table, const std::vector<std::s
                const OutputStyle& style) {
   const char sep = style.dialect.separator;
   const std::string& end = style.dialect.lineEnd;
-  std::string line = style.dialect.byteOrderMark ? "\xEF\xBB\xBF" : "";
+  std::string line(style.dialect.byteOrderMark ? kByteOrderMark : "");
   for (const std::string& name : table.header) line += CsvField(name, sep) + sep;
   for (const char* name : kCompareFigureColumns) line += std::string(name) + sep;
   line += "error" + std::string(1, sep) + "warning" + end;

@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   int line = 0;
   const char separator = table.dialect.separator;
   // With the mark it was read with, as the tool writes its output.
-  std::string written =
-      (table.dialect.byteOrderMark ? "\xEF\xBB\xBF" : "") + Line(table.header, separator);
+  std::string written(table.dialect.byteOrderMark ? veltrisko::tool::kByteOrderMark : "");
+  written += Line(table.header, separator);
   for (const PairsTable::Row& row : table.rows) {
     Require(row.fields.size() == table.header.size(), "a row without the header's fields");
     Require(row.line > line, "rows out of line order");

@@ -10,7 +10,6 @@
 namespace veltrisko::tool {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // Columns named in a message about a header, at most.
 constexpr std::size_t kColumnsShown = 12;
 constexpr std::size_t kColumnNameShown = 40;

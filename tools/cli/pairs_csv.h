@@ -12,6 +12,9 @@ namespace veltrisko::tool {
 // Lists of code pairs above this size are refused before they are read.
 inline constexpr std::size_t kMaxPairsFileBytes = 256 * 1024 * 1024;
 
+// UTF-8's byte order mark, which a spreadsheet may write before the header.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // How a list is written, as found in it, so that the result can be written
 // the same way. Fields are kept as the bytes they are: the output is in the
 // encoding that was read.

@@ -8,6 +8,7 @@
 #include "diagram/diagram_files.h"
 #include "diagram/imported_cut.h"
 #include "files/atomic_file.h"
+#include "files/file_name.h"
 
 namespace veltrisko {
 namespace {
@@ -189,11 +190,7 @@ DiagramExportDialog DiagramWindowModel::ExportDialog(DiagramExport what) const {
 
 std::string DiagramWindowModel::PathWithExtension(DiagramExport what,
                                                   const std::string& chosen) const {
-  const std::string extension = LookOf(what).extension;
-  const std::size_t slash = chosen.find_last_of("/\\");
-  const std::string name = slash == std::string::npos ? chosen : chosen.substr(slash + 1);
-  if (chosen.empty() || extension.empty() || name.find('.') != std::string::npos) return chosen;
-  return chosen + "." + extension;
+  return WithExtensionIfNone(chosen, LookOf(what).extension);
 }
 
 std::string DiagramWindowModel::Export(DiagramExport what, const std::string& path,

@@ -25,9 +25,10 @@ std::string ImportFailedMessage(const FileProblem& problem, Language language) {
   return InString(language, texts::kImportFailed) + "\n" + FileProblemText(problem, language);
 }
 
-std::string FileNameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
+std::string ExportPathFor(const std::string& chosen, std::size_t filter) {
+  return filter < std::size(kExportFilters)
+             ? WithExtensionIfNone(chosen, kExportFilters[filter].defaultExtension)
+             : chosen;
 }
 
 }  // namespace veltrisko

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "files/file_name.h"
 #include "text/file_problem.h"
 #include "text/pattern_file_texts.h"
 
@@ -20,6 +21,8 @@ struct FileFilter {
 };
 inline constexpr FileFilter kMsiFilter{{"MSI Planet", "MSI Planet"}, "*.msi *.pln", "msi"};
 inline constexpr FileFilter kCsvFilter{{"CSV", "CSV"}, "*.csv", "csv"};
+// What "Diagramm exportieren…" offers.
+inline constexpr FileFilter kExportFilters[] = {kMsiFilter, kCsvFilter};
 // What "Diagramm importieren…" offers: every format it reads, then each.
 inline constexpr FileFilter kImportFilters[] = {
     {texts::kPatternFilesFilter,
@@ -45,8 +48,9 @@ std::string ExportFailedMessage(const std::string& problem, Language language = 
 std::string ExportFailedMessage(const FileProblem& problem, Language language = kDefaultLanguage);
 std::string ImportFailedMessage(const FileProblem& problem, Language language = kDefaultLanguage);
 
-// The file's name without its folders (either slash), as the legend and the
-// 2-D window name a loaded file.
-std::string FileNameOf(const std::string& path);
+// The path chosen in "Diagramm exportieren…"'s save dialog with the
+// extension of the type chosen there (an index into kExportFilters) when
+// the name has none: the extension says which format is written.
+std::string ExportPathFor(const std::string& chosen, std::size_t filter);
 
 }  // namespace veltrisko

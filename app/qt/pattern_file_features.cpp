@@ -3,8 +3,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QFileInfo>
 #include <QMessageBox>
+#include <algorithm>
 
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_legend.h"
@@ -35,15 +35,15 @@ QAction* PatternFileFeatures::FitAction() const { return window_.Action(kCmdFitC
 
 void PatternFileFeatures::AskAndExport() {
   const Language language = window_.TextLanguage();
-  const QString msiFilter = QText(FilterText(kMsiFilter, language));
-  const QString csvFilter = QText(FilterText(kCsvFilter, language));
-  QString filter = msiFilter;
-  QString path =
+  QStringList filters;
+  for (const FileFilter& filter : kExportFilters) filters << QText(FilterText(filter, language));
+  QString filter = filters.front();
+  const QString path =
       AskSaveFileName(&window_, language, QText(In(language, texts::kExportPatternTitle)),
-                      QString(), msiFilter + ";;" + csvFilter, &filter);
+                      QString(), filters.join(QStringLiteral(";;")), &filter);
   if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += filter == csvFilter ? ".csv" : ".msi";
-  ExportTo(path);
+  const auto chosen = static_cast<std::size_t>(std::max<qsizetype>(0, filters.indexOf(filter)));
+  ExportTo(QText(ExportPathFor(path.toStdString(), chosen)));
 }
 
 bool PatternFileFeatures::ExportTo(const QString& path) {

@@ -17,8 +17,6 @@
 namespace veltrisko {
 namespace {
 
-constexpr FileFilter kExportFilters[] = {kMsiFilter, kCsvFilter};
-
 // "Name (*.a *.b)\0*.a;*.b\0..." as the common dialogs take it.
 std::wstring FilterOf(std::span<const FileFilter> filters) {
   std::wstring text;
@@ -35,8 +33,10 @@ void ShowProblem(HWND owner, const std::string& text) {
               MB_OK | MB_ICONWARNING);
 }
 
-// The path the user chose, UTF-8; empty when cancelled.
-std::string AskForPath(HWND owner, bool save, const Text& title, const std::wstring& filter) {
+// The path the user chose, UTF-8; empty when cancelled. `chosen` gets the
+// index of the type chosen.
+std::string AskForPath(HWND owner, bool save, const Text& title, const std::wstring& filter,
+                       std::size_t* chosen = nullptr) {
   wchar_t path[MAX_PATH * 4] = L"";
   const std::wstring caption = Widen(InString(Session().TextLanguage(), title));
   const std::wstring extension = Widen(kMsiFilter.defaultExtension);
@@ -51,15 +51,17 @@ std::string AskForPath(HWND owner, bool save, const Text& title, const std::wstr
   dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
                  (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
   if (save) dialog.lpstrDefExt = extension.c_str();
-  const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-  return chosen ? Narrow(path) : std::string();
+  if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return {};
+  if (chosen != nullptr) *chosen = dialog.nFilterIndex > 0 ? dialog.nFilterIndex - 1 : 0;
+  return Narrow(path);
 }
 
 void Export(HWND mainWindow) {
+  std::size_t chosen = 0;
   const std::string path =
-      AskForPath(mainWindow, true, texts::kExportPatternTitle, FilterOf(kExportFilters));
+      AskForPath(mainWindow, true, texts::kExportPatternTitle, FilterOf(kExportFilters), &chosen);
   if (path.empty()) return;
-  const std::string message = Session().ExportPattern(path);
+  const std::string message = Session().ExportPattern(ExportPathFor(path, chosen));
   if (!message.empty()) ShowProblem(mainWindow, message);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/logic/main_menu.h"
+#include "app/logic/pattern_file_texts.h"
 #include "tests/dialog/fake_controls.h"
 
 namespace veltrisko {
@@ -307,6 +308,20 @@ TEST(ViewerSession, PatternFilesExportTheCodesInForceAndImportWhatTheyWrote) {
     EXPECT_EQ(f.session.Files().LoadedName(), "a.csv") << "a refused file replaces nothing";
   }
   EXPECT_FALSE(f.session.ExportPattern("/nonexistent-folder/x.msi").empty());
+}
+
+// The save dialog's chosen type names the format where the name has none.
+TEST(ExportPathFor, ANameWithoutExtensionGetsTheChosenTypes) {
+  const struct {
+    const char* chosen;
+    std::size_t filter;
+    const char* path;
+  } paths[] = {
+      {"/tmp/pair", 0, "/tmp/pair.msi"},     {"/tmp/pair", 1, "/tmp/pair.csv"},
+      {"/tmp/pair.pln", 1, "/tmp/pair.pln"}, {"C:\\a.b\\pair", 1, "C:\\a.b\\pair.csv"},
+      {"/tmp/pair", 2, "/tmp/pair"},  // no such type: the name as given
+  };
+  for (const auto& p : paths) EXPECT_EQ(ExportPathFor(p.chosen, p.filter), p.path) << p.chosen;
 }
 
 // The 2-D window and the fit follow the viewer: each step, and what the

@@ -387,19 +387,12 @@ void RegisterClasses(HINSTANCE instance) {
   static bool registered = false;
   if (registered) return;
   registered = true;
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProcedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  WNDCLASSEXW windowClass = WindowClassOf(instance, kWindowClass, WindowProcedure);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kWindowClass;
   RegisterClassExW(&windowClass);
-  windowClass.lpfnWndProc = PlotProcedure;
-  windowClass.hbrBackground = nullptr;
+  windowClass = WindowClassOf(instance, kPlotClass, PlotProcedure);
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
   windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32515));  // IDC_CROSS
-  windowClass.lpszClassName = kPlotClass;
   RegisterClassExW(&windowClass);
 }
 

@@ -286,13 +286,8 @@ void OpenFitWindow(HINSTANCE instance, HWND mainWindow) {
     if (!registered) {
       const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
       InitCommonControlsEx(&controls);
-      WNDCLASSEXW windowClass{};
-      windowClass.cbSize = sizeof windowClass;
-      windowClass.lpfnWndProc = FitProcedure;
-      windowClass.hInstance = instance;
-      windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+      WNDCLASSEXW windowClass = WindowClassOf(instance, kFitClass, FitProcedure);
       windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-      windowClass.lpszClassName = kFitClass;
       registered = RegisterClassExW(&windowClass) != 0;
     }
     static bool following = false;

@@ -417,16 +417,11 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
 }
 
 void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, UINT style) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
+  WNDCLASSEXW windowClass = WindowClassOf(instance, name, procedure);
   windowClass.style = style;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
   windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIcon));
   windowClass.hIconSm = windowClass.hIcon;
-  windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   windowClass.lpszMenuName = MAKEINTRESOURCEW(kMenuAndAccelerators);
-  windowClass.lpszClassName = name;
   RegisterClassExW(&windowClass);
 }
 

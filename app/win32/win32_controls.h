@@ -19,6 +19,10 @@ std::string Narrow(const std::wstring& utf16);
 // (the viewer is DPI-aware, so the system does not stretch its windows).
 int Scaled(HWND window, int pixels);
 
+// A window class of the viewer's with the arrow cursor, to be completed and
+// registered.
+WNDCLASSEXW WindowClassOf(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
+
 // A window's whole text.
 std::wstring WindowText(HWND window);
 

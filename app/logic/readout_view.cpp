@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/logic/dialog_placement.h"
+
 namespace veltrisko {
 
 FrameOptions FrameOptionsOf(const AnalysisViewState& state) {
@@ -44,6 +46,12 @@ Drawing ReadoutBoxDrawing(const std::string& text, const MessageFace& face) {
     drawing.shapes.push_back(std::move(label));
   }
   return drawing;
+}
+
+LegendRect PlaceReadoutBoxDrawing(const Drawing& box, int cursorX, int cursorY, int viewWidth,
+                                  int viewHeight, const LegendRect& dialog) {
+  return PlaceReadoutBox(cursorX, cursorY, static_cast<int>(std::ceil(box.width)),
+                         static_cast<int>(std::ceil(box.height)), viewWidth, viewHeight, dialog);
 }
 
 bool IsClick(int dx, int dy) { return std::abs(dx) + std::abs(dy) <= kClickSlack; }

@@ -36,6 +36,12 @@ inline constexpr ReadoutBoxStyle kReadoutBox{};
 // background inside its border; an empty drawing for an empty text.
 Drawing ReadoutBoxDrawing(const std::string& text, const MessageFace& face);
 
+// Where that drawing stands beside the cursor, in the view's pixels
+// (PlaceReadoutBox), its size rounded up to whole pixels so that all of it,
+// its border included, lies inside the view.
+LegendRect PlaceReadoutBoxDrawing(const Drawing& box, int cursorX, int cursorY, int viewWidth,
+                                  int viewHeight, const LegendRect& dialog);
+
 // A press and release of a mouse button at most this many pixels apart
 // (Manhattan distance) count as a click, not as a drag.
 inline constexpr int kClickSlack = 3;

@@ -4,9 +4,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <cmath>
 
-#include "app/logic/dialog_placement.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/readout_view.h"
 #include "app/qt/diagram_painter.h"
@@ -61,9 +59,8 @@ void DirectionReadoutController::ShowReadout() {
       dialog = {topLeft.x(), topLeft.y(), keepClear.width(), keepClear.height()};
     }
     const PointerPosition near = session_.ReadoutAnchor();
-    const LegendRect place = PlaceReadoutBox(
-        near.x, near.y, static_cast<int>(std::ceil(drawing.width)),
-        static_cast<int>(std::ceil(drawing.height)), view_->width(), view_->height(), dialog);
+    const LegendRect place =
+        PlaceReadoutBoxDrawing(drawing, near.x, near.y, view_->width(), view_->height(), dialog);
     box_->move(place.x, place.y);
   }
   box_->Show(drawing, text);

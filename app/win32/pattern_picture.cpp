@@ -4,7 +4,6 @@
 #include <GL/gl.h>
 
 #include "app/logic/code_feedback.h"
-#include "app/logic/dialog_placement.h"
 #include "app/logic/readout_view.h"
 #include "app/win32/gdi_diagram_painter.h"
 #include "app/win32/test_dumps.h"
@@ -125,8 +124,7 @@ LegendRect DrawReadoutBox(HDC dc, const std::string& utf8, POINT cursor, SIZE vi
   if (utf8.empty()) return at;
   WithFont(dc, [&] {
     const Drawing drawing = ReadoutBoxDrawing(utf8, MessageFaceOf(dc));
-    at = PlaceReadoutBox(cursor.x, cursor.y, static_cast<int>(drawing.width),
-                         static_cast<int>(drawing.height), view.cx, view.cy, keepClear);
+    at = PlaceReadoutBoxDrawing(drawing, cursor.x, cursor.y, view.cx, view.cy, keepClear);
     PaintAt(dc, drawing, at.x, at.y);
   });
   return at;

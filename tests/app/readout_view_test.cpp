@@ -32,6 +32,16 @@ TEST(CopiedReadoutText, AddsTheCodesAndTheRule) {
   EXPECT_EQ(CopiedReadoutText("", "030EA10", "020EA05", true), "");
 }
 
+// A box of a fractional height, whose last row of pixels would pass the
+// view's bottom edge if its height were cut to whole pixels.
+TEST(PlaceReadoutBoxDrawing, AllOfAFractionalBoxStaysInsideTheView) {
+  const MessageFace face{11, 15.5, [](const std::string& s) { return 6.0 * s.size(); }};
+  const Drawing box = ReadoutBoxDrawing("a\nb\nc", face);  // 3 * 15.5 + 8 = 54.5 high
+  const LegendRect at = PlaceReadoutBoxDrawing(box, 100, 30, 800, 100, {0, 0, 0, 0});
+  EXPECT_EQ(at.height, 55);
+  EXPECT_LE(at.y + at.height, 100);
+}
+
 TEST(ReadoutBoxDrawing, LinesUnderEachOtherInsideTheBorder) {
   struct Case {
     std::string text;

@@ -38,4 +38,11 @@ void ShowDifferenceInInfoLegend(InfoLegendContent& content, float largestDb, Lan
                           DifferenceLabel(largestDb, language), LabelRole::kSurfaceKey});
 }
 
+bool DifferenceLegendsDiffer(const std::optional<DifferenceFindings>& before,
+                             const std::optional<DifferenceFindings>& after) {
+  if (before.has_value() != after.has_value()) return true;
+  return before &&
+         (before->largestDb != after->largestDb || before->scaleEndDb != after->scaleEndDb);
+}
+
 }  // namespace veltrisko

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
+
 #include "app/logic/legend_content.h"
+#include "render/pattern_frame.h"
 
 namespace veltrisko {
 
@@ -12,6 +15,13 @@ ColourLegendContent DifferenceColourLegendOf(float scaleEndDb,
                                              Language language = kDefaultLanguage);
 void ShowDifferenceInInfoLegend(InfoLegendContent& content, float largestDb,
                                 Language language = kDefaultLanguage);
+
+// Whether the legends after a frame that found `after` show anything other
+// than after one that found `before` (the largest difference, the scale's
+// end), so that they are drawn again; where the difference lies they do not
+// show.
+bool DifferenceLegendsDiffer(const std::optional<DifferenceFindings>& before,
+                             const std::optional<DifferenceFindings>& after);
 
 // "Unterschied V6/V7, max X,XX dB".
 std::string DifferenceLabel(float largestDb, Language language = kDefaultLanguage);

@@ -6,6 +6,7 @@
 #include "analysis/surface_pick.h"
 #include "app/logic/code_feedback.h"
 #include "app/logic/difference_legend.h"
+#include "app/logic/legend_scale.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_legend.h"
 #include "app/logic/scene_commands.h"
@@ -290,6 +291,12 @@ ColourLegendContent ViewerSession::ColourLegend(
     const std::optional<DifferenceFindings>& findings) const {
   if (findings) return DifferenceColourLegendOf(findings->scaleEndDb, language_);
   return ColourLegendOf(scene_);
+}
+
+LegendPlacement ViewerSession::Legends(int width, int height, double scale) const {
+  LegendPlacement place = PlaceScaledLegends(width, height, scale);
+  place.info.height = static_cast<int>(std::lround(InfoLegend(std::nullopt).height * scale));
+  return place;
 }
 
 std::string ViewerSession::CodeMessage() const {

@@ -137,6 +137,10 @@ class ViewerSession {
   InfoLegendContent InfoLegend(const std::optional<DifferenceFindings>& findings) const;
   ColourLegendContent ColourLegend(const std::optional<DifferenceFindings>& findings) const;
   std::string CodeMessage() const;
+  // Where the legends stand in a picture of this size, their sizes times
+  // `scale` (LegendScale); the information legend is as tall as its content,
+  // taller by the file's line while a file is loaded.
+  LegendPlacement Legends(int width, int height, double scale = 1.0) const;
 
   // The pattern files: export, import and the loaded file.
   // The fit works on a loaded file: without one, "Antennencode anpassen…"

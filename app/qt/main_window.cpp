@@ -15,7 +15,6 @@
 #include "app/logic/difference_legend.h"
 #include "app/logic/legend_content.h"
 #include "app/logic/legend_drawing.h"
-#include "app/logic/legend_scale.h"
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_legend.h"
 #include "app/logic/process_objects.h"
@@ -70,7 +69,8 @@ ClientArea::ClientArea(QWidget* parent, const ViewerSession& session)
           this,
           [this, &session] { return ColourLegendDrawing(session.ColourLegend(view_->Findings())); },
           kColourLegendWidth, kColourLegendHeight)),
-      message_(new CodeMessage(this, [&session] { return session.CodeMessage(); })) {
+      message_(new CodeMessage(this, [&session] { return session.CodeMessage(); })),
+      session_(session) {
   // The picture's window lies in a native container; the legends and the
   // message are native windows too, raised above it, so that the window
   // system stacks them over the picture.
@@ -104,7 +104,7 @@ void ClientArea::LayOut() {
   const LegendRect part = VisiblePart({0, 0, width(), height()},
                                       {cover_.x(), cover_.y(), cover_.width(), cover_.height()});
   viewContainer_->setGeometry(part.x, part.y, part.width, part.height);
-  const LegendPlacement place = PlaceScaledLegends(part.width, part.height, info_->Scale());
+  const LegendPlacement place = session_.Legends(part.width, part.height, info_->Scale());
   info_->setGeometry(part.x + place.info.x, part.y + place.info.y, place.info.width,
                      place.info.height);
   colours_->setGeometry(part.x + place.colour.x, part.y + place.colour.y, place.colour.width,

@@ -43,6 +43,9 @@ class ClientArea final : public QWidget {
   // this widget's coordinates; empty when none): they move into the part of
   // the client area it leaves in sight.
   void KeepClearOf(const QRect& cover);
+  // Places the picture and the legends anew, as the session has them (a
+  // loaded file makes the information legend taller).
+  void LayOut();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -54,7 +57,7 @@ class ClientArea final : public QWidget {
   LegendWidget* colours_;
   CodeMessage* message_;
   QRect cover_;
-  void LayOut();
+  const ViewerSession& session_;
 };
 
 // The main window: the menu, the keyboard commands and the repaint request.

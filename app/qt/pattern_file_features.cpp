@@ -7,14 +7,12 @@
 #include <algorithm>
 
 #include "app/logic/main_menu.h"
-#include "app/logic/pattern_file_legend.h"
 #include "app/logic/pattern_file_texts.h"
 #include "app/logic/process_objects.h"
 #include "app/qt/analysis_features.h"
 #include "app/qt/config_dialog_widget.h"
 #include "app/qt/diagram_window.h"
 #include "app/qt/file_dialog.h"
-#include "app/qt/legend_widgets.h"
 #include "app/qt/main_window.h"
 #include "app/qt/pattern_fit_dialog.h"
 #include "app/qt/qt_values.h"
@@ -70,7 +68,7 @@ bool PatternFileFeatures::ImportFrom(const QString& path) {
   }
   window_.Analysis()->OpenDiagrams();
   if (fit_) fit_->Follow();
-  FitLegendHeight();
+  window_.Client()->LayOut();
   window_.RepaintAll();
   return true;
 }
@@ -114,12 +112,6 @@ void PatternFileFeatures::ShowProblem(const QString& text) {
                              QMessageBox::Ok, &window_);
   message_->setAttribute(Qt::WA_DeleteOnClose);
   message_->open();
-}
-
-void PatternFileFeatures::FitLegendHeight() {
-  // The legend's place is set on every resize; its fixed height survives that.
-  LegendWidget* info = window_.Client()->Info();
-  info->setFixedHeight(static_cast<int>(kInfoLegendHeightWithFile * info->Scale()));
 }
 
 }  // namespace veltrisko

@@ -51,7 +51,6 @@ class PatternFileFeatures final : public QObject {
   void ShowProblem(const QString& text);
   // Sets a code in the configuration dialog's edit field, as if typed.
   void UseCode(bool horizontal, const QString& code);
-  void FitLegendHeight();
 
   MainWindow& window_;
   QPointer<PatternFitDialog> fit_;

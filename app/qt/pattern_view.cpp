@@ -4,6 +4,7 @@
 #include <QOpenGLContext>
 #include <cmath>
 
+#include "app/logic/difference_legend.h"
 #include "render/gl/draw_pattern.h"
 
 namespace veltrisko {
@@ -62,14 +63,7 @@ void PatternView::paintGL() {
   // QOpenGLWindow swaps the buffers itself after paintGL.
   context_.MakeCurrent(nullptr);
   painting_ = false;
-  const auto same = [](const std::optional<DifferenceFindings>& a,
-                       const std::optional<DifferenceFindings>& b) {
-    if (a.has_value() != b.has_value()) return false;
-    return !a ||
-           (a->largestDb == b->largestDb && a->largestWorld.azimuth == b->largestWorld.azimuth &&
-            a->largestWorld.elevation == b->largestWorld.elevation);
-  };
-  if (!same(before, findings_)) emit FindingsChanged();
+  if (DifferenceLegendsDiffer(before, findings_)) emit FindingsChanged();
   emit FrameDrawn();
 }
 

@@ -56,7 +56,7 @@ class PatternView final : public QOpenGLWindow {
   QImage GrabFrame();
 
  signals:
-  // Emitted after a paint whose findings differ from the previous paint's.
+  // Emitted after a paint whose findings change what the legends show.
   void FindingsChanged();
 
  signals:

@@ -59,8 +59,7 @@ val Legends(const WebViewer& viewer) {
   val out = val::object();
   out.set("visible", session.LegendsVisible());
   const InfoLegendContent info = session.InfoLegend(viewer.Findings());
-  LegendPlacement place = PlaceLegends(viewer.PictureWidth(), viewer.PictureHeight());
-  place.info.height = info.height;  // a loaded file's line makes it taller, as on the desktop
+  const LegendPlacement place = session.Legends(viewer.PictureWidth(), viewer.PictureHeight());
   for (const auto& [name, rect] :
        {std::pair{"infoRect", place.info}, std::pair{"colourRect", place.colour}})
     out.set(name, ArrayOf(std::array{rect.x, rect.y, rect.width, rect.height}));

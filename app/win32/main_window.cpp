@@ -16,7 +16,6 @@
 #include "app/logic/difference_legend.h"
 #include "app/logic/legend_content.h"
 #include "app/logic/main_menu.h"
-#include "app/logic/pattern_file_legend.h"
 #include "app/logic/pattern_file_texts.h"
 #include "app/logic/process_objects.h"
 #include "app/logic/viewer_session.h"
@@ -93,12 +92,10 @@ ClientRect PictureRect() {
 
 void MoveLegends() {
   const LegendRect part = PicturePart();
-  const LegendPlacement place = PlaceLegends(part.width, part.height);
-  const int infoHeight =
-      session.Files().LoadedName().empty() ? place.info.height : kInfoLegendHeightWithFile;
+  const LegendPlacement place = session.Legends(part.width, part.height);
   const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
   SetWindowPos(infoLegend, nullptr, part.x + place.info.x, part.y + place.info.y, place.info.width,
-               infoHeight, flags);
+               place.info.height, flags);
   SetWindowPos(colourLegend, nullptr, part.x + place.colour.x, part.y + place.colour.y,
                place.colour.width, place.colour.height, flags);
 }
@@ -143,11 +140,7 @@ void Paint(HWND window) {
                         verticalPanel.Code(), session.Frame()))
       problem = "Keine OpenGL-Darstellung möglich: " + picture.Error();
     frameStale = false;
-    const auto& after = picture.Findings();
-    const bool same = before.has_value() == after.has_value() &&
-                      (!before || (before->largestDb == after->largestDb &&
-                                   before->scaleEndDb == after->scaleEndDb));
-    if (!same) {
+    if (DifferenceLegendsDiffer(before, picture.Findings())) {
       InvalidateRect(infoLegend, nullptr, TRUE);
       InvalidateRect(colourLegend, nullptr, TRUE);
     }

@@ -168,5 +168,25 @@ TEST(DifferenceLegend, WritesTheDecimalPointOfTheLegendsSpecifiedLines) {
   }
 }
 
+TEST(DifferenceLegendsDiffer, WhenTheLargestDifferenceOrTheScaleEndChangesNotItsPlace) {
+  const DifferenceFindings found{4.5f, 4.5f, {10.0, 5.0}};
+  DifferenceFindings elsewhere = found, larger = found, lowScale = {0.5f, 1.0f, {10.0, 5.0}};
+  elsewhere.largestWorld = {200.0, -30.0};
+  larger.largestDb = 4.75f;
+  larger.scaleEndDb = 4.75f;
+  DifferenceFindings otherScale = lowScale;
+  otherScale.scaleEndDb = 2.0f;
+  const struct {
+    std::optional<DifferenceFindings> before, after;
+    bool differ;
+  } cases[] = {
+      {std::nullopt, std::nullopt, false}, {std::nullopt, found, true},
+      {found, std::nullopt, true},         {found, found, false},
+      {found, elsewhere, false},           {found, larger, true},
+      {lowScale, otherScale, true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DifferenceLegendsDiffer(c.before, c.after), c.differ);
+}
+
 }  // namespace
 }  // namespace veltrisko

@@ -310,6 +310,23 @@ TEST(ViewerSession, PatternFilesExportTheCodesInForceAndImportWhatTheyWrote) {
   EXPECT_FALSE(f.session.ExportPattern("/nonexistent-folder/x.msi").empty());
 }
 
+// Every viewer places the legends so; a loaded file's line makes the
+// information legend taller, at every scale.
+TEST(ViewerSession, TheInformationLegendGrowsByTheLineOfALoadedFile) {
+  SessionFixture f;
+  const struct {
+    double scale;
+    LegendRect info, infoWithFile;
+  } cases[] = {
+      {1.0, {580, 0, 220, 184}, {580, 0, 220, 204}},
+      {1.5, {470, 0, 330, 276}, {470, 0, 330, 306}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(f.session.Legends(800, 600, c.scale).info, c.info);
+  ASSERT_TRUE(f.session.Files().ImportBytes("a.csv", CsvOfCodes(f), Language::kGerman).empty());
+  for (const auto& c : cases)
+    EXPECT_EQ(f.session.Legends(800, 600, c.scale).info, c.infoWithFile) << c.scale;
+}
+
 // The save dialog's chosen type names the format where the name has none.
 TEST(ExportPathFor, ANameWithoutExtensionGetsTheChosenTypes) {
   const struct {

@@ -185,4 +185,19 @@ std::string StartCodeWarning(const std::string& program, const char* component,
   return {};
 }
 
+std::vector<std::string> StartCodeWarnings(const std::string& program, const StartOptions& options,
+                                           const char* horizontalInForce,
+                                           const char* verticalInForce) {
+  std::vector<std::string> warnings;
+  const auto check = [&](const char* component, const std::optional<std::string>& given,
+                         const char* inForce) {
+    if (!given) return;
+    std::string warning = StartCodeWarning(program, component, *given, inForce);
+    if (!warning.empty()) warnings.push_back(std::move(warning));
+  };
+  check("horizontal", options.horizontalCode, horizontalInForce);
+  check("vertical", options.verticalCode, verticalInForce);
+  return warnings;
+}
+
 }  // namespace veltrisko

@@ -76,4 +76,10 @@ void ApplyStartOptions(SceneState& scene, const StartOptions& options);
 std::string StartCodeWarning(const std::string& program, const char* component,
                              const std::string& given, const char* codeInForce);
 
+// Once the options' codes are typed into the dialog's fields: the warning of
+// each code given that did not come into force, the horizontal one first.
+std::vector<std::string> StartCodeWarnings(const std::string& program, const StartOptions& options,
+                                           const char* horizontalInForce,
+                                           const char* verticalInForce);
+
 }  // namespace veltrisko

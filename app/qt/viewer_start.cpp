@@ -17,13 +17,8 @@ namespace veltrisko {
 namespace {
 
 // Types a code into the dialog's field, as a user would.
-void TypeCode(QLineEdit* field, const std::optional<std::string>& code, const AntennaPanel& panel,
-              const char* component, const std::string& programName,
-              std::vector<std::string>& warnings) {
-  if (!code) return;
-  field->setText(QString::fromStdString(*code));
-  std::string warning = StartCodeWarning(programName, component, *code, panel.Code());
-  if (!warning.empty()) warnings.push_back(std::move(warning));
+void TypeCode(QLineEdit* field, const std::optional<std::string>& code) {
+  if (code) field->setText(QString::fromStdString(*code));
 }
 
 // The main window and the dialog side by side, or one above the other, as
@@ -84,10 +79,10 @@ StartedViewer StartViewer(const StartOptions& options, const std::string& progra
   window.show();
   window.OpenConfigDialog();
   if (!kept && screen != nullptr) PlaceBesideDialog(window, *screen);
-  TypeCode(window.Dialog()->Horizontal().edit, options.horizontalCode, horizontalPanel,
-           "horizontal", programName, started.warnings);
-  TypeCode(window.Dialog()->Vertical().edit, options.verticalCode, verticalPanel, "vertical",
-           programName, started.warnings);
+  TypeCode(window.Dialog()->Horizontal().edit, options.horizontalCode);
+  TypeCode(window.Dialog()->Vertical().edit, options.verticalCode);
+  started.warnings =
+      StartCodeWarnings(programName, options, horizontalPanel.Code(), verticalPanel.Code());
   // A file given on the command line ("Öffnen mit") is imported as
   // "Diagramm importieren…" would; a problem shows in the message box.
   if (options.patternFile) {

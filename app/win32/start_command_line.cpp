@@ -6,6 +6,7 @@
 #include <shellapi.h>  // after windows.h
 // clang-format on
 
+#include <utility>
 #include <vector>
 
 #include "app/logic/process_objects.h"
@@ -79,18 +80,15 @@ StartRequest ReadStartCommandLine() {
 
 void TypeStartCodes(const StartOptions& options) {
   if (configDialogWindow == nullptr) return;
-  std::string warnings;
-  const auto type = [&](int editId, const std::optional<std::string>& code,
-                        const AntennaPanel& panel, const char* component) {
-    if (!code) return;
-    SetDlgItemTextW(configDialogWindow, editId, Widen(*code).c_str());
-    const std::string warning =
-        StartCodeWarning(kWindowsProgramName, component, *code, panel.Code());
-    if (!warning.empty()) warnings += warning + "\n";
-  };
-  type(kHorizontalEditId, options.horizontalCode, horizontalPanel, "horizontal");
-  type(kVerticalEditId, options.verticalCode, verticalPanel, "vertical");
-  if (!warnings.empty()) TellUser(warnings, true);
+  for (const auto& [editId, code] : {std::pair{kHorizontalEditId, options.horizontalCode},
+                                     std::pair{kVerticalEditId, options.verticalCode}}) {
+    if (code) SetDlgItemTextW(configDialogWindow, editId, Widen(*code).c_str());
+  }
+  std::string told;
+  for (const std::string& warning : StartCodeWarnings(kWindowsProgramName, options,
+                                                      horizontalPanel.Code(), verticalPanel.Code()))
+    told += warning + "\n";
+  if (!told.empty()) TellUser(told, true);
 }
 
 }  // namespace veltrisko

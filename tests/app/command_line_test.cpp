@@ -140,6 +140,21 @@ TEST(ApplyStartOptions, ChangesOnlyWhatWasGiven) {
   EXPECT_EQ(scene.dbRange, 12.0f);
 }
 
+TEST(StartCodeWarnings, OneForEachCodeGivenThatIsNotInForceHorizontalFirst) {
+  StartOptions options;
+  options.verticalCode = "XYZ";
+  EXPECT_TRUE(StartCodeWarnings("veltrisko", options, "030EA00", "030EA00").size() == 1);
+  options.horizontalCode = "12";
+  const std::vector<std::string> both =
+      StartCodeWarnings("veltrisko", options, "030EA00", "030EA00");
+  ASSERT_EQ(both.size(), 2u);
+  EXPECT_NE(both[0].find("horizontal code \"12\""), std::string::npos);
+  EXPECT_NE(both[1].find("vertical code \"XYZ\""), std::string::npos);
+  options.horizontalCode = "030EA00";
+  options.verticalCode = "030EA00";
+  EXPECT_TRUE(StartCodeWarnings("veltrisko", options, "030EA00", "030EA00").empty());
+}
+
 TEST(StartCodeWarning, NamesCodesThatDoNotComeIntoForce) {
   EXPECT_EQ(StartCodeWarning("veltrisko", "horizontal", "130VA20", "130VA20"), "");
   EXPECT_NE(StartCodeWarning("veltrisko", "horizontal", "XYZ", "030EA00").find("\"XYZ\""),

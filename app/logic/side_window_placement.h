@@ -23,4 +23,9 @@ struct SideWindowRequest {
 
 LegendRect PlaceSideWindow(const SideWindowRequest& request);
 
+// The size each opens with where the screen has room, in pixels at 96 dpi,
+// its frame included; a viewer scales it with the screen's dpi.
+inline constexpr int kDiagramWindowWidth = 1100, kDiagramWindowHeight = 680;
+inline constexpr int kFitWindowWidth = 900, kFitWindowHeight = 690;
+
 }  // namespace veltrisko

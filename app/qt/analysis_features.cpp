@@ -8,6 +8,7 @@
 
 #include "app/logic/main_menu.h"
 #include "app/logic/process_objects.h"
+#include "app/logic/side_window_placement.h"
 #include "app/qt/config_dialog_widget.h"
 #include "app/qt/diagram_window.h"
 #include "app/qt/direction_readout.h"
@@ -54,7 +55,7 @@ void AnalysisFeatures::OpenDiagrams() {
 DiagramWindow* AnalysisFeatures::Diagrams() {
   if (!diagrams_) {
     diagrams_ = new DiagramWindow(window_.Session(), &window_);
-    diagrams_->resize(1100, 640);
+    ResizeFrameTo(*diagrams_, kDiagramWindowWidth, kDiagramWindowHeight);
     connect(&window_, &MainWindow::LanguageChanged, diagrams_, &DiagramWindow::Follow);
   }
   return diagrams_;

@@ -238,6 +238,10 @@ void MoveFrameTo(QWidget& window, int x, int y) {
   window.move(framed ? x : x + frame.left(), framed ? y : y + frame.top());
 }
 
+void ResizeFrameTo(QWidget& window, int width, int height) {
+  window.resize(QSize(width, height).shrunkBy(FrameMargins(window)));
+}
+
 void ConfigDialogWidget::PlaceNearOwner(QWidget* owner) {
   adjustSize();
   const QWidget* window = owner != nullptr ? owner->window() : nullptr;

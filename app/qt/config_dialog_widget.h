@@ -19,9 +19,11 @@ namespace veltrisko {
 // The modeless dialog "Konfiguration des Antennentyps": the Qt controls and
 // their adapters, with all behaviour left to ConfigDialog.
 // A top-level window's frame (title bar and borders), assumed where the
-// window manager has not framed it yet; and moving its frame's corner.
+// window manager has not framed it yet; moving its frame's corner and
+// sizing its frame.
 QMargins FrameMargins(const QWidget& window);
 void MoveFrameTo(QWidget& window, int x, int y);
+void ResizeFrameTo(QWidget& window, int width, int height);
 
 class ConfigDialogWidget final : public QDialog, private DialogWindow {
   Q_OBJECT

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/logic/side_window_placement.h"
+#include "app/qt/config_dialog_widget.h"
 #include "app/qt/qt_values.h"
 
 namespace veltrisko {
@@ -120,7 +122,7 @@ PatternFitDialog::PatternFitDialog(QWidget* parent, ViewerSession& session,
   layout->addWidget(hint_);
   session_.FollowFit();
   ShowAll();
-  resize(900, 720);
+  ResizeFrameTo(*this, kFitWindowWidth, kFitWindowHeight);
 }
 
 PatternFitDialog::~PatternFitDialog() { model_.Stop(); }

@@ -10,6 +10,7 @@
 
 #include "app/logic/flow_rows.h"
 #include "app/logic/pattern_file_texts.h"
+#include "app/logic/side_window_placement.h"
 #include "app/win32/config_dialog_window.h"
 #include "app/win32/gdi_diagram_painter.h"
 #include "app/win32/kept_settings.h"
@@ -29,8 +30,8 @@ constexpr wchar_t kPlotClass[] = L"VeltriskoDiagramPlot";
 enum : int { kStyleId = 100, kFirstBoxId = 110, kFirstButtonId = 130 };
 constexpr int kGap = 8;
 constexpr int kRowHeight = 24;
-// The window's size at 96 dpi, and the least it shrinks to beside the dialog.
-constexpr int kWidth = 1100, kHeight = 680, kMinWidth = 480, kMinHeight = 260;
+// The least the window shrinks to beside the dialog, at 96 dpi.
+constexpr int kMinWidth = 480, kMinHeight = 260;
 
 struct DiagramWindowState {
   HWND window = nullptr;
@@ -404,7 +405,8 @@ void OpenDiagramWindow(HINSTANCE instance, HWND owner) {
     Session().FollowDiagrams();
     // Beside the main window, not over its menu bar; a window of its own
     // (no owner), with its own taskbar entry, that minimises alone.
-    const SidePlace place = SideWindowPlace(owner, Scaled(owner, kWidth), Scaled(owner, kHeight),
+    const SidePlace place = SideWindowPlace(owner, Scaled(owner, kDiagramWindowWidth),
+                                            Scaled(owner, kDiagramWindowHeight),
                                             Scaled(owner, kMinWidth), Scaled(owner, kMinHeight));
     CreateWindowExW(WS_EX_APPWINDOW, kWindowClass, Widen(Model().WindowTitle()).c_str(),
                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, place.x, place.y, place.width,

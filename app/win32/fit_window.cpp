@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "app/logic/side_window_placement.h"
 #include "app/logic/viewer_session.h"
 #include "app/win32/config_dialog_window.h"
 #include "app/win32/side_window_place.h"
@@ -293,9 +294,11 @@ void OpenFitWindow(HINSTANCE instance, HWND mainWindow) {
     static bool following = false;
     if (!following) AddRepaintListener(Follow);
     following = true;
-    const SidePlace at = SideWindowPlace(mainWindow, Scaled(mainWindow, 900),
-                                         Scaled(mainWindow, 690), Scaled(mainWindow, 900),
-                                         Scaled(mainWindow, 690));  // beside the main window
+    // Beside the main window, at its full size: the controls stand where the
+    // layout puts them.
+    const int width = Scaled(mainWindow, kFitWindowWidth);
+    const int height = Scaled(mainWindow, kFitWindowHeight);
+    const SidePlace at = SideWindowPlace(mainWindow, width, height, width, height);
     CreateWindowExW(0, kFitClass, Widen(Model().View().title).c_str(),
                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, at.x, at.y, at.width,
                     at.height, mainWindow, nullptr, instance, nullptr);

@@ -104,6 +104,8 @@ class FitDialogModel {
   // The parts that change without the rest: while a fit runs, and when a
   // row is chosen.
   std::string StatusText() const;
+  // How often a window shows StatusText() anew while a fit runs.
+  static constexpr int kStatusIntervalMs = 200;
   std::string WarningsText() const;
   const std::optional<PatternFit>& Fit() const { return fit_; }
 

@@ -70,7 +70,7 @@ PatternFitDialog::PatternFitDialog(QWidget* parent, ViewerSession& session,
   warnings_->setWordWrap(true);
   warnings_->setStyleSheet(QStringLiteral("color: #b00000"));
   progress_ = new QTimer(this);
-  progress_->setInterval(200);
+  progress_->setInterval(FitDialogModel::kStatusIntervalMs);
   connect(progress_, &QTimer::timeout, this,
           [this] { status_->setText(QText(model_.StatusText())); });
   connect(start_, &QPushButton::clicked, this, &PatternFitDialog::StartFit);

@@ -141,7 +141,7 @@ void StartFit() {
   const HWND window = state.window;
   if (!Session().PressFitStart(fields, [window] { PostMessageW(window, kFitDone, 0, 0); })) return;
   SetWindowTextW(state.start, Widen(Model().View().startButton).c_str());
-  SetTimer(window, kProgressTimer, 200, nullptr);
+  SetTimer(window, kProgressTimer, FitDialogModel::kStatusIntervalMs, nullptr);
   ShowStatus();
 }
 

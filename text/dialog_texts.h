@@ -55,6 +55,9 @@ inline constexpr Text kIncompleteCode{"unvollständiger Code", "incomplete code"
 inline constexpr Text kUnreadableCode{"unlesbarer Code", "unreadable code"};
 inline constexpr Text kInForce{"es gilt", "in force:"};
 inline constexpr Text kInvalidCode{"Ungültiger Antennencode:", "Invalid antenna code:"};
+// In its place when the graphics driver cannot draw the picture.
+inline constexpr Text kNoPicture{"Keine OpenGL-Darstellung möglich:",
+                                 "No OpenGL picture possible:"};
 inline constexpr Text kHorizontal{"horizontal", "horizontal"};
 inline constexpr Text kVertical{"vertikal", "vertical"};
 // A held code that the model rejects is not "in force": it is still set.

@@ -118,6 +118,10 @@ std::string RejectedCodeMessage(const char* horizontalCode, const char* vertical
   return parts.empty() ? parts : InString(language, texts::kInvalidCode) + " " + parts;
 }
 
+std::string NoPictureMessage(const std::string& problem, Language language) {
+  return InString(language, texts::kNoPicture) + " " + problem;
+}
+
 Drawing CodeMessageDrawing(const std::string& message, const MessageFace& face) {
   Drawing drawing;
   if (message.empty()) return drawing;

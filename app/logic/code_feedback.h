@@ -41,6 +41,10 @@ std::string DescribeCodeFormIn(const std::string& code, Language language);
 CodeFieldFeedback CodeFieldFeedbackOf(const std::string& fieldText, const char* codeInForce,
                                       const char* component, Language language = kDefaultLanguage);
 
+// The line shown there instead when the picture cannot be drawn, naming
+// the driver's problem: "Keine OpenGL-Darstellung möglich: <problem>".
+std::string NoPictureMessage(const std::string& problem, Language language = kDefaultLanguage);
+
 // The one line the view shows over the picture while a code is rejected,
 // e.g. "Ungültiger Antennencode: 000EA10 (horizontal)"; empty otherwise.
 std::string RejectedCodeMessage(const char* horizontalCode, const char* verticalCode,

@@ -138,7 +138,7 @@ void Paint(HWND window) {
     const std::optional<DifferenceFindings> before = picture.Findings();
     if (!picture.Render(view.right, view.bottom, sceneState, horizontalPanel.Code(),
                         verticalPanel.Code(), session.Frame()))
-      problem = "Keine OpenGL-Darstellung möglich: " + picture.Error();
+      problem = NoPictureMessage(picture.Error(), session.TextLanguage());
     frameStale = false;
     if (DifferenceLegendsDiffer(before, picture.Findings())) {
       InvalidateRect(infoLegend, nullptr, TRUE);

@@ -65,6 +65,13 @@ TEST(RejectedCodeMessage, NamesEachRejectedComponent) {
             "Ungültiger Antennencode: 000EA10 (horizontal), 000TA00 (vertikal)");
 }
 
+TEST(NoPictureMessage, NamesTheDriversProblemInTheLanguageInForce) {
+  EXPECT_EQ(NoPictureMessage("no pbuffer support", Language::kGerman),
+            "Keine OpenGL-Darstellung möglich: no pbuffer support");
+  EXPECT_EQ(NoPictureMessage("no pbuffer support", Language::kEnglish),
+            "No OpenGL picture possible: no pbuffer support");
+}
+
 TEST(MarkRejectedCodes, MarksTheLegendLineOfTheRejectedCode) {
   const SceneState scene;
   InfoLegendContent content = InfoLegendOf(scene, "030EA00", "000EA10");

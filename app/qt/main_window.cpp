@@ -273,8 +273,6 @@ QAction* MainWindow::Action(int command) const {
   return found != actions_.end() ? found->second : nullptr;
 }
 
-bool MainWindow::LegendsVisible() const { return session_.LegendsVisible(); }
-
 void MainWindow::HandleCommand(int command) { Carry(session_.RunCommand(command)); }
 
 void MainWindow::Carry(const SessionUpdate& update) {

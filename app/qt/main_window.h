@@ -87,7 +87,6 @@ class MainWindow final : public QMainWindow {
   // The menu item of a command of the shared tables; null where the command
   // has none. Features connect to it.
   QAction* Action(int command) const;
-  bool LegendsVisible() const;
   // The readout, the 2-D diagrams and the difference view.
   AnalysisFeatures* Analysis() const { return analysis_; }
 

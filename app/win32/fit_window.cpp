@@ -167,11 +167,6 @@ void TakeAlignment() {
   if (Session().TakeFitAlignment().frame) RequestRepaint();
 }
 
-// Follows a change of the viewer's language, or a file loaded, at once.
-void Follow() {
-  if (state.window != nullptr && Session().FollowFit() == SideWindowChange::kAll) ShowAll();
-}
-
 void CreateControls() {
   // The labels' column takes the longer of the languages' words.
   const int labelW = 88, fieldX = 100;
@@ -291,9 +286,6 @@ void OpenFitWindow(HINSTANCE instance, HWND mainWindow) {
       windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
       registered = RegisterClassExW(&windowClass) != 0;
     }
-    static bool following = false;
-    if (!following) AddRepaintListener(Follow);
-    following = true;
     // Beside the main window, at its full size: the controls stand where the
     // layout puts them.
     const int width = Scaled(mainWindow, kFitWindowWidth);
@@ -308,6 +300,10 @@ void OpenFitWindow(HINSTANCE instance, HWND mainWindow) {
   if (IsIconic(state.window)) ShowWindow(state.window, SW_RESTORE);
   ShowWindow(state.window, SW_SHOW);
   SetForegroundWindow(state.window);
+}
+
+void RefreshFitWindow() {
+  if (state.window != nullptr && Session().FollowFit() == SideWindowChange::kAll) ShowAll();
 }
 
 }  // namespace veltrisko

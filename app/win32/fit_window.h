@@ -14,4 +14,8 @@ namespace veltrisko {
 // the open window follows the language and a file loaded later.
 void OpenFitWindow(HINSTANCE instance, HWND mainWindow);
 
+// Follows a change of the viewer's language, or a file loaded, at once;
+// call after every change.
+void RefreshFitWindow();
+
 }  // namespace veltrisko

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The Windows viewer: the entry, the main window with its menu, accelerators,
 // picture, mouse and status bar, the two legend windows and the modeless
-// dialog. Features in other files join through viewer_hooks.h.
+// dialog. The side windows reach the main window through viewer_hooks.h.
 // clang-format off
 #include <windows.h>  // first: commctrl.h needs it
 #include <commctrl.h>
@@ -21,7 +21,9 @@
 #include "app/logic/viewer_session.h"
 #include "app/win32/clipboard.h"
 #include "app/win32/config_dialog_window.h"
+#include "app/win32/diagram_window.h"
 #include "app/win32/documentation.h"
+#include "app/win32/fit_window.h"
 #include "app/win32/gdi_diagram_painter.h"
 #include "app/win32/kept_settings.h"
 #include "app/win32/legend_windows.h"
@@ -217,10 +219,8 @@ void OpenReadoutMenu(POINT screen) {
   DestroyMenu(menu);
 }
 
-// Carries out what the session asks of the windows; `command` is the one
-// that asked, if any.
-void Carry(const SessionUpdate& update, int command = 0) {
-  bool changed = false;
+// Carries out what the session asks of the windows.
+void Carry(const SessionUpdate& update) {
   switch (update.request) {
     case FrontEndRequest::kNone:
       break;
@@ -253,15 +253,21 @@ void Carry(const SessionUpdate& update, int command = 0) {
     case FrontEndRequest::kAskImportForFit:
       if (MessageBoxW(mainWindow, Widen(session.FitNeedsFileQuestion()).c_str(),
                       Widen(kPatternMessageTitle).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES) {
-        RunFeatureCommand(kCmdImportPattern, changed);
-        Carry(session.FitAfterImport(), kCmdFitCode);
+        AskAndImportPattern();
+        Carry(session.FitAfterImport());
       }
       break;
     case FrontEndRequest::kOpenDiagrams:
+      OpenDiagramWindow(instance, mainWindow);
+      break;
     case FrontEndRequest::kImportPattern:
+      AskAndImportPattern();
+      break;
     case FrontEndRequest::kExportPattern:
+      AskAndExportPattern();
+      break;
     case FrontEndRequest::kOpenFit:
-      RunFeatureCommand(command, changed);
+      OpenFitWindow(instance, mainWindow);
       break;
   }
   if (update.texts) ShowLanguage();
@@ -270,7 +276,7 @@ void Carry(const SessionUpdate& update, int command = 0) {
     ShowWindow(infoLegend, show);
     ShowWindow(colourLegend, show);
   }
-  if (update.frame || changed) {
+  if (update.frame) {
     RequestRepaint();  // which also dumps the readout
   } else if (update.readout) {
     DumpText("readout", session.ReadoutText());
@@ -382,8 +388,7 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
       PostQuitMessage(0);
       return 0;
     case WM_COMMAND: {
-      const int command = LOWORD(wParam);
-      Carry(session.RunCommand(command), command);
+      Carry(session.RunCommand(LOWORD(wParam)));
       return 0;
     }
     case WM_USER:
@@ -457,7 +462,8 @@ void RequestRepaint() {
   DumpText("readout", session.ReadoutText());
   ShowStatusLine();
   RedrawWindow(mainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  NotifyRepaintListeners();
+  RefreshDiagramWindow();
+  RefreshFitWindow();
 }
 
 }  // namespace veltrisko
@@ -477,7 +483,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
   const HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(kMenuAndAccelerators));
   if (session.TextLanguage() != Language::kGerman) ShowMenuTexts(menu, session.TextLanguage());
-  AddPatternFileCommands();
   CreateWindows(menu);
   DumpWindowTexts(mainWindow, "main-window");
 

@@ -5,11 +5,9 @@
 
 #include <span>
 
-#include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_texts.h"
 #include "app/logic/viewer_session.h"
 #include "app/win32/diagram_window.h"
-#include "app/win32/fit_window.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_hooks.h"
 #include "app/win32/win32_controls.h"
@@ -87,26 +85,9 @@ void Import(HINSTANCE instance, HWND mainWindow) {
 
 }  // namespace
 
-void AddPatternFileCommands() {
-  AddCommandHandler(kCmdExportPattern, [] {
-    Export(MainWindowHandle());
-    return false;
-  });
-  AddCommandHandler(kCmdImportPattern, [] {
-    Import(ProgramInstance(), MainWindowHandle());
-    return false;
-  });
-  // The session has a file loaded before it asks for the fit.
-  AddCommandHandler(kCmdFitCode, [] {
-    OpenFitWindow(ProgramInstance(), MainWindowHandle());
-    return false;
-  });
-  AddCommandHandler(kCmdDiagrams, [] {
-    OpenDiagramWindow(ProgramInstance(), MainWindowHandle());
-    return false;
-  });
-  AddRepaintListener(RefreshDiagramWindow);
-}
+void AskAndImportPattern() { Import(ProgramInstance(), MainWindowHandle()); }
+
+void AskAndExportPattern() { Export(MainWindowHandle()); }
 
 bool ImportPatternFile(const std::string& path) {
   return ImportFrom(ProgramInstance(), MainWindowHandle(), path);

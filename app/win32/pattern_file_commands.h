@@ -7,15 +7,13 @@
 
 namespace veltrisko {
 
-// Registers with the main window:
-// - "Ansicht -> 2D-Diagramme", the window following every change;
-// - "Datei -> Diagramm importieren…" and "Datei -> Diagramm exportieren…"
-//   through the common file dialogs: an imported file's cuts join the 2-D
-//   window (opened) and its name the information legend; the export writes
-//   the pattern in force, CSV for ".csv" and MSI Planet otherwise; problems
-//   are shown in a message box;
-// - "Extras -> Antennencode anpassen…", the fit window on the loaded file.
-void AddPatternFileCommands();
+// "Datei -> Diagramm importieren…" and "Datei -> Diagramm exportieren…"
+// through the common file dialogs: an imported file's cuts join the 2-D
+// window (opened) and its name the information legend; the export writes
+// the pattern in force, CSV for ".csv" and MSI Planet otherwise; problems
+// are shown in a message box.
+void AskAndImportPattern();
+void AskAndExportPattern();
 
 // Imports a file as "Diagramm importieren…" does once it is chosen (for a
 // file given on the command line); false, after a message box, when it

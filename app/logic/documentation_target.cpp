@@ -25,6 +25,24 @@ DocumentationTarget DocumentationTargetOf(const std::string& host,
   return {false, guide.lexically_normal().string()};
 }
 
+DocumentationTarget DocumentationBesideProgram(const std::string& host,
+                                               const std::string& programPath,
+                                               const std::string& languageCode) {
+  if (!host.empty()) return DocumentationTargetOf(host, "", languageCode);
+  const std::size_t slash = programPath.find_last_of("/\\");
+  const std::string folder = slash == std::string::npos ? "" : programPath.substr(0, slash + 1);
+  return {false, folder + UserGuideFileName(languageCode)};
+}
+
+std::string OpenDocumentationTarget(const DocumentationTarget& target,
+                                    const std::function<bool(const std::string&)>& fileExists,
+                                    const std::function<bool(const DocumentationTarget&)>& open,
+                                    const std::string& languageCode) {
+  const bool exists = target.isWebPage || fileExists(target.location);
+  if (exists && open(target)) return {};
+  return DocumentationUnavailableText(target, exists, languageCode);
+}
+
 std::string DocumentationUnavailableText(const DocumentationTarget& target, bool fileExists,
                                          const std::string& languageCode) {
   if (!IsGerman(languageCode)) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace veltrisko {
@@ -26,6 +27,21 @@ std::string UserGuideFileName(const std::string& languageCode);
 DocumentationTarget DocumentationTargetOf(const std::string& host,
                                           const std::string& executableDirectory,
                                           const std::string& languageCode = "de");
+
+// The same where the guide lies beside the program, as the Windows zip and
+// installer put it: `programPath` is the program's file (UTF-8, either
+// slash).
+DocumentationTarget DocumentationBesideProgram(const std::string& host,
+                                               const std::string& programPath,
+                                               const std::string& languageCode = "de");
+
+// "&Dokumentation": opens `target` with `open` where it can be (a web page,
+// or a guide file that exists); returns the message to show when that
+// failed, empty when it opened.
+std::string OpenDocumentationTarget(const DocumentationTarget& target,
+                                    const std::function<bool(const std::string&)>& fileExists,
+                                    const std::function<bool(const DocumentationTarget&)>& open,
+                                    const std::string& languageCode = "de");
 
 // The message shown when the guide cannot be opened, and its box's title, in
 // the language of `languageCode` ("de" or "en").

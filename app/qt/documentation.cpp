@@ -19,18 +19,21 @@
 namespace veltrisko {
 
 void OpenDocumentation(QWidget* parent, const std::string& languageCode) {
-  const DocumentationTarget target = DocumentationTargetOf(
-      VELTRISKO_DOC_HOST, QCoreApplication::applicationDirPath().toStdString(), languageCode);
-  const QString location = QString::fromStdString(target.location);
-  const bool exists = target.isWebPage || QFileInfo::exists(location);
-  if (exists &&
-      QDesktopServices::openUrl(target.isWebPage ? QUrl(location) : QUrl::fromLocalFile(location)))
-    return;
+  const std::string problem = OpenDocumentationTarget(
+      DocumentationTargetOf(VELTRISKO_DOC_HOST,
+                            QCoreApplication::applicationDirPath().toStdString(), languageCode),
+      [](const std::string& file) { return QFileInfo::exists(QString::fromStdString(file)); },
+      [](const DocumentationTarget& target) {
+        const QString location = QString::fromStdString(target.location);
+        return QDesktopServices::openUrl(target.isWebPage ? QUrl(location)
+                                                          : QUrl::fromLocalFile(location));
+      },
+      languageCode);
+  if (problem.empty()) return;
   // Not modal: the view and the dialog stay usable while it is open.
-  auto* box = new QMessageBox(
-      QMessageBox::Information, QString::fromStdString(DocumentationTitle(languageCode)),
-      QString::fromStdString(DocumentationUnavailableText(target, exists, languageCode)),
-      QMessageBox::Ok, parent);
+  auto* box = new QMessageBox(QMessageBox::Information,
+                              QString::fromStdString(DocumentationTitle(languageCode)),
+                              QString::fromStdString(problem), QMessageBox::Ok, parent);
   box->setObjectName(QStringLiteral("documentationMessage"));
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -19,51 +19,55 @@
 namespace veltrisko {
 namespace {
 
-// The zip and the installer put the guides beside the programs.
-std::wstring UserGuidePath(const std::string& languageCode) {
-  const std::wstring name = Widen(UserGuideFileName(languageCode));
+// The program's file, UTF-8.
+std::string ProgramPath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return name;
+    if (length == 0) return {};
     if (length < path.size()) {
       path.resize(length);
-      break;
+      return Narrow(path);
     }
     path.resize(path.size() * 2);  // a longer path than MAX_PATH
   }
-  return path.substr(0, path.find_last_of(L"\\/") + 1) + name;
+}
+
+// The zip and the installer put the guides beside the programs.
+DocumentationTarget Documentation(const std::string& languageCode) {
+  return DocumentationBesideProgram(VELTRISKO_DOC_HOST, ProgramPath(), languageCode);
 }
 
 }  // namespace
 
 void ShowAbout(HWND owner, const std::string& languageCode) {
-  const std::string host = VELTRISKO_DOC_HOST;
-  const std::string location = host.empty()
-                                   ? Narrow(UserGuidePath(languageCode))
-                                   : DocumentationTargetOf(host, "", languageCode).location;
-  const std::string text = AboutText(VELTRISKO_VERSION, location, languageCode);
+  const std::string text =
+      AboutText(VELTRISKO_VERSION, Documentation(languageCode).location, languageCode);
   DumpText("about", text);
   MessageBoxW(owner, Widen(text).c_str(), Widen(AboutTitle(languageCode)).c_str(),
               MB_OK | MB_ICONINFORMATION);
 }
 
 void OpenDocumentation(HWND owner, const std::string& languageCode) {
-  const std::string host = VELTRISKO_DOC_HOST;
-  const std::wstring location = host.empty()
-                                    ? UserGuidePath(languageCode)
-                                    : Widen(DocumentationTargetOf(host, "", languageCode).location);
-  const DocumentationTarget target{!host.empty(), Narrow(location)};
-  const bool exists =
-      target.isWebPage || GetFileAttributesW(location.c_str()) != INVALID_FILE_ATTRIBUTES;
-  // ShellExecute tells success by a value above 32.
-  const bool opened =
-      exists && reinterpret_cast<INT_PTR>(ShellExecuteW(owner, nullptr, location.c_str(), nullptr,
-                                                        nullptr, SW_SHOWNORMAL)) > 32;
+  const DocumentationTarget target = Documentation(languageCode);
+  bool opened = false;
+  const std::string problem = OpenDocumentationTarget(
+      target,
+      [](const std::string& file) {
+        return GetFileAttributesW(Widen(file).c_str()) != INVALID_FILE_ATTRIBUTES;
+      },
+      [owner, &opened](const DocumentationTarget& shown) {
+        // ShellExecute tells success by a value above 32.
+        opened =
+            reinterpret_cast<INT_PTR>(ShellExecuteW(owner, nullptr, Widen(shown.location).c_str(),
+                                                    nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+        return opened;
+      },
+      languageCode);
   DumpText("documentation", target.location + "\n" + (opened ? "opened" : "not opened") + "\n");
-  if (opened) return;
-  MessageBoxW(owner, Widen(DocumentationUnavailableText(target, exists, languageCode)).c_str(),
-              Widen(DocumentationTitle(languageCode)).c_str(), MB_OK | MB_ICONINFORMATION);
+  if (problem.empty()) return;
+  MessageBoxW(owner, Widen(problem).c_str(), Widen(DocumentationTitle(languageCode)).c_str(),
+              MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace veltrisko

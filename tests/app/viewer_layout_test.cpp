@@ -121,6 +121,46 @@ TEST(PlaceReadoutBox, BesideTheCursorInsideTheViewAndClearOfTheDialog) {
   EXPECT_EQ(PlaceReadoutBox(10, 10, 900, 700, 800, 600, none), (LegendRect{0, 0, 900, 700}));
 }
 
+TEST(DocumentationBesideProgram, TheGuideInTheProgramsFolderUnlessAHostIsNamed) {
+  EXPECT_EQ(DocumentationBesideProgram("", "C:\\Programme\\Müller\\veltrisko.exe", "de").location,
+            "C:\\Programme\\Müller\\user-guide.de.html");
+  EXPECT_EQ(DocumentationBesideProgram("", "/opt/v/veltrisko.exe", "en").location,
+            "/opt/v/user-guide.html");
+  EXPECT_TRUE(DocumentationBesideProgram("docs.example.org", "C:\\v.exe", "en").isWebPage);
+}
+
+// Opened where it can be; else the message that says why, and a file that
+// is missing is not handed to the system to open.
+TEST(OpenDocumentationTarget, OpensAPageOrAFileThatExistsElseSaysWhy) {
+  const DocumentationTarget page{true, "https://docs.example.org/hcm/"};
+  const DocumentationTarget guide{false, "/opt/v/user-guide.html"};
+  const struct {
+    DocumentationTarget target;
+    bool fileExists, opens;
+    const char* says;  // empty: opened
+    bool openTried;
+  } cases[] = {
+      {page, false, true, "", true},
+      {page, false, false, "could not be opened", true},
+      {guide, true, true, "", true},
+      {guide, true, false, "No web browser", true},
+      {guide, false, true, "was not found", false},
+  };
+  for (const auto& c : cases) {
+    bool tried = false;
+    const std::string said = OpenDocumentationTarget(
+        c.target, [&](const std::string&) { return c.fileExists; },
+        [&](const DocumentationTarget&) {
+          tried = true;
+          return c.opens;
+        },
+        "en");
+    EXPECT_EQ(said.empty(), *c.says == '\0') << said;
+    EXPECT_NE(said.find(c.says), std::string::npos) << said;
+    EXPECT_EQ(tried, c.openTried) << c.target.location;
+  }
+}
+
 TEST(DocumentationTarget, WebPageWithAHostElseTheInstalledGuideInTheLanguageInForce) {
   struct Case {
     const char* host;

@@ -55,10 +55,9 @@ void ForEachPart(py::ssize_t size, const std::function<void(py::ssize_t, py::ssi
 template <std::size_t N, std::size_t M, typename Evaluate>
 py::object MapInputs(const std::array<const CodeArgument*, M>& codes,
                      const std::array<py::handle, N>& angles, const Evaluate& evaluate) {
-  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
   const auto evaluateAt = [&evaluate](const float* angle, const ParsedAntennaCode* const* code) {
     for (std::size_t k = 0; k < N; ++k) {
-      if (std::isnan(angle[k])) return kNaN;
+      if (std::isnan(angle[k])) return std::numeric_limits<double>::quiet_NaN();
     }
     return double{evaluate(angle, code)};
   };

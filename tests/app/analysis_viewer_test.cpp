@@ -103,7 +103,8 @@ class AnalysisViewerTest : public QObject {
       QTest::mouseClick(window_->Dialog()->Button(v7 ? kHcmV7ButtonId : kHcmV6ButtonId),
                         Qt::LeftButton);
       QCOMPARE(sceneState.useHcmV7, v7);
-      for (const auto& [relAz, relEl] : {std::pair{30.0f, 30.0f}, std::pair{60.0f, 10.0f}}) {
+      for (const auto& relative : {std::pair{30.0f, 30.0f}, std::pair{60.0f, 10.0f}}) {
+        const float relAz = relative.first, relEl = relative.second;
         const WorldDirection world{relAz + sceneState.azimuth, relEl + sceneState.elevation};
         QTest::mouseMove(View(), CursorFor(world));
         const auto near = [&] {

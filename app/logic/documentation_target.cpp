@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+#include "files/file_name.h"
+
 namespace veltrisko {
 
 namespace {
@@ -29,9 +31,7 @@ DocumentationTarget DocumentationBesideProgram(const std::string& host,
                                                const std::string& programPath,
                                                const std::string& languageCode) {
   if (!host.empty()) return DocumentationTargetOf(host, "", languageCode);
-  const std::size_t slash = programPath.find_last_of("/\\");
-  const std::string folder = slash == std::string::npos ? "" : programPath.substr(0, slash + 1);
-  return {false, folder + UserGuideFileName(languageCode)};
+  return {false, FolderOf(programPath) + UserGuideFileName(languageCode)};
 }
 
 std::string OpenDocumentationTarget(const DocumentationTarget& target,

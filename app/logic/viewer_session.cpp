@@ -308,8 +308,26 @@ std::string ViewerSession::ExportPattern(const std::string& path) const {
                                       language_);
 }
 
-std::string ViewerSession::ImportPattern(const std::string& path) {
-  return files_.ImportFrom(path, language_);
+namespace {
+
+ViewerSession::PatternImport ImportOutcome(std::string problem) {
+  SessionUpdate update;
+  if (problem.empty()) {
+    update.frame = update.legends = true;
+    update.request = FrontEndRequest::kOpenDiagrams;
+  }
+  return {std::move(problem), update};
+}
+
+}  // namespace
+
+ViewerSession::PatternImport ViewerSession::ImportPattern(const std::string& path) {
+  return ImportOutcome(files_.ImportFrom(path, language_));
+}
+
+ViewerSession::PatternImport ViewerSession::ImportPatternBytes(const std::string& name,
+                                                               std::string_view bytes) {
+  return ImportOutcome(files_.ImportBytes(name, bytes, language_));
 }
 
 SideWindowChange ViewerSession::FollowDiagrams() {

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "analysis/direction_readout.h"
 #include "app/logic/command_line.h"
@@ -65,7 +66,7 @@ struct SessionUpdate {
   bool frame = false;    // the picture and the legends
   bool readout = false;  // the readout box and the status line
   bool texts = false;    // the language: every text, and the kept settings
-  bool legends = false;  // the legends were shown or hidden
+  bool legends = false;  // the legends were shown or hidden, or one changed its size
   FrontEndRequest request = FrontEndRequest::kNone;
 
   SessionUpdate& operator|=(const SessionUpdate& other);
@@ -151,7 +152,15 @@ class ViewerSession {
   PatternFileSession& Files() { return files_; }
   const PatternFileSession& Files() const { return files_; }
   std::string ExportPattern(const std::string& path) const;
-  std::string ImportPattern(const std::string& path);
+  // A file read from `path`, or bytes named `name`. A refused file leaves
+  // the loaded one and gives its message; a loaded one opens the 2-D window
+  // with its curves and grows the information legend by its line.
+  struct PatternImport {
+    std::string problem;
+    SessionUpdate update;
+  };
+  PatternImport ImportPattern(const std::string& path);
+  PatternImport ImportPatternBytes(const std::string& name, std::string_view bytes);
 
   // The 2-D window (in the display mode kept at the start) and the code
   // fit; they keep their state while their windows are closed. Following

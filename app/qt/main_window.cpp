@@ -322,6 +322,7 @@ void MainWindow::Carry(const SessionUpdate& update) {
   if (update.legends) {
     client_->Info()->setVisible(session_.LegendsVisible());
     client_->Colours()->setVisible(session_.LegendsVisible());
+    client_->LayOut();
   }
   if (update.frame) {
     RepaintAll();

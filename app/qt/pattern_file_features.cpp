@@ -9,9 +9,7 @@
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_texts.h"
 #include "app/logic/process_objects.h"
-#include "app/qt/analysis_features.h"
 #include "app/qt/config_dialog_widget.h"
-#include "app/qt/diagram_window.h"
 #include "app/qt/file_dialog.h"
 #include "app/qt/main_window.h"
 #include "app/qt/pattern_fit_dialog.h"
@@ -20,9 +18,11 @@
 
 namespace veltrisko {
 PatternFileFeatures::PatternFileFeatures(MainWindow& window) : QObject(&window), window_(window) {
-  connect(&window, &MainWindow::LanguageChanged, this, [this] {
+  const auto follow = [this] {
     if (fit_) fit_->Follow();
-  });
+  };
+  connect(&window, &MainWindow::LanguageChanged, this, follow);
+  connect(&window, &MainWindow::Repainted, this, follow);
 }
 
 PatternFileFeatures::~PatternFileFeatures() = default;
@@ -61,16 +61,10 @@ void PatternFileFeatures::AskAndImport() {
 }
 
 bool PatternFileFeatures::ImportFrom(const QString& path) {
-  const std::string message = window_.Session().ImportPattern(path.toStdString());
-  if (!message.empty()) {
-    ShowProblem(QText(message));
-    return false;
-  }
-  window_.Analysis()->OpenDiagrams();
-  if (fit_) fit_->Follow();
-  window_.Client()->LayOut();
-  window_.RepaintAll();
-  return true;
+  const ViewerSession::PatternImport imported = window_.Session().ImportPattern(path.toStdString());
+  if (!imported.problem.empty()) ShowProblem(QText(imported.problem));
+  window_.Carry(imported.update);
+  return imported.problem.empty();
 }
 
 void PatternFileFeatures::AskImportForFit() {

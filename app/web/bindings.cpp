@@ -324,6 +324,14 @@ val Documentation(const WebViewer& viewer) {
   return out;
 }
 
+val ImportOf(WebViewer& viewer, const std::string& name, const std::string& bytes) {
+  const WebViewer::Imported imported = viewer.Import(name, bytes);
+  val out = val::object();
+  out.set("message", imported.message);
+  out.set("redraw", imported.redraw);
+  return out;
+}
+
 int ImportLimit() { return static_cast<int>(kMaxPatternFileBytes) + 1; }
 
 }  // namespace
@@ -345,7 +353,6 @@ EMSCRIPTEN_BINDINGS(veltrisko_page) {
       .function("linkOfView", &WebViewer::LinkOfView)
       .function("keptLanguage", &WebViewer::KeptLanguage)
       .function("keptDisplay", &WebViewer::KeptDisplay)
-      .function("importBytes", &WebViewer::Import)
       .function("exportName", &WebViewer::ExportName)
       .function("readoutMenuText", &WebViewer::ReadoutMenuText);
   emscripten::function("menu", &Menu);
@@ -356,6 +363,7 @@ EMSCRIPTEN_BINDINGS(veltrisko_page) {
   emscripten::function("pageTexts", &PageTexts);
   emscripten::function("frame", &FrameOf);
   emscripten::function("exportPattern", &ExportOf);
+  emscripten::function("importPattern", &ImportOf);
   emscripten::function("importLimit", &ImportLimit);
   emscripten::function("about", &About);
   emscripten::function("diagrams", &Diagrams);

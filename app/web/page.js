@@ -592,11 +592,11 @@
 
   async function importFile(file) {
     const bytes = new Uint8Array(await file.slice(0, M.importLimit()).arrayBuffer());
-    const message = viewer.importBytes(file.name, bytes);
-    if (message === '') loadedFile = { name: file.name, bytes };
-    say(message);
+    const imported = M.importPattern(viewer, file.name, bytes);
+    if (imported.message === '') loadedFile = { name: file.name, bytes };
+    say(imported.message);
     if (!$('fit').hidden) showFit();
-    apply(REDRAW_FRAME);
+    apply(imported.redraw | REDRAW_FRAME);
   }
 
   function openLink() {

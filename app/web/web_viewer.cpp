@@ -217,8 +217,9 @@ WebViewer::Download WebViewer::DiagramDownload(DiagramExport what) {
   return download;
 }
 
-std::string WebViewer::Import(const std::string& name, const std::string& bytes) {
-  return session_.Files().ImportBytes(name, bytes, session_.TextLanguage());
+WebViewer::Imported WebViewer::Import(const std::string& name, const std::string& bytes) {
+  const ViewerSession::PatternImport imported = session_.ImportPatternBytes(name, bytes);
+  return {imported.problem, Carry(imported.update)};
 }
 
 FitDialogModel& WebViewer::Fit() {

@@ -65,7 +65,12 @@ class WebViewer final : private DialogWindow {
 
   // The pattern file of the codes in force as `name` asks; a message if none.
   PatternFileSession::Exported Export(const std::string& name) const;
-  std::string Import(const std::string& name, const std::string& bytes);
+  // A file's bytes: its message ("" once loaded) and what to redraw.
+  struct Imported {
+    std::string message;
+    int redraw = 0;
+  };
+  Imported Import(const std::string& name, const std::string& bytes);
 
   // A download's name for the codes in force, e.g. "030EA10_020EA05.msi".
   std::string ExportName(const std::string& extension) const;

@@ -163,9 +163,7 @@ void UseRow(int which, int row) {
 }
 
 // "Ausrichtung übernehmen": the view turns to the measured main direction.
-void TakeAlignment() {
-  if (Session().TakeFitAlignment().frame) RequestRepaint();
-}
+void TakeAlignment() { CarryUpdate(Session().TakeFitAlignment()); }
 
 void CreateControls() {
   // The labels' column takes the longer of the languages' words.

@@ -275,6 +275,7 @@ void Carry(const SessionUpdate& update) {
     const int show = session.LegendsVisible() ? SW_SHOW : SW_HIDE;
     ShowWindow(infoLegend, show);
     ShowWindow(colourLegend, show);
+    RequestLayout();
   }
   if (update.frame) {
     RequestRepaint();  // which also dumps the readout
@@ -449,6 +450,7 @@ void CreateWindows(HMENU menu) {
 }  // namespace
 
 HWND MainWindowHandle() { return mainWindow; }
+void CarryUpdate(const SessionUpdate& update) { Carry(update); }
 ViewerSession& Session() { return session; }
 HINSTANCE ProgramInstance() { return instance; }
 

@@ -7,7 +7,6 @@
 
 #include "app/logic/pattern_file_texts.h"
 #include "app/logic/viewer_session.h"
-#include "app/win32/diagram_window.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_hooks.h"
 #include "app/win32/win32_controls.h"
@@ -63,34 +62,26 @@ void Export(HWND mainWindow) {
   if (!message.empty()) ShowProblem(mainWindow, message);
 }
 
-bool ImportFrom(HINSTANCE instance, HWND mainWindow, const std::string& path) {
-  const std::string message = Session().ImportPattern(path);
-  DumpText("pattern-import", path + "\n" + message + "\n");
-  if (!message.empty()) {
-    ShowProblem(mainWindow, message);
-    return false;
-  }
-  OpenDiagramWindow(instance, mainWindow);
-  // The information legend names the file and grows by that line.
-  RequestLayout();
-  RequestRepaint();
-  return true;
+bool ImportFrom(HWND mainWindow, const std::string& path) {
+  const ViewerSession::PatternImport imported = Session().ImportPattern(path);
+  DumpText("pattern-import", path + "\n" + imported.problem + "\n");
+  if (!imported.problem.empty()) ShowProblem(mainWindow, imported.problem);
+  CarryUpdate(imported.update);
+  return imported.problem.empty();
 }
 
-void Import(HINSTANCE instance, HWND mainWindow) {
+void Import(HWND mainWindow) {
   const std::string path =
       AskForPath(mainWindow, false, texts::kImportPatternTitle, FilterOf(kImportFilters));
-  if (!path.empty()) ImportFrom(instance, mainWindow, path);
+  if (!path.empty()) ImportFrom(mainWindow, path);
 }
 
 }  // namespace
 
-void AskAndImportPattern() { Import(ProgramInstance(), MainWindowHandle()); }
+void AskAndImportPattern() { Import(MainWindowHandle()); }
 
 void AskAndExportPattern() { Export(MainWindowHandle()); }
 
-bool ImportPatternFile(const std::string& path) {
-  return ImportFrom(ProgramInstance(), MainWindowHandle(), path);
-}
+bool ImportPatternFile(const std::string& path) { return ImportFrom(MainWindowHandle(), path); }
 
 }  // namespace veltrisko

@@ -14,6 +14,8 @@ namespace veltrisko {
 HWND MainWindowHandle();
 ViewerSession& Session();
 HINSTANCE ProgramInstance();
+// Carries out what the session asks of the windows after a call.
+void CarryUpdate(const SessionUpdate& update);
 // Asks the picture, both legends and the side windows to show the current
 // state.
 void RequestRepaint();

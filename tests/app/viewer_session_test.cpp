@@ -287,24 +287,31 @@ std::string CsvOfCodes(const SessionFixture& f) {
 
 TEST(ViewerSession, PatternFilesExportTheCodesInForceAndImportWhatTheyWrote) {
   SessionFixture f;
-  EXPECT_TRUE(f.session.Files().ImportBytes("dir/a.csv", CsvOfCodes(f), Language::kGerman).empty());
+  const ViewerSession::PatternImport loaded =
+      f.session.ImportPatternBytes("dir/a.csv", CsvOfCodes(f));
+  EXPECT_TRUE(loaded.problem.empty()) << loaded.problem;
   EXPECT_EQ(f.session.Files().LoadedName(), "a.csv");
   EXPECT_TRUE(f.session.Files().LoadedCuts().horizontal.has_value());
   EXPECT_NE(f.session.InfoLegend(std::nullopt).lines.back().text.find("a.csv"), std::string::npos);
+  // Its curves show in the 2-D window, its line in the taller legend.
+  EXPECT_EQ(loaded.update.request, FrontEndRequest::kOpenDiagrams);
+  EXPECT_TRUE(loaded.update.frame && loaded.update.legends);
 
   struct Refusal {
     std::string name, bytes;
-    Language language;
+    int language;
     const char* says;
   };
   const Refusal refusals[] = {
-      {"b.csv", "hello,world\n1,2\n", Language::kGerman, "Zeile"},
-      {"b.csv", "hello,world\n1,2\n", Language::kEnglish, "line"},
-      {"big.msi", std::string(kMaxPatternFileBytes + 1, ' '), Language::kEnglish, "10 MB"},
+      {"b.csv", "hello,world\n1,2\n", kCmdLanguageGerman, "Zeile"},
+      {"b.csv", "hello,world\n1,2\n", kCmdLanguageEnglish, "line"},
+      {"big.msi", std::string(kMaxPatternFileBytes + 1, ' '), kCmdLanguageEnglish, "10 MB"},
   };
   for (const Refusal& r : refusals) {
-    const std::string message = f.session.Files().ImportBytes(r.name, r.bytes, r.language);
-    EXPECT_NE(message.find(r.says), std::string::npos) << message;
+    f.session.RunCommand(r.language);
+    const ViewerSession::PatternImport refused = f.session.ImportPatternBytes(r.name, r.bytes);
+    EXPECT_NE(refused.problem.find(r.says), std::string::npos) << refused.problem;
+    EXPECT_EQ(refused.update.request, FrontEndRequest::kNone);
     EXPECT_EQ(f.session.Files().LoadedName(), "a.csv") << "a refused file replaces nothing";
   }
   EXPECT_FALSE(f.session.ExportPattern("/nonexistent-folder/x.msi").empty());

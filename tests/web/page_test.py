@@ -487,6 +487,8 @@ class PageTest(unittest.TestCase):
                 "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: t, bubbles: true}));",
                 data, name)
         time.sleep(0.3)
+        # As on the desktop, the loaded file's curves show in the 2-D diagrams.
+        self.assertFalse(self.js("return document.getElementById('diagrams').hidden"))
         self.js("document.querySelector('[data-command=\"40028\"]').click();"
                 f"document.getElementById('fit-count').value = '{count}';")
 

@@ -184,7 +184,8 @@ DiagramExportDialog DiagramWindowModel::ExportDialog(DiagramExport what) const {
                      (input_.useHcmV7 ? "_V7" : "_V6");
   if (what == DiagramExport::kCsvHorizontal) name += "_horizontal";
   if (what == DiagramExport::kCsvVertical) name += "_vertical";
-  return {InString(input_.language, texts::kDiagramExportTitle), look.filterName, look.extension,
+  return {InString(input_.language, texts::kDiagramExportTitle),
+          std::string(look.filterName) + " (*." + look.extension + ")", look.extension,
           name + "." + look.extension};
 }
 

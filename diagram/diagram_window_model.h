@@ -25,7 +25,7 @@ inline constexpr std::size_t kCurveBoxNameLength = 32;
 // What a front end's file dialog offers for one export.
 struct DiagramExportDialog {
   std::string title;          // "Exportieren"
-  std::string filterName;     // "CSV"
+  std::string filter;         // "CSV (*.csv)", as a file dialog names the type
   std::string extension;      // "csv", without the dot
   std::string suggestedName;  // "030EA10_020EA05_V7_horizontal.csv"
 };

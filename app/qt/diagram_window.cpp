@@ -249,9 +249,8 @@ bool DiagramWindow::ExportTo(DiagramExport what, const QString& path) {
 
 void DiagramWindow::AskAndExport(DiagramExport what) {
   const DiagramExportDialog ask = model_.ExportDialog(what);
-  const QString path =
-      AskSaveFileName(this, Input().language, QText(ask.title), QText(ask.suggestedName),
-                      QStringLiteral("%1 (*.%2)").arg(QText(ask.filterName), QText(ask.extension)));
+  const QString path = AskSaveFileName(this, Input().language, QText(ask.title),
+                                       QText(ask.suggestedName), QText(ask.filter));
   if (path.isEmpty()) return;
   ExportTo(what, QText(model_.PathWithExtension(what, path.toStdString())));
 }

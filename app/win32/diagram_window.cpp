@@ -199,8 +199,8 @@ void Export(DiagramExport what, const std::string& path) {
 
 void AskAndExport(DiagramExport what) {
   const DiagramExportDialog ask = Model().ExportDialog(what);
-  const std::wstring name = Widen(ask.filterName), extension = Widen(ask.extension);
-  std::wstring filter = name + L" (*." + extension + L")";
+  const std::wstring extension = Widen(ask.extension);
+  std::wstring filter = Widen(ask.filter);
   filter += L'\0';
   filter += L"*." + extension;
   filter += L'\0';

@@ -220,6 +220,8 @@ TEST(DiagramWindowModel, ExportNamesAndExtensions) {
     model.Follow(n.horizontal, n.vertical, n.v7);
     EXPECT_EQ(model.ExportDialog(n.what).suggestedName, n.name);
   }
+  // The file dialog offers the type the name ends in.
+  EXPECT_EQ(DiagramWindowModel().ExportDialog(DiagramExport::kCsvVertical).filter, "CSV (*.csv)");
   const struct {
     DiagramExport what;
     const char* chosen;

@@ -452,7 +452,6 @@ void CreateWindows(HMENU menu) {
 HWND MainWindowHandle() { return mainWindow; }
 void CarryUpdate(const SessionUpdate& update) { Carry(update); }
 ViewerSession& Session() { return session; }
-HINSTANCE ProgramInstance() { return instance; }
 
 void RequestLayout() { PostMessageW(mainWindow, kLayoutMessage, 0, 0); }
 

@@ -62,26 +62,21 @@ void Export(HWND mainWindow) {
   if (!message.empty()) ShowProblem(mainWindow, message);
 }
 
-bool ImportFrom(HWND mainWindow, const std::string& path) {
-  const ViewerSession::PatternImport imported = Session().ImportPattern(path);
-  DumpText("pattern-import", path + "\n" + imported.problem + "\n");
-  if (!imported.problem.empty()) ShowProblem(mainWindow, imported.problem);
-  CarryUpdate(imported.update);
-  return imported.problem.empty();
-}
-
-void Import(HWND mainWindow) {
-  const std::string path =
-      AskForPath(mainWindow, false, texts::kImportPatternTitle, FilterOf(kImportFilters));
-  if (!path.empty()) ImportFrom(mainWindow, path);
-}
-
 }  // namespace
 
-void AskAndImportPattern() { Import(MainWindowHandle()); }
+void AskAndImportPattern() {
+  const std::string path =
+      AskForPath(MainWindowHandle(), false, texts::kImportPatternTitle, FilterOf(kImportFilters));
+  if (!path.empty()) ImportPatternFile(path);
+}
 
 void AskAndExportPattern() { Export(MainWindowHandle()); }
 
-bool ImportPatternFile(const std::string& path) { return ImportFrom(MainWindowHandle(), path); }
+void ImportPatternFile(const std::string& path) {
+  const ViewerSession::PatternImport imported = Session().ImportPattern(path);
+  DumpText("pattern-import", path + "\n" + imported.problem + "\n");
+  if (!imported.problem.empty()) ShowProblem(MainWindowHandle(), imported.problem);
+  CarryUpdate(imported.update);
+}
 
 }  // namespace veltrisko

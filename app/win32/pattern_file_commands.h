@@ -16,8 +16,7 @@ void AskAndImportPattern();
 void AskAndExportPattern();
 
 // Imports a file as "Diagramm importieren…" does once it is chosen (for a
-// file given on the command line); false, after a message box, when it
-// cannot be read.
-bool ImportPatternFile(const std::string& path);
+// file given on the command line); a message box says why it cannot be read.
+void ImportPatternFile(const std::string& path);
 
 }  // namespace veltrisko

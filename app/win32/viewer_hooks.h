@@ -13,7 +13,6 @@ namespace veltrisko {
 // The main window, null before it exists, and the viewer session behind it.
 HWND MainWindowHandle();
 ViewerSession& Session();
-HINSTANCE ProgramInstance();
 // Carries out what the session asks of the windows after a call.
 void CarryUpdate(const SessionUpdate& update);
 // Asks the picture, both legends and the side windows to show the current

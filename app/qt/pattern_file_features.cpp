@@ -18,11 +18,10 @@
 
 namespace veltrisko {
 PatternFileFeatures::PatternFileFeatures(MainWindow& window) : QObject(&window), window_(window) {
-  const auto follow = [this] {
+  // Every change the fit follows (the language, a file loaded) repaints.
+  connect(&window, &MainWindow::Repainted, this, [this] {
     if (fit_) fit_->Follow();
-  };
-  connect(&window, &MainWindow::LanguageChanged, this, follow);
-  connect(&window, &MainWindow::Repainted, this, follow);
+  });
 }
 
 PatternFileFeatures::~PatternFileFeatures() = default;

@@ -57,8 +57,9 @@ std::optional<FrontEndRequest> RequestOf(int command) {
 
 }  // namespace
 
-ViewerSession::ViewerSession(SceneState& scene, AntennaPanel& horizontal, AntennaPanel& vertical)
-    : scene_(scene), horizontal_(horizontal), vertical_(vertical) {}
+ViewerSession::ViewerSession(SceneState& scene, AntennaPanel& horizontal, AntennaPanel& vertical,
+                             ConfigDialog* const& openDialog)
+    : scene_(scene), horizontal_(horizontal), vertical_(vertical), openDialog_(openDialog) {}
 
 KeptSettings ViewerSession::Start(const StartOptions& options, const KeptSettings& kept) {
   ApplyStartOptions(scene_, options);
@@ -342,6 +343,10 @@ SideWindowChange ViewerSession::FollowDiagrams() {
   return all ? SideWindowChange::kAll : plots ? SideWindowChange::kPlots : SideWindowChange::kNone;
 }
 
+ViewerSession::DiagramStyleChoice ViewerSession::ChooseDiagramStyle(DiagramStyle style) {
+  return {diagrams_.SetStyle(style), DiagramStyleToKeep(style)};
+}
+
 SideWindowChange ViewerSession::FollowFit() {
   bool all = fit_.SetLanguage(language_);
   if (files_.Loads() != fitLoads_ && files_.Loaded()) {
@@ -368,6 +373,13 @@ SessionUpdate ViewerSession::TakeFitAlignment() {
   SessionUpdate update = Refresh();
   update.frame = true;
   return update;
+}
+
+ViewerSession::FitRowChoice ViewerSession::ChooseFitRow(int list, int row) {
+  FitRowChoice choice{
+      fit_.ChooseRow(list, row), list == 0 ? kHorizontalEditId : kVerticalEditId, {}};
+  if (choice.code && openDialog_ == nullptr) choice.update.request = FrontEndRequest::kOpenDialog;
+  return choice;
 }
 
 }  // namespace veltrisko

@@ -17,6 +17,7 @@
 #include "app/logic/window_place.h"
 #include "diagram/diagram_window_model.h"
 #include "dialog/antenna_panel.h"
+#include "dialog/config_dialog.h"
 #include "render/pattern_frame.h"
 #include "render/pattern_geometry.h"
 #include "scene/scene_state.h"
@@ -86,11 +87,12 @@ struct PointerPosition {
 // One viewer's state and the operations every front end forwards to it: the
 // menu's and the keys' commands with their check marks, the pointer over
 // the picture (turning, tilting, the readout, click versus drag), the
-// language, the start and the kept settings. The scene and the two panels
-// are the process's; the session works on them.
+// language, the start and the kept settings. The scene, the two panels and
+// the open dialog's handle are the process's; the session works on them.
 class ViewerSession {
  public:
-  ViewerSession(SceneState& scene, AntennaPanel& horizontal, AntennaPanel& vertical);
+  ViewerSession(SceneState& scene, AntennaPanel& horizontal, AntennaPanel& vertical,
+                ConfigDialog* const& openDialog);
 
   // Applies the command line's rule and display mode and chooses the language
   // (given, else kept, else the default). Returns what to keep: a language
@@ -168,6 +170,13 @@ class ViewerSession {
   // force.
   DiagramWindowModel& Diagrams() { return diagrams_; }
   SideWindowChange FollowDiagrams();
+  // The user chose the 2-D window's display mode: the plots show it from now
+  // on and the next start opens them in it.
+  struct DiagramStyleChoice {
+    bool redraw = false;  // the plots show another mode
+    KeptSettings keep;    // to keep now
+  };
+  DiagramStyleChoice ChooseDiagramStyle(DiagramStyle style);
   FitDialogModel& Fit() { return fit_; }
   SideWindowChange FollowFit();
   // The fit's start button, the codes in force winning ties: run here (as
@@ -176,6 +185,14 @@ class ViewerSession {
   std::optional<PatternFitRequest> PressFitStartElsewhere(const FitFields& settings);
   // "Ausrichtung übernehmen": the view turns to the measured main direction.
   SessionUpdate TakeFitAlignment();
+  // A fit row chosen: its code goes into the dialog's field `field` as if
+  // typed; a closed dialog opens first (`update`), so that the user sees it.
+  struct FitRowChoice {
+    std::optional<std::string> code;
+    DialogControlId field = kHorizontalEditId;
+    SessionUpdate update;
+  };
+  FitRowChoice ChooseFitRow(int list, int row);
 
  private:
   struct Drag {
@@ -194,6 +211,7 @@ class ViewerSession {
   SceneState& scene_;
   AntennaPanel& horizontal_;
   AntennaPanel& vertical_;
+  ConfigDialog* const& openDialog_;
   Language language_ = kDefaultLanguage;
   bool legendsVisible_ = true;
   AnalysisViewState analysis_;

@@ -182,8 +182,9 @@ void DiagramWindow::Repaint() {
 }
 
 void DiagramWindow::SetStyle(DiagramStyle style) {
-  KeepSettings(DiagramStyleToKeep(style));
-  if (!model_.SetStyle(style)) return;
+  const ViewerSession::DiagramStyleChoice choice = session_.ChooseDiagramStyle(style);
+  KeepSettings(choice.keep);
+  if (!choice.redraw) return;
   const QSignalBlocker quiet(styleChoice_);
   styleChoice_->setCurrentIndex(model_.StyleIndex());
   Repaint();

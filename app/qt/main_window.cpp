@@ -112,7 +112,7 @@ void ClientArea::LayOut() {
 }
 
 MainWindow::MainWindow(const StartOptions& options, const KeptSettings& kept)
-    : session_(sceneState, horizontalPanel, verticalPanel),
+    : session_(sceneState, horizontalPanel, verticalPanel, configDialog),
       client_(new ClientArea(this, session_)) {
   KeepSettings(session_.Start(options, kept));
   UseToolkitLanguage(session_.TextLanguage());

@@ -8,7 +8,6 @@
 
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_texts.h"
-#include "app/logic/process_objects.h"
 #include "app/qt/config_dialog_widget.h"
 #include "app/qt/file_dialog.h"
 #include "app/qt/main_window.h"
@@ -82,7 +81,7 @@ void PatternFileFeatures::OpenFit() {
   if (!fit_) {
     fit_ = new PatternFitDialog(
         &window_, window_.Session(),
-        [this](bool horizontal, const QString& code) { UseCode(horizontal, code); },
+        [this](const ViewerSession::FitRowChoice& choice) { UseCode(choice); },
         [this](const SessionUpdate& update) { window_.Carry(update); });
   }
   fit_->show();
@@ -90,13 +89,12 @@ void PatternFileFeatures::OpenFit() {
   fit_->activateWindow();
 }
 
-void PatternFileFeatures::UseCode(bool horizontal, const QString& code) {
-  // The panels read their edit fields only while the dialog lives; a closed
-  // one opens again so that the user sees the change.
-  if (configDialog == nullptr || window_.Dialog() == nullptr || !window_.Dialog()->isVisible())
-    window_.OpenConfigDialog();
+void PatternFileFeatures::UseCode(const ViewerSession::FitRowChoice& choice) {
+  window_.Carry(choice.update);
   ConfigDialogWidget* dialog = window_.Dialog();
-  (horizontal ? dialog->Horizontal() : dialog->Vertical()).edit->setText(code);
+  if (dialog == nullptr || !choice.code) return;
+  const bool horizontal = choice.field == kHorizontalEditId;
+  (horizontal ? dialog->Horizontal() : dialog->Vertical()).edit->setText(QText(*choice.code));
 }
 
 void PatternFileFeatures::ShowProblem(const QString& text) {

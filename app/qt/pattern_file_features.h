@@ -49,8 +49,8 @@ class PatternFileFeatures final : public QObject {
 
  private:
   void ShowProblem(const QString& text);
-  // Sets a code in the configuration dialog's edit field, as if typed.
-  void UseCode(bool horizontal, const QString& code);
+  // Sets a chosen code in the configuration dialog's edit field, as if typed.
+  void UseCode(const ViewerSession::FitRowChoice& choice);
 
   MainWindow& window_;
   QPointer<PatternFitDialog> fit_;

@@ -40,7 +40,7 @@ QTableWidget* NewList(QWidget* parent) {
 }  // namespace
 
 PatternFitDialog::PatternFitDialog(QWidget* parent, ViewerSession& session,
-                                   std::function<void(bool horizontal, const QString& code)> choose,
+                                   std::function<void(const ViewerSession::FitRowChoice&)> choose,
                                    std::function<void(const SessionUpdate&)> carry)
     : QDialog(parent), session_(session), choose_(std::move(choose)), model_(session.Fit()) {
   measurementName_ = new QLabel(this);
@@ -103,10 +103,11 @@ PatternFitDialog::PatternFitDialog(QWidget* parent, ViewerSession& session,
     connect(lists_[which], &QTableWidget::itemSelectionChanged, this, [this, which] {
       const QList<QTableWidgetItem*> chosen = lists_[which]->selectedItems();
       if (chosen.isEmpty()) return;
-      const std::optional<std::string> code = model_.ChooseRow(which, chosen.front()->row());
-      if (!code) return;
+      const ViewerSession::FitRowChoice choice =
+          session_.ChooseFitRow(which, chosen.front()->row());
+      if (!choice.code) return;
       warnings_->setText(QText(model_.WarningsText()));
-      choose_(which == 0, QText(*code));
+      choose_(choice);
     });
   }
   auto* layout = new QVBoxLayout(this);

@@ -32,10 +32,10 @@ class PatternFitDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  // The session's fit. `choose` receives a chosen code and whether it is the
-  // horizontal one; `carry` what taking the measured direction changed.
+  // The session's fit. `choose` receives a chosen row's code; `carry` what
+  // taking the measured direction changed.
   PatternFitDialog(QWidget* parent, ViewerSession& session,
-                   std::function<void(bool horizontal, const QString& code)> choose,
+                   std::function<void(const ViewerSession::FitRowChoice&)> choose,
                    std::function<void(const SessionUpdate&)> carry);
   // Stops a running fit: its end would come to a dialog that is gone.
   ~PatternFitDialog() override;
@@ -71,7 +71,7 @@ class PatternFitDialog final : public QDialog {
   void Collect();
 
   ViewerSession& session_;
-  std::function<void(bool, const QString&)> choose_;
+  std::function<void(const ViewerSession::FitRowChoice&)> choose_;
   QLabel* measurementName_;
   QComboBox* criterion_;
   QDoubleSpinBox* tolerance_;

@@ -290,10 +290,6 @@ val DiagramDownload(WebViewer& viewer, int what) {
   return out;
 }
 
-void SetDiagramStyle(WebViewer& viewer, int index) {
-  viewer.Diagrams().SetStyle(DiagramWindowModel::StyleAt(index));
-}
-
 void DiagramCurveShown(WebViewer& viewer, int curve, bool shown) {
   if (curve >= 0 && curve < static_cast<int>(DiagramCurve::kCount))
     viewer.Diagrams().SetCurveVisible(static_cast<DiagramCurve>(curve), shown);
@@ -338,7 +334,7 @@ int ImportLimit() { return static_cast<int>(kMaxPatternFileBytes) + 1; }
 
 EMSCRIPTEN_BINDINGS(veltrisko_page) {
   emscripten::class_<WebViewer>("Viewer")
-      .constructor<std::string, std::string>()
+      .constructor<std::string, std::string, std::string>()
       .function("runCommand", &WebViewer::RunCommand)
       .function("key", &WebViewer::Key)
       .function("setPicture", &WebViewer::SetPicture)
@@ -353,6 +349,7 @@ EMSCRIPTEN_BINDINGS(veltrisko_page) {
       .function("linkOfView", &WebViewer::LinkOfView)
       .function("keptLanguage", &WebViewer::KeptLanguage)
       .function("keptDisplay", &WebViewer::KeptDisplay)
+      .function("chooseDiagramStyle", &WebViewer::ChooseDiagramStyle)
       .function("exportName", &WebViewer::ExportName)
       .function("readoutMenuText", &WebViewer::ReadoutMenuText);
   emscripten::function("menu", &Menu);
@@ -368,7 +365,6 @@ EMSCRIPTEN_BINDINGS(veltrisko_page) {
   emscripten::function("about", &About);
   emscripten::function("diagrams", &Diagrams);
   emscripten::function("diagramDownload", &DiagramDownload);
-  emscripten::function("diagramStyle", &SetDiagramStyle);
   emscripten::function("diagramCurveShown", &DiagramCurveShown);
   emscripten::function("diagramPicture", &DiagramPicture);
   emscripten::function("diagramPointAt", &DiagramPointAt);

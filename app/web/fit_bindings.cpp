@@ -162,7 +162,7 @@ void FitFailed(WebViewer& viewer) { viewer.Fit().FinishedElsewhere(std::nullopt)
 // A row chosen in list `list`: its code goes into the form, as on the
 // desktop. What to redraw, as the viewer's events return.
 int FitChooseRow(WebViewer& viewer, int list, int row) {
-  const std::optional<std::string> code = viewer.Fit().ChooseRow(list, row);
+  const std::optional<std::string> code = viewer.Session().ChooseFitRow(list, row).code;
   return code ? viewer.FormText(list, *code) : 0;
 }
 

@@ -15,7 +15,8 @@
   const keep = (key, value) => { try { localStorage.setItem(key, value); } catch (e) { /* none */ } };
 
   const M = await VeltriskoModule();
-  const viewer = new M.Viewer(kept('veltrisko.language'), kept('veltrisko.display'));
+  const viewer = new M.Viewer(kept('veltrisko.language'), kept('veltrisko.display'),
+                                kept('veltrisko.diagramStyle'));
   const REDRAW_FRAME = 1, REQUEST_UNIT = 256;
   const Request = { openDialog: 2, openDocumentation: 3, showAbout: 4, openDiagrams: 5, importPattern: 6,
                     exportPattern: 7, openFit: 8, copyReadout: 9, readoutMenu: 10,
@@ -673,7 +674,7 @@
     }
   });
   $('diagram-style').addEventListener('change', () => {
-    M.diagramStyle(viewer, Number($('diagram-style').value));
+    keep('veltrisko.diagramStyle', viewer.chooseDiagramStyle(Number($('diagram-style').value)));
     showDiagrams();
   });
   $('fit-start').addEventListener('click', startFit);

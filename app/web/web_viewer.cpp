@@ -45,9 +45,11 @@ PanelControls WebPanelControls::Controls() {
           &labels[0], &labels[1],  &labels[2],  &labels[3],  &labels[4]};
 }
 
-WebViewer::WebViewer(const std::string& language, const std::string& display) {
+WebViewer::WebViewer(const std::string& language, const std::string& display,
+                     const std::string& diagramStyle) {
   KeptSettings kept;
   if (!language.empty()) kept[kLanguageSetting] = language;
+  if (!diagramStyle.empty()) kept[kDiagramStyleSetting] = diagramStyle;
   session_.Start(StartOptions{}, kept);
   // The display mode kept is a link's "log" part; a bad one is passed over.
   if (!display.empty()) ApplyViewLink(ParseViewLink(display).link, scene_);
@@ -195,6 +197,10 @@ std::string WebViewer::ExportName(const std::string& extension) const {
 DiagramWindowModel& WebViewer::Diagrams() {
   session_.FollowDiagrams();
   return session_.Diagrams();
+}
+
+std::string WebViewer::ChooseDiagramStyle(int index) {
+  return session_.ChooseDiagramStyle(DiagramWindowModel::StyleAt(index)).keep[kDiagramStyleSetting];
 }
 
 std::string WebViewer::DiagramPageSvg() {

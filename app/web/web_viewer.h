@@ -31,8 +31,9 @@ class WebViewer final : private DialogWindow {
   static constexpr int kRedrawFrame = 1, kRedrawReadout = 2, kRedrawTexts = 4, kRedrawLegends = 8;
   static constexpr int kRequestUnit = 256;
 
-  // `language` and `display` as KeptSettings() gave them before ("" if none).
-  WebViewer(const std::string& language, const std::string& display);
+  // `language`, `display` and `diagramStyle` as kept before ("" if none).
+  WebViewer(const std::string& language, const std::string& display,
+            const std::string& diagramStyle);
   ~WebViewer() override;
   WebViewer(const WebViewer&) = delete;
   WebViewer& operator=(const WebViewer&) = delete;
@@ -82,6 +83,8 @@ class WebViewer final : private DialogWindow {
   // loaded file; its page as SVG, and its exports as a download's name and
   // text or the message why there is none.
   DiagramWindowModel& Diagrams();
+  // The display mode chosen by its place in the list: what to keep.
+  std::string ChooseDiagramStyle(int index);
   std::string DiagramPageSvg();
   struct Download {
     std::string name;
@@ -122,8 +125,8 @@ class WebViewer final : private DialogWindow {
   bool updatingEditText_ = false;
   AntennaPanel horizontal_{updatingEditText_};
   AntennaPanel vertical_{updatingEditText_};
-  ViewerSession session_{scene_, horizontal_, vertical_};
   ConfigDialog* openDialog_ = nullptr;
+  ViewerSession session_{scene_, horizontal_, vertical_, openDialog_};
   WebPanelControls horizontalControls_, verticalControls_;
   MemorySlider dbRange_;
   std::unique_ptr<ConfigDialog> dialog_;

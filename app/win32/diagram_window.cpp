@@ -55,12 +55,7 @@ CutKind KindOf(HWND plot) {
 }
 
 HWND Child(const wchar_t* className, const std::string& text, DWORD style, int id) {
-  const HWND child = CreateWindowExW(
-      0, className, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, state.window,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(state.window, GWLP_HINSTANCE)), nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
-  return child;
+  return CreateChildControl(state.window, className, text, style, id);
 }
 
 int TextWidthOf(HWND control) {
@@ -251,8 +246,9 @@ void OnCommand(int id, int code) {
   if (id == kStyleId && code == CBN_SELCHANGE) {
     const auto index = SendMessageW(state.style, CB_GETCURSEL, 0, 0);
     const DiagramStyle style = DiagramWindowModel::StyleAt(static_cast<int>(index));
-    KeepSettings(DiagramStyleToKeep(style));
-    if (Model().SetStyle(style)) Repaint();
+    const ViewerSession::DiagramStyleChoice choice = Session().ChooseDiagramStyle(style);
+    KeepSettings(choice.keep);
+    if (choice.redraw) Repaint();
   } else if (id >= kFirstBoxId && id < kFirstBoxId + kDiagramCurveCount) {
     const HWND box = state.boxes[static_cast<std::size_t>(id - kFirstBoxId)];
     if (Model().SetCurveVisible(static_cast<DiagramCurve>(id - kFirstBoxId),
@@ -414,9 +410,7 @@ void OpenDiagramWindow(HINSTANCE instance, HWND owner) {
   } else {
     RefreshDiagramWindow();
   }
-  if (IsIconic(state.window)) ShowWindow(state.window, SW_RESTORE);
-  ShowWindow(state.window, SW_SHOW);
-  SetForegroundWindow(state.window);
+  BringSideWindowForward(state.window);
 }
 
 void RefreshDiagramWindow() {

@@ -27,8 +27,6 @@ constexpr UINT_PTR kProgressTimer = 1;
 enum : int { kCriterionId = 200, kToleranceId, kCountId, kStartId, kAlignId, kFirstListId = 210 };
 
 struct FitWindowState {
-  HINSTANCE instance = nullptr;
-  HWND mainWindow = nullptr;
   HWND window = nullptr;
   HWND name = nullptr, criterion = nullptr, tolerance = nullptr, count = nullptr;
   HWND start = nullptr, status = nullptr, findings = nullptr, align = nullptr;
@@ -46,13 +44,8 @@ FitDialogModel& Model() { return Session().Fit(); }
 HWND Child(const wchar_t* className, const std::string& text, DWORD style, int id, int x, int y,
            int w, int h, DWORD extended = 0) {
   const auto scaled = [](int pixels) { return Scaled(state.window, pixels); };
-  const HWND child =
-      CreateWindowExW(extended, className, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style,
-                      scaled(x), scaled(y), scaled(w), scaled(h), state.window,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), state.instance, nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
-  return child;
+  return CreateChildControl(state.window, className, text, style, id,
+                            {scaled(x), scaled(y), scaled(w), scaled(h)}, extended);
 }
 
 std::string TextOf(HWND control) { return Narrow(WindowText(control)); }
@@ -151,15 +144,13 @@ void FinishFit() {
   ShowAll();
 }
 
-// A chosen row's code goes into the dialog's field as if typed; a closed
-// dialog opens again so that the user sees the change.
+// A chosen row's code goes into the dialog's field as if typed.
 void UseRow(int which, int row) {
-  const std::optional<std::string> code = Model().ChooseRow(which, row);
-  if (!code) return;
+  const ViewerSession::FitRowChoice choice = Session().ChooseFitRow(which, row);
+  if (!choice.code) return;
   SetWindowTextW(state.warnings, Widen(Model().WarningsText()).c_str());
-  if (configDialogWindow == nullptr) OpenConfigDialog(state.instance, state.mainWindow);
-  SetDlgItemTextW(configDialogWindow, which == 0 ? kHorizontalEditId : kVerticalEditId,
-                  Widen(*code).c_str());
+  CarryUpdate(choice.update);
+  SetDlgItemTextW(configDialogWindow, choice.field, Widen(*choice.code).c_str());
 }
 
 // "Ausrichtung übernehmen": the view turns to the measured main direction.
@@ -272,8 +263,6 @@ LRESULT CALLBACK FitProcedure(HWND window, UINT message, WPARAM wParam, LPARAM l
 }  // namespace
 
 void OpenFitWindow(HINSTANCE instance, HWND mainWindow) {
-  state.instance = instance;
-  state.mainWindow = mainWindow;
   Session().FollowFit();
   if (state.window == nullptr) {
     static bool registered = false;
@@ -295,9 +284,7 @@ void OpenFitWindow(HINSTANCE instance, HWND mainWindow) {
   } else {
     ShowAll();
   }
-  if (IsIconic(state.window)) ShowWindow(state.window, SW_RESTORE);
-  ShowWindow(state.window, SW_SHOW);
-  SetForegroundWindow(state.window);
+  BringSideWindowForward(state.window);
 }
 
 void RefreshFitWindow() {

@@ -60,7 +60,7 @@ HWND statusBar = nullptr;
 
 PatternPicture picture;
 bool frameStale = true;
-ViewerSession session(sceneState, horizontalPanel, verticalPanel);
+ViewerSession session(sceneState, horizontalPanel, verticalPanel, configDialog);
 bool trackingLeave = false;
 
 // The configuration dialog's frame in the main window's client coordinates;

@@ -24,4 +24,10 @@ SidePlace SideWindowPlace(HWND owner, int width, int height, int minWidth, int m
   return {place.x, place.y, place.width, place.height};
 }
 
+void BringSideWindowForward(HWND window) {
+  if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+  ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);
+}
+
 }  // namespace veltrisko

@@ -14,4 +14,7 @@ struct SidePlace {
 };
 SidePlace SideWindowPlace(HWND owner, int width, int height, int minWidth, int minHeight);
 
+// Shows a side window, restored if it was minimised, in front of the others.
+void BringSideWindowForward(HWND window);
+
 }  // namespace veltrisko

@@ -55,6 +55,17 @@ WNDCLASSEXW WindowClassOf(HINSTANCE instance, const wchar_t* name, WNDPROC proce
   return windowClass;
 }
 
+HWND CreateChildControl(HWND parent, const wchar_t* className, const std::string& text, DWORD style,
+                        int id, ControlPlace place, DWORD extendedStyle) {
+  const HWND child = CreateWindowExW(
+      extendedStyle, className, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, place.x,
+      place.y, place.width, place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+               FALSE);
+  return child;
+}
+
 std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(

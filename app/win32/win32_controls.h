@@ -23,6 +23,14 @@ int Scaled(HWND window, int pixels);
 // registered.
 WNDCLASSEXW WindowClassOf(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
 
+// A visible child control of `parent` with the id `id`, in the system's
+// dialog font, at `place` (pixels; a control laid out later gets any).
+struct ControlPlace {
+  int x = 0, y = 0, width = 10, height = 10;
+};
+HWND CreateChildControl(HWND parent, const wchar_t* className, const std::string& text, DWORD style,
+                        int id, ControlPlace place = {}, DWORD extendedStyle = 0);
+
 // A window's whole text.
 std::wstring WindowText(HWND window);
 

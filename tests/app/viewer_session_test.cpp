@@ -10,6 +10,7 @@
 #include "app/logic/main_menu.h"
 #include "app/logic/pattern_file_texts.h"
 #include "tests/dialog/fake_controls.h"
+#include "tests/dialog/fake_dialog_window.h"
 
 namespace veltrisko {
 namespace {
@@ -23,7 +24,8 @@ struct SessionFixture {
   AntennaPanel horizontal{updatingEditText};
   AntennaPanel vertical{updatingEditText};
   testing::FakePanelControls horizontalFakes, verticalFakes;
-  ViewerSession session{scene, horizontal, vertical};
+  ConfigDialog* openDialog = nullptr;
+  ViewerSession session{scene, horizontal, vertical, openDialog};
 
   SessionFixture(const std::string& h = "030EA10", const std::string& v = "020EA05") {
     Type(horizontal, horizontalFakes, h);
@@ -261,6 +263,19 @@ TEST(ViewerSession, TheDiagramStyleIsKeptAsAWordUnderOneKey) {
             (KeptSettings{{"diagramStyle", "cartesian"}}));
 }
 
+TEST(ViewerSession, AChosenDiagramStyleRedrawsOnlyWhenItChangesAndIsAlwaysKept) {
+  SessionFixture f;
+  const KeptSettings cartesian{{"diagramStyle", "cartesian"}};
+  const std::pair<DiagramStyle, bool> choices[] = {{DiagramStyle::kCartesian, true},
+                                                   {DiagramStyle::kCartesian, false}};
+  for (const auto& [style, redraw] : choices) {
+    const ViewerSession::DiagramStyleChoice choice = f.session.ChooseDiagramStyle(style);
+    EXPECT_EQ(choice.redraw, redraw);
+    EXPECT_EQ(choice.keep, cartesian);
+  }
+  EXPECT_EQ(f.session.Diagrams().Input().style, DiagramStyle::kCartesian);
+}
+
 TEST(ViewerSession, TheReadoutSpeaksTheLanguageInForce) {
   SessionFixture f;
   f.session.PointerMove(kCentre);
@@ -400,6 +415,31 @@ TEST(ViewerSession, TheSideWindowsFollowCodesLanguageAndEveryFileLoaded) {
   EXPECT_TRUE(f.session.TakeFitAlignment().frame);
   EXPECT_EQ(f.scene.azimuth, static_cast<float>(measured->azimuth));
   EXPECT_EQ(f.scene.elevation, static_cast<float>(measured->elevation));
+
+  // A chosen row's code goes into its component's field, and a closed
+  // dialog opens first; a row that is none changes nothing.
+  testing::FakeDialogWindow window;
+  ConfigDialog dialog{window, {f.scene, f.horizontal, f.vertical, updatingEditText, f.openDialog}};
+  const std::vector<std::string> rows = f.session.Fit().View().rowCodes[0];
+  ASSERT_FALSE(rows.empty());
+  struct Choice {
+    ConfigDialog* open;
+    int list, row;
+    std::optional<std::string> code;
+    FrontEndRequest request;
+  };
+  const Choice choices[] = {
+      {nullptr, 0, 0, rows[0], FrontEndRequest::kOpenDialog},
+      {&dialog, 0, 0, rows[0], FrontEndRequest::kNone},
+      {nullptr, 0, static_cast<int>(rows.size()), std::nullopt, FrontEndRequest::kNone},
+  };
+  for (const Choice& c : choices) {
+    f.openDialog = c.open;
+    const ViewerSession::FitRowChoice choice = f.session.ChooseFitRow(c.list, c.row);
+    EXPECT_EQ(choice.code, c.code);
+    EXPECT_EQ(choice.field, kHorizontalEditId);
+    EXPECT_EQ(choice.update.request, c.request);
+  }
 }
 
 }  // namespace

@@ -308,14 +308,19 @@ class PageTest(unittest.TestCase):
                 self.assertLessEqual(box['right'], picture['x'] + picture['width'])
                 self.assertLessEqual(box['bottom'], picture['y'] + picture['height'])
 
-    def test_language_is_kept(self):
+    def test_language_and_diagram_style_are_kept(self):
         self.open()
         self.js("document.querySelector('[data-command=\"40032\"]').click()")
+        self.js("document.querySelector('[data-command=\"40026\"]').click();"
+                "const s = document.getElementById('diagram-style'); s.value = '1';"
+                "s.dispatchEvent(new Event('change'));")
         self.settle()
         self.open(forget=False)
         self.assertEqual(self.js('return document.documentElement.lang'), 'en')
         self.assertEqual(self.driver.find_element(By.ID, 'copy-link').text, 'Copy link')
         self.assertIn('View', self.driver.find_element(By.ID, 'menubar').text)
+        self.js("document.querySelector('[data-command=\"40026\"]').click()")
+        self.assertEqual(self.js("return document.getElementById('diagram-style').value"), '1')
 
     def test_downloads(self):
         msi = subprocess.run([NATIVE, 'export', '--horizontal', '030EA10', '--vertical', '020EA05',

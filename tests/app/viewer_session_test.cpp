@@ -420,24 +420,26 @@ TEST(ViewerSession, TheSideWindowsFollowCodesLanguageAndEveryFileLoaded) {
   // dialog opens first; a row that is none changes nothing.
   testing::FakeDialogWindow window;
   ConfigDialog dialog{window, {f.scene, f.horizontal, f.vertical, updatingEditText, f.openDialog}};
-  const std::vector<std::string> rows = f.session.Fit().View().rowCodes[0];
-  ASSERT_FALSE(rows.empty());
+  const auto& rows = f.session.Fit().View().rowCodes;
+  ASSERT_FALSE(rows[0].empty() || rows[1].empty());
   struct Choice {
     ConfigDialog* open;
     int list, row;
     std::optional<std::string> code;
+    DialogControlId field;
     FrontEndRequest request;
   };
   const Choice choices[] = {
-      {nullptr, 0, 0, rows[0], FrontEndRequest::kOpenDialog},
-      {&dialog, 0, 0, rows[0], FrontEndRequest::kNone},
-      {nullptr, 0, static_cast<int>(rows.size()), std::nullopt, FrontEndRequest::kNone},
+      {nullptr, 0, 0, rows[0][0], kHorizontalEditId, FrontEndRequest::kOpenDialog},
+      {&dialog, 1, 0, rows[1][0], kVerticalEditId, FrontEndRequest::kNone},
+      {nullptr, 0, static_cast<int>(rows[0].size()), std::nullopt, kHorizontalEditId,
+       FrontEndRequest::kNone},
   };
   for (const Choice& c : choices) {
     f.openDialog = c.open;
     const ViewerSession::FitRowChoice choice = f.session.ChooseFitRow(c.list, c.row);
     EXPECT_EQ(choice.code, c.code);
-    EXPECT_EQ(choice.field, kHorizontalEditId);
+    EXPECT_EQ(choice.field, c.field);
     EXPECT_EQ(choice.update.request, c.request);
   }
 }

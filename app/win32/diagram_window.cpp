@@ -48,8 +48,6 @@ DiagramWindowState state;
 // The session's: kept while the window is closed, for its next opening.
 DiagramWindowModel& Model() { return Session().Diagrams(); }
 
-HFONT UiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
-
 CutKind KindOf(HWND plot) {
   return GetDlgCtrlID(plot) == 0 ? CutKind::kHorizontal : CutKind::kVertical;
 }
@@ -61,7 +59,7 @@ HWND Child(const wchar_t* className, const std::string& text, DWORD style, int i
 int TextWidthOf(HWND control) {
   const std::wstring text = WindowText(control);
   const HDC dc = GetDC(control);
-  const HGDIOBJ old = SelectObject(dc, UiFont());
+  const HGDIOBJ old = SelectObject(dc, DialogFont());
   SIZE extent{};
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
   SelectObject(dc, old);

@@ -55,14 +55,15 @@ WNDCLASSEXW WindowClassOf(HINSTANCE instance, const wchar_t* name, WNDPROC proce
   return windowClass;
 }
 
+HFONT DialogFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
 HWND CreateChildControl(HWND parent, const wchar_t* className, const std::string& text, DWORD style,
                         int id, ControlPlace place, DWORD extendedStyle) {
   const HWND child = CreateWindowExW(
       extendedStyle, className, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, place.x,
       place.y, place.width, place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
   return child;
 }
 

@@ -23,8 +23,11 @@ int Scaled(HWND window, int pixels);
 // registered.
 WNDCLASSEXW WindowClassOf(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
 
-// A visible child control of `parent` with the id `id`, in the system's
-// dialog font, at `place` (pixels; a control laid out later gets any).
+// The system's dialog font, which the controls of the viewer's own windows use.
+HFONT DialogFont();
+
+// A visible child control of `parent` with the id `id`, in DialogFont(),
+// at `place` (pixels; a control laid out later gets any).
 struct ControlPlace {
   int x = 0, y = 0, width = 10, height = 10;
 };

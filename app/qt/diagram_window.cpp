@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPageSize>
 #include <QPainter>
@@ -239,12 +238,7 @@ bool DiagramWindow::ExportTo(DiagramExport what, const QString& path) {
   });
   if (problem.empty()) return true;
   // Reported as the main window reports a failed export.
-  if (message_) message_->close();
-  message_ =
-      new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kPatternMessageTitle),
-                      QText(ExportFailedMessage(problem, Input().language)), QMessageBox::Ok, this);
-  message_->setAttribute(Qt::WA_DeleteOnClose);
-  message_->open();
+  ShowFileProblem(this, message_, QText(ExportFailedMessage(problem, Input().language)));
   return false;
 }
 

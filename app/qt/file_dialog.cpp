@@ -6,6 +6,8 @@
 #include <QIdentityProxyModel>
 #include <QLocale>
 
+#include "app/logic/pattern_file_texts.h"
+
 namespace veltrisko {
 
 namespace {
@@ -63,6 +65,14 @@ QString AskSaveFileName(QWidget* parent, Language language, const QString& title
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   return Ask(dialog, language, selectedFilter);
+}
+
+void ShowFileProblem(QWidget* parent, QPointer<QMessageBox>& shown, const QString& text) {
+  if (shown) shown->close();
+  shown = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kPatternMessageTitle), text,
+                          QMessageBox::Ok, parent);
+  shown->setAttribute(Qt::WA_DeleteOnClose);
+  shown->open();
 }
 
 }  // namespace veltrisko

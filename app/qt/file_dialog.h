@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 #include "text/language.h"
@@ -19,5 +21,9 @@ QString AskOpenFileName(QWidget* parent, Language language, const QString& title
 QString AskSaveFileName(QWidget* parent, Language language, const QString& title,
                         const QString& name, const QString& filters,
                         QString* selectedFilter = nullptr);
+
+// A warning about a pattern file or an export, in a window-modal box that
+// replaces the one `shown` holds (it gets the new one).
+void ShowFileProblem(QWidget* parent, QPointer<QMessageBox>& shown, const QString& text);
 
 }  // namespace veltrisko

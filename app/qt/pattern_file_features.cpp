@@ -44,7 +44,7 @@ void PatternFileFeatures::AskAndExport() {
 
 bool PatternFileFeatures::ExportTo(const QString& path) {
   const std::string message = window_.Session().ExportPattern(path.toStdString());
-  if (!message.empty()) ShowProblem(QText(message));
+  if (!message.empty()) ShowFileProblem(&window_, message_, QText(message));
   return message.empty();
 }
 
@@ -60,13 +60,13 @@ void PatternFileFeatures::AskAndImport() {
 
 bool PatternFileFeatures::ImportFrom(const QString& path) {
   const ViewerSession::PatternImport imported = window_.Session().ImportPattern(path.toStdString());
-  if (!imported.problem.empty()) ShowProblem(QText(imported.problem));
+  if (!imported.problem.empty()) ShowFileProblem(&window_, message_, QText(imported.problem));
   window_.Carry(imported.update);
   return imported.problem.empty();
 }
 
 void PatternFileFeatures::AskImportForFit() {
-  ShowProblem(QText(window_.Session().FitNeedsFileQuestion()));
+  ShowFileProblem(&window_, message_, QText(window_.Session().FitNeedsFileQuestion()));
   message_->setIcon(QMessageBox::Question);
   message_->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
   QMessageBox* box = message_;
@@ -95,14 +95,6 @@ void PatternFileFeatures::UseCode(const ViewerSession::FitRowChoice& choice) {
   if (dialog == nullptr || !choice.code) return;
   const bool horizontal = choice.field == kHorizontalEditId;
   (horizontal ? dialog->Horizontal() : dialog->Vertical()).edit->setText(QText(*choice.code));
-}
-
-void PatternFileFeatures::ShowProblem(const QString& text) {
-  if (message_) message_->close();
-  message_ = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kPatternMessageTitle), text,
-                             QMessageBox::Ok, &window_);
-  message_->setAttribute(Qt::WA_DeleteOnClose);
-  message_->open();
 }
 
 }  // namespace veltrisko

@@ -48,7 +48,6 @@ class PatternFileFeatures final : public QObject {
   QAction* FitAction() const;
 
  private:
-  void ShowProblem(const QString& text);
   // Sets a chosen code in the configuration dialog's edit field, as if typed.
   void UseCode(const ViewerSession::FitRowChoice& choice);
 

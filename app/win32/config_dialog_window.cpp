@@ -136,25 +136,9 @@ class DialogBinding final : public DialogWindow {
     if (brush != nullptr) DeleteObject(brush);
     brush = view.codeTint ? CreateSolidBrush(*view.codeTint) : nullptr;
     tintColours_[index] = view.codeTint.value_or(0);
-    SetToolTip(edit, view.codeToolTip);
+    if (toolTip_ == nullptr) toolTip_ = CreateToolTips(dialog_);
+    SetToolTip(toolTip_, edit, view.codeToolTip);
     InvalidateRect(edit, nullptr, TRUE);
-  }
-
-  void SetToolTip(HWND edit, const std::string& text) {
-    if (toolTip_ == nullptr) {
-      toolTip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                 dialog_, nullptr, GetModuleHandleW(nullptr), nullptr);
-    }
-    std::wstring wide = Widen(text);
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = dialog_;
-    tool.uId = reinterpret_cast<UINT_PTR>(edit);
-    tool.lpszText = wide.data();
-    // Without a text the field has no tip.
-    SendMessageW(toolTip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    if (!wide.empty()) SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 
  public:

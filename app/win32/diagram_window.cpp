@@ -14,6 +14,7 @@
 #include "app/win32/config_dialog_window.h"
 #include "app/win32/gdi_diagram_painter.h"
 #include "app/win32/kept_settings.h"
+#include "app/win32/pattern_file_commands.h"
 #include "app/win32/side_window_place.h"
 #include "app/win32/test_dumps.h"
 #include "app/win32/viewer_hooks.h"
@@ -67,36 +68,10 @@ int TextWidthOf(HWND control) {
   return extent.cx;
 }
 
-// Where each control's middle is on the screen, for tests that click them.
+// For tests: where the controls and the windows are.
 void DumpControls() {
-  if (!DumpsWanted()) return;
-  std::string lines;
-  for (HWND child = GetWindow(state.window, GW_CHILD); child != nullptr;
-       child = GetWindow(child, GW_HWNDNEXT)) {
-    if (!IsWindowVisible(child)) continue;
-    RECT r;
-    GetWindowRect(child, &r);
-    // A combo box's window reaches down over its dropped list.
-    if (child == state.style) r.bottom = r.top + Scaled(state.window, 22);
-    lines += std::to_string(GetDlgCtrlID(child)) + "\t" + std::to_string((r.left + r.right) / 2) +
-             "\t" + std::to_string((r.top + r.bottom) / 2) + "\t" + Narrow(WindowText(child)) +
-             "\n";
-  }
-  DumpText("diagram-controls", lines);
-  // The window's and the dialog's frames, as Windows has them.
-  std::string frames;
-  for (const HWND window : {state.window, configDialogWindow}) {
-    RECT r{};
-    if (window != nullptr) GetWindowRect(window, &r);
-    frames += std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) +
-              " " + std::to_string(r.bottom) + "\n";
-  }
-  // Where the main window's title and menu bar end.
-  POINT client{0, 0};
-  ClientToScreen(GetWindow(state.window, GW_OWNER) != nullptr ? GetWindow(state.window, GW_OWNER)
-                                                              : MainWindowHandle(),
-                 &client);
-  DumpText("diagram-frames", frames + std::to_string(client.y) + "\n");
+  DumpControlPlaces(state.window, "diagram-controls", true);
+  DumpFrames({state.window, configDialogWindow}, MainWindowHandle(), "diagram-frames");
 }
 
 // The controls in rows at the top (flowing to the next row where they do not
@@ -162,24 +137,16 @@ void ShowCurveBoxes() {
                  Model().CurveChecked(curve) ? BST_CHECKED : BST_UNCHECKED, 0);
     ShowWindow(state.boxes[k], Model().CurveBoxShown(curve) ? SW_SHOW : SW_HIDE);
   }
-  std::wstring tip = Widen(Model().CurveBoxTooltip(DiagramCurve::kImported));
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = state.window;
-  tool.uId = reinterpret_cast<UINT_PTR>(state.boxes[static_cast<int>(DiagramCurve::kImported)]);
-  tool.lpszText = tip.data();
-  SendMessageW(state.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  if (!tip.empty()) SendMessageW(state.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  DumpText("diagram-tooltip", Narrow(tip));
+  const std::string tip = Model().CurveBoxTooltip(DiagramCurve::kImported);
+  SetToolTip(state.tooltip, state.boxes[static_cast<int>(DiagramCurve::kImported)], tip);
+  DumpText("diagram-tooltip", tip);
 }
 
 // Reported as the main window reports a failed export.
 void ShowExportProblem(const std::string& problem) {
-  const std::wstring text = Widen(ExportFailedMessage(problem, Model().Input().language));
-  const std::wstring title = Widen(kPatternMessageTitle);
-  DumpText("diagram-message", Narrow(text));
-  MessageBoxW(state.window, text.c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
+  const std::string text = ExportFailedMessage(problem, Model().Input().language);
+  DumpText("diagram-message", text);
+  ShowFileProblem(state.window, text);
 }
 
 void Export(DiagramExport what, const std::string& path) {
@@ -192,27 +159,11 @@ void Export(DiagramExport what, const std::string& path) {
 
 void AskAndExport(DiagramExport what) {
   const DiagramExportDialog ask = Model().ExportDialog(what);
-  const std::wstring extension = Widen(ask.extension);
-  std::wstring filter = Widen(ask.filter);
-  filter += L'\0';
-  filter += L"*." + extension;
-  filter += L'\0';
-  const std::wstring title = Widen(ask.title);
-  wchar_t path[MAX_PATH * 4] = L"";
-  const std::wstring offered = Widen(ask.suggestedName);
   DumpText("diagram-offered", ask.suggestedName);
-  offered.copy(path, std::min(offered.size(), std::size(path) - 1));
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = state.window;
-  dialog.lpstrFilter = filter.c_str();
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = static_cast<DWORD>(std::size(path));
-  dialog.lpstrTitle = title.c_str();
-  dialog.lpstrDefExt = extension.c_str();
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
-  if (!GetSaveFileNameW(&dialog)) return;
-  Export(what, Model().PathWithExtension(what, Narrow(path)));
+  const std::wstring filter = Widen(ask.filter) + L'\0' + Widen("*." + ask.extension) + L'\0';
+  if (const auto chosen =
+          AskForFile(state.window, {true, ask.title, filter, ask.suggestedName, ask.extension}))
+    Export(what, Model().PathWithExtension(what, chosen->path));
 }
 
 // Both plots on one page of the printer the user picks.
@@ -284,10 +235,7 @@ void CreateControls() {
     state.boxes[k] = Child(L"BUTTON", "", BS_AUTOCHECKBOX | WS_TABSTOP, kFirstBoxId + k);
   for (int k = 0; k < 2; ++k) state.plots[k] = Child(kPlotClass, "", 0, k);
   state.reading = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1);
-  state.tooltip = CreateWindowExW(
-      WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, state.window, nullptr,
-      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(state.window, GWLP_HINSTANCE)), nullptr);
+  state.tooltip = CreateToolTips(state.window);
   state.buttons.clear();
   for (std::size_t i = 0; i < std::size(kDiagramExports); ++i) {
     // A PDF comes from the system's PDF printer through "Drucken…".
@@ -346,17 +294,8 @@ void PaintPlot(HWND plot) {
   PaintBuffered(dc, 0, 0, client.right, client.bottom,
                 [&](HDC memory) { PaintDrawingGdi(memory, described.drawing); });
   EndPaint(plot, &ps);
-  if (DumpsWanted()) {
-    // The texts drawn, one a line, and the curves drawn with their points.
-    std::string drawn;
-    for (const Shape& shape : described.drawing.shapes) {
-      if (const auto* label = std::get_if<Label>(&shape)) drawn += label->text + "\n";
-      if (const auto* line = std::get_if<Polyline>(&shape); line && line->curve)
-        drawn += "curve " + std::to_string(static_cast<int>(*line->curve)) + " " +
-                 std::to_string(line->points.size()) + "\n";
-    }
-    DumpText(kind == CutKind::kHorizontal ? "diagram-horizontal" : "diagram-vertical", drawn);
-  }
+  DumpDrawing(kind == CutKind::kHorizontal ? "diagram-horizontal" : "diagram-vertical",
+              described.drawing);
 }
 
 LRESULT CALLBACK PlotProcedure(HWND plot, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -50,7 +50,7 @@ HWND Child(const wchar_t* className, const std::string& text, DWORD style, int i
 
 std::string TextOf(HWND control) { return Narrow(WindowText(control)); }
 
-void FillList(int which, const FitDialogView& view, std::string& dump) {
+void FillList(int which, const FitDialogView& view) {
   const HWND list = state.lists[which];
   state.filling = true;  // filling is no choice of the user's
   ListView_DeleteAllItems(list);
@@ -66,7 +66,6 @@ void FillList(int which, const FitDialogView& view, std::string& dump) {
       item.pszText = text.data();
       SendMessageW(list, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, row,
                    reinterpret_cast<LPARAM>(&item));
-      dump += rows[row][column] + (column == 3 ? "\n" : "\t");
     }
   }
   state.filling = false;
@@ -108,19 +107,12 @@ void ShowAll() {
       SendMessageW(list, LVM_SETCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
     }
   }
-  std::string dump;
-  for (int which = 0; which < 2; ++which) {
-    dump += InString(Model().TextLanguage(), kFitComponentNames[which]) + "\n";
-    FillList(which, view, dump);
-  }
+  for (int which = 0; which < 2; ++which) FillList(which, view);
   show(state.findings, view.findings);
   show(state.comparison, view.comparison);
   show(state.pair, view.pair);
   show(state.warnings, view.warnings);
-  if (Model().Fit()) {
-    DumpText("fit-rows", dump + view.findings + "\n" + view.comparison + "\n" + view.pair + "\n" +
-                             view.warnings + "\n");
-  }
+  if (Model().Fit()) DumpFitRows("fit-rows", view, Model().TextLanguage());
   ShowStatus();
 }
 
@@ -201,19 +193,6 @@ void CreateControls() {
   ShowAll();
 }
 
-// Where each button and list is on the screen, for tests that click them.
-void DumpControls() {
-  if (!DumpsWanted()) return;
-  std::string lines;
-  for (const HWND control : {state.start, state.align, state.lists[0], state.lists[1]}) {
-    RECT r;
-    GetWindowRect(control, &r);
-    lines += std::to_string(GetDlgCtrlID(control)) + "\t" + std::to_string((r.left + r.right) / 2) +
-             "\t" + std::to_string((r.top + r.bottom) / 2) + "\n";
-  }
-  DumpText("fit-controls", lines);
-}
-
 LRESULT CALLBACK FitProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
@@ -222,7 +201,8 @@ LRESULT CALLBACK FitProcedure(HWND window, UINT message, WPARAM wParam, LPARAM l
       return 0;
     case WM_MOVE:
     case WM_SIZE:
-      DumpControls();
+      // For tests that click the buttons and lists.
+      DumpControlPlaces(window, "fit-controls", false);
       return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == kStartId) StartFit();

@@ -102,11 +102,6 @@ void MoveLegends() {
                place.colour.width, place.colour.height, flags);
 }
 
-std::string RectText(const char* name, const LegendRect& r) {
-  return std::string(name) + " " + std::to_string(r.x) + " " + std::to_string(r.y) + " " +
-         std::to_string(r.width) + " " + std::to_string(r.height) + "\n";
-}
-
 // The configuration dialog in the picture's pixels, which the readout box
 // keeps clear of: the dialog stands above the main window and would hide it.
 LegendRect DialogInPicture() {
@@ -161,7 +156,7 @@ void Paint(HWND window) {
     const PointerPosition anchor = session.ReadoutAnchor();
     const LegendRect box = DrawReadoutBox(memory, session.ReadoutText(), POINT{anchor.x, anchor.y},
                                           SIZE{view.right, view.bottom}, dialog);
-    DumpText("readout-box", RectText("box", box) + RectText("dialog", dialog));
+    DumpRects("readout-box", {{"box", box}, {"dialog", dialog}});
   });
   // What the picture leaves of the client area lies under the dialog.
   RECT client;

@@ -19,4 +19,7 @@ void AskAndExportPattern();
 // file given on the command line); a message box says why it cannot be read.
 void ImportPatternFile(const std::string& path);
 
+// A warning about a pattern file or an export, in a message box of `owner`.
+void ShowFileProblem(HWND owner, const std::string& text);
+
 }  // namespace veltrisko

@@ -8,6 +8,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/logic/fit_dialog_model.h"
+#include "app/logic/fit_rows.h"
+#include "diagram/drawing.h"
 #include "files/atomic_file.h"
 
 namespace veltrisko {
@@ -71,6 +74,30 @@ void DumpBitmap(HDC memoryDc, HBITMAP bitmap, int width, int height, const char*
 void DumpText(const char* name, const std::string& text) {
   if (!DumpsWanted()) return;
   WriteTextFileAtomically(PathOf(name, ".txt"), text);
+}
+
+void DumpDrawing(const char* name, const Drawing& drawing) {
+  if (!DumpsWanted()) return;
+  std::string drawn;
+  for (const Shape& shape : drawing.shapes) {
+    if (const auto* label = std::get_if<Label>(&shape)) drawn += label->text + "\n";
+    if (const auto* line = std::get_if<Polyline>(&shape); line && line->curve)
+      drawn += "curve " + std::to_string(static_cast<int>(*line->curve)) + " " +
+               std::to_string(line->points.size()) + "\n";
+  }
+  DumpText(name, drawn);
+}
+
+void DumpFitRows(const char* name, const FitDialogView& view, Language language) {
+  if (!DumpsWanted()) return;
+  std::string lines;
+  for (std::size_t which = 0; which < view.rows.size(); ++which) {
+    lines += InString(language, kFitComponentNames[which]) + "\n";
+    for (const auto& row : view.rows[which])
+      lines += row[0] + "\t" + row[1] + "\t" + row[2] + "\t" + row[3] + "\n";
+  }
+  DumpText(name, lines + view.findings + "\n" + view.comparison + "\n" + view.pair + "\n" +
+                     view.warnings + "\n");
 }
 
 }  // namespace veltrisko

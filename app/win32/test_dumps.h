@@ -5,7 +5,12 @@
 
 #include <string>
 
+#include "text/language.h"
+
 namespace veltrisko {
+
+struct Drawing;
+struct FitDialogView;
 
 // Test-only: with VELTRISKO_DUMP_DIR set, the windows write what they have
 // just drawn into that folder, so that a test under Wine can check the
@@ -23,5 +28,14 @@ void DumpBitmap(HDC memoryDc, HBITMAP bitmap, int width, int height, const char*
 
 // A text, one item a line: <folder>/<name>.txt.
 void DumpText(const char* name, const std::string& text);
+
+// The texts a drawing shows, one a line, and each of its curves with its
+// number of points ("curve 2 361"): <name>.txt.
+void DumpDrawing(const char* name, const Drawing& drawing);
+
+// The fit window's lists, each after its component's name, one row a line
+// with tabs between the cells, then the findings, the comparison, the pair
+// and the warnings: <name>.txt.
+void DumpFitRows(const char* name, const FitDialogView& view, Language language);
 
 }  // namespace veltrisko

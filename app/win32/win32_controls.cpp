@@ -2,6 +2,9 @@
 #include "app/win32/win32_controls.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
+
+#include <algorithm>
 
 namespace veltrisko {
 
@@ -65,6 +68,44 @@ HWND CreateChildControl(HWND parent, const wchar_t* className, const std::string
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
   return child;
+}
+
+HWND CreateToolTips(HWND owner) {
+  return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
+                         0, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void SetToolTip(HWND toolTips, HWND control, const std::string& text) {
+  std::wstring wide = Widen(text);
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = wide.data();
+  SendMessageW(toolTips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (!wide.empty()) SendMessageW(toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::optional<FileChoice> AskForFile(HWND owner, const FileQuestion& question) {
+  wchar_t path[MAX_PATH * 4] = L"";
+  const std::wstring offered = Widen(question.offeredName);
+  offered.copy(path, std::min(offered.size(), std::size(path) - 1));
+  const std::wstring title = Widen(question.title), extension = Widen(question.extension);
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = question.filter.c_str();
+  dialog.lpstrFile = path;
+  dialog.nMaxFile = static_cast<DWORD>(std::size(path));
+  dialog.lpstrTitle = title.c_str();
+  // A file is only read or written whole: the "open as read-only" box would
+  // mean nothing.
+  dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
+                 (question.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  if (question.save) dialog.lpstrDefExt = extension.c_str();
+  if (!(question.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return {};
+  return FileChoice{Narrow(path), dialog.nFilterIndex > 0 ? dialog.nFilterIndex - 1 : 0};
 }
 
 std::wstring WindowText(HWND window) {

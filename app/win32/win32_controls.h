@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "app/logic/legend_content.h"
@@ -33,6 +34,28 @@ struct ControlPlace {
 };
 HWND CreateChildControl(HWND parent, const wchar_t* className, const std::string& text, DWORD style,
                         int id, ControlPlace place = {}, DWORD extendedStyle = 0);
+
+// A tooltip window for the controls of `owner`, and the tip it shows for
+// `control`, replaced by `text` (without a text the control has none).
+HWND CreateToolTips(HWND owner);
+void SetToolTip(HWND toolTips, HWND control, const std::string& text);
+
+// The path the user chose in the system's dialog to open or (`save`) to save
+// a file, UTF-8, and the index of the type chosen; nothing when cancelled.
+// `filter` is "Name\0*.a;*.b\0..."; a name saved without an extension gets
+// `extension`.
+struct FileChoice {
+  std::string path;
+  std::size_t type = 0;
+};
+struct FileQuestion {
+  bool save = false;
+  std::string title;
+  std::wstring filter;
+  std::string offeredName;
+  std::string extension;
+};
+std::optional<FileChoice> AskForFile(HWND owner, const FileQuestion& question);
 
 // A window's whole text.
 std::wstring WindowText(HWND window);

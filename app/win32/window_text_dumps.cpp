@@ -245,4 +245,46 @@ void DumpControlTexts(HWND window, const char* name) {
   DumpText(name, lines);
 }
 
+void DumpControlPlaces(HWND window, const char* name, bool withTexts) {
+  if (!DumpsWanted()) return;
+  std::string lines;
+  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    RECT r;
+    GetWindowRect(child, &r);
+    COMBOBOXINFO combo{};
+    combo.cbSize = sizeof combo;
+    if (KindOf(child) == ControlKind::kCombo && GetComboBoxInfo(child, &combo))
+      r.bottom = r.top + combo.rcButton.bottom + combo.rcButton.top;
+    lines += std::to_string(GetDlgCtrlID(child)) + "\t" + std::to_string((r.left + r.right) / 2) +
+             "\t" + std::to_string((r.top + r.bottom) / 2) +
+             (withTexts ? "\t" + Narrow(WindowText(child)) : std::string()) + "\n";
+  }
+  DumpText(name, lines);
+}
+
+void DumpFrames(std::initializer_list<HWND> windows, HWND owner, const char* name) {
+  if (!DumpsWanted()) return;
+  std::string lines;
+  for (const HWND window : windows) {
+    RECT r{};
+    if (window != nullptr) GetWindowRect(window, &r);
+    lines += std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) +
+             " " + std::to_string(r.bottom) + "\n";
+  }
+  POINT client{0, 0};
+  ClientToScreen(owner, &client);
+  DumpText(name, lines + std::to_string(client.y) + "\n");
+}
+
+void DumpRects(const char* name, std::initializer_list<std::pair<const char*, LegendRect>> rects) {
+  if (!DumpsWanted()) return;
+  std::string lines;
+  for (const auto& [what, r] : rects)
+    lines += std::string(what) + " " + std::to_string(r.x) + " " + std::to_string(r.y) + " " +
+             std::to_string(r.width) + " " + std::to_string(r.height) + "\n";
+  DumpText(name, lines);
+}
+
 }  // namespace veltrisko

@@ -178,6 +178,21 @@ std::string DiagramWindowModel::ButtonText(DiagramExport what) const {
   return InString(input_.language, LookOf(what).button);
 }
 
+DiagramWindowView DiagramWindowModel::View(PdfExport pdf) const {
+  DiagramWindowView view{
+      WindowTitle(), StyleLabel(), {StyleName(0), StyleName(1)}, StyleIndex(), {}, {}, reading_};
+  for (int k = 0; k < kDiagramCurveCount; ++k) {
+    const auto curve = static_cast<DiagramCurve>(k);
+    view.curves[k] = {CurveBoxShown(curve), CurveChecked(curve), CurveBoxText(curve),
+                      CurveBoxTooltip(curve)};
+  }
+  for (const DiagramExportLook& look : kDiagramExports) {
+    if (look.what != DiagramExport::kPdf || pdf == PdfExport::kOwnButton)
+      view.buttons.push_back({look.what, ButtonText(look.what)});
+  }
+  return view;
+}
+
 DiagramExportDialog DiagramWindowModel::ExportDialog(DiagramExport what) const {
   const DiagramExportLook& look = LookOf(what);
   std::string name = NamePart(input_.horizontalCode) + "_" + NamePart(input_.verticalCode) +

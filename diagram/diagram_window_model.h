@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "diagram/cut_diagram.h"
 #include "diagram/diagram_texts.h"
@@ -28,6 +30,30 @@ struct DiagramExportDialog {
   std::string filter;         // "CSV (*.csv)", as a file dialog names the type
   std::string extension;      // "csv", without the dot
   std::string suggestedName;  // "030EA10_020EA05_V7_horizontal.csv"
+};
+
+// Where a PDF of the diagrams comes from: a button of the window's own, or
+// the system's printing (Windows' PDF printer, the browser's "save as PDF"),
+// which leaves the window no PDF button.
+enum class PdfExport { kOwnButton, kByPrinting };
+
+// Everything the 2-D window shows besides its plots, in the window's
+// language; a front end only sets it on its controls.
+struct DiagramWindowView {
+  struct CurveBox {
+    bool shown = false, checked = false;
+    std::string text, tooltip;  // a tooltip only where the text is cut
+  };
+  struct Button {
+    DiagramExport what;
+    std::string text;
+  };
+  std::string title, styleLabel;
+  std::array<std::string, 2> styles;  // in the order of the choice
+  int style = 0;                      // the one in force
+  std::array<CurveBox, kDiagramCurveCount> curves;
+  std::vector<Button> buttons;  // in the order of kDiagramExports
+  std::string reading;
 };
 
 // The 2-D window's state and every decision it makes, the same in both
@@ -79,6 +105,7 @@ class DiagramWindowModel {
   std::string CurveBoxText(DiagramCurve curve) const;
   std::string CurveBoxTooltip(DiagramCurve curve) const;
   std::string ButtonText(DiagramExport what) const;
+  DiagramWindowView View(PdfExport pdf) const;
 
   // Exports: the file dialog's title, filter and offered name; the chosen
   // path with the format's extension where the name has none; writing the

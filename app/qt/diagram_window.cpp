@@ -87,8 +87,9 @@ DiagramWindow::DiagramWindow(ViewerSession& session, QWidget* parent)
   styleChoice_->setParent(styleRow);
   styleLayout->addWidget(styleLabel_);
   styleLayout->addWidget(styleChoice_);
-  for (int i = 0; i < 2; ++i) styleChoice_->addItem(QText(model_.StyleName(i)));
-  styleChoice_->setCurrentIndex(model_.StyleIndex());
+  const DiagramWindowView view = model_.View(PdfExport::kOwnButton);
+  for (const std::string& style : view.styles) styleChoice_->addItem(QText(style));
+  styleChoice_->setCurrentIndex(view.style);
   connect(styleChoice_, &QComboBox::currentIndexChanged, this,
           [this](int index) { SetStyle(DiagramWindowModel::StyleAt(index)); });
   controls->addWidget(styleRow);
@@ -104,11 +105,11 @@ DiagramWindow::DiagramWindow(ViewerSession& session, QWidget* parent)
   }
 
   auto* exports = new FlowLayout;
-  for (std::size_t i = 0; i < std::size(kDiagramExports); ++i) {
+  for (const DiagramWindowView::Button& shown : view.buttons) {
     auto* button = new QPushButton(this);
-    exportButtons_[i] = button;
+    exportButtons_.push_back(button);
     exports->addWidget(button);
-    connect(button, &QPushButton::clicked, this, [this, what = kDiagramExports[i].what] {
+    connect(button, &QPushButton::clicked, this, [this, what = shown.what] {
       if (what == DiagramExport::kPrint) return Print();
       AskAndExport(what);
     });
@@ -125,17 +126,13 @@ DiagramWindow::DiagramWindow(ViewerSession& session, QWidget* parent)
   layout->addWidget(readout_);
   layout->addLayout(exports);
   session_.FollowDiagrams();
-  ShowTexts();
-  ShowCurveBoxes();
-  readout_->setText(QText(model_.Reading()));
+  Show();
 }
 
 void DiagramWindow::Follow() {
   switch (session_.FollowDiagrams()) {
     case SideWindowChange::kAll:
-      readout_->setText(QText(model_.Reading()));
-      ShowTexts();
-      ShowCurveBoxes();
+      Show();
       [[fallthrough]];
     case SideWindowChange::kPlots:
       Repaint();
@@ -145,27 +142,23 @@ void DiagramWindow::Follow() {
   }
 }
 
-void DiagramWindow::ShowTexts() {
-  setWindowTitle(QText(model_.WindowTitle()));
-  styleLabel_->setText(QText(model_.StyleLabel()));
+void DiagramWindow::Show() {
+  const DiagramWindowView view = model_.View(PdfExport::kOwnButton);
+  setWindowTitle(QText(view.title));
+  styleLabel_->setText(QText(view.styleLabel));
   for (int i = 0; i < styleChoice_->count(); ++i)
-    styleChoice_->setItemText(i, QText(model_.StyleName(i)));
+    styleChoice_->setItemText(i, QText(view.styles[i]));
   for (int k = 0; k < kDiagramCurveCount; ++k) {
-    const auto curve = static_cast<DiagramCurve>(k);
-    boxes_[k]->setText(QText(model_.CurveBoxText(curve)));
-    boxes_[k]->setToolTip(QText(model_.CurveBoxTooltip(curve)));
-  }
-  for (std::size_t i = 0; i < std::size(kDiagramExports); ++i)
-    exportButtons_[i]->setText(QText(model_.ButtonText(kDiagramExports[i].what)));
-}
-
-void DiagramWindow::ShowCurveBoxes() {
-  for (int k = 0; k < kDiagramCurveCount; ++k) {
-    const auto curve = static_cast<DiagramCurve>(k);
+    const DiagramWindowView::CurveBox& shown = view.curves[k];
     const QSignalBlocker quiet(boxes_[k]);
-    boxes_[k]->setChecked(model_.CurveChecked(curve));
-    boxes_[k]->setVisible(model_.CurveBoxShown(curve));
+    boxes_[k]->setText(QText(shown.text));
+    boxes_[k]->setToolTip(QText(shown.tooltip));
+    boxes_[k]->setChecked(shown.checked);
+    boxes_[k]->setVisible(shown.shown);
   }
+  for (std::size_t i = 0; i < view.buttons.size(); ++i)
+    exportButtons_[i]->setText(QText(view.buttons[i].text));
+  readout_->setText(QText(view.reading));
 }
 
 CutPlot DiagramWindow::Plot(CutKind kind) const {
@@ -191,15 +184,14 @@ void DiagramWindow::SetStyle(DiagramStyle style) {
 
 void DiagramWindow::SetCurveVisible(DiagramCurve curve, bool visible) {
   if (!model_.SetCurveVisible(curve, visible)) return;
-  ShowCurveBoxes();
+  Show();
   Repaint();
 }
 
 void DiagramWindow::SetImportedCuts(const QString& name, const std::optional<CutLosses>& horizontal,
                                     const std::optional<CutLosses>& vertical) {
   model_.SetImportedCuts(name.toStdString(), horizontal, vertical);
-  ShowTexts();
-  ShowCurveBoxes();
+  Show();
   Repaint();
 }
 

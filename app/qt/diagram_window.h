@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "app/logic/viewer_session.h"
 #include "diagram/diagram_window_model.h"
@@ -71,8 +72,8 @@ class DiagramWindow final : public QWidget {
   void Repaint();
   void AskAndExport(DiagramExport what);
   void Print();
-  void ShowTexts();
-  void ShowCurveBoxes();
+  // Every text, curve box and the reading as the model's view has them.
+  void Show();
   // Beside the main window, wholly on the screen and clear of the dialog.
   void PlaceBesideOwner();
   // Both plots on one page of a PDF or a printer.
@@ -82,7 +83,7 @@ class DiagramWindow final : public QWidget {
   DiagramWindowModel& model_;
   std::array<DiagramPlot*, 2> plots_{};
   std::array<QCheckBox*, kDiagramCurveCount> boxes_{};
-  std::array<QPushButton*, std::size(kDiagramExports)> exportButtons_{};
+  std::vector<QPushButton*> exportButtons_;
   QComboBox* styleChoice_;
   QLabel* styleLabel_;
   QLabel* readout_;

@@ -232,31 +232,30 @@ val ExportOf(const WebViewer& viewer, const std::string& name) {
 val Diagrams(WebViewer& viewer) {
   const std::string svg = viewer.DiagramPageSvg();
   const DiagramWindowModel& model = viewer.Diagrams();
+  // The desktop's buttons but PDF, which the browser's printing saves.
+  const DiagramWindowView view = model.View(PdfExport::kByPrinting);
   val out = val::object();
-  out.set("title", model.WindowTitle());
+  out.set("title", view.title);
   out.set("svg", svg);
-  out.set("reading", model.Reading());
-  out.set("styleLabel", model.StyleLabel());
-  out.set("styles", ArrayOf(std::array{model.StyleName(0), model.StyleName(1)}));
-  out.set("style", model.StyleIndex());
+  out.set("reading", view.reading);
+  out.set("styleLabel", view.styleLabel);
+  out.set("styles", ArrayOf(view.styles));
+  out.set("style", view.style);
   val curves = val::array();
-  for (int i = 0; i < static_cast<int>(DiagramCurve::kCount); ++i) {
-    const auto curve = static_cast<DiagramCurve>(i);
+  for (const DiagramWindowView::CurveBox& box : view.curves) {
     val c = val::object();
-    c.set("shown", model.CurveBoxShown(curve));
-    c.set("checked", model.CurveChecked(curve));
-    c.set("text", model.CurveBoxText(curve));
-    c.set("tip", model.CurveBoxTooltip(curve));
+    c.set("shown", box.shown);
+    c.set("checked", box.checked);
+    c.set("text", box.text);
+    c.set("tip", box.tooltip);
     curves.call<void>("push", c);
   }
   out.set("curves", curves);
   val buttons = val::array();
-  // The desktop's buttons but PDF, which the browser's printing saves.
-  for (const DiagramExportLook& look : kDiagramExports) {
-    if (look.what == DiagramExport::kPdf) continue;
+  for (const DiagramWindowView::Button& button : view.buttons) {
     val b = val::object();
-    b.set("what", static_cast<int>(look.what));
-    b.set("text", model.ButtonText(look.what));
+    b.set("what", static_cast<int>(button.what));
+    b.set("text", button.text);
     buttons.call<void>("push", b);
   }
   out.set("buttons", buttons);

@@ -43,7 +43,7 @@ struct DiagramWindowState {
   std::array<PlotFrame, 2> frames{};
   HWND reading = nullptr;
   HWND tooltip = nullptr;
-  std::vector<std::pair<DiagramExport, HWND>> buttons;
+  std::vector<HWND> buttons;  // in the order of the view's
 };
 DiagramWindowState state;
 // The session's: kept while the window is closed, for its next opening.
@@ -102,7 +102,7 @@ void Layout() {
   const int buttonsTop = client.bottom - gap - buttonHeight;
   const int readingTop = buttonsTop - scaled(32);
   int x = gap;
-  for (const auto& [what, button] : state.buttons) {
+  for (const HWND button : state.buttons) {
     const int w = TextWidthOf(button) + scaled(24);
     MoveWindow(button, x, buttonsTop, w, buttonHeight, TRUE);
     x += w + gap;
@@ -125,21 +125,6 @@ void SetReading(const std::string& text) {
   SetWindowTextW(state.reading, Widen(text).c_str());
   DumpText("diagram-reading", text);
   DumpControlTexts(state.window, "diagram-texts");
-}
-
-// The curve boxes as the model has them; the whole file name in the
-// imported box's tooltip.
-void ShowCurveBoxes() {
-  for (int k = 0; k < kDiagramCurveCount; ++k) {
-    const auto curve = static_cast<DiagramCurve>(k);
-    SetWindowTextW(state.boxes[k], Widen(Model().CurveBoxText(curve)).c_str());
-    SendMessageW(state.boxes[k], BM_SETCHECK,
-                 Model().CurveChecked(curve) ? BST_CHECKED : BST_UNCHECKED, 0);
-    ShowWindow(state.boxes[k], Model().CurveBoxShown(curve) ? SW_SHOW : SW_HIDE);
-  }
-  const std::string tip = Model().CurveBoxTooltip(DiagramCurve::kImported);
-  SetToolTip(state.tooltip, state.boxes[static_cast<int>(DiagramCurve::kImported)], tip);
-  DumpText("diagram-tooltip", tip);
 }
 
 // Reported as the main window reports a failed export.
@@ -204,8 +189,8 @@ void OnCommand(int id, int code) {
                                 SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED))
       Repaint();
   } else if (id >= kFirstButtonId &&
-             id < kFirstButtonId + static_cast<int>(std::size(kDiagramExports))) {
-    const DiagramExport what = kDiagramExports[id - kFirstButtonId].what;
+             id <= kFirstButtonId + static_cast<int>(DiagramExport::kPrint)) {
+    const auto what = static_cast<DiagramExport>(id - kFirstButtonId);
     if (what == DiagramExport::kPrint) {
       Print();
     } else {
@@ -214,18 +199,28 @@ void OnCommand(int id, int code) {
   }
 }
 
-// Every control's text in the model's language.
-void ShowTexts() {
-  SetWindowTextW(state.window, Widen(Model().WindowTitle()).c_str());
-  SetWindowTextW(state.styleLabel, Widen(Model().StyleLabel()).c_str());
+// Every text, the curve boxes and the reading as the model's view has them;
+// the whole file name in the imported box's tooltip.
+void Show() {
+  const DiagramWindowView view = Model().View(PdfExport::kByPrinting);
+  SetWindowTextW(state.window, Widen(view.title).c_str());
+  SetWindowTextW(state.styleLabel, Widen(view.styleLabel).c_str());
   SendMessageW(state.style, CB_RESETCONTENT, 0, 0);
-  for (int i = 0; i < 2; ++i)
-    SendMessageW(state.style, CB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(Widen(Model().StyleName(i)).c_str()));
-  SendMessageW(state.style, CB_SETCURSEL, static_cast<WPARAM>(Model().StyleIndex()), 0);
-  for (const auto& [what, button] : state.buttons)
-    SetWindowTextW(button, Widen(Model().ButtonText(what)).c_str());
-  ShowCurveBoxes();
+  for (const std::string& style : view.styles)
+    SendMessageW(state.style, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(style).c_str()));
+  SendMessageW(state.style, CB_SETCURSEL, static_cast<WPARAM>(view.style), 0);
+  for (std::size_t i = 0; i < view.buttons.size(); ++i)
+    SetWindowTextW(state.buttons[i], Widen(view.buttons[i].text).c_str());
+  for (int k = 0; k < kDiagramCurveCount; ++k) {
+    const DiagramWindowView::CurveBox& box = view.curves[k];
+    SetWindowTextW(state.boxes[k], Widen(box.text).c_str());
+    SendMessageW(state.boxes[k], BM_SETCHECK, box.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    ShowWindow(state.boxes[k], box.shown ? SW_SHOW : SW_HIDE);
+  }
+  const std::string& tip = view.curves[static_cast<int>(DiagramCurve::kImported)].tooltip;
+  SetToolTip(state.tooltip, state.boxes[static_cast<int>(DiagramCurve::kImported)], tip);
+  DumpText("diagram-tooltip", tip);
+  SetReading(view.reading);
 }
 
 void CreateControls() {
@@ -237,14 +232,12 @@ void CreateControls() {
   state.reading = Child(L"STATIC", "", SS_LEFT | SS_NOPREFIX, -1);
   state.tooltip = CreateToolTips(state.window);
   state.buttons.clear();
-  for (std::size_t i = 0; i < std::size(kDiagramExports); ++i) {
-    // A PDF comes from the system's PDF printer through "Drucken…".
-    if (kDiagramExports[i].what == DiagramExport::kPdf) continue;
-    state.buttons.emplace_back(
-        kDiagramExports[i].what,
-        Child(L"BUTTON", "", BS_PUSHBUTTON | WS_TABSTOP, kFirstButtonId + static_cast<int>(i)));
+  // A PDF comes from the system's PDF printer through "Drucken…".
+  for (const DiagramWindowView::Button& button : Model().View(PdfExport::kByPrinting).buttons) {
+    state.buttons.push_back(Child(L"BUTTON", "", BS_PUSHBUTTON | WS_TABSTOP,
+                                  kFirstButtonId + static_cast<int>(button.what)));
   }
-  ShowTexts();
+  Show();
 }
 
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -354,8 +347,7 @@ void RefreshDiagramWindow() {
   if (state.window == nullptr) return;
   const SideWindowChange change = Session().FollowDiagrams();
   if (change == SideWindowChange::kAll) {
-    ShowTexts();
-    SetReading(Model().Reading());  // a new language clears it: it names the curves
+    Show();  // with the reading, which a new language clears: it names the curves
     Layout();
   }
   if (change != SideWindowChange::kNone) Repaint();

@@ -257,6 +257,35 @@ TEST(DiagramWindowModel, ALongFileNameIsCutInTheMiddleOnItsBox) {
   }
 }
 
+TEST(DiagramWindowModel, TheViewLeavesThePdfToPrintingWhereThatMakesOne) {
+  DiagramWindowModel model(Language::kEnglish, DiagramStyle::kCartesian);
+  model.Follow("030EA10", "020EA05", true);
+  model.SetImportedCuts("Messung Sektorantenne Nord 2024-05-17 Süd-Ost Elevation.msi", Losses(),
+                        std::nullopt);
+  model.SetCurveVisible(DiagramCurve::kV6, false);
+  using enum DiagramExport;
+  const struct {
+    PdfExport pdf;
+    std::vector<DiagramExport> buttons;
+  } cases[] = {
+      {PdfExport::kOwnButton, {kPng, kSvg, kCsvHorizontal, kCsvVertical, kPdf, kPrint}},
+      {PdfExport::kByPrinting, {kPng, kSvg, kCsvHorizontal, kCsvVertical, kPrint}},
+  };
+  for (const auto& c : cases) {
+    const DiagramWindowView view = model.View(c.pdf);
+    std::vector<DiagramExport> buttons;
+    for (const auto& button : view.buttons) buttons.push_back(button.what);
+    EXPECT_EQ(buttons, c.buttons);
+    EXPECT_EQ(view.buttons.back().text, "Print…");
+    EXPECT_EQ(view.styles[view.style], "Cartesian");
+    const auto& v6 = view.curves[static_cast<int>(DiagramCurve::kV6)];
+    const auto& file = view.curves[static_cast<int>(DiagramCurve::kImported)];
+    EXPECT_TRUE(v6.shown && !v6.checked);
+    EXPECT_TRUE(file.shown && file.checked);
+    EXPECT_NE(file.tooltip.find("Süd-Ost Elevation.msi"), std::string::npos);
+  }
+}
+
 TEST(DiagramWindowModel, ThePageHasOneTitleAndFitsTheDevice) {
   DiagramWindowModel model;
   model.Follow("030EA10", "020EA05", true);

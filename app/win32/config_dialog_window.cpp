@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/win32/config_dialog_window.h"
 
-// clang-format off
-#include <windows.h>  // first: commctrl.h needs it
-#include <commctrl.h>
-// clang-format on
+#include <windows.h>
 
 #include <array>
 #include <memory>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/win32/diagram_window.h"
 
-#include <commctrl.h>
 #include <commdlg.h>
 
 #include <algorithm>

@@ -377,8 +377,10 @@ SessionUpdate ViewerSession::TakeFitAlignment() {
 
 ViewerSession::FitRowChoice ViewerSession::ChooseFitRow(int list, int row) {
   FitRowChoice choice{
-      fit_.ChooseRow(list, row), list == 0 ? kHorizontalEditId : kVerticalEditId, {}};
-  if (choice.code && openDialog_ == nullptr) choice.update.request = FrontEndRequest::kOpenDialog;
+      fit_.ChooseRow(list, row), list == 0 ? kHorizontalEditId : kVerticalEditId, {}, {}};
+  if (!choice.code) return choice;
+  choice.warnings = fit_.WarningsText();
+  if (openDialog_ == nullptr) choice.update.request = FrontEndRequest::kOpenDialog;
   return choice;
 }
 

@@ -187,10 +187,12 @@ class ViewerSession {
   SessionUpdate TakeFitAlignment();
   // A fit row chosen: its code goes into the dialog's field `field` as if
   // typed; a closed dialog opens first (`update`), so that the user sees it.
+  // The fit window's warnings line changes with the rows chosen.
   struct FitRowChoice {
     std::optional<std::string> code;
     DialogControlId field = kHorizontalEditId;
     SessionUpdate update;
+    std::string warnings;
   };
   FitRowChoice ChooseFitRow(int list, int row);
 

@@ -106,7 +106,7 @@ PatternFitDialog::PatternFitDialog(QWidget* parent, ViewerSession& session,
       const ViewerSession::FitRowChoice choice =
           session_.ChooseFitRow(which, chosen.front()->row());
       if (!choice.code) return;
-      warnings_->setText(QText(model_.WarningsText()));
+      warnings_->setText(QText(choice.warnings));
       choose_(choice);
     });
   }

@@ -140,7 +140,7 @@ void FinishFit() {
 void UseRow(int which, int row) {
   const ViewerSession::FitRowChoice choice = Session().ChooseFitRow(which, row);
   if (!choice.code) return;
-  SetWindowTextW(state.warnings, Widen(Model().WarningsText()).c_str());
+  SetWindowTextW(state.warnings, Widen(choice.warnings).c_str());
   CarryUpdate(choice.update);
   SetDlgItemTextW(configDialogWindow, choice.field, Widen(*choice.code).c_str());
 }

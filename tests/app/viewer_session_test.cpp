@@ -441,6 +441,10 @@ TEST(ViewerSession, TheSideWindowsFollowCodesLanguageAndEveryFileLoaded) {
     EXPECT_EQ(choice.code, c.code);
     EXPECT_EQ(choice.field, c.field);
     EXPECT_EQ(choice.update.request, c.request);
+    // The warnings line the window shows at once is the one a full redraw shows.
+    if (choice.code) {
+      EXPECT_EQ(choice.warnings, f.session.Fit().View().warnings);
+    }
   }
 }
 

@@ -200,4 +200,8 @@ std::vector<std::string> StartCodeWarnings(const std::string& program, const Sta
   return warnings;
 }
 
+std::string StartImportWarning(const std::string& program, const std::string& path) {
+  return program + ": cannot import " + path;
+}
+
 }  // namespace veltrisko

@@ -82,4 +82,8 @@ std::vector<std::string> StartCodeWarnings(const std::string& program, const Sta
                                            const char* horizontalInForce,
                                            const char* verticalInForce);
 
+// The line for a pattern file given on the command line that could not be
+// imported (the message box says why, in the language in force).
+std::string StartImportWarning(const std::string& program, const std::string& path);
+
 }  // namespace veltrisko

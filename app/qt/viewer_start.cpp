@@ -88,7 +88,7 @@ StartedViewer StartViewer(const StartOptions& options, const std::string& progra
   if (options.patternFile) {
     auto* files = window.findChild<PatternFileFeatures*>();
     if (!files->ImportFrom(QString::fromStdString(*options.patternFile)))
-      started.warnings.push_back(programName + ": cannot import " + *options.patternFile);
+      started.warnings.push_back(StartImportWarning(programName, *options.patternFile));
   }
   // Active, so that the keys turn the view at once; the dialog stays above it
   // as its owned window.

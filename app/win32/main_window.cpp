@@ -493,8 +493,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   TypeStartCodes(*start.options);
   // The picture and the legends show the codes the dialog composed.
   RequestRepaint();
-  // A file given on the command line ("Öffnen mit") is imported at once.
-  if (start.options->patternFile) ImportPatternFile(*start.options->patternFile);
+  // A file given on the command line ("Öffnen mit") is imported at once; a
+  // console it was started from also learns that it could not be.
+  if (const auto& file = start.options->patternFile; file && !ImportPatternFile(*file))
+    TellUser(StartImportWarning(kWindowsProgramName, *file) + "\n", true, false);
   SetForegroundWindow(mainWindow);
   SetFocus(mainWindow);
 

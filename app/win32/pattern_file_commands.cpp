@@ -43,11 +43,12 @@ void AskAndExportPattern() {
   if (!message.empty()) ShowFileProblem(MainWindowHandle(), message);
 }
 
-void ImportPatternFile(const std::string& path) {
+bool ImportPatternFile(const std::string& path) {
   const ViewerSession::PatternImport imported = Session().ImportPattern(path);
   DumpText("pattern-import", path + "\n" + imported.problem + "\n");
   if (!imported.problem.empty()) ShowFileProblem(MainWindowHandle(), imported.problem);
   CarryUpdate(imported.update);
+  return imported.problem.empty();
 }
 
 void ShowFileProblem(HWND owner, const std::string& text) {

@@ -17,7 +17,8 @@ void AskAndExportPattern();
 
 // Imports a file as "Diagramm importieren…" does once it is chosen (for a
 // file given on the command line); a message box says why it cannot be read.
-void ImportPatternFile(const std::string& path);
+// True when it was imported.
+bool ImportPatternFile(const std::string& path);
 
 // A warning about a pattern file or an export, in a message box of `owner`.
 void ShowFileProblem(HWND owner, const std::string& text);

@@ -52,7 +52,7 @@ bool WriteToHandle(HANDLE handle, const std::string& utf8) {
 
 }  // namespace
 
-void TellUser(const std::string& utf8, bool isError) {
+void TellUser(const std::string& utf8, bool isError, bool boxElse) {
   DumpText(isError ? "told-error" : "told", utf8);
   const HANDLE given = GetStdHandle(isError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
   if (UsableHandle(given) && WriteToHandle(given, utf8)) return;
@@ -64,8 +64,9 @@ void TellUser(const std::string& utf8, bool isError) {
     FreeConsole();
     if (written) return;
   }
-  MessageBoxW(nullptr, Widen(utf8).c_str(), L"Veltrisko",
-              MB_OK | (isError ? MB_ICONERROR : MB_ICONINFORMATION));
+  if (boxElse)
+    MessageBoxW(nullptr, Widen(utf8).c_str(), L"Veltrisko",
+                MB_OK | (isError ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 
 StartRequest ReadStartCommandLine() {

@@ -25,7 +25,8 @@ StartRequest ReadStartCommandLine();
 void TypeStartCodes(const StartOptions& options);
 
 // Tells the user a text: on the standard output or error the program was
-// given, else on the console it was started from, else in a message box.
-void TellUser(const std::string& utf8, bool isError);
+// given, else on the console it was started from, else (if `boxElse`) in a
+// message box.
+void TellUser(const std::string& utf8, bool isError, bool boxElse = true);
 
 }  // namespace veltrisko

@@ -313,6 +313,24 @@ def opened_on_command_line(wine_run, exe, tool, work):
         viewer.end()
 
 
+def unreadable_on_command_line(wine_run, exe, tool, work):
+    """A pattern file given on the command line that cannot be read: the
+    message box names it, and once it is answered the error stream learns
+    that the file was not imported."""
+    absent = os.path.join(work, "absent.pln")
+    viewer = Viewer(wine_run, exe, tool, os.path.join(work, "unreadable"), [wine_path(absent)],
+                    fresh=False)
+    try:
+        expect(viewer.window("^Veltrisko$", timeout=30) is not None, "no message box")
+        imported = viewer.text("pattern-import")
+        expect("absent.pln" in imported.splitlines()[-1], "import: " + imported)
+        viewer.press("Return")  # the line follows the box's answer
+        told = text_with(viewer, "told-error", "cannot import")
+        expect(told == "veltrisko: cannot import %s\n" % wine_path(absent), "told: " + told)
+    finally:
+        viewer.end()
+
+
 def main():
     split = sys.argv.index("--")
     wine_run = sys.argv[1:split]
@@ -327,6 +345,7 @@ def main():
         fit(viewer, pattern_tool)
         viewer.end()
         opened_on_command_line(wine_run, exe, tool, work)
+        unreadable_on_command_line(wine_run, exe, tool, work)
 
     return viewer_test.report(viewer, work, checks, "The Windows 2-D window passed.")
 

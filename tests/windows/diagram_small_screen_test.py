@@ -119,7 +119,8 @@ def run(viewer, work):
     frames = windows_frames(viewer)
     place, dialog_frame, bars_bottom = frames[0], frames[1], frames[2][0]
     expect(place[0] >= 0 and place[1] >= 0 and place[2] <= 1024 and place[3] <= 768,
-           "the 2-D window %s is not wholly on the screen" % (place,))
+           "the 2-D window %s is not wholly on the screen (the dialog %s, the main window's "
+           "bars to %d, as Windows has them)" % (place, dialog_frame, bars_bottom))
     expect(not meet(place, dialog_frame),
            "the 2-D window %s covers the dialog %s" % (place, dialog_frame))
     expect(place[1] >= bars_bottom,

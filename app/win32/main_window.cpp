@@ -494,9 +494,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   // The picture and the legends show the codes the dialog composed.
   RequestRepaint();
   // A file given on the command line ("Öffnen mit") is imported at once; a
-  // console it was started from also learns that it could not be.
+  // console it was started from also learns that it could not be (the
+  // message box has already said why).
   if (const auto& file = start.options->patternFile; file && !ImportPatternFile(*file))
-    TellUser(StartImportWarning(kWindowsProgramName, *file) + "\n", true, false);
+    TellOnConsole(StartImportWarning(kWindowsProgramName, *file) + "\n", true);
   SetForegroundWindow(mainWindow);
   SetFocus(mainWindow);
 

@@ -52,19 +52,21 @@ bool WriteToHandle(HANDLE handle, const std::string& utf8) {
 
 }  // namespace
 
-void TellUser(const std::string& utf8, bool isError, bool boxElse) {
+bool TellOnConsole(const std::string& utf8, bool isError) {
   DumpText(isError ? "told-error" : "told", utf8);
   const HANDLE given = GetStdHandle(isError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
-  if (UsableHandle(given) && WriteToHandle(given, utf8)) return;
-  if (AttachConsole(ATTACH_PARENT_PROCESS)) {
-    const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
-                                       OPEN_EXISTING, 0, nullptr);
-    const bool written = console != INVALID_HANDLE_VALUE && WriteToHandle(console, utf8);
-    if (console != INVALID_HANDLE_VALUE) CloseHandle(console);
-    FreeConsole();
-    if (written) return;
-  }
-  if (boxElse)
+  if (UsableHandle(given) && WriteToHandle(given, utf8)) return true;
+  if (!AttachConsole(ATTACH_PARENT_PROCESS)) return false;
+  const HANDLE console =
+      CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  const bool written = console != INVALID_HANDLE_VALUE && WriteToHandle(console, utf8);
+  if (console != INVALID_HANDLE_VALUE) CloseHandle(console);
+  FreeConsole();
+  return written;
+}
+
+void TellUser(const std::string& utf8, bool isError) {
+  if (!TellOnConsole(utf8, isError))
     MessageBoxW(nullptr, Widen(utf8).c_str(), L"Veltrisko",
                 MB_OK | (isError ? MB_ICONERROR : MB_ICONINFORMATION));
 }

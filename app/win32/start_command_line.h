@@ -24,9 +24,11 @@ StartRequest ReadStartCommandLine();
 // user would, and tells about a code that does not come into force.
 void TypeStartCodes(const StartOptions& options);
 
-// Tells the user a text: on the standard output or error the program was
-// given, else on the console it was started from, else (if `boxElse`) in a
-// message box.
-void TellUser(const std::string& utf8, bool isError, bool boxElse = true);
+// Writes a text to the standard output or error the program was given, else
+// to the console it was started from; false where there is neither.
+bool TellOnConsole(const std::string& utf8, bool isError);
+
+// Tells the user a text on the console (TellOnConsole), else in a message box.
+void TellUser(const std::string& utf8, bool isError);
 
 }  // namespace veltrisko

@@ -194,9 +194,15 @@ def main():
     os.makedirs(work, exist_ok=True)
     measured = os.path.join(work, LONG_NAME)
     shutil.copy(MEASURED, measured)
+    # The prefix is the build's shared one: a server an earlier test left
+    # running would give the viewer that test's screen.
+    viewer_test.stop_wine_server(wine_run)
     viewer = Viewer(wine_run, exe, os.path.join(linux_bin, "steady_frame"), work)
-    return viewer_test.report(viewer, work, lambda: run(viewer, work),
-                              "The Windows 2-D window fits 1024 x 768.")
+    status = viewer_test.report(viewer, work, lambda: run(viewer, work),
+                                "The Windows 2-D window fits 1024 x 768.")
+    viewer.process.wait(timeout=30)
+    viewer_test.stop_wine_server(wine_run)
+    return status
 
 
 if __name__ == "__main__":

@@ -64,9 +64,7 @@ def check(viewer, work, name, size):
 
 
 def one_size(wine_run, exe, linux_bin, work, size):
-    # The wineserver keeps the screen's size it met first (an earlier test's
-    # too): this size needs a new one.
-    subprocess.run(wine_run + ["--stop"], capture_output=True, stdin=subprocess.DEVNULL)
+    viewer_test.stop_wine_server(wine_run)
     tool = os.path.join(linux_bin, "steady_frame")
     for kept in (None, "0 0 800 600 maximized"):
         name = "%s-%s" % (size, "maximised" if kept else "start")
@@ -80,7 +78,7 @@ def one_size(wine_run, exe, linux_bin, work, size):
         viewer.process.wait(timeout=30)
         if status:
             break
-    subprocess.run(wine_run + ["--stop"], capture_output=True, stdin=subprocess.DEVNULL)
+    viewer_test.stop_wine_server(wine_run)
     return status
 
 

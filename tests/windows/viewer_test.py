@@ -103,6 +103,12 @@ def shown_windows(name):
                           capture_output=True, text=True).stdout.split()
 
 
+def stop_wine_server(wine_run):
+    """Stops the prefix's Wine server: a server keeps the screen it met first,
+    so a test on an X server of another size needs a new one."""
+    subprocess.run(wine_run + ["--stop"], capture_output=True, stdin=subprocess.DEVNULL)
+
+
 class Viewer:
     def __init__(self, wine_run, exe, tool, work, arguments=(), dialog_title=DIALOG,
                  fresh=True):
